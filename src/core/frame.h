@@ -1,0 +1,19 @@
+// Services every screen of the game uses each frame.
+#pragma once
+#include <string>
+
+// Direction/confirm query: 1 Up, 2 Down, 3 Left, 4 Right, 5 Space or Enter.
+// 1 while held, else 0; reads the keys and changes nothing.
+int Held(int kind);
+// Text at whole pixel coordinates in the current colour.
+void Say(const std::string& text, int x, int y);
+// Ends every frame of every screen: Esc and the close button, presenting the frame,
+// clearing the next one and counting InputDelay down.
+void EndFrame();
+// Ends the program at once; a game in progress is saved first.
+[[noreturn]] void QuitProgram();
+
+// The layout offsets of the title and the screens drawn over its scene:
+// (100, 80) at 1024 x 768, (0, 40) at 800 x 600.
+int TitleOffsetX();
+int TitleOffsetY();

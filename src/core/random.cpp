@@ -1,0 +1,48 @@
+#include "core/random.h"
+
+#include "core/convert.h"
+
+namespace {
+
+constexpr int Modulus = 2147483647;
+constexpr int Multiplier = 48271;
+constexpr int Quotient = Modulus / Multiplier;   // 44488
+constexpr int Remainder = Modulus % Multiplier;  // 3399
+
+int State = RandomUnseededState;
+
+// Schrage's method keeps every intermediate within 32 bits.
+void Step() {
+    State = Multiplier * (State % Quotient) - Remainder * (State / Quotient);
+    if (State < 0) State += Modulus;
+}
+
+}  // namespace
+
+void SeedRandom(int n) {
+    State = n & 0x7FFFFFFF;
+    if (State == 0 || State == Modulus) State = RandomUnseededState;
+}
+
+double RandomUnit() {
+    Step();
+    const int hi = State & 0x1FFFFFFC;
+    Step();
+    const int lo = State & 0x1FFFFFF8;
+    return (hi + lo / 134217728.0) / 536870912.0;
+}
+
+int Rand(int a, int b) {
+    // The difference is taken in 64 bits so that extreme ranges cannot overflow.
+    const long long r = static_cast<long long>(b) - a;
+    if (r > 0) return ToInt(a + static_cast<double>(ToInt64(RandomUnit() * static_cast<double>(r + 1))));
+    return ToInt(b + static_cast<double>(ToInt64(RandomUnit() * static_cast<double>(1 - r))));
+}
+
+double RandFloat(double a, double b) {
+    const double lo = a < b ? a : b;
+    const double hi = a < b ? b : a;
+    return lo + RandomUnit() * (hi - lo);
+}
+
+int RandomState() { return State; }

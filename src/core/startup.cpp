@@ -1,0 +1,129 @@
+#include "core/startup.h"
+
+#include "core/frame.h"
+#include "core/pictures.h"
+#include "core/random.h"
+#include "core/state.h"
+#include "persist/globals.h"
+#include "persist/highscores.h"
+#include "persist/reset.h"
+#include "persist/screens.h"
+#include "persist/title_scene.h"
+#include "platform/files.h"
+#include "platform/platform.h"
+
+namespace {
+
+LaunchOptions Launch;
+
+// The scene pans up from the treetops once, the first time the title is shown; after
+// any choice it stays in place and only the logo fades in again.
+int Scroll = 0;
+int Fade = 0;
+
+const char* const TitleEntries[] = {"Start New Game", "Load Game", "High Scores", "How to Play", "Options", "Quit Game"};
+constexpr int TitleEntryCount = 6;
+
+void AdvancePanAndFade() {
+    if (Scroll > TitleScrollEnd) {
+        Scroll--;
+        return;
+    }
+    Fade += Fade < 500 ? 2 : 1;
+}
+
+// Runs the title menu until an entry is chosen; returns its number.
+int ChooseTitleEntry() {
+    for (;;) {
+        DrawTitleFrame();
+        int chosen = -1;
+        if (InputDelay == 0) {
+            if (Held(1)) {
+                InputDelay = 10;
+                if (MenuCursor > 0) MenuCursor--;
+            } else if (Held(2)) {
+                InputDelay = 10;
+                if (MenuCursor < TitleEntryCount - 1) MenuCursor++;
+            } else if (Held(5)) {
+                chosen = MenuCursor;
+            }
+        }
+        EndFrame();
+        if (chosen >= 0) return chosen;
+    }
+}
+
+[[noreturn]] void TitleMenu() {
+    for (;;) {
+        WorldSeed = TakeWorldSeed();
+        SeedRandom(WorldSeed);
+        ResetGame();
+        LoadIntroPictures();
+        InputDelay = 10;
+        MenuCursor = FileSize("World/savedata.dat") != -1 ? 1 : 0;
+        DebugText = GlobalData[13] == 1 ? 1 : 0;
+
+        const int entry = ChooseTitleEntry();
+        Scroll = TitleScrollEnd;
+        Fade = 0;
+        switch (entry) {
+            case 0:  // Start New Game: the new-game wizard and the game arrive with the game itself
+            case 1:  // Load Game: without a save nothing happens
+                break;
+            case 2:
+                MenuCursor = -1;
+                HighScoreScreen(0);
+                break;
+            case 3:
+                HelpScreen();
+                break;
+            case 4:
+                OptionsScreen();
+                break;
+            default:
+                QuitProgram();
+        }
+    }
+}
+
+}  // namespace
+
+int TakeWorldSeed() { return Launch.seedGiven ? Launch.seed : ClockMillis(); }
+
+int TitleScroll() { return Scroll; }
+
+int TitleFade() { return Fade; }
+
+void DrawTitleFrame() {
+    const int oy = TitleOffsetY();
+    const int scroll = Scroll;
+    AdvancePanAndFade();
+    // The logo's alpha grows past 1 as the counter runs on; drawing clamps it.
+    DrawTitleScene(scroll, Fade > 0 ? Fade / 500.0 : 0.0, -1);
+    SetColor(20, 20, 40);
+    DrawRect(100, oy + 310, 200, 190);
+    DrawRect(100, ScreenHeight - 45, 600, 40);
+    SetColor(150, 150, 205);
+    DrawRect(101, oy + 321 + 30 * MenuCursor, 198, 20);
+    SetColor(255, 255, 255);
+    for (int k = 0; k < TitleEntryCount; ++k) Say(TitleEntries[k], 110, oy + 320 + 30 * k);
+    Say("Hoofbound: Thornwild Roguelike v 0.7, made by the Hoofbound team", 110, ScreenHeight - 40);
+    Say("Arrows move, Space or Enter chooses, Esc quits, F11 fullscreen", 110, ScreenHeight - 20);
+}
+
+void StartUp(const LaunchOptions& options) {
+    Launch = options;
+    SetWindowTitle(WindowTitle);
+    OpenScreen(1024, 768);
+    ClearAllTables();
+    ReadGlobalFiles();
+    ApplyScreenMode();
+    ReadHighScores();
+    LoadSheets();
+    SetClearColor(150, 150, 205);
+    ClearScreen();
+    WorldSeed = TakeWorldSeed();
+    SeedRandom(WorldSeed);
+    SetBlendAlpha();
+    TitleMenu();
+}

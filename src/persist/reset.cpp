@@ -1,0 +1,78 @@
+#include "persist/reset.h"
+
+#include "core/state.h"
+#include "platform/files.h"
+
+namespace {
+
+void ClearLayer(int (&layer)[MapWidth][MapHeight]) {
+    for (auto& column : layer) {
+        for (int& cell : column) cell = 0;
+    }
+}
+
+}  // namespace
+
+void ResetGame() {
+    SkillPoints = 0;
+    TurnCount = 0;
+    Friendship = 0;
+    FriendshipTimer = 0;
+    XpNext = 0;
+    Bits = 0;
+    for (int s = 0; s < SkillSlots; ++s) {
+        SkillId[s] = 0;
+        SkillLevel[s] = 0;
+    }
+    // Every layer but the hostile distance field, which the next turn rebuilds anyway.
+    ClearLayer(MapTerrain);
+    ClearLayer(MapFrame);
+    ClearLayer(MapSeen);
+    ClearLayer(MapRegion);
+    ClearLayer(MapRockfall);
+    ClearLayer(MapHighlight);
+    ClearLayer(MapDistHero);
+    ClearLayer(MapDistHeroFree);
+    ClearLayer(MapDistSkill);
+    ClearLayer(MapMask);
+    for (int m = 0; m < MonSlots; ++m) {
+        MonKind[m] = 0;
+        MonHp[m] = 0;
+        MonMaxHp[m] = 0;
+        MonMp[m] = 0;
+        MonMaxMp[m] = 0;
+        MonXp[m] = 0;
+        MonLevel[m] = 0;
+        for (int& status : MonStatus[m]) status = 0;
+        MonDamageTaken[m] = 0;
+        MonAtk[m] = MonDef[m] = MonStr[m] = MonSpd[m] = MonMag[m] = MonCon[m] = 0;
+        MonAtkBonus[m] = MonDefBonus[m] = MonStrBonus[m] = MonSpdBonus[m] = MonMagBonus[m] = MonConBonus[m] = 0;
+        MonMode[m] = 0;
+        MonName[m].clear();
+    }
+    for (int g = 0; g < GroundSlots; ++g) {
+        GroundItemKind[g] = 0;
+        GroundItemTier[g] = 0;
+        GroundItemSeed[g] = 0;
+        GroundItemCount[g] = 0;
+    }
+    for (int i = 0; i < InvSlots; ++i) {
+        InvKind[i] = 0;
+        InvTier[i] = 0;
+        InvSeed[i] = 0;
+        InvCount[i] = 0;
+    }
+    for (int c = 0; c <= 20; ++c) SiteCooldown[c] = 0;
+    for (int& v : GameVars) v = 0;
+    Depth = 0;
+    GameInProgress = 0;
+    GameOver = 0;
+    GameWon = 0;
+}
+
+void ClearSaveFolder() {
+    for (const std::string& name : ListFolder("World")) {
+        if (name == "." || name == "..") continue;
+        DeleteFile("World/" + name);
+    }
+}

@@ -1,0 +1,276 @@
+#include "platform/files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+std::string Root;
+std::string WriteError;
+
+bool IsFolder(const std::string& path) {
+    struct stat st{};
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// Creates a folder and its parents; true when it exists afterwards.
+bool MakeFolders(const std::string& path) {
+    if (path.empty() || IsFolder(path)) return !path.empty();
+    const size_t slash = path.find_last_of('/');
+    if (slash != std::string::npos && slash > 0) MakeFolders(path.substr(0, slash));
+    if (mkdir(path.c_str(), 0755) != 0 && errno != EEXIST) return false;
+    return IsFolder(path);
+}
+
+bool FolderWritable(const std::string& path) {
+    return IsFolder(path) && access(path.c_str(), W_OK | X_OK) == 0;
+}
+
+// Joins `base` with the game's relative path, choosing for each component an existing
+// entry that matches without regard to case, or the name as written when none exists.
+std::string Resolve(const std::string& base, const std::string& gamePath) {
+    std::string result = base;
+    std::string rest = gamePath;
+    for (char& c : rest) {
+        if (c == '\\') c = '/';
+    }
+    size_t start = 0;
+    while (start <= rest.size()) {
+        size_t end = rest.find('/', start);
+        if (end == std::string::npos) end = rest.size();
+        const std::string part = rest.substr(start, end - start);
+        start = end + 1;
+        if (part.empty() || part == ".") {
+            if (end == rest.size()) break;
+            continue;
+        }
+        std::string chosen = part;
+        const std::string exact = result + "/" + part;
+        struct stat st{};
+        if (stat(exact.c_str(), &st) != 0) {
+            if (DIR* dir = opendir(result.c_str())) {
+                while (dirent* entry = readdir(dir)) {
+                    if (strcasecmp(entry->d_name, part.c_str()) == 0) {
+                        chosen = entry->d_name;
+                        break;
+                    }
+                }
+                closedir(dir);
+            }
+        }
+        result += "/" + chosen;
+        if (end == rest.size()) break;
+    }
+    return result;
+}
+
+std::string ParentFolder(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+}
+
+bool Fail(const std::string& gamePath, const std::string& what) {
+    WriteError = "Could not save " + gamePath + ": " + what;
+    std::fprintf(stderr, "hoofbound: %s\n", WriteError.c_str());
+    return false;
+}
+
+}  // namespace
+
+std::string ProgramFolder() {
+    static std::string folder;
+    if (!folder.empty()) return folder;
+    char buffer[4096];
+    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (n > 0) {
+        buffer[n] = '\0';
+        folder = ParentFolder(buffer);
+    } else {
+        folder = ".";
+    }
+    return folder;
+}
+
+bool ChooseDataRoot(const std::string& requested, std::string& error) {
+    std::string root;
+    if (!requested.empty()) {
+        root = requested;
+        while (root.size() > 1 && root.back() == '/') root.pop_back();
+        if (!MakeFolders(root) || !FolderWritable(root)) {
+            error = "cannot create or write the folder " + requested + ": " + std::strerror(errno);
+            return false;
+        }
+    } else {
+        root = ProgramFolder();
+        if (!FolderWritable(root)) {
+            const char* xdg = std::getenv("XDG_DATA_HOME");
+            const char* home = std::getenv("HOME");
+            std::string fallback;
+            if (xdg && *xdg) {
+                fallback = std::string(xdg) + "/hoofbound";
+            } else if (home && *home) {
+                fallback = std::string(home) + "/.local/share/hoofbound";
+            }
+            if (fallback.empty() || !MakeFolders(fallback) || !FolderWritable(fallback)) {
+                error = "the program's folder " + root + " cannot be written and no per-user folder could be made";
+                return false;
+            }
+            std::fprintf(stderr, "hoofbound: the program's folder %s cannot be written; keeping saves and settings in %s\n",
+                         root.c_str(), fallback.c_str());
+            root = fallback;
+        }
+    }
+    Root = root;
+    const std::string world = Resolve(Root, "World");
+    if (!MakeFolders(world)) {
+        error = "cannot create the folder " + world + ": " + std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+std::string DataRoot() { return Root.empty() ? ProgramFolder() : Root; }
+
+std::string DataPath(const std::string& gamePath) { return Resolve(DataRoot(), gamePath); }
+
+std::string ImagePath(const std::string& gamePath) { return Resolve(ProgramFolder(), gamePath); }
+
+int FileSize(const std::string& gamePath) {
+    struct stat st{};
+    const std::string path = DataPath(gamePath);
+    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+    return st.st_size > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(st.st_size);
+}
+
+int FileKind(const std::string& gamePath) {
+    struct stat st{};
+    const std::string path = DataPath(gamePath);
+    if (stat(path.c_str(), &st) != 0) return 0;
+    return S_ISDIR(st.st_mode) ? 2 : 1;
+}
+
+std::vector<std::string> ListFolder(const std::string& gamePath) {
+    std::vector<std::string> names;
+    DIR* dir = opendir(DataPath(gamePath).c_str());
+    if (!dir) return names;
+    names.push_back(".");
+    names.push_back("..");
+    while (dirent* entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") names.push_back(name);
+    }
+    closedir(dir);
+    return names;
+}
+
+bool DeleteFile(const std::string& gamePath) {
+    const std::string path = DataPath(gamePath);
+    if (unlink(path.c_str()) == 0 || errno == ENOENT) return true;
+    std::fprintf(stderr, "hoofbound: could not delete %s: %s\n", path.c_str(), std::strerror(errno));
+    return false;
+}
+
+bool ReadWholeFile(const std::string& gamePath, std::vector<uint8_t>& bytes) {
+    bytes.clear();
+    FILE* f = std::fopen(DataPath(gamePath).c_str(), "rb");
+    if (!f) return false;
+    uint8_t buffer[65536];
+    size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.insert(bytes.end(), buffer, buffer + n);
+    const bool ok = !std::ferror(f);
+    std::fclose(f);
+    return ok;
+}
+
+bool WriteWholeFile(const std::string& gamePath, const std::vector<uint8_t>& bytes) {
+    const std::string path = DataPath(gamePath);
+    const std::string temp = path + ".tmp" + std::to_string(getpid());
+    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) return Fail(gamePath, std::strerror(errno));
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            const std::string why = n < 0 ? std::strerror(errno) : "nothing written";
+            close(fd);
+            unlink(temp.c_str());
+            return Fail(gamePath, why);
+        }
+        done += static_cast<size_t>(n);
+    }
+    if (fsync(fd) != 0) {
+        const std::string why = std::strerror(errno);
+        close(fd);
+        unlink(temp.c_str());
+        return Fail(gamePath, why);
+    }
+    if (close(fd) != 0) {
+        const std::string why = std::strerror(errno);
+        unlink(temp.c_str());
+        return Fail(gamePath, why);
+    }
+    if (rename(temp.c_str(), path.c_str()) != 0) {
+        const std::string why = std::strerror(errno);
+        unlink(temp.c_str());
+        return Fail(gamePath, why);
+    }
+    return true;
+}
+
+const std::string& LastFileError() { return WriteError; }
+
+std::string SetFileAside(const std::string& gamePath) {
+    const std::string path = DataPath(gamePath);
+    for (int k = 1; k < 1000; ++k) {
+        const std::string suffix = ".damaged" + (k == 1 ? std::string() : "-" + std::to_string(k));
+        const std::string target = path + suffix;
+        struct stat st{};
+        if (stat(target.c_str(), &st) == 0) continue;
+        if (rename(path.c_str(), target.c_str()) == 0) return gamePath + suffix;
+        return std::string();
+    }
+    return std::string();
+}
+
+int ReadInt(IntStream& stream) {
+    if (stream.pos + 4 > stream.bytes.size()) {
+        stream.pos = stream.bytes.size();
+        stream.overrun = true;
+        return 0;
+    }
+    const uint8_t* b = stream.bytes.data() + stream.pos;
+    stream.pos += 4;
+    const uint32_t u = static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
+                       static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24;
+    return static_cast<int32_t>(u);
+}
+
+std::string ReadText(IntStream& stream, int length) {
+    if (length < 0 || static_cast<size_t>(length) > stream.bytes.size() - stream.pos) {
+        stream.pos = stream.bytes.size();
+        stream.overrun = true;
+        return std::string();
+    }
+    std::string text(reinterpret_cast<const char*>(stream.bytes.data() + stream.pos), static_cast<size_t>(length));
+    stream.pos += static_cast<size_t>(length);
+    return text;
+}
+
+void WriteInt(std::vector<uint8_t>& out, int n) {
+    const uint32_t u = static_cast<uint32_t>(n);
+    out.push_back(static_cast<uint8_t>(u));
+    out.push_back(static_cast<uint8_t>(u >> 8));
+    out.push_back(static_cast<uint8_t>(u >> 16));
+    out.push_back(static_cast<uint8_t>(u >> 24));
+}
+
+void WriteText(std::vector<uint8_t>& out, const std::string& text) { out.insert(out.end(), text.begin(), text.end()); }

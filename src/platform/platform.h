@@ -1,0 +1,87 @@
+// The game's only door to the outside world's window, keys, pointer and clock.
+// Two targets sit behind these free functions and share one drawing implementation:
+// a real window, and a headless twin that draws the same frames into memory, takes
+// its keys from a script and runs on a fake clock.
+#pragma once
+#include <string>
+
+// ---- Starting and stopping ----------------------------------------------------------
+struct PlatformOptions {
+    bool headless = false;
+    std::string scriptPath;  // headless only: the steps that drive the keys
+    int clockStart = 0;      // headless only: the fake clock's first reading in ms
+};
+// Starts the chosen target; false with a reason (bad script, no display...).
+bool StartPlatform(const PlatformOptions& options, std::string& error);
+// Releases the window and everything drawn; safe to call twice.
+void StopPlatform();
+bool IsHeadless();
+
+// ---- Window and frame -------------------------------------------------------------
+void SetWindowTitle(const std::string& title);
+// Opens, or reopens at a new size, the screen (1024 x 768 or 800 x 600).
+void OpenScreen(int width, int height);
+void ClearScreen();
+// Shows the frame and holds the pace of 60 frames per second; also the moment input
+// changes and (headless) screenshots and dumps asked for by the script are taken.
+void PresentFrame();
+void SetColor(int r, int g, int b);
+void SetAlpha(double a);
+void SetScale(double sx, double sy);
+void SetBlendAlpha();
+void SetClearColor(int r, int g, int b);
+// A filled rectangle in the current colour and alpha; scale does not apply.
+void DrawRect(int x, int y, int w, int h);
+
+// Pictures are numbered handles; 0 is the empty picture that draws nothing.
+using Image = int;
+// Loads a picture with its handle at the top-left corner, or at its centre.
+Image LoadImage(const std::string& gamePath, bool centred = false);
+// Loads a sprite sheet of `frames` cells of cellW x cellH, numbered left to right,
+// then top to bottom.
+Image LoadSheet(const std::string& gamePath, int cellW, int cellH, int frames);
+// Draws one frame with its handle at (x, y), tinted by the current colour, with the
+// current alpha and scaled about the handle by the current scale.
+void DrawImage(Image image, double x, double y, int frame);
+// Text in the 8 x 16 font, top-left corner at (x, y), in the current colour and alpha.
+void DrawText(const std::string& text, int x, int y);
+
+// ---- Input, polled; it changes only between frames -----------------------------------
+// Key codes the game uses.
+enum KeyCode {
+    KeyEnter = 13,
+    KeyEsc = 27,
+    KeySpace = 32,
+    KeyLeft = 37,
+    KeyUp = 38,
+    KeyRight = 39,
+    KeyDown = 40,
+    KeyDigit1 = 49,  // 49..57 the digits 1..9
+    KeyA = 65,       // 65..90 the letters A..Z
+    KeyF11 = 122,
+    KeyF12 = 123,
+    KeyLShift = 160,
+    KeyRShift = 161,
+};
+constexpr int KeyCodeCount = 256;
+// 1 while the key is held, else 0.
+int KeyHeld(int code);
+// Presses of the key since the previous call for that key; then resets.
+int KeyPresses(int code);
+int PointerX();
+int PointerY();
+// 1 if the window's close button was pressed since the previous call; then resets.
+int CloseRequested();
+
+// ---- Clock ------------------------------------------------------------------------
+// Milliseconds from an arbitrary start.
+int ClockMillis();
+
+// ---- Looking at frames -----------------------------------------------------------------
+// Saves the frame drawn last as a PNG file at a real path; false with a reason.
+bool SaveFrame(const std::string& path, std::string& error);
+// Reads one pixel of the frame drawn last (0xRRGGBB), for tests and benchmarks.
+unsigned FramePixel(int x, int y);
+// The game's state-dump writer, called when a script asks for a dump.
+using DumpWriter = void (*)(const std::string& path);
+void SetDumpWriter(DumpWriter writer);

@@ -1,0 +1,60 @@
+// hoofprobe: prints what the game computes, in plain text, for people and scripts.
+//
+//   hoofprobe rand SEED A B N   SeedRandom(SEED), then N lines of Rand(A, B)
+//   hoofprobe unit SEED N       SeedRandom(SEED), then N lines of RandomUnit() (%.17g)
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "core/convert.h"
+#include "core/random.h"
+
+namespace {
+
+int Usage(const std::string& reason) {
+    if (!reason.empty()) std::fprintf(stderr, "hoofprobe: %s\n", reason.c_str());
+    std::fputs("usage: hoofprobe rand SEED A B N\n"
+               "       hoofprobe unit SEED N\n",
+               stderr);
+    return 2;
+}
+
+// Reads every argument as a whole number; `what` names them for the message.
+bool Numbers(const std::vector<std::string>& args, size_t from, std::vector<int>& out, std::string& reason) {
+    for (size_t i = from; i < args.size(); ++i) {
+        int v = 0;
+        if (!TextToInt(args[i], v)) {
+            reason = "'" + args[i] + "' is not a whole number in the int range";
+            return false;
+        }
+        out.push_back(v);
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) return Usage("");
+    const std::string& command = args[0];
+    std::vector<int> n;
+    std::string reason;
+    if (command == "rand") {
+        if (args.size() != 5) return Usage("rand takes SEED A B N");
+        if (!Numbers(args, 1, n, reason)) return Usage(reason);
+        if (n[3] < 0) return Usage("N must not be negative");
+        SeedRandom(n[0]);
+        for (int i = 0; i < n[3]; ++i) std::printf("%d\n", Rand(n[1], n[2]));
+        return 0;
+    }
+    if (command == "unit") {
+        if (args.size() != 3) return Usage("unit takes SEED N");
+        if (!Numbers(args, 1, n, reason)) return Usage(reason);
+        if (n[1] < 0) return Usage("N must not be negative");
+        SeedRandom(n[0]);
+        for (int i = 0; i < n[1]; ++i) std::printf("%.17g\n", RandomUnit());
+        return 0;
+    }
+    return Usage("unknown command '" + command + "'");
+}
