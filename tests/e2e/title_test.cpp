@@ -1,0 +1,194 @@
+// The game binary played headless by scripts, as a player or a checker would run it.
+#include <gtest/gtest.h>
+
+#include "platform/png_io.h"
+#include "support/test_support.h"
+
+namespace {
+
+struct Shot {
+    int w = 0, h = 0;
+    std::vector<uint8_t> rgba;
+    // 0xRRGGBB at (x, y)
+    unsigned At(int x, int y) const {
+        const size_t i = (static_cast<size_t>(y) * w + x) * 4;
+        return static_cast<unsigned>(rgba[i]) << 16 | static_cast<unsigned>(rgba[i + 1]) << 8 | rgba[i + 2];
+    }
+};
+
+Shot LoadShot(const std::string& path) {
+    Shot s;
+    std::string error;
+    EXPECT_TRUE(LoadPng(path, s.w, s.h, s.rgba, error)) << path << ": " << error;
+    return s;
+}
+
+constexpr unsigned Lavender = 0x9696CD;  // (150, 150, 205): bands and highlight bar
+constexpr unsigned Panel = 0x141428;     // (20, 20, 40): menu and credits panels
+
+}  // namespace
+
+TEST(Title, HoldingDownMovesTheCursorEveryTenFramesAndStopsOnQuit) {
+    TempFolder root;
+    // The title starts with InputDelay 10: the first move comes on frame 11.
+    const RunResult r = RunHeadless(root.path,
+                                    "hold Down\n"
+                                    "wait 9\n dump " + root.path + "/f10.txt\n"
+                                    "wait 0\n dump " + root.path + "/f11.txt\n"
+                                    "wait 8\n dump " + root.path + "/f20.txt\n"
+                                    "wait 0\n dump " + root.path + "/f21.txt\n"
+                                    "wait 200\n dump " + root.path + "/end.txt\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadDump(root.path + "/f10.txt")["MenuCursor"], "0");
+    EXPECT_EQ(ReadDump(root.path + "/f11.txt")["MenuCursor"], "1");
+    EXPECT_EQ(ReadDump(root.path + "/f20.txt")["MenuCursor"], "1");
+    EXPECT_EQ(ReadDump(root.path + "/f21.txt")["MenuCursor"], "2");
+    EXPECT_EQ(ReadDump(root.path + "/end.txt")["MenuCursor"], "5");
+}
+
+TEST(Title, EscEndsAtOnceAndWritesNothing) {
+    TempFolder root;
+    const RunResult r = RunHeadless(root.path, "tap Esc\nwait 5\ndump " + root.path + "/late.txt\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(Exists(root.path + "/late.txt"));
+    EXPECT_FALSE(Exists(root.path + "/GlobalData.dat"));
+    EXPECT_FALSE(Exists(root.path + "/RecipeBook.dat"));
+    EXPECT_FALSE(Exists(root.path + "/World/savedata.dat"));
+}
+
+TEST(Title, TheCloseButtonEndsTheProgram) {
+    TempFolder root;
+    const RunResult r = RunHeadless(root.path, "wait 3\nclose\nwait 5\ndump " + root.path + "/late.txt\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(Exists(root.path + "/late.txt"));
+}
+
+TEST(Title, ScreenshotShowsBandsPanelAndHighlight) {
+    TempFolder root;
+    const RunResult r = RunHeadless(root.path, "wait 30\nshot " + root.path + "/t.png\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Shot s = LoadShot(root.path + "/t.png");
+    ASSERT_EQ(s.w, 1024);
+    ASSERT_EQ(s.h, 768);
+    EXPECT_EQ(s.At(500, 40), Lavender);   // top band
+    EXPECT_EQ(s.At(50, 200), Lavender);   // left band beside the scene
+    EXPECT_EQ(s.At(960, 200), Lavender);  // right band
+    EXPECT_EQ(s.At(600, 500), Lavender);  // band under the scene
+    EXPECT_EQ(s.At(102, 393), Panel);     // menu panel top-left corner
+    EXPECT_EQ(s.At(290, 411), Lavender);  // highlight bar on "Start New Game"
+    EXPECT_EQ(s.At(290, 441), Panel);     // "Load Game" is not highlighted
+    EXPECT_EQ(s.At(650, 740), Panel);     // credits panel
+}
+
+TEST(Title, ScreenModeSwitchTakesEffectAndSurvivesARestart) {
+    TempFolder root;
+    // Title: down to Options (4), choose; options: down to Window Mode, switch,
+    // up to Return, leave; then close.
+    const std::string toOptions = "tap Down 1\nwait 10\n";
+    std::string script = "wait 10\n";
+    for (int i = 0; i < 4; ++i) script += toOptions;
+    script += "tap Enter\nwait 12\n"
+              "tap Down\nwait 10\n"
+              "tap Space\nwait 10\n"
+              "shot " + root.path + "/switched.png\n"
+              "tap Up\nwait 10\n"
+              "tap Space\nwait 12\n"
+              "dump " + root.path + "/after.txt\n";
+    RunResult r = RunHeadless(root.path, script);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(LoadShot(root.path + "/switched.png").w, 800);
+    auto dump = ReadDump(root.path + "/after.txt");
+    EXPECT_EQ(dump["GlobalData[12]"], "1");
+    EXPECT_EQ(dump["ScreenHeight"], "600");
+    const auto bytes = ReadBytes(root.path + "/GlobalData.dat");
+    ASSERT_EQ(bytes.size(), 84u);
+    EXPECT_EQ(bytes[48], 1);
+
+    r = RunHeadless(root.path, "wait 2\nshot " + root.path + "/next.png\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Shot s = LoadShot(root.path + "/next.png");
+    EXPECT_EQ(s.w, 800);
+    EXPECT_EQ(s.h, 600);
+    EXPECT_EQ(s.At(400, 20), Lavender);  // the top band is 40 high at this size
+    EXPECT_EQ(s.At(102, 353), Panel);    // menu panel at (100, 350)
+}
+
+TEST(Title, HighScoresAreReadAtStartAndDeletedFromOptions) {
+    TempFolder root;
+    std::vector<unsigned char> file;
+    for (int r = 0; r < 10; ++r) {
+        const std::string name = r == 0 ? "TANSY BROOK defeated Skarnix!" : "";
+        auto head = IntBytes({r == 0 ? 1234 : 0, static_cast<int>(name.size())});
+        file.insert(file.end(), head.begin(), head.end());
+        file.insert(file.end(), name.begin(), name.end());
+        auto tail = IntBytes({r == 0 ? 9 : 0});
+        file.insert(file.end(), tail.begin(), tail.end());
+    }
+    WriteBytes(root.path + "/highscores2.dat", file);
+    WriteBytes(root.path + "/Highscores.dat", file);
+    std::string script = "wait 10\ndump " + root.path + "/start.txt\n";
+    for (int i = 0; i < 4; ++i) script += "tap Down\nwait 10\n";
+    script += "tap Space\nwait 12\n";
+    for (int i = 0; i < 4; ++i) script += "tap Down\nwait 10\n";
+    script += "tap Space\nwait 10\ndump " + root.path + "/deleted.txt\n";
+    const RunResult r = RunHeadless(root.path, script);
+    ASSERT_EQ(r.status, 0) << r.err;
+    auto start = ReadDump(root.path + "/start.txt");
+    EXPECT_EQ(start["HighScoreValue[0,1]"], "1234");
+    EXPECT_EQ(start["HighScoreName[0,1]"], "TANSY BROOK defeated Skarnix!");
+    EXPECT_EQ(start["HighScoreDepth[0,1]"], "9");
+    EXPECT_EQ(ReadDump(root.path + "/deleted.txt")["HighScoreValue[0,1]"], "0");
+    EXPECT_FALSE(Exists(root.path + "/highscores2.dat"));
+    EXPECT_FALSE(Exists(root.path + "/Highscores.dat"));
+}
+
+TEST(Title, DamagedGlobalFileIsReportedAndThePlayGoesOn) {
+    TempFolder root;
+    WriteBytes(root.path + "/GlobalData.dat", {1, 2, 3});
+    WriteBytes(root.path + "/Highscores3.dat", IntBytes({5, -7, 0}));
+    const RunResult r = RunHeadless(root.path, "wait 20\ndump " + root.path + "/d.txt\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find("GlobalData.dat has 3 bytes"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Highscores3.dat is damaged"), std::string::npos) << r.err;
+    EXPECT_EQ(ReadDump(root.path + "/d.txt")["ScreenWidth"], "1024");
+    EXPECT_EQ(ReadBytes(root.path + "/GlobalData.dat").size(), 3u) << "the damaged file must be left as it was";
+}
+
+TEST(CommandLine, BadArgumentsScriptsAndRootsGiveStatusTwo) {
+    TempFolder root;
+    RunResult r = RunBinary("hoofbound", {"--bogus"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("unknown option '--bogus'"), std::string::npos);
+    EXPECT_NE(r.err.find("usage: hoofbound"), std::string::npos);
+
+    r = RunHeadless(root.path, "wait 1\nshot " + root.path + "/x.png\nfly away\n");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("script line 3: unknown step 'fly'"), std::string::npos) << r.err;
+    EXPECT_FALSE(Exists(root.path + "/x.png")) << "no frame may run before the script is read";
+
+    r = RunBinary("hoofbound", {"--headless", "--root", "/proc/no-such-root"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("/proc/no-such-root"), std::string::npos);
+
+    r = RunBinary("hoofbound", {"--headless", "--script", root.path + "/missing.txt", "--root", root.path});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("cannot read the script"), std::string::npos);
+
+    r = RunBinary("hoofbound", {"--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "Hoofbound: Thornwild Roguelike: v 0.7\n");
+}
+
+TEST(Probe, RandAndUnitPrintTheGeneratorsDraws) {
+    RunResult r = RunBinary("hoofprobe", {"rand", "1", "150", "1", "4"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    int lines = 0;
+    for (char c : r.out) lines += c == '\n';
+    EXPECT_EQ(lines, 4);
+    // Seed 1's first unit draw is built from the states 48271 and 182605794.
+    r = RunBinary("hoofprobe", {"unit", "1", "1"});
+    EXPECT_EQ(r.out, "8.9908690227513688e-05\n");
+    r = RunBinary("hoofprobe", {"rand", "1", "2", "x", "3"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("'x' is not a whole number"), std::string::npos);
+}
