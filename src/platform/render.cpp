@@ -23,6 +23,7 @@ struct ImageRecord {
     int frames = 0;
     int columns = 1;
     bool centred = false;
+    bool opaque = false;  // no transparent pixel: drawn at full alpha it is a plain copy
 };
 
 // Handle 0 is the empty picture.
@@ -78,17 +79,18 @@ Image Load(const std::string& gamePath, int cellW, int cellH, int frames, bool c
         Loaded[key] = 0;
         return 0;
     }
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ABGR8888);
+    // Kept in the frame's own pixel format, so drawing never converts pixel by pixel.
+    SDL_Surface* decoded = SDL_CreateRGBSurfaceWithFormatFrom(rgba.data(), w, h, 32, w * 4, SDL_PIXELFORMAT_ABGR8888);
+    SDL_Surface* surface = decoded ? SDL_ConvertSurfaceFormat(decoded, SDL_PIXELFORMAT_ARGB8888, 0) : nullptr;
+    if (decoded) SDL_FreeSurface(decoded);
     if (!surface) {
         Loaded[key] = 0;
         return 0;
     }
-    for (int y = 0; y < h; ++y) {
-        std::memcpy(static_cast<Uint8*>(surface->pixels) + static_cast<size_t>(y) * surface->pitch,
-                    rgba.data() + static_cast<size_t>(y) * w * 4, static_cast<size_t>(w) * 4);
-    }
     ImageRecord record;
     record.surface = surface;
+    record.opaque = true;
+    for (size_t i = 3; i < rgba.size() && record.opaque; i += 4) record.opaque = rgba[i] == 255;
     record.cellW = cellW > 0 ? cellW : w;
     record.cellH = cellH > 0 ? cellH : h;
     record.columns = w / record.cellW > 0 ? w / record.cellW : 1;
@@ -111,7 +113,9 @@ void CopyFrame(Image image, int frame, const SDL_FRect& dst, bool flipX, bool fl
     const SDL_Rect src{(frame % record.columns) * record.cellW, (frame / record.columns) * record.cellH, record.cellW,
                        record.cellH};
     SDL_SetTextureColorMod(texture, Draw.r, Draw.g, Draw.b);
-    SDL_SetTextureAlphaMod(texture, AlphaByte());
+    const Uint8 alpha = AlphaByte();
+    SDL_SetTextureAlphaMod(texture, alpha);
+    SDL_SetTextureBlendMode(texture, record.opaque && alpha == 255 ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
     const int flip = (flipX ? SDL_FLIP_HORIZONTAL : 0) | (flipY ? SDL_FLIP_VERTICAL : 0);
     if (flip) {
         SDL_RenderCopyExF(CurrentRenderer(), texture, &src, &dst, 0.0, nullptr, static_cast<SDL_RendererFlip>(flip));
@@ -166,8 +170,11 @@ void ClearScreen() {
 void DrawRect(int x, int y, int w, int h) {
     SDL_Renderer* renderer = CurrentRenderer();
     if (!renderer || w <= 0 || h <= 0) return;
-    SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
-    SDL_SetRenderDrawColor(renderer, Draw.r, Draw.g, Draw.b, AlphaByte());
+    // An opaque rectangle is a plain fill: blending it would give the same pixels,
+    // only far slower in the software renderer.
+    const Uint8 alpha = AlphaByte();
+    SDL_SetRenderDrawBlendMode(renderer, alpha == 255 ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+    SDL_SetRenderDrawColor(renderer, Draw.r, Draw.g, Draw.b, alpha);
     const SDL_Rect rect{x, y, w, h};
     SDL_RenderFillRect(renderer, &rect);
 }
