@@ -1,6 +1,10 @@
 // The game binary played headless by scripts, as a player or a checker would run it.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdlib>
+
 #include "platform/png_io.h"
 #include "support/test_support.h"
 
@@ -191,4 +195,30 @@ TEST(Probe, RandAndUnitPrintTheGeneratorsDraws) {
     r = RunBinary("hoofprobe", {"rand", "1", "2", "x", "3"});
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("'x' is not a whole number"), std::string::npos);
+}
+
+TEST(DataFolder, AnUnwritableProgramFolderFallsBackToThePerUserFolder) {
+    // A copy of the game in a folder it cannot write, with no pictures beside it, run
+    // by an ordinary user (as root the folder's permission bits would not bind).
+    TempFolder place;
+    const std::string bin = place.path + "/bin";
+    const std::string data = place.path + "/xdg";
+    const std::string script = place.path + "/script.txt";
+    WriteBytes(script, {'w', 'a', 'i', 't', ' ', '3', '\n'});
+    std::string cmd = "mkdir -p '" + bin + "' '" + data + "' && cp '" HOOF_BINARY_DIR "/hoofbound' '" + bin +
+                      "/' && chmod 0555 '" + bin + "' && chmod 0777 '" + data + "' && chmod 0755 '" + place.path + "'";
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    std::string run = "XDG_DATA_HOME='" + data + "' '" + bin + "/hoofbound' --headless --script '" + script + "'";
+    if (geteuid() == 0) run = "runuser -u nobody -- env " + run;
+    run += " 2>'" + place.path + "/err'";
+    const int status = std::system(run.c_str());
+    const std::string err = ReadTextFile(place.path + "/err");
+    ASSERT_EQ(status, 0) << err;
+    EXPECT_NE(err.find("cannot be written; keeping saves and settings in " + data + "/hoofbound"), std::string::npos) << err;
+    EXPECT_TRUE(Exists(data + "/hoofbound/World"));
+    // Each missing picture is named once, and the game runs on without it.
+    size_t mentions = 0;
+    for (size_t at = err.find("introscene.png"); at != std::string::npos; at = err.find("introscene.png", at + 1)) ++mentions;
+    EXPECT_EQ(mentions, 1u) << err;
+    EXPECT_NE(err.find("font.png"), std::string::npos);
 }
