@@ -35,6 +35,11 @@ double RandomUnit() {
 int Rand(int a, int b) {
     // The difference is taken in 64 bits so that extreme ranges cannot overflow.
     const long long r = static_cast<long long>(b) - a;
+    // Generation draws hundreds of thousands of small ranges; for those a plain
+    // truncating cast gives exactly what the saturating conversions below give.
+    constexpr long long Small = 1LL << 30;
+    if (r > 0 && r < Small && a > -Small && a < Small) return a + static_cast<int>(RandomUnit() * static_cast<double>(r + 1));
+    if (r <= 0 && r > -Small && b > -Small && b < Small) return b + static_cast<int>(RandomUnit() * static_cast<double>(1 - r));
     if (r > 0) return ToInt(a + static_cast<double>(ToInt64(RandomUnit() * static_cast<double>(r + 1))));
     return ToInt(b + static_cast<double>(ToInt64(RandomUnit() * static_cast<double>(1 - r))));
 }

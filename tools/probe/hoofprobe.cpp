@@ -2,19 +2,27 @@
 //
 //   hoofprobe rand SEED A B N   SeedRandom(SEED), then N lines of Rand(A, B)
 //   hoofprobe unit SEED N       SeedRandom(SEED), then N lines of RandomUnit() (%.17g)
+//   hoofprobe sector [options]  one generated sector, every table it fills
+//   hoofprobe chain [options] --to D   sectors 0..D in turn, one summary line each
+//   hoofprobe map [options] --out FILE  the generated sector drawn as the map view draws it
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "core/convert.h"
 #include "core/random.h"
+#include "probe_sector.h"
 
 namespace {
 
 int Usage(const std::string& reason) {
     if (!reason.empty()) std::fprintf(stderr, "hoofprobe: %s\n", reason.c_str());
     std::fputs("usage: hoofprobe rand SEED A B N\n"
-               "       hoofprobe unit SEED N\n",
+               "       hoofprobe unit SEED N\n"
+               "       hoofprobe sector [--seed S] [--depth D] [--scenario C] [--bands B5,B6,B7] [--hero H]\n"
+               "                        [--difficulty K] [--notes N] [--prize P] [--cooldowns k=v,...]\n"
+               "       hoofprobe chain [the sector options but --depth] --to D\n"
+               "       hoofprobe map [the sector options] --out FILE\n",
                stderr);
     return 2;
 }
@@ -56,5 +64,9 @@ int main(int argc, char** argv) {
         for (int i = 0; i < n[1]; ++i) std::printf("%.17g\n", RandomUnit());
         return 0;
     }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "sector") return ProbeSector(rest);
+    if (command == "chain") return ProbeChain(rest);
+    if (command == "map") return ProbeMap(rest);
     return Usage("unknown command '" + command + "'");
 }
