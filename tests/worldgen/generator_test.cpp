@@ -183,9 +183,13 @@ TEST_F(GeneratorTest, MountainPathHasNoCentreClearingAndRunsTopToBottom) {
         if (SectorLayout == 21) found = k * 35791393;
     }
     ASSERT_NE(found, 0);
-    for (int x = 0; x <= MapMaxX; ++x)
-        for (int y = 0; y <= MapMaxY; ++y)
-            if (MapTerrain[x][y] == 2 || MapTerrain[x][y] == 10 || MapTerrain[x][y] == 6) EXPECT_GE(y, 1);
+    for (int x = 0; x <= MapMaxX; ++x) {
+        for (int y = 0; y <= MapMaxY; ++y) {
+            if (MapTerrain[x][y] == 2 || MapTerrain[x][y] == 10 || MapTerrain[x][y] == 6) {
+                EXPECT_GE(y, 1);
+            }
+        }
+    }
     SeedRandom(found);
     FillTrees();
     CarveMountainPath();
