@@ -44,6 +44,9 @@ int ProbeMap(const std::vector<std::string>& args) {
         for (int& cell : column) cell = 2;
     // A healthy hero, so the picture shows the world's own colours.
     if (MonHp[0] < 10) MonHp[0] = 10;
+    // No skill is being aimed: no target square.
+    TargetX = -1;
+    TargetY = -1;
     DrawMapView();
     const std::string whole = out + ".screen.png";
     int w = 0;
