@@ -4,3 +4,7 @@
 
 // Scrolls the log up by one line and puts `text` in the newest place (entry 7).
 void PushMessage(const std::string& text);
+
+// Lets a tool hear every line pushed (hoofprobe prints them all, even past eight).
+using MessageListener = void (*)(const std::string& text);
+void SetMessageListener(MessageListener listener);

@@ -5,3 +5,9 @@
 int SpawnCreature(int x, int y, int kind);
 // Places the sector's creatures by biome and depth. False when a search ran out.
 bool PlaceCreatures();
+// Sets LookupName to the kind's display name; kinds outside 2..51 leave it unchanged.
+void CreatureKindName(int kind);
+// The stalker creature's visit on arriving in a sector.
+void StalkerEvent();
+// Strengthens the sector's creatures for its depth on arrival.
+void ScaleCreaturesForDepth();

@@ -6,7 +6,7 @@ bool CarveLayout(int layout, int cx, int cy) {
         case 13: return CarveDocks();
         case 14: CarvePondChain(); return true;
         case 15: CarvePond(); return true;
-        case 21: CarveMountainPath(); return true;
+        case 21: return CarveMountainPath();
         case 22: CarveMountain(); return true;
         case 23: return CarveRavine();
         case 25: return CarveRushingRiver();

@@ -15,7 +15,7 @@ void CarvePond();
 bool CarveRushingRiver();
 // Land: mountain path, mountain, ravine, graveyard, bone field, odd grove, long path,
 // volcano, sinkhole, standing stones.
-void CarveMountainPath();
+bool CarveMountainPath();
 void CarveMountain();
 bool CarveRavine();
 void CarveGraveyard(int cx, int cy);

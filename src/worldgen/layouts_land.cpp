@@ -30,11 +30,13 @@ void StoneCircle(int x, int y) {
 
 }  // namespace
 
-void CarveMountainPath() {
+bool CarveMountainPath() {
     ShowProgress("Mountain Path (biomespecial 21)");
     int x = Rand(10, 34);
     int y = 1;
+    int tries = 0;
     do {
+        if (++tries > SearchLimit) return GenerationFails("mountain path");
         const int r = Rand(1, 2);
         for (int cx = x - r; cx <= x + r; ++cx)
             for (int cy = y - r; cy <= y + r; ++cy)
@@ -42,6 +44,7 @@ void CarveMountainPath() {
         x = Clamp(x + Rand(-1, 1), 5, 39);
         if (Rand(0, 100) > 90) ++y;
     } while (y < 35);
+    return true;
 }
 
 void CarveMountain() {

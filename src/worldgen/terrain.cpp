@@ -172,8 +172,12 @@ bool TerrainBlocksSight(int x, int y) {
 }
 
 int IsOpenGround(int x, int y) {
-    if (!InGrid(x, y)) return 0;
-    if (!Terrain(MapTerrain[x][y]).openGround) return 0;
+    // Like every movement test, this call uses up the one-shot "ignore creatures"
+    // flag, even when the terrain decides before the occupancy test is reached.
+    if (!InGrid(x, y) || !Terrain(MapTerrain[x][y]).openGround) {
+        IgnoreCreaturesOnce = 0;
+        return 0;
+    }
     return CellBlocked(x, y) == 0 ? 1 : 0;
 }
 

@@ -5,10 +5,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "core/convert.h"
 #include "core/random.h"
 #include "core/state.h"
+#include "view/messagelog.h"
 #include "persist/acceptance.h"
 #include "persist/reset.h"
 #include "worldgen/generator.h"
@@ -153,6 +155,10 @@ uint32_t TerrainHash() {
     return h;
 }
 
+std::vector<std::string> Heard;  // the lines pushed since the probe's set-up
+
+void Hear(const std::string& text) { Heard.push_back(text); }
+
 void PrintSector(int messagesBefore) {
     std::printf("biome %d layout %d\n", SectorBiome, SectorLayout);
     std::printf("hero %d %d\n", MonX[0], MonY[0]);
@@ -177,11 +183,10 @@ void PrintSector(int messagesBefore) {
     std::printf("cooldowns\n");
     for (int c = 0; c <= 90; ++c) std::printf(c == 0 ? "%d" : " %d", SiteCooldown[c]);
     std::printf("\n");
-    // The log keeps its last eight lines; generation never says more than that.
-    const int pushed = MessagePushCount - messagesBefore;
-    std::printf("log %d\n", pushed);
-    const int shown = pushed < MessageLogNewest + 1 ? pushed : MessageLogNewest + 1;
-    for (int i = MessageLogNewest + 1 - shown; i <= MessageLogNewest; ++i) std::printf("%s\n", MessageLog[i].c_str());
+    // Every line pushed, even past the eight the log itself keeps.
+    (void)messagesBefore;
+    std::printf("log %zu\n", Heard.size());
+    for (const std::string& line : Heard) std::printf("%s\n", line.c_str());
     std::printf("rng %d\n", RandomState());
 }
 
@@ -193,6 +198,8 @@ bool GenerateProbeSector(const std::vector<std::string>& args, bool allowOut, st
     PrepareWorld(o);
     out = o.out;
     messagesBefore = MessagePushCount;
+    Heard.clear();
+    SetMessageListener(Hear);
     return true;
 }
 
