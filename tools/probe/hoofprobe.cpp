@@ -2,19 +2,31 @@
 //
 //   hoofprobe rand SEED A B N   SeedRandom(SEED), then N lines of Rand(A, B)
 //   hoofprobe unit SEED N       SeedRandom(SEED), then N lines of RandomUnit() (%.17g)
+//   hoofprobe item KIND TIER SEED [--hero H] [--fashion L]
+//                               one DescribeItem from the unseeded generator with the
+//                               hero's bonuses applied: name, two lines, "mods A D S P M C"
+//   hoofprobe price KIND TIER RAW [--sales L]
+//                               ItemPrice(KIND, TIER, RAW), Sales Bonus at level L
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "core/convert.h"
 #include "core/random.h"
+#include "probe_items.h"
 
 namespace {
 
+// Bad arguments give one line with the reason; no command at all gives the usage.
 int Usage(const std::string& reason) {
-    if (!reason.empty()) std::fprintf(stderr, "hoofprobe: %s\n", reason.c_str());
+    if (!reason.empty()) {
+        std::fprintf(stderr, "hoofprobe: %s\n", reason.c_str());
+        return 2;
+    }
     std::fputs("usage: hoofprobe rand SEED A B N\n"
-               "       hoofprobe unit SEED N\n",
+               "       hoofprobe unit SEED N\n"
+               "       hoofprobe item KIND TIER SEED [--hero H] [--fashion L]\n"
+               "       hoofprobe price KIND TIER RAW [--sales L]\n",
                stderr);
     return 2;
 }
@@ -55,6 +67,11 @@ int main(int argc, char** argv) {
         SeedRandom(n[0]);
         for (int i = 0; i < n[1]; ++i) std::printf("%.17g\n", RandomUnit());
         return 0;
+    }
+    if (command == "item" || command == "price") {
+        const std::vector<std::string> rest(args.begin() + 1, args.end());
+        const int status = command == "item" ? ProbeItem(rest, reason) : ProbePrice(rest, reason);
+        return status == 0 ? 0 : Usage(reason);
     }
     return Usage("unknown command '" + command + "'");
 }

@@ -1,0 +1,46 @@
+// The item catalogue: what every item id is, what it costs, and its name and two
+// description lines. An item record is (kind, tier, seed, count); nothing about an
+// item is stored beyond that, so names and stat points are recomputed on every call.
+#pragma once
+
+// ItemCategory values: what an item is and where it is worn.
+constexpr int CategoryNone = 0;
+constexpr int CategoryHeadgear = 1;   // worn as headgear
+constexpr int CategoryDress = 2;      // worn as dress
+constexpr int CategoryBoots = 3;      // worn as boots
+constexpr int CategoryAccessory = 4;  // worn as Acc. 1 or Acc. 2
+constexpr int CategoryWeapon = 5;     // melee weapon, worn as weapon
+constexpr int CategoryFood = 6;       // eaten
+constexpr int CategoryBow = 7;        // worn as weapon
+constexpr int CategoryArrows = 8;
+constexpr int CategoryLetter = 9;
+constexpr int CategoryMoney = 10;     // added to Bits when picked up
+constexpr int CategorySpecial = 11;   // quest objects and unnamed special objects
+
+// Item ids the rules refer to by name.
+constexpr int ItemHeadgear = 1;
+constexpr int ItemDress = 2;
+constexpr int ItemFootwear = 3;
+constexpr int ItemAccessory = 4;
+constexpr int ItemWeapon = 5;
+constexpr int ItemBow = 7;
+constexpr int ItemArrows = 8;
+constexpr int ItemLetter = 9;
+constexpr int ItemLazuliHeart = 30;
+constexpr int ItemBits = 100;
+
+// Skills that change what items are worth or give.
+constexpr int SkillSalesBonus = 19;    // shop prices drop by 10 % per level
+constexpr int SkillFashionSense = 20;  // dresses and jewellery carry one more point per level
+
+// The category 0..11 of an item id. Pure.
+int ItemCategory(int kind);
+
+// The price in bits. raw = 1: the undiscounted price (a sale to a shop pays half of it);
+// raw = 0: what a shop asks of the hero, after every Sales Bonus skill slot.
+int ItemPrice(int kind, int tier, int raw);
+
+// Writes the item's name to LookupName and its description lines to LookupText and
+// LookupText2. Takes exactly one draw from the game's stream and reseeds it; while
+// ApplyItemMods is 1 also adds the item's stat points to the hero's bonuses.
+void DescribeItem(int kind, int tier, int seed);
