@@ -7,6 +7,8 @@
 //                               hero's bonuses applied: name, two lines, "mods A D S P M C"
 //   hoofprobe price KIND TIER RAW [--sales L]
 //                               ItemPrice(KIND, TIER, RAW), Sales Bonus at level L
+//   hoofprobe recipe K1 [K2 .. K5]
+//                               the dish MatchRecipe finds with these kinds in the pot
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -26,7 +28,8 @@ int Usage(const std::string& reason) {
     std::fputs("usage: hoofprobe rand SEED A B N\n"
                "       hoofprobe unit SEED N\n"
                "       hoofprobe item KIND TIER SEED [--hero H] [--fashion L]\n"
-               "       hoofprobe price KIND TIER RAW [--sales L]\n",
+               "       hoofprobe price KIND TIER RAW [--sales L]\n"
+               "       hoofprobe recipe K1 [K2 .. K5]\n",
                stderr);
     return 2;
 }
@@ -68,9 +71,11 @@ int main(int argc, char** argv) {
         for (int i = 0; i < n[1]; ++i) std::printf("%.17g\n", RandomUnit());
         return 0;
     }
-    if (command == "item" || command == "price") {
+    if (command == "item" || command == "price" || command == "recipe") {
         const std::vector<std::string> rest(args.begin() + 1, args.end());
-        const int status = command == "item" ? ProbeItem(rest, reason) : ProbePrice(rest, reason);
+        const int status = command == "item"    ? ProbeItem(rest, reason)
+                           : command == "price" ? ProbePrice(rest, reason)
+                                                : ProbeRecipe(rest, reason);
         return status == 0 ? 0 : Usage(reason);
     }
     return Usage("unknown command '" + command + "'");

@@ -7,6 +7,7 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "items/catalogue.h"
+#include "rules/cooking.h"
 
 namespace {
 
@@ -110,5 +111,19 @@ int ProbePrice(const std::vector<std::string>& args, std::string& reason) {
         SkillLevel[0] = sales;
     }
     std::printf("%d\n", ItemPrice(n[0], n[1], n[2]));
+    return 0;
+}
+
+int ProbeRecipe(const std::vector<std::string>& args, std::string& reason) {
+    std::vector<int> n;
+    std::map<std::string, int> options;
+    if (args.empty() || args.size() > 5 || !ParseArgs(args, args.size(), {}, n, options, reason)) {
+        if (reason.empty()) reason = "takes one to five kinds";
+        reason = "recipe takes K1 [K2 .. K5]: " + reason;
+        return 2;
+    }
+    ClearAllTables();
+    for (size_t i = 0; i < n.size(); ++i) PotKind[i] = n[i];
+    std::printf("%d\n", MatchRecipe());
     return 0;
 }

@@ -1,4 +1,5 @@
-// hoofprobe's item commands: item descriptions and prices as the game computes them.
+// hoofprobe's item commands: item descriptions, prices and the dish a pot makes, as the
+// game computes them.
 #pragma once
 #include <string>
 #include <vector>
@@ -7,3 +8,4 @@
 // exit status; on bad arguments it sets `reason` and returns 2 without printing.
 int ProbeItem(const std::vector<std::string>& args, std::string& reason);
 int ProbePrice(const std::vector<std::string>& args, std::string& reason);
+int ProbeRecipe(const std::vector<std::string>& args, std::string& reason);
