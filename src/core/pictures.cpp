@@ -26,4 +26,5 @@ void LoadIntroPictures() {
     PictureIntroScene = LoadImage("images/introscene.png");
     PictureLogo = LoadImage("images/hfblogo.png");
     for (int h = 0; h < HeroCount; ++h) PicturePortrait[h] = LoadImage(Portraits[h]);
+    PictureEnding = LoadImage("images/ending.png");
 }

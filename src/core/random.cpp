@@ -2,38 +2,15 @@
 
 #include "core/convert.h"
 
-namespace {
-
-constexpr int Modulus = 2147483647;
-constexpr int Multiplier = 48271;
-constexpr int Quotient = Modulus / Multiplier;   // 44488
-constexpr int Remainder = Modulus % Multiplier;  // 3399
-
-int State = RandomUnseededState;
-
-// Schrage's method keeps every intermediate within 32 bits.
-void Step() {
-    State = Multiplier * (State % Quotient) - Remainder * (State / Quotient);
-    if (State < 0) State += Modulus;
-}
-
-}  // namespace
+int RandomGeneratorState = RandomUnseededState;
 
 void SeedRandom(int n) {
-    State = n & 0x7FFFFFFF;
-    if (State == 0 || State == Modulus) State = RandomUnseededState;
+    RandomGeneratorState = n & 0x7FFFFFFF;
+    if (RandomGeneratorState == 0 || RandomGeneratorState == 0x7FFFFFFF) RandomGeneratorState = RandomUnseededState;
 }
 
-double RandomUnit() {
-    Step();
-    const int hi = State & 0x1FFFFFFC;
-    Step();
-    const int lo = State & 0x1FFFFFF8;
-    return (hi + lo / 134217728.0) / 536870912.0;
-}
-
-int Rand(int a, int b) {
-    // The difference is taken in 64 bits so that extreme ranges cannot overflow.
+int RandWide(int a, int b) {
+    // The difference is taken in 64 bits and the sum saturates, so no range overflows.
     const long long r = static_cast<long long>(b) - a;
     if (r > 0) return ToInt(a + static_cast<double>(ToInt64(RandomUnit() * static_cast<double>(r + 1))));
     return ToInt(b + static_cast<double>(ToInt64(RandomUnit() * static_cast<double>(1 - r))));
@@ -45,4 +22,4 @@ double RandFloat(double a, double b) {
     return lo + RandomUnit() * (hi - lo);
 }
 
-int RandomState() { return State; }
+int RandomState() { return RandomGeneratorState; }

@@ -150,7 +150,14 @@ int HighScoreDepth[HighScoreRanks][HighScoreTables];
 std::string MessageLog[MessageLogCount];
 int SiteCooldown[SiteCooldownCount];
 
+std::string SectorGenFailure;
+int SiteFloorCode;
+int MessagePushCount;
+
 void ClearAllTables() {
+    SectorGenFailure.clear();
+    SiteFloorCode = 0;
+    MessagePushCount = 0;
     ClearTable(MapTerrain);
     ClearTable(MapFrame);
     ClearTable(MapSeen);

@@ -193,5 +193,18 @@ extern int HighScoreDepth[HighScoreRanks][HighScoreTables];          // Depth + 
 extern std::string MessageLog[MessageLogCount];  // 0..7 used, 7 the newest
 extern int SiteCooldown[SiteCooldownCount];      // sectors before a special site may appear again (9999 never)
 
+// ---- Status ids: the second index of MonStatus ------------------------------------
+constexpr int StatusFlying = 9;      // flies over pits; 1000 for winged kinds
+constexpr int StatusBlinded = 10;    // the hero's sight radius shrinks by 4
+constexpr int StatusPoisoned = 11;   // the map turns green
+constexpr int StatusStone = 12;      // drawn grey
+constexpr int StatusDisguised = 13;  // the hero is drawn as a creature
+constexpr int StatusJestbloom = 15;  // the curse; its effect depends on the hero
+
+// ---- World generation working values --------------------------------------------------
+extern std::string SectorGenFailure;  // short name of the search that ran out; empty when the last generation succeeded
+extern int SiteFloorCode;             // floor that special sites clear to in a castle sector (35, 67 or 82)
+extern int MessagePushCount;          // messages pushed into the log since program start (for the probe)
+
 // Zeroes every table above (texts emptied), as at program start.
 void ClearAllTables();

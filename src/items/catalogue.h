@@ -3,19 +3,7 @@
 // item is stored beyond that, so names and stat points are recomputed on every call.
 #pragma once
 
-// ItemCategory values: what an item is and where it is worn.
-constexpr int CategoryNone = 0;
-constexpr int CategoryHeadgear = 1;   // worn as headgear
-constexpr int CategoryDress = 2;      // worn as dress
-constexpr int CategoryBoots = 3;      // worn as boots
-constexpr int CategoryAccessory = 4;  // worn as Acc. 1 or Acc. 2
-constexpr int CategoryWeapon = 5;     // melee weapon, worn as weapon
-constexpr int CategoryFood = 6;       // eaten
-constexpr int CategoryBow = 7;        // worn as weapon
-constexpr int CategoryArrows = 8;
-constexpr int CategoryLetter = 9;
-constexpr int CategoryMoney = 10;     // added to Bits when picked up
-constexpr int CategorySpecial = 11;   // quest objects and unnamed special objects
+#include "items/category.h"
 
 // Item ids the rules refer to by name.
 constexpr int ItemHeadgear = 1;
@@ -28,13 +16,6 @@ constexpr int ItemArrows = 8;
 constexpr int ItemLetter = 9;
 constexpr int ItemLazuliHeart = 30;
 constexpr int ItemBits = 100;
-
-// Skills that change what items are worth or give.
-constexpr int SkillSalesBonus = 19;    // shop prices drop by 10 % per level
-constexpr int SkillFashionSense = 20;  // dresses and jewellery carry one more point per level
-
-// The category 0..11 of an item id. Pure.
-int ItemCategory(int kind);
 
 // The price in bits. raw = 1: the undiscounted price (a sale to a shop pays half of it);
 // raw = 0: what a shop asks of the hero, after every Sales Bonus skill slot.

@@ -7,6 +7,7 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "items/catalogue.h"
+#include "items/skills.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/state.h"
+#include "persist/datafile.h"
 #include "platform/files.h"
 
 namespace {
@@ -11,20 +12,41 @@ namespace {
 const char* const GlobalDataFile = "GlobalData.dat";
 const char* const RecipeBookFile = "RecipeBook.dat";
 
-// Reads a file of exactly `count` ints into `table`; anything else leaves the table alone.
+// Reads a file of exactly `count` ints into `table`; a damaged file leaves the table alone.
 void ReadIntTable(const char* name, int* table, int count) {
-    if (FileSize(name) == -1) return;
     IntStream stream;
-    if (!ReadWholeFile(name, stream.bytes)) {
-        std::fprintf(stderr, "hoofbound: %s could not be read; using the defaults\n", name);
-        return;
-    }
-    if (stream.bytes.size() != static_cast<size_t>(count) * 4) {
-        std::fprintf(stderr, "hoofbound: %s has %zu bytes instead of %d; ignoring it and using the defaults\n", name,
-                     stream.bytes.size(), count * 4);
-        return;
-    }
+    if (!ReadDataFile(name, count * 4, count * 4, stream)) return;
     for (int i = 0; i < count; ++i) table[i] = ReadInt(stream);
+}
+
+// The garden plots hold a fruit (101..106) or nothing, their growth counts up from 0,
+// the two switches are 0 or 1 and the rest is unused. Anything else would later index
+// outside the item tables or pick no screen size, so it is set back to its default.
+void CheckGlobalData() {
+    std::string fixed;
+    auto reset = [&](int entry) {
+        fixed += (fixed.empty() ? "" : ", ") + std::to_string(entry) + " (" + std::to_string(GlobalData[entry]) + ")";
+        GlobalData[entry] = 0;
+    };
+    for (int plot = 0; plot <= 5; ++plot) {
+        const int fruit = GlobalData[plot];
+        if (fruit != 0 && (fruit < 101 || fruit > 106)) {
+            reset(plot);
+            if (GlobalData[plot + 6] != 0) reset(plot + 6);
+        }
+    }
+    for (int growth = 6; growth <= 11; ++growth) {
+        if (GlobalData[growth] < 0) reset(growth);
+    }
+    for (int entry : {12, 13}) {
+        if (GlobalData[entry] != 0 && GlobalData[entry] != 1) reset(entry);
+    }
+    for (int entry = 14; entry < GlobalDataCount; ++entry) {
+        if (GlobalData[entry] != 0) reset(entry);
+    }
+    if (!fixed.empty())
+        std::fprintf(stderr, "hoofbound: %s held impossible values in entries %s; those are set back to 0\n",
+                     GlobalDataFile, fixed.c_str());
 }
 
 bool WriteIntTable(const char* name, const int* table, int count) {
@@ -37,16 +59,10 @@ bool WriteIntTable(const char* name, const int* table, int count) {
 
 void ReadGlobalFiles() {
     ReadIntTable(GlobalDataFile, GlobalData, GlobalDataCount);
-    // The screen mode and the debug switch are 0 or 1; anything else would pick no
-    // screen size at all, so it falls back to the default.
-    for (int entry : {12, 13}) {
-        if (GlobalData[entry] != 0 && GlobalData[entry] != 1) {
-            std::fprintf(stderr, "hoofbound: %s entry %d holds %d, which is not 0 or 1; using 0\n", GlobalDataFile, entry,
-                         GlobalData[entry]);
-            GlobalData[entry] = 0;
-        }
-    }
+    CheckGlobalData();
     ReadIntTable(RecipeBookFile, RecipeBook, RecipeBookCount);
+    // A recipe is known (1) or not (0).
+    for (int& known : RecipeBook) known = known != 0 ? 1 : 0;
 }
 
 bool WriteGlobalData() { return WriteIntTable(GlobalDataFile, GlobalData, GlobalDataCount); }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/state.h"
+#include "persist/datafile.h"
 #include "platform/files.h"
 
 namespace {
@@ -19,12 +20,8 @@ const char* HighScoreFile(int table) { return (table >= 0 && table < HighScoreTa
 
 void ReadHighScores() {
     for (int t = 0; t < HighScoreTables; ++t) {
-        if (FileSize(Files[t]) == -1) continue;
         IntStream stream;
-        if (!ReadWholeFile(Files[t], stream.bytes)) {
-            std::fprintf(stderr, "hoofbound: %s could not be read; its table stays empty\n", Files[t]);
-            continue;
-        }
+        if (!ReadDataFile(Files[t], 120, 120 + HighScoreRanks * LongestName, stream)) continue;
         // Read the whole table aside first, so a damaged file changes nothing.
         int value[HighScoreRanks];
         int depth[HighScoreRanks];
@@ -42,8 +39,7 @@ void ReadHighScores() {
             damaged = stream.overrun;
         }
         if (damaged || stream.pos != stream.bytes.size()) {
-            std::fprintf(stderr, "hoofbound: %s is damaged (%zu bytes that do not make ten scores); ignoring it\n",
-                         Files[t], stream.bytes.size());
+            SetDamagedFileAside(Files[t], std::to_string(stream.bytes.size()) + " bytes that do not make ten scores");
             continue;
         }
         for (int r = 0; r < HighScoreRanks; ++r) {

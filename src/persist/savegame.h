@@ -1,6 +1,18 @@
-// The save game of a run in progress.
+// The save game of a run in progress (World/savedata.dat) and the seed record.
 #pragma once
+#include <string>
 
+constexpr int SaveGameInts = 507;  // 2028 bytes
+
+// Writes World/savedata.dat, then GlobalData.dat, then RecipeBook.dat, each whole.
+// False when any could not be written (what was on disk before stays).
+bool SaveGame();
+// Reads World/savedata.dat. A file of the wrong length is kept aside and refused;
+// values that would index outside a table are clamped. `message` tells the player
+// what happened, in plain words, when the result is false or a value was mended.
+bool LoadGame(std::string& message);
+// Writes prevseed.dat: the world seed of the latest new game.
+bool WriteSeedRecord();
 // Writes the save game and the current sector file before the program ends from
 // inside a game (Esc twice, or the window's close button).
 void SaveRunBeforeQuit();

@@ -56,11 +56,14 @@ std::string Resolve(const std::string& base, const std::string& gamePath) {
         const std::string exact = result + "/" + part;
         struct stat st{};
         if (stat(exact.c_str(), &st) != 0) {
+            // Of several spellings on disk, the first in byte order wins, so the
+            // choice never depends on the order the folder happens to list them.
+            bool found = false;
             if (DIR* dir = opendir(result.c_str())) {
                 while (dirent* entry = readdir(dir)) {
-                    if (strcasecmp(entry->d_name, part.c_str()) == 0) {
+                    if (strcasecmp(entry->d_name, part.c_str()) == 0 && (!found || chosen > entry->d_name)) {
                         chosen = entry->d_name;
-                        break;
+                        found = true;
                     }
                 }
                 closedir(dir);

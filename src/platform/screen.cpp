@@ -112,8 +112,13 @@ void PumpWindowEvents() {
             case SDL_KEYUP: {
                 const SDL_Scancode sc = e.key.keysym.scancode;
                 if (sc >= 0 && sc < SDL_NUM_SCANCODES && ScancodeKey[sc] >= 0) {
-                    InputRelease(ScancodeKey[sc]);
+                    const int code = ScancodeKey[sc];
                     ScancodeKey[sc] = -1;
+                    // Up and keypad 8 (and both Enters) are one key to the game: it is
+                    // let go only when the last of them is.
+                    bool stillDown = false;
+                    for (int k : ScancodeKey) stillDown = stillDown || k == code;
+                    if (!stillDown) InputRelease(code);
                 }
                 break;
             }

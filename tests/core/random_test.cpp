@@ -27,6 +27,22 @@ TEST(Random, MatchesTheMinimalStandardSequence) {
     EXPECT_EQ(RandomUnit(), expected);
 }
 
+TEST(Random, StepsMatchSchragesThirtyTwoBitMethod) {
+    // The game's generator is defined by Schrage's method; the fast step must agree.
+    for (int seed : {1, 4660, 2147483646, 123456789, 44488, 44487, 1073741823}) {
+        int s = seed;
+        SeedRandom(seed);
+        for (int i = 0; i < 2000; ++i) {
+            s = 48271 * (s % 44488) - 3399 * (s / 44488);
+            if (s < 0) s += 2147483647;
+            if (i % 2 == 1) {
+                RandomUnit();
+                ASSERT_EQ(RandomState(), s) << "seed " << seed << " step " << i;
+            }
+        }
+    }
+}
+
 TEST(Random, RandTakesTwoStepsEvenForAnEmptyRange) {
     SeedRandom(77);
     RandomUnit();

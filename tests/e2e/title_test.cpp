@@ -152,10 +152,13 @@ TEST(Title, DamagedGlobalFileIsReportedAndThePlayGoesOn) {
     WriteBytes(root.path + "/Highscores3.dat", IntBytes({5, -7, 0}));
     const RunResult r = RunHeadless(root.path, "wait 20\ndump " + root.path + "/d.txt\n");
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.err.find("GlobalData.dat has 3 bytes"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("GlobalData.dat is damaged (it has 3 bytes instead of 84); it is kept as GlobalData.dat.damaged"),
+              std::string::npos)
+        << r.err;
     EXPECT_NE(r.err.find("Highscores3.dat is damaged"), std::string::npos) << r.err;
     EXPECT_EQ(ReadDump(root.path + "/d.txt")["ScreenWidth"], "1024");
-    EXPECT_EQ(ReadBytes(root.path + "/GlobalData.dat").size(), 3u) << "the damaged file must be left as it was";
+    EXPECT_EQ(ReadBytes(root.path + "/GlobalData.dat.damaged").size(), 3u) << "the damaged file must be kept";
+    EXPECT_EQ(ReadBytes(root.path + "/Highscores3.dat.damaged"), IntBytes({5, -7, 0}));
 }
 
 TEST(CommandLine, BadArgumentsScriptsAndRootsGiveStatusTwo) {

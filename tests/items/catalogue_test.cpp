@@ -6,6 +6,7 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "items/catalogue.h"
+#include "items/skills.h"
 #include "items/food.h"
 
 namespace {

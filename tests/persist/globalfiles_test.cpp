@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include "core/state.h"
 #include "persist/globals.h"
 #include "persist/highscores.h"
@@ -60,17 +62,34 @@ TEST_F(GlobalFiles, DamagedGlobalFilesLeaveTheDefaults) {
     ReadGlobalFiles();
     for (int v : GlobalData) EXPECT_EQ(v, 0);
     for (int v : RecipeBook) EXPECT_EQ(v, 0);
+    // Nothing is lost: the damaged files are kept aside, out of the next save's way.
+    EXPECT_FALSE(Exists(At("GlobalData.dat")));
+    EXPECT_EQ(ReadBytes(At("GlobalData.dat.damaged")), IntBytes({1, 2, 3}));
+    EXPECT_EQ(ReadBytes(At("RecipeBook.dat.damaged")).size(), 401u);
 
-    // A screen mode that is neither 0 nor 1 falls back to the large screen.
+    // Impossible values are set back to their defaults; sound ones are kept.
     std::vector<int> data(21, 0);
-    data[12] = 7;
+    data[3] = 104;   // a fruit planted in plot 3
+    data[9] = 250;   // and its growth
+    data[1] = 999;   // no such fruit: the plot and its growth are emptied
+    data[7] = 40;
+    data[8] = -5;    // growth below 0
+    data[12] = 7;    // neither screen mode
     data[13] = -1;
-    data[3] = 104;
+    data[20] = 3;    // unused entries stay 0
     WriteBytes(At("GlobalData.dat"), IntBytes(data));
     ReadGlobalFiles();
-    EXPECT_EQ(GlobalData[12], 0);
-    EXPECT_EQ(GlobalData[13], 0);
-    EXPECT_EQ(GlobalData[3], 104);
+    const int expected[21] = {0, 0, 0, 104, 0, 0, 0, 0, 0, 250, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    for (int i = 0; i < 21; ++i) EXPECT_EQ(GlobalData[i], expected[i]) << "entry " << i;
+}
+
+TEST_F(GlobalFiles, AHugeFileIsRefusedBeforeItIsRead) {
+    // A sparse 3 GiB file: reading it whole would exhaust memory.
+    WriteBytes(At("Highscores2.dat"), {});
+    ASSERT_EQ(truncate(At("Highscores2.dat").c_str(), 3LL << 30), 0);
+    ReadHighScores();
+    EXPECT_EQ(HighScoreName[0][1], "");
+    EXPECT_TRUE(Exists(At("Highscores2.dat.damaged")));
 }
 
 TEST_F(GlobalFiles, HighScoresRoundTripWithTheirByteLayout) {
@@ -113,7 +132,10 @@ TEST_F(GlobalFiles, DamagedHighScoreFilesAreIgnoredWhole) {
         EXPECT_EQ(HighScoreValue[0][0], 42);
         EXPECT_EQ(HighScoreName[0][0], "");
         EXPECT_EQ(HighScoreName[0][2], "QUENBY ARLO fell!") << "a damaged file must not stop the others";
+        EXPECT_FALSE(Exists(At("Highscores.dat"))) << "a damaged file is set aside";
     }
+    EXPECT_EQ(ReadBytes(At("Highscores.dat.damaged")), negative);
+    EXPECT_EQ(ReadBytes(At("Highscores.dat.damaged-2")), pastEnd);
 }
 
 TEST_F(GlobalFiles, DeletingHighScoresEmptiesFilesAndTables) {

@@ -7,8 +7,12 @@
 #include "core/startup.h"
 #include "core/state.h"
 #include "items/catalogue.h"
+#include "items/skills.h"
 #include "platform/files.h"
 #include "platform/platform.h"
+#include "persist/reset.h"
+#include "view/mapview.h"
+#include "worldgen/generator.h"
 
 namespace {
 
@@ -43,6 +47,56 @@ void BM_TitleFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TitleFrame)->Unit(benchmark::kMicrosecond);
+
+// A fresh world as a new game has it, in the given scenario.
+void PrepareWorld(int scenario, int seed) {
+    ClearAllTables();
+    ResetGame();
+    GameVars[5] = 2;
+    GameVars[6] = 3;
+    GameVars[7] = 6;
+    GameVars[49] = scenario;
+    HeroId = 1;
+    WorldSeed = seed;
+}
+
+// Sector generation per scenario (0 forest, 1 chaos, 2 castle) and depth; each
+// iteration takes the next world seed, spread far apart so layouts vary.
+void BM_GenerateSector(benchmark::State& state) {
+    const int scenario = static_cast<int>(state.range(0));
+    const int depth = static_cast<int>(state.range(1));
+    PrepareWorld(scenario, 1);
+    int k = 0;
+    for (auto _ : state) {
+        WorldSeed = 1 + (k++ % 64) * 33554393;
+        Depth = depth;
+        RegenerateSector = 0;
+        benchmark::DoNotOptimize(GenerateSector());
+    }
+}
+BENCHMARK(BM_GenerateSector)
+    ->ArgsProduct({{0}, {0, 3, 7, 16, 23, 29, -1, -2, -3}})
+    ->ArgsProduct({{1}, {1, 15, 29}})
+    ->ArgsProduct({{2}, {0, 3}})
+    ->Unit(benchmark::kMicrosecond);
+
+// The map view of one generated sector, every cell in view, drawn headless.
+void BM_MapView(benchmark::State& state) {
+    PrepareHeadlessTitle();
+    PrepareWorld(0, 1);
+    Depth = 2;
+    GenerateSector();
+    for (auto& column : MapSeen)
+        for (int& cell : column) cell = 2;
+    MonHp[0] = 20;
+    for (auto _ : state) {
+        DrawMapView();
+        PresentFrame();
+        ClearScreen();
+        benchmark::DoNotOptimize(FramePixel(400, 200));
+    }
+}
+BENCHMARK(BM_MapView)->Unit(benchmark::kMicrosecond);
 
 // What the panels do every frame with a full inventory: describe all 56 items (a mix of
 // every family at every tier, fixed items and food), the six worn ones with their

@@ -2,6 +2,9 @@
 //
 //   hoofprobe rand SEED A B N   SeedRandom(SEED), then N lines of Rand(A, B)
 //   hoofprobe unit SEED N       SeedRandom(SEED), then N lines of RandomUnit() (%.17g)
+//   hoofprobe sector [options]  one generated sector, every table it fills
+//   hoofprobe chain [options] --to D   sectors 0..D in turn, one summary line each
+//   hoofprobe map [options] --out FILE  the generated sector drawn as the map view draws it
 //   hoofprobe item KIND TIER SEED [--hero H] [--fashion L]
 //                               one DescribeItem from the unseeded generator with the
 //                               hero's bonuses applied: name, two lines, "mods A D S P M C"
@@ -16,6 +19,7 @@
 #include "core/convert.h"
 #include "core/random.h"
 #include "probe_items.h"
+#include "probe_sector.h"
 
 namespace {
 
@@ -27,6 +31,10 @@ int Usage(const std::string& reason) {
     }
     std::fputs("usage: hoofprobe rand SEED A B N\n"
                "       hoofprobe unit SEED N\n"
+               "       hoofprobe sector [--seed S] [--depth D] [--scenario C] [--bands B5,B6,B7] [--hero H]\n"
+               "                        [--difficulty K] [--notes N] [--prize P] [--cooldowns k=v,...]\n"
+               "       hoofprobe chain [the sector options but --depth] --to D\n"
+               "       hoofprobe map [the sector options] --out FILE\n"
                "       hoofprobe item KIND TIER SEED [--hero H] [--fashion L]\n"
                "       hoofprobe price KIND TIER RAW [--sales L]\n"
                "       hoofprobe recipe K1 [K2 .. K5]\n",
@@ -71,12 +79,15 @@ int main(int argc, char** argv) {
         for (int i = 0; i < n[1]; ++i) std::printf("%.17g\n", RandomUnit());
         return 0;
     }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (command == "item" || command == "price" || command == "recipe") {
-        const std::vector<std::string> rest(args.begin() + 1, args.end());
         const int status = command == "item"    ? ProbeItem(rest, reason)
                            : command == "price" ? ProbePrice(rest, reason)
                                                 : ProbeRecipe(rest, reason);
         return status == 0 ? 0 : Usage(reason);
     }
+    if (command == "sector") return ProbeSector(rest);
+    if (command == "chain") return ProbeChain(rest);
+    if (command == "map") return ProbeMap(rest);
     return Usage("unknown command '" + command + "'");
 }

@@ -1,0 +1,18 @@
+// The end of a run: its score, the high-score tables, the victory screen.
+#pragma once
+#include <string>
+
+// Whether the run counts: every run on normal and hard, and a win on easy.
+bool RunIsScored();
+// The run's score from its money, level, difficulty and outcome. On a win it also
+// writes how the run ended into DeathMessage.
+int ScoreRun();
+// Enters a score into table t (ties go above older scores); returns its rank, or -1
+// when it is below all ten.
+int EnterHighScore(int table, int score, const std::string& text, int depth);
+// Called once when the turn loop has stopped: scores the run, updates the table and
+// its file, clears the save folder when the game is over for good, shows the victory
+// screen after a win and then the high scores.
+void RunEnding();
+// The victory screen, until Space.
+void VictoryScreen();

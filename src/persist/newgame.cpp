@@ -1,0 +1,172 @@
+#include "persist/newgame.h"
+
+#include "core/frame.h"
+#include "core/random.h"
+#include "core/state.h"
+#include "items/skill_upgrade.h"
+#include "persist/heroes.h"
+#include "persist/title_scene.h"
+#include "platform/platform.h"
+
+namespace {
+
+const char* const HeroEntries[6] = {"Quenby Arlo", "Dabble Moss", "Skelter Vane", "Corvanne", "Tansy Brook", "Mellowen"};
+const char* const HeroLines[6] = {
+    "Quenby Arlo - has a wide variety of magical powers",
+    "Dabble Moss - a variety of odd powers that defy logic",
+    "Skelter Vane - has a variety of weather based attacks",
+    "Corvanne - has skills that favour treasure finding and avoiding combat",
+    "Tansy Brook - her skills favour the brute strength approach",
+    "Mellowen - has skills to allow befriending of animals",
+};
+const char* const RaceLines[3] = {
+    "Unicorn hooflings can use bows with their telekinesis",
+    "Earth hooflings can carry more inventory, and make better cooks",
+    "Pegasus hooflings can fly over obstacles - combat skill is reduced when flying",
+};
+const char* const DifficultyEntries[3] = {"Easy mode", "Normal mode", "Hard mode"};
+const char* const DifficultyLines[3][2] = {
+    {"On easy mode, your file is not deleted when you die", "You won't be scored if you die, and your score will be lower"},
+    {"On normal mode, once you die, your save is deleted", "You will be scored if you die or win"},
+    {"Hard mode is like normal mode, but tougher monsters", "Your score will be higher, and you will be scored if you die or win"},
+};
+const char* const ScenarioEntries[3] = {"Thornwild", "Chaos Reigns", "Duskhold Castle"};
+const char* const ScenarioLines[3][2] = {
+    {"Main game.  The hooflings of clovermere are sick, only a healing plant found",
+     "deep within the Thornwild Forest can save everyhoofling!"},
+    {"Disregard canon! The Thornwild forest is even odder than usual", "is Skarnix behind this? Venture in and find out!"},
+    {"Vorgath has been kidnapping hooflings and turning them into monsters!",
+     "Sneak into Duskhold Castle and defeat him to rescue your friends!"},
+};
+
+// One page: the text box with the heading and two lines, the list with its bar.
+void DrawPage(const char* heading, const char* line1, const char* line2, const char* const* entries, int count,
+              int cursor, bool heroPage) {
+    const int oy = TitleOffsetY();
+    const bool twoColumns = heroPage && ScreenWidth == 800;
+    SetColor(20, 20, 40);
+    DrawRect(100, oy + 320, 620, 70);
+    if (heroPage && !twoColumns) {
+        DrawRect(100, oy + 410, 200, 190);
+    } else if (twoColumns) {
+        DrawRect(100, oy + 410, 400, 100);
+    } else {
+        DrawRect(100, oy + 410, 200, 95);
+    }
+    SetColor(150, 150, 205);
+    if (twoColumns && cursor >= 3) {
+        DrawRect(301, oy + 421 + 30 * (cursor - 3), 198, 20);
+    } else {
+        DrawRect(101, oy + 421 + 30 * cursor, 198, 20);
+    }
+    SetColor(255, 255, 255);
+    Say(heading, 110, oy + 330);
+    Say(line1, 110, oy + 350);
+    Say(line2, 110, oy + 370);
+    for (int k = 0; k < count; ++k) {
+        if (twoColumns && k >= 3) {
+            Say(entries[k], 310, oy + 420 + 30 * (k - 3));
+        } else {
+            Say(entries[k], 110, oy + 420 + 30 * k);
+        }
+    }
+}
+
+// Draws r until the code it gives is new among entries [first, last] filled so far.
+bool Present(int value, int first, int upTo) {
+    for (int k = first; k < upTo; ++k) {
+        if (GameVars[k] == value) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void NewGameWizard() {
+    UiMode = 0;
+    InputDelay = 10;
+    int hero = 0;
+    for (bool chosen = false; !chosen;) {
+        DrawTitleScene(TitleScrollEnd, 0.0, hero);
+        if (UiMode == 0) {
+            DrawPage("Choose your character:", HeroLines[hero], RaceLines[hero % 3], HeroEntries, 6, hero, true);
+        } else if (UiMode == 1) {
+            GameVars[49] = 0;
+            DrawPage("Choose game difficulty:", DifficultyLines[GameVars[47]][0], DifficultyLines[GameVars[47]][1],
+                     DifficultyEntries, 3, GameVars[47], false);
+        } else {
+            DrawPage("Choose game scenario:", ScenarioLines[GameVars[49]][0], ScenarioLines[GameVars[49]][1],
+                     ScenarioEntries, 3, GameVars[49], false);
+        }
+        if (InputDelay == 0) {
+            int& cursor = UiMode == 0 ? hero : (UiMode == 1 ? GameVars[47] : GameVars[49]);
+            const int last = UiMode == 0 ? 5 : 2;
+            if (Held(1)) {
+                if (cursor > 0) cursor--;
+                InputDelay = 10;
+            } else if (Held(2)) {
+                if (cursor < last) cursor++;
+                InputDelay = 10;
+            } else if (UiMode == 0 && ScreenWidth == 800 && Held(3) && hero >= 3) {
+                hero -= 3;
+                InputDelay = 10;
+            } else if (UiMode == 0 && ScreenWidth == 800 && Held(4) && hero <= 2) {
+                hero += 3;
+                InputDelay = 10;
+            } else if (KeyHeld(KeySpace)) {
+                InputDelay = 10;
+                if (UiMode == 0) {
+                    HeroId = hero + 1;
+                    UiMode = 1;
+                    GameVars[47] = 1;
+                } else if (UiMode == 1) {
+                    UiMode = 2;
+                } else {
+                    chosen = true;
+                }
+            }
+        }
+        EndFrame();
+    }
+    UiMode = 0;
+    SetUpHero();
+    ShowSkillUpgrades();
+    DrawRunPlan();
+}
+
+void DrawRunPlan() {
+    for (int k = 10; k <= 19; ++k) {
+        int value = 0;
+        do {
+            const int r = Rand(1, 10);
+            value = r == 1 ? 9 + HeroId : 14 + r;
+        } while (Present(value, 10, k));
+        GameVars[k] = value;
+    }
+    for (int k = 5; k <= 7; ++k) {
+        static const int Bands[5] = {0, 2, 3, 4, 6};
+        int value = 0;
+        do {
+            value = Bands[Rand(1, 4)];
+        } while (Present(value, 5, k));
+        GameVars[k] = value;
+    }
+    for (int k = 0; k <= 8; ++k) {
+        int value = 0;
+        for (;;) {
+            const int r = Rand(1, 4);
+            if (r <= 2) {
+                value = 2;
+            } else if (r == 3) {
+                value = Rand(3, 13);
+            } else {
+                value = Rand(21, 30);
+            }
+            if (k == 0 || k == 4 || k == 8) value = 1;
+            if (value == 1 || !Present(value, 21, 21 + k)) break;
+        }
+        GameVars[21 + k] = value;
+    }
+    InputDelay = 10;
+    GameVars[45] = Rand(1, 4);
+}

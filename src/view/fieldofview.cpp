@@ -1,0 +1,69 @@
+#include "view/fieldofview.h"
+
+#include "core/convert.h"
+#include "core/state.h"
+#include "worldgen/terrain.h"
+
+namespace {
+
+constexpr int SeeThroughHeadgearKind = 16;  // worn on the head, no terrain hides anything
+constexpr int SightBlockingCreatureKind = 9;
+constexpr int DarkForestLayout = 31;        // the dark grove: short sight and a short memory
+
+bool WearsSeeThroughHeadgear() {
+    const int slot = Equip[0];
+    return slot >= 0 && slot < InvSlots && InvKind[slot] == SeeThroughHeadgearKind;
+}
+
+}  // namespace
+
+int SightRadius() {
+    int radius = 9;
+    if (GameVars[1] == -10) radius = 4;
+    if (GameVars[1] == 10) radius = 12;
+    if (MonStatus[0][StatusBlinded] > 0) radius -= 4;
+    if (SectorLayout == DarkForestLayout) radius -= 4;
+    if (MonStatus[0][StatusJestbloom] > 0 && HeroId == 4) radius -= 6;
+    return radius < 2 ? 2 : radius;
+}
+
+bool CellBlocksView(int x, int y) {
+    for (int m = 0; m < MonSlots; ++m) {
+        if (MonKind[m] == SightBlockingCreatureKind && MonHp[m] > 0 && MonX[m] == x && MonY[m] == y) return true;
+    }
+    if (WearsSeeThroughHeadgear()) return false;
+    return TerrainBlocksSight(x, y);
+}
+
+void ComputeView() {
+    const int px = MonX[0];
+    const int py = MonY[0];
+    if (InGrid(px, py)) MapSeen[px][py] = 2;
+    const int radius = SightRadius();
+    for (int x = 0; x <= MapMaxX; ++x) {
+        for (int y = 0; y <= MapMaxY; ++y) {
+            if (SectorLayout == DarkForestLayout && MapSeen[x][y] == 1) {
+                const double dx = x - px;
+                const double dy = y - py;
+                if (Sqrt(dx * dx + dy * dy) > 9.0) MapSeen[x][y] = 0;
+            }
+            if (MapSeen[x][y] == 2) MapSeen[x][y] = 1;
+        }
+    }
+    // Rays walk a grid of 32 units per cell from the centre of the hero's cell; 0 and
+    // 360 degrees are both cast. Truncation toward zero folds a point just left of or
+    // above the grid onto column or row 0, as the game always has.
+    const double sx = 32.0 * px + 16.0;
+    const double sy = 32.0 * py + 16.0;
+    for (int angle = 0; angle <= 360; angle += 2) {
+        const double c = CosDeg(angle);
+        const double s = SinDeg(angle);
+        for (int j = 0; j <= radius; ++j) {
+            const int cx = ToInt((sx + 32.0 * j * c) / 32.0);
+            const int cy = ToInt((sy + 32.0 * j * s) / 32.0);
+            if (!InGrid(cx, cy)) continue;
+            MapSeen[cx][cy] = 2;
+            if (CellBlocksView(cx, cy)) break;
+        }
+    }
+}

@@ -1,0 +1,15 @@
+// The map view: the sector's terrain, ground items and creatures, 16 x 16 pixels a
+// cell, with the hover results of look mode.
+#pragma once
+
+// Terrain, then ground items, then creatures, as every frame of the turn loop draws them.
+void DrawMapView();
+// Floors, decorations and animated tiles of every remembered cell, the rockfall
+// warnings, the highlights and the target square; advances the animation phase.
+void DrawMapTerrain();
+// Ground items on cells in view; marks the hovered item and the item under the hero.
+void DrawGroundItems();
+// Creatures on cells in view; flying ones bob by a random pixel count each frame.
+void DrawCreatures();
+// The ground tile drawn under an object on (x, y), by biome and region.
+int FloorFrame(int x, int y);

@@ -1,0 +1,186 @@
+// The ways in and out of a sector and where the hero arrives.
+#include "core/random.h"
+#include "core/state.h"
+#include "worldgen/generator.h"
+#include "worldgen/layouts.h"
+#include "worldgen/primitives.h"
+#include "worldgen/terrain.h"
+
+namespace {
+
+constexpr int Grass = 2;
+constexpr int Exit = 5;
+constexpr int Plant = 10;
+constexpr int Entrance = 11;
+constexpr int LogTunnel = 12;
+constexpr int StoneFloor = 35;
+constexpr int StoneWall = 36;
+constexpr int PathOnward = 41;
+constexpr int PathBack = 42;
+constexpr int Portal = 78;
+constexpr int ArrivalPortal = 79;
+
+constexpr int ScenarioForest = 0;
+constexpr int ScenarioChaos = 1;
+constexpr int ScenarioCastle = 2;
+
+bool GrassOrPlant(int x, int y) {
+    const int code = TerrainAt(x, y);
+    return code == Grass || code == Plant;
+}
+
+// What an exit or entrance may lean against: tree, mountain, water, swamp or rock.
+bool Backing(int x, int y) {
+    const int code = TerrainAt(x, y);
+    return code == 1 || code == 27 || code == 3 || code == 26 || code == 55 || code == 56;
+}
+
+void PlaceHero(int x, int y) {
+    MonX[0] = x;
+    MonY[0] = y;
+}
+
+bool ExitsAndEntrances() {
+    const int scenario = GameVars[49];
+    // The first open cell from the top (row 1 down) and the last one toward the bottom.
+    int topX = 0;
+    int topY = 0;
+    int bottomX = 0;
+    int bottomY = 0;
+    for (int y = 1; y <= 34; ++y) {
+        for (int x = 0; x <= MapMaxX; ++x) {
+            if (!GrassOrPlant(x, y)) continue;
+            if (topX == 0) {
+                topX = x;
+                topY = y - 1;
+            }
+            bottomX = x;
+            bottomY = y + 1;
+        }
+    }
+    if (!(scenario == ScenarioCastle && Depth == 4) && Depth != 12 && SectorLayout != 123) {
+        ShowProgress("Exits");
+        for (int tries = 0;; ++tries) {
+            if (tries >= SearchLimit) return GenerationFails("exit");
+            const int x = Rand(1, 43);
+            int y = Rand(topY, topY + 5);
+            if (y == 0) {
+                if (!GrassOrPlant(x, 1)) continue;
+            } else {
+                if (!(Backing(x, y - 1) && GrassOrPlant(x, y))) continue;
+                --y;
+            }
+            MapTerrain[x][y] = Exit;
+            topX = x;
+            topY = y;
+            break;
+        }
+    }
+    if (Depth > 0 && Depth != 13) {
+        ShowProgress("Entrances");
+        for (int tries = 0;; ++tries) {
+            if (tries >= SearchLimit) return GenerationFails("entrance");
+            const int x = Rand(1, 43);
+            int y = Rand(bottomY - 5, bottomY);
+            if (y == bottomY && bottomY == MapMaxY) {
+                if (!GrassOrPlant(x, MapMaxY)) continue;
+            } else if (y == bottomY) {
+                if (!GrassOrPlant(x, y - 1)) continue;
+            } else {
+                if (!(Backing(x, y + 1) && GrassOrPlant(x, y))) continue;
+                ++y;
+            }
+            SetTerrain(x, y, Entrance);
+            bottomX = x;
+            bottomY = y;
+            break;
+        }
+    }
+    if (Depth == 0) SetTerrain(bottomX, bottomY, Grass);  // the starting cell
+    const bool forestTunnel = scenario == ScenarioForest && Depth != 12 && SectorLayout != 123;
+    const bool castleTunnel = scenario == ScenarioCastle && Depth < 4;
+    if (topY > 0 && (forestTunnel || castleTunnel))
+        for (int y = 0; y < topY; ++y) SetTerrain(topX, y, LogTunnel);
+    if (bottomY < MapMaxY && Depth > 0 && Depth != 13)
+        for (int y = bottomY + 1; y <= MapMaxY; ++y) SetTerrain(bottomX, y, LogTunnel);
+    PlaceHero(bottomX, bottomY);
+
+    if (Depth == 12 || Depth == 13) {
+        ShowProgress("Castle Entrances and Exits");
+        const int gy = Depth == 12 ? 0 : MapMaxY;
+        const int inside = Depth == 12 ? 1 : MapMaxY - 1;
+        for (int tries = 0;; ++tries) {
+            if (tries >= SearchLimit) return GenerationFails("castle gate");
+            const int x = Rand(1, 43);
+            if (MapTerrain[x][gy] != StoneWall || TerrainBlocksMovement(x, inside)) continue;
+            if (Depth == 12) {
+                MapTerrain[x][gy] = PathOnward;
+            } else {
+                MapTerrain[x][gy] = PathBack;
+                PlaceHero(x, inside);
+            }
+            break;
+        }
+    }
+    return true;
+}
+
+bool ChaosPortals() {
+    for (int tries = 0;; ++tries) {
+        if (tries >= SearchLimit) return GenerationFails("arrival portal");
+        const int x = Rand(1, 43);
+        const int y = Rand(1, 34);
+        const int code = MapTerrain[x][y];
+        if (code != Grass && code != Plant && code != StoneFloor) continue;
+        MapTerrain[x][y] = ArrivalPortal;
+        PlaceHero(x, y);
+        break;
+    }
+    if (Depth >= 29) return true;
+    ShowProgress("Portal");
+    for (int tries = 0;; ++tries) {
+        if (tries >= SearchLimit) return GenerationFails("portal");
+        const int x = Rand(2, 42);
+        const int y = Rand(2, 33);
+        if (!IsOpenGround(x, y) || MapTerrain[x][y] == 3 || MapTerrain[x][y] == 4) continue;
+        bool clear = true;
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                switch (MapTerrain[x + dx][y + dy]) {
+                    case 4: case 21: case 24: case 29: case 31: case 32: case 51: case 57: case 58: case 72:
+                        clear = false;
+                        break;
+                    default: break;
+                }
+        if (!clear) continue;
+        const int ground = (SectorBiome >= 7 && SectorBiome <= 10) ? StoneFloor : Grass;
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy) MapTerrain[x + dx][y + dy] = ground;
+        MapTerrain[x][y] = Portal;
+        break;
+    }
+    return true;
+}
+
+// The hero arrives next to the last cell holding `code`, dy rows away from it.
+void ArriveBeside(int code, int dy) {
+    for (int x = 0; x <= MapMaxX; ++x)
+        for (int y = 0; y <= MapMaxY; ++y)
+            if (MapTerrain[x][y] == code) PlaceHero(x, y + dy);
+}
+
+}  // namespace
+
+bool PlaceWaysInAndOut(bool castle) {
+    const int scenario = GameVars[49];
+    if (Depth >= 0 && (scenario == ScenarioForest || (scenario == ScenarioCastle && Depth < 5))) {
+        if (!ExitsAndEntrances()) return false;
+    }
+    if (scenario == ScenarioChaos && Depth >= 0) {
+        if (!ChaosPortals()) return false;
+    }
+    if (Depth == -1) ArriveBeside(24, 1);
+    if (Depth == -2) ArriveBeside(33, -1);
+    if (Depth == -3) ArriveBeside(59, -1);
+    return true;
+}

@@ -1,0 +1,422 @@
+#include "worldgen/generator.h"
+
+#include "core/convert.h"
+#include "core/frame.h"
+#include "core/random.h"
+#include "core/state.h"
+#include "platform/platform.h"
+#include "view/messagelog.h"
+#include "worldgen/castle.h"
+#include "worldgen/creatures.h"
+#include "worldgen/layouts.h"
+#include "worldgen/placement.h"
+#include "worldgen/primitives.h"
+#include "worldgen/sites.h"
+#include "worldgen/terrain.h"
+
+namespace {
+
+constexpr int Tree = 1;
+constexpr int Grass = 2;
+constexpr int Water = 3;
+constexpr int Bush = 6;
+constexpr int Sticks = 7;
+constexpr int Log = 8;
+constexpr int Plant = 10;
+constexpr int Swamp = 26;
+constexpr int Mountain = 27;
+constexpr int StoneFloor = 35;
+constexpr int StoneWall = 36;
+
+constexpr int ScenarioForest = 0;
+constexpr int ScenarioChaos = 1;
+constexpr int ScenarioCastle = 2;
+
+bool IsOneOf(int v, std::initializer_list<int> set) {
+    for (int s : set)
+        if (v == s) return true;
+    return false;
+}
+
+// ---- Biome and layout ------------------------------------------------------------
+
+int ChooseBiome() {
+    const int scenario = GameVars[49];
+    int biome = 1;
+    if (scenario == ScenarioForest) {
+        if (Depth >= 6 && Depth <= 10) biome = GameVars[5];
+        if (Depth == 12 || Depth == 13) biome = 5;
+        if (Depth >= 15 && Depth <= 19) biome = GameVars[6];
+        if (Depth >= 22 && Depth <= 26) biome = GameVars[7];
+    } else if (scenario == ScenarioChaos) {
+        const int r = Rand(1, 7);
+        if (r <= 4) biome = r;
+        if (r == 5) biome = 6;
+        if (r >= 6) biome = Rand(7, 10);
+        if (Depth == 0) biome = 1;
+    } else if (scenario == ScenarioCastle) {
+        if (Depth >= 2 && Depth <= 4) biome = 4;
+        if (Depth >= 5 && Depth <= 11) biome = 7;
+        if (Depth >= 12 && Depth <= 18) biome = 8;
+        if (Depth >= 19 && Depth <= 24) biome = 9;
+        if (Depth >= 25 && Depth <= 30) biome = 10;
+    }
+    if (Depth < 0) biome = 1;
+    return biome;
+}
+
+// Picks the layout; castles are built here, as the layout of their biome. A castle
+// sector of the castle quest is given no layout, so SectorLayout keeps the value the
+// previous generated sector left, as the game always has.
+bool ChooseLayout(bool& castle) {
+    const int scenario = GameVars[49];
+    castle = false;
+    switch (SectorBiome) {
+        case 1:
+            SectorLayout = Rand(1, 5);
+            if (scenario == ScenarioForest && Depth == 29) SectorLayout = 123;
+            break;
+        case 2: SectorLayout = Rand(12, 16); break;
+        case 3:
+            SectorLayout = Rand(21, 26);
+            if (SectorLayout == 24) PushMessage("You hear a loud rumbling.");
+            if (SectorLayout == 25) PushMessage("You hear a rushing river");
+            break;
+        case 4:
+            SectorLayout = Rand(31, 36);
+            if (scenario == ScenarioCastle && Depth == 4) {
+                SectorLayout = 126;
+                if (!GenerateCastleGrounds()) return false;
+            }
+            break;
+        case 5:
+            SectorLayout = 0;
+            if (!GenerateCastleGrounds()) return false;
+            break;
+        case 6: SectorLayout = Rand(41, 46); break;
+        default:
+            if (SectorBiome >= 7 && SectorBiome <= 10) {
+                if (!GenerateCastleLevel()) return false;
+                castle = true;
+            }
+            break;
+    }
+    if (scenario == ScenarioChaos && Depth == 29) SectorLayout = 125;
+    if (Depth == -1) {
+        PushMessage("Fairy Garden!");
+        SectorLayout = 121;
+    }
+    if (Depth == -2) {
+        PushMessage("This is kind of creepy");
+        SectorLayout = 122;
+    }
+    if (Depth == -3) {
+        PushMessage("Gulp");
+        SectorLayout = 124;
+    }
+    if (scenario == ScenarioForest && Depth == 3) {
+        SectorLayout = 120;
+        PushMessage("This area looks familiar... Ombasi's hut is just up ahead!");
+    }
+    return true;
+}
+
+// ---- Carving -----------------------------------------------------------------------
+
+void CarvePathLoops(bool castle) {
+    const int layout = SectorLayout;
+    if (castle || SectorBiome == 5 || IsOneOf(layout, {21, 121, 122, 123, 124})) return;
+    int attempts = 3;
+    if (SectorBiome == 1 && layout == 3) attempts = 10;
+    if (layout == 25) attempts = 2;
+    if (layout == 35) attempts = 10;
+    if (layout == 120) attempts = 8;
+    for (int n = 1; n <= attempts; ++n) {
+        ShowProgress(("Generating paths - Loops:" + IntToText(n)).c_str());
+        const int x = Rand(2, 42);
+        const int y = Rand(2, 33);
+        if (MapTerrain[x][y] != Tree) continue;
+        ClearMask();
+        CarveTrail(x, y, 1);
+    }
+}
+
+// Four style regions, each grown from a seed on open ground until every cell has one.
+bool AssignRegions() {
+    ShowProgress("Biome diversity");
+    for (int w = 1; w <= 4; ++w) {
+        for (int tries = 0;; ++tries) {
+            if (tries >= SearchLimit) return GenerationFails("region seed");
+            const int x = Rand(2, 42);
+            const int y = Rand(2, 33);
+            if (MapRegion[x][y] == 0 && IsOpenGround(x, y)) {
+                MapRegion[x][y] = w;
+                break;
+            }
+        }
+    }
+    int unassigned = 0;
+    for (auto& column : MapRegion)
+        for (int cell : column)
+            if (cell == 0) ++unassigned;
+    for (int rounds = 0; unassigned > 0; ++rounds) {
+        if (rounds >= SearchLimit) return GenerationFails("regions");
+        const int w = Rand(1, 4);
+        int x = 0;
+        int y = 0;
+        for (int tries = 0;; ++tries) {
+            if (tries >= SearchLimit) return GenerationFails("region cell");
+            x = Rand(0, 44);
+            y = Rand(0, 35);
+            if (MapRegion[x][y] == w) break;
+        }
+        for (int step = 0; step < 13; ++step) {
+            const int d = Rand(1, 4);
+            if (d == 1 && y > 0) --y;
+            if (d == 2 && y < MapMaxY) ++y;
+            if (d == 3 && x > 0) --x;
+            if (d == 4 && x < MapMaxX) ++x;
+            if (MapRegion[x][y] == 0) {
+                MapRegion[x][y] = w;
+                --unassigned;
+            }
+            if (MapRegion[x][y] != w) break;
+        }
+    }
+    ShowProgress("Biome diversity done");
+    return true;
+}
+
+// ---- Decoration -----------------------------------------------------------------------
+
+bool IsGapBetweenTrees(int x, int y) {
+    const bool acrossX = MapTerrain[x - 1][y] == Tree && MapTerrain[x + 1][y] == Tree && IsOpenGround(x, y) &&
+                         IsOpenGround(x, y - 1) && IsOpenGround(x, y + 1);
+    if (acrossX) return true;
+    return MapTerrain[x][y - 1] == Tree && MapTerrain[x][y + 1] == Tree && IsOpenGround(x, y) &&
+           IsOpenGround(x - 1, y) && IsOpenGround(x + 1, y);
+}
+
+void Decorate(int open) {
+    ShowProgress("Bushes plants and logs");
+    for (int n = open / 14 + 1; n > 0; --n) {
+        for (int tries = 0; tries < 10000; ++tries) {
+            const int x = Rand(0, 44);
+            const int y = Rand(0, 35);
+            if (IsOpenGround(x, y) && MapTerrain[x][y] == Grass) {
+                MapTerrain[x][y] = Bush;
+                break;
+            }
+        }
+    }
+    for (int n = open / 18 + 1; n > 0; --n) {
+        for (int tries = 0; tries < 1001; ++tries) {
+            const int x = Rand(1, 43);
+            const int y = Rand(1, 34);
+            if (IsGapBetweenTrees(x, y)) {
+                MapTerrain[x][y] = Rand(0, 100) > 75 ? Log : Sticks;
+                break;
+            }
+        }
+    }
+    for (int n = open / 18 + 1; n > 0; --n) {
+        for (int tries = 0; tries < 10000; ++tries) {
+            const int x = Rand(1, 43);
+            const int y = Rand(1, 34);
+            if (MapTerrain[x][y] != Grass) continue;
+            MapTerrain[x][y] = Plant;
+            for (int dx = -1; dx <= 1; ++dx)
+                for (int dy = -1; dy <= 1; ++dy)
+                    if (MapTerrain[x + dx][y + dy] == Grass && Rand(0, 100) >= 61) MapTerrain[x + dx][y + dy] = Plant;
+            break;
+        }
+    }
+}
+
+// Swamp creeps into the trees along every edge of the open ground.
+void SwampFringe() {
+    ShowProgress("Swamp surrounding path");
+    ClearMask();
+    auto g = [](int x, int y) { return MapTerrain[x][y] == Grass; };
+    auto t = [](int x, int y) { return MapTerrain[x][y] == Tree; };
+    for (int x = 1; x <= 43; ++x) {
+        for (int y = 1; y <= 34; ++y) {
+            if (!t(x, y)) continue;
+            if ((g(x - 1, y) && t(x + 1, y)) || (g(x + 1, y) && t(x - 1, y)) || (g(x, y - 1) && t(x, y + 1)) ||
+                (g(x, y + 1) && t(x, y - 1)) || (g(x - 1, y - 1) && t(x - 1, y)) || (g(x - 1, y + 1) && t(x - 1, y)) ||
+                (g(x + 1, y - 1) && t(x + 1, y)) || (g(x + 1, y + 1) && t(x + 1, y)))
+                MapMask[x][y] = 1;
+        }
+    }
+    for (int x = 0; x <= MapMaxX; ++x)
+        for (int y = 0; y <= MapMaxY; ++y)
+            if (MapMask[x][y] == 1) MapTerrain[x][y] = Swamp;
+}
+
+void PlaceRocks() {
+    ShowProgress("Rocks for decoration");
+    Rand(4, 12);  // drawn and never used; the stream depends on it
+    int total = 0;
+    for (auto& column : MapTerrain)
+        for (int code : column)
+            if (IsOneOf(code, {2, 4, 10, 35, 43})) ++total;
+    auto feeds = [](int code) { return code == Grass || code == Water || code == Plant; };
+    for (int n = total / 20 + 1; n > 0; --n) {
+        for (int tries = 0; tries < 9001; ++tries) {
+            const int x = Rand(1, 43);
+            const int y = Rand(1, 34);
+            if (MapTerrain[x][y] != Tree) continue;
+            if (!feeds(MapTerrain[x][y - 1]) && !feeds(MapTerrain[x][y + 1]) && !feeds(MapTerrain[x - 1][y]) &&
+                !feeds(MapTerrain[x + 1][y]))
+                continue;
+            MapTerrain[x][y] = Rand(55, 56);
+            break;
+        }
+    }
+}
+
+// The ground around the exit takes the style of the biome that follows.
+void ZoneChange(int region) {
+    int ex = -1;
+    int ey = -1;
+    for (int x = 0; x <= MapMaxX; ++x)
+        for (int y = 0; y <= MapMaxY; ++y)
+            if (MapTerrain[x][y] == 5) {
+                ex = x;
+                ey = y;
+            }
+    if (ex < 0) return;
+    for (int x = 0; x <= MapMaxX; ++x)
+        for (int y = 0; y <= MapMaxY; ++y)
+            if (Distance(x, y, ex, 0) < ey + 4) MapRegion[x][y] = region;
+}
+
+void StyleCastle() {
+    const int biome = SectorBiome;
+    for (int x = 0; x <= MapMaxX; ++x) {
+        for (int y = 0; y <= MapMaxY; ++y) {
+            int& cell = MapTerrain[x][y];
+            if (cell == StoneFloor && biome == 7 && Rand(0, 100) > 80) cell = 43;
+            if (cell == StoneFloor && biome == 9) cell = 67;
+            if (cell == StoneFloor && biome == 10) cell = 82;
+            if (cell == StoneWall && biome == 7 && Rand(0, 100) > 80) cell = 44;
+            const bool inner = x >= 1 && x <= 43 && y >= 1 && y <= 34;
+            if (cell == StoneWall && inner && biome == 7 && MapTerrain[x][y - 1] == StoneWall &&
+                MapTerrain[x][y + 1] == StoneWall && Rand(0, 100) > 90)
+                cell = 43;
+            if (cell == StoneWall && inner && biome == 7 && MapTerrain[x - 1][y] == StoneWall &&
+                MapTerrain[x + 1][y] == StoneWall && Rand(0, 100) > 90)
+                cell = 43;
+            if (cell == StoneWall && biome == 9) cell = 66;
+            if (cell == StoneWall && biome == 10) cell = 83;
+            if (cell == 46) cell = 88;
+        }
+    }
+}
+
+void ClearSectorTables() {
+    for (int g = 0; g < GroundSlots; ++g) {
+        GroundItemKind[g] = 0;
+        GroundItemTier[g] = 0;
+        GroundItemX[g] = 0;
+        GroundItemY[g] = 0;
+        GroundItemSeed[g] = 0;
+    }
+    for (int m = 1; m < MonSlots; ++m) MonKind[m] = 0;
+    if (Depth >= 0) {
+        for (int s = 0; s <= 90; ++s)
+            if (SiteCooldown[s] > 0) --SiteCooldown[s];
+    }
+    for (int x = 0; x <= MapMaxX; ++x) {
+        for (int y = 0; y <= MapMaxY; ++y) {
+            MapTerrain[x][y] = Tree;
+            MapRegion[x][y] = 0;
+            MapMask[x][y] = 0;
+            MapSeen[x][y] = 0;
+            MapRockfall[x][y] = 0;
+        }
+    }
+}
+
+}  // namespace
+
+void ShowProgress(const char* step) {
+    if (DebugText != 1) return;
+    Say(IntToText(WorldSeed) + "(" + IntToText(Depth) + ")" + step, 10, 10);
+    PresentFrame();
+    ClearScreen();
+}
+
+bool GenerateSector() {
+    SectorGenFailure.clear();
+    SeedRandom(RegenerateSector == 1 ? ClockMillis() : SectorSeed());
+    ShowProgress("Beginning to create room");
+    // The hero's cell in the sector just left must not count as occupied here: the
+    // sector depends on the world seed and depth alone. He is placed again below.
+    MonX[0] = -1;
+    MonY[0] = -1;
+    ClearSectorTables();
+
+    SectorBiome = ChooseBiome();
+    if (GameVars[49] == ScenarioChaos || Depth < 0) SectorLayout = 0;
+    bool castle = false;
+    if (!ChooseLayout(castle)) return false;
+    const int layout = SectorLayout;
+
+    int cx = 22;
+    int cy = 17;
+    if (!castle && SectorBiome != 5 &&
+        !IsOneOf(layout, {4, 13, 14, 15, 21, 22, 23, 25, 32, 33, 34, 35, 42, 43, 44, 45, 120, 121, 122, 123, 124})) {
+        cx += Rand(-4, 4);
+        cy += Rand(-4, 4);
+        for (int x = cx - 1; x <= cx + 1; ++x)
+            for (int y = cy - 1; y <= cy + 1; ++y) MapTerrain[x][y] = Grass;
+    }
+    if (!CarveLayout(layout, cx, cy)) return false;
+    CarvePathLoops(castle);
+    if (layout == 5) {
+        ShowProgress("Turning trees into a lake");
+        if (!GrowBlob(Water, 0)) return false;
+    }
+    if (SectorBiome == 3) {
+        ShowProgress("Turning trees into mountains");
+        for (int k = 0; k < 4; ++k)
+            if (!GrowBlob(Mountain, 1)) return false;
+    }
+    if (!AssignRegions()) return false;
+    if (layout == 32) {
+        ShowProgress("Graveyard");
+        PlaceCryptGraveyard();
+    }
+    int open = 0;
+    for (auto& column : MapTerrain)
+        for (int code : column)
+            if (code == Grass || code == StoneFloor) ++open;
+    if (!castle && Depth >= 0) Decorate(open);
+    if (castle) SiteFloorCode = SectorBiome == 10 ? 82 : (SectorBiome == 9 ? 67 : StoneFloor);
+    if (Depth >= 0 && SectorBiome != 5 && layout != 123 && layout != 125) PlaceSpecialSites();
+    if (layout == 12) SwampFringe();
+    if (!castle && Depth >= 0) PlaceRocks();
+    if (!PlaceWaysInAndOut(castle)) return false;
+    MonKind[0] = 1;
+    if (GameVars[49] == ScenarioForest) {
+        if (Depth == 5) ZoneChange(10 + GameVars[5]);
+        if (Depth == 14) ZoneChange(10 + GameVars[6]);
+        if (Depth == 21) ZoneChange(10 + GameVars[7]);
+        if (Depth == 10 || Depth == 19 || Depth == 26) ZoneChange(11);
+    }
+    if (GameVars[49] == ScenarioCastle && Depth == 1) ZoneChange(14);
+    if (Depth >= 0 && layout != 123) {
+        ShowProgress("Placing Monsters?");
+        if (!PlaceCreatures()) return false;
+        ShowProgress("Placing Treasures");
+        if (!PlaceItems()) return false;
+    }
+    for (auto& column : MapTerrain)
+        for (int& code : column)
+            if (code > ReservedOffset) code -= ReservedOffset;
+    if (castle) StyleCastle();
+    ShowProgress("Done!");
+    RefreshFrames();
+    return true;
+}

@@ -1,0 +1,36 @@
+// The landforms each layout carves into a grid of trees (and maybe the centre
+// clearing). (cx, cy) is the sector centre after the clearing step.
+#pragma once
+
+// Carves the layout's own landform; layouts without one carve nothing. False when a
+// search ran out (SectorGenFailure names it).
+bool CarveLayout(int layout, int cx, int cy);
+
+// Water: river, jungle river, docks, chain of ponds, pond, rushing river.
+bool CarveRiver();
+bool CarveJungleRiver();
+bool CarveDocks();
+void CarvePondChain();
+void CarvePond();
+bool CarveRushingRiver();
+// Land: mountain path, mountain, ravine, graveyard, bone field, odd grove, long path,
+// volcano, sinkhole, standing stones.
+void CarveMountainPath();
+void CarveMountain();
+bool CarveRavine();
+void CarveGraveyard(int cx, int cy);
+void CarveBoneField(int cx, int cy);
+void CarveOddGrove();
+void CarveLongPath();
+void CarveVolcano();
+void CarveSinkhole();
+void CarveStandingStones();
+// The story sectors: healer's hut, fairy garden, crypt, quest flower or chaos lair, temple.
+void CarveHealersHut();
+void CarveFairyGarden();
+void CarveCrypt();
+void CarveFlowerIsland(bool chaosLair);
+void CarveTemple();
+
+// Progress text of a generation step, shown while DebugText is 1.
+void ShowProgress(const char* step);

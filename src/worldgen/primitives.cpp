@@ -1,0 +1,193 @@
+#include "worldgen/primitives.h"
+
+#include "core/convert.h"
+#include "core/random.h"
+#include "core/state.h"
+#include "worldgen/terrain.h"
+
+namespace {
+
+constexpr int CentreX = 22;  // half of the last column and row, where trails and connections head
+constexpr int CentreY = 17;
+
+bool AnyNeighbourOpen(int x, int y) {
+    return IsOpenGround(x, y - 1) || IsOpenGround(x, y + 1) || IsOpenGround(x - 1, y) || IsOpenGround(x + 1, y);
+}
+
+int MaskAt(int x, int y) { return InGrid(x, y) ? MapMask[x][y] : 0; }
+
+// Codes a trail refuses to walk into.
+bool TrailStopper(int code) {
+    switch (code) {
+        case 3: case 26: case 27: case 28: case 35: case 36: case 37: case 38: case 39: case 51: return true;
+        default: return false;
+    }
+}
+
+int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
+
+}  // namespace
+
+bool GenerationFails(const char* name) {
+    SectorGenFailure = name;
+    return false;
+}
+
+void ClearMask() {
+    for (auto& column : MapMask)
+        for (int& cell : column) cell = 0;
+}
+
+double Distance(int x1, int y1, int x2, int y2) {
+    const double dx = x1 - x2;
+    const double dy = y1 - y2;
+    DistanceResult = Sqrt(dx * dx + dy * dy);
+    return DistanceResult;
+}
+
+bool IsNatural(int x, int y) {
+    const int code = TerrainAt(x, y);
+    return code == 1 || code == 26 || code == 27;
+}
+
+void SetTerrain(int x, int y, int code) {
+    if (InGrid(x, y)) MapTerrain[x][y] = code;
+}
+
+void PaintDisc(int cx, int cy, double radius, bool inclusive, int from, int to) {
+    const int reach = ToInt(radius) + 1;
+    for (int x = cx - reach; x <= cx + reach; ++x) {
+        for (int y = cy - reach; y <= cy + reach; ++y) {
+            if (!InGrid(x, y)) continue;
+            const double d = Distance(x, y, cx, cy);
+            if (inclusive ? d > radius : d >= radius) continue;
+            if (from == 0 || MapTerrain[x][y] == from) MapTerrain[x][y] = to;
+        }
+    }
+}
+
+void CarveTrail(int x, int y, int mark) {
+    MapMask[x][y] = mark;
+    const bool wandering = SectorBiome == 1 && SectorLayout == 2;
+    for (int steps = 0;;) {
+        int d = Rand(1, 4);
+        int r = Rand(0, 100);
+        if (wandering) r -= 40;
+        // A trail that has boxed itself in with its own marks heads for the centre.
+        if (r > 50 && MaskAt(x, y - 1) == 1 && MaskAt(x, y + 1) == 1 && MaskAt(x - 1, y) == 1 &&
+            MaskAt(x + 1, y) == 1) {
+            if (x < CentreX) d = 4;
+            if (x > CentreX) d = 3;
+            if (y < CentreY) d = 2;
+            if (y > CentreY) d = 1;
+        }
+        const int fromX = x;
+        const int fromY = y;
+        if (d == 1 && y > 1) --y;
+        if (d == 2 && y < 34) ++y;
+        if (d == 3 && x > 1) --x;
+        if (d == 4 && x < 43) ++x;
+        if (TrailStopper(MapTerrain[x][y])) {
+            x = fromX;
+            y = fromY;
+        }
+        if (MapMask[x][y] == 0) MapMask[x][y] = mark;
+        if (AnyNeighbourOpen(x, y)) break;
+        if (++steps >= 99999) {
+            ClearMask();
+            return;
+        }
+    }
+    for (int cx = 0; cx <= MapMaxX; ++cx) {
+        for (int cy = 0; cy <= MapMaxY; ++cy) {
+            const int m = MapMask[cx][cy];
+            if (MapTerrain[cx][cy] == 1 && m >= 1 && m <= 4) MapTerrain[cx][cy] = m + 1;
+        }
+    }
+}
+
+void ConnectToOpen(int x, int y) {
+    if (IsOpenGround(x, y)) return;
+    for (int round = 0; round < 10000; ++round) {
+        int d = Rand(1, 4);
+        if (RandFloat(0, 100) > 60) {
+            if (x < CentreX) d = 4;
+            if (x > CentreX) d = 3;
+        }
+        if ((d == 1 && y < 2) || (d == 2 && y > 33) || (d == 4 && x > 42) || (d == 3 && x < 2)) d = 0;
+        if (IsNatural(x, y) && MapMask[x][y] == 0) MapMask[x][y] = 1;
+        int nx = x;
+        int ny = y;
+        if (d == 1) --ny;
+        if (d == 2) ++ny;
+        if (d == 3) --nx;
+        if (d == 4) ++nx;
+        if (IsNatural(nx, ny)) {
+            x = nx;
+            y = ny;
+        }
+        if (d > 0 && AnyNeighbourOpen(x, y)) break;
+    }
+    if (MapMask[x][y] == 0) MapMask[x][y] = 1;
+}
+
+bool GrowBlob(int code, int mode) {
+    bool seeded = false;
+    int seedX = 0;
+    int seedY = 0;
+    if (mode == 2) {
+        for (int x = 0; x <= MapMaxX; ++x)
+            for (int y = 0; y <= MapMaxY; ++y)
+                if (MapTerrain[x][y] == code) {
+                    seedX = x;
+                    seedY = y;
+                    seeded = true;
+                }
+        if (seedX == 0 && seedY == 0) seeded = false;
+    }
+    ClearMask();
+    int x = 0;
+    int y = 0;
+    for (int tries = 0;; ++tries) {
+        if (tries >= SearchLimit) return GenerationFails("blob centre");
+        const int rx = Rand(5, 39);
+        const int ry = Rand(5, 30);
+        x = seeded ? seedX : rx;
+        y = seeded ? seedY : ry;
+        if (MapTerrain[x][y] != 1) {
+            if (seeded) break;
+            continue;
+        }
+        bool allTrees = true;
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                if (TerrainAt(x + dx, y + dy) != 1) allTrees = false;
+        if (allTrees) break;
+    }
+    MapMask[x][y] = code;
+    const int lo = mode == 1 ? 1 : 0;
+    const int hiX = mode == 1 ? MapMaxX - 1 : MapMaxX;
+    const int hiY = mode == 1 ? MapMaxY - 1 : MapMaxY;
+    for (int step = 1;; ++step) {
+        int nx = x;
+        int ny = y;
+        if (Rand(0, 1) == 0) {
+            nx += Rand(-1, 1);
+        } else {
+            ny += Rand(-1, 1);
+        }
+        nx = Clamp(nx, lo, hiX);
+        ny = Clamp(ny, lo, hiY);
+        const int there = MapTerrain[nx][ny];
+        if (there == 1 || there == code || MapMask[nx][ny] == 1) {
+            x = nx;
+            y = ny;
+            MapMask[x][y] = 1;
+        }
+        if (step > 1000 && Rand(0, 100) > 80) break;
+    }
+    for (int cx = 0; cx <= MapMaxX; ++cx)
+        for (int cy = 0; cy <= MapMaxY; ++cy)
+            if (MapTerrain[cx][cy] == 1 && MapMask[cx][cy] == 1) MapTerrain[cx][cy] = code;
+    return true;
+}

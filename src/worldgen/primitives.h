@@ -1,0 +1,32 @@
+// Carving tools shared by the forest generator, its layouts and the special sites.
+// They work on MapTerrain and the scratch layer MapMask.
+#pragma once
+
+// Every search the game would otherwise repeat for ever stops after this many tries.
+constexpr int SearchLimit = 1000000;
+
+// Records that the search `name` ran out of tries, so the sector is regenerated; false.
+bool GenerationFails(const char* name);
+
+// Sets every MapMask cell to 0.
+void ClearMask();
+// Euclidean distance between two cells, also left in DistanceResult.
+double Distance(int x1, int y1, int x2, int y2);
+// Tree, swamp or mountain: the cells a connection may tunnel through.
+bool IsNatural(int x, int y);
+// Sets `code` on (x, y) when the cell is inside the grid.
+void SetTerrain(int x, int y, int code);
+// Every cell within `radius` of (cx, cy) (strictly below it, or up to it when
+// `inclusive`) that holds `from` (any code when from is 0) becomes `to`.
+void PaintDisc(int cx, int cy, double radius, bool inclusive, int from, int to);
+
+// Wanders from (x, y) until the trail touches open ground, marking its cells with
+// `mark`; marked trees then become code mark + 1 (a trail of grass for mark 1).
+void CarveTrail(int x, int y, int mark);
+// Marks a way of natural cells from an enclosed site at (x, y) toward open ground;
+// the caller turns the marked natural cells into its floor.
+void ConnectToOpen(int x, int y);
+// Grows a blob of `code` over trees: mode 0 a lake, 1 mountains or swamp (kept off
+// the border), 2 grown from the last cell already holding the code. False when no
+// centre could be found.
+bool GrowBlob(int code, int mode);

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "core/random.h"
+#include "core/state.h"
+#include "persist/newgame.h"
+#include "platform/platform.h"
+#include "support/test_support.h"
+
+TEST(NewGame, TheRunPlanDrawsDistinctPrizesBandsAndRoles) {
+    for (int seed = 1; seed <= 200; ++seed) {
+        ClearAllTables();
+        HeroId = 1 + seed % 6;
+        SeedRandom(seed);
+        DrawRunPlan();
+        std::vector<int> prizes(GameVars + 10, GameVars + 20);
+        std::sort(prizes.begin(), prizes.end());
+        std::vector<int> expected = {9 + HeroId, 16, 17, 18, 19, 20, 21, 22, 23, 24};
+        std::sort(expected.begin(), expected.end());
+        ASSERT_EQ(prizes, expected) << "seed " << seed;
+        std::vector<int> bands(GameVars + 5, GameVars + 8);
+        std::sort(bands.begin(), bands.end());
+        ASSERT_TRUE(std::adjacent_find(bands.begin(), bands.end()) == bands.end());
+        for (int b : bands) ASSERT_TRUE(b == 2 || b == 3 || b == 4 || b == 6) << b;
+        EXPECT_EQ(GameVars[21], 1);
+        EXPECT_EQ(GameVars[25], 1);
+        EXPECT_EQ(GameVars[29], 1);
+        std::vector<int> roles;
+        for (int k = 21; k <= 29; ++k) {
+            const int role = GameVars[k];
+            ASSERT_TRUE(role == 1 || role == 2 || (role >= 3 && role <= 13) || (role >= 21 && role <= 30)) << role;
+            if (role != 1) roles.push_back(role);
+        }
+        std::sort(roles.begin(), roles.end());
+        ASSERT_TRUE(std::adjacent_find(roles.begin(), roles.end()) == roles.end()) << "seed " << seed;
+        ASSERT_GE(GameVars[45], 1);
+        ASSERT_LE(GameVars[45], 4);
+    }
+    // The same seed gives the same plan.
+    ClearAllTables();
+    HeroId = 3;
+    SeedRandom(77);
+    DrawRunPlan();
+    const std::vector<int> first(GameVars, GameVars + 46);
+    ClearAllTables();
+    HeroId = 3;
+    SeedRandom(77);
+    DrawRunPlan();
+    EXPECT_EQ(std::vector<int>(GameVars, GameVars + 46), first);
+}
+
+TEST(NewGame, TheWizardSetsUpTheChosenHeroAndItsFirstSkillPoints) {
+    // Played by a script on the headless screen: Dabble Moss, hard, the castle quest,
+    // then one level of Weapon Pro bought on the upgrade screen.
+    TempFolder folder;
+    const std::string script = folder.path + "/wizard.txt";
+    std::ofstream(script) << "wait 12\ntap Down\nwait 12\ntap Space\nwait 12\n"
+                             "tap Down\nwait 12\ntap Space\nwait 12\n"
+                             "tap Down\nwait 12\ntap Down\nwait 12\ntap Space\nwait 12\n"
+                             "tap Up\nwait 12\ntap Space\nwait 12\ntap C\nwait 12\ntap Space\nwait 100000\n";
+    PlatformOptions options;
+    options.headless = true;
+    options.scriptPath = script;
+    std::string error;
+    ASSERT_TRUE(StartPlatform(options, error)) << error;
+    OpenScreen(1024, 768);
+    ClearAllTables();
+    ScreenWidth = 1024;
+    ScreenHeight = 768;
+    NewGameWizard();
+    StopPlatform();
+    EXPECT_EQ(HeroId, 2);
+    EXPECT_EQ(MonName[0], "DABBLE MOSS");
+    EXPECT_EQ(GameVars[47], 2);
+    EXPECT_EQ(GameVars[49], 2);
+    EXPECT_EQ(InvCapacity, 56);
+    EXPECT_EQ(MonCon[0], 7);
+    EXPECT_EQ(MonHp[0], 50);
+    EXPECT_EQ(SkillId[5], 33);
+    EXPECT_EQ(SkillId[6], 34);
+    EXPECT_EQ(SkillLevel[6], 1);
+    EXPECT_EQ(SkillPoints, 2);
+    EXPECT_EQ(InvKind[0], 140);
+    EXPECT_EQ(InvCount[0], 2);
+    EXPECT_EQ(InvKind[2], 150);
+    EXPECT_EQ(InvTier[2], 1);
+    EXPECT_EQ(UiMode, 0);
+}
