@@ -5,24 +5,39 @@
 //   hoofprobe sector [options]  one generated sector, every table it fills
 //   hoofprobe chain [options] --to D   sectors 0..D in turn, one summary line each
 //   hoofprobe map [options] --out FILE  the generated sector drawn as the map view draws it
+//   hoofprobe item KIND TIER SEED [--hero H] [--fashion L]
+//                               one DescribeItem from the unseeded generator with the
+//                               hero's bonuses applied: name, two lines, "mods A D S P M C"
+//   hoofprobe price KIND TIER RAW [--sales L]
+//                               ItemPrice(KIND, TIER, RAW), Sales Bonus at level L
+//   hoofprobe recipe K1 [K2 .. K5]
+//                               the dish MatchRecipe finds with these kinds in the pot
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "core/convert.h"
 #include "core/random.h"
+#include "probe_items.h"
 #include "probe_sector.h"
 
 namespace {
 
+// Bad arguments give one line with the reason; no command at all gives the usage.
 int Usage(const std::string& reason) {
-    if (!reason.empty()) std::fprintf(stderr, "hoofprobe: %s\n", reason.c_str());
+    if (!reason.empty()) {
+        std::fprintf(stderr, "hoofprobe: %s\n", reason.c_str());
+        return 2;
+    }
     std::fputs("usage: hoofprobe rand SEED A B N\n"
                "       hoofprobe unit SEED N\n"
                "       hoofprobe sector [--seed S] [--depth D] [--scenario C] [--bands B5,B6,B7] [--hero H]\n"
                "                        [--difficulty K] [--notes N] [--prize P] [--cooldowns k=v,...]\n"
                "       hoofprobe chain [the sector options but --depth] --to D\n"
-               "       hoofprobe map [the sector options] --out FILE\n",
+               "       hoofprobe map [the sector options] --out FILE\n"
+               "       hoofprobe item KIND TIER SEED [--hero H] [--fashion L]\n"
+               "       hoofprobe price KIND TIER RAW [--sales L]\n"
+               "       hoofprobe recipe K1 [K2 .. K5]\n",
                stderr);
     return 2;
 }
@@ -65,6 +80,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "item" || command == "price" || command == "recipe") {
+        const int status = command == "item"    ? ProbeItem(rest, reason)
+                           : command == "price" ? ProbePrice(rest, reason)
+                                                : ProbeRecipe(rest, reason);
+        return status == 0 ? 0 : Usage(reason);
+    }
     if (command == "sector") return ProbeSector(rest);
     if (command == "chain") return ProbeChain(rest);
     if (command == "map") return ProbeMap(rest);

@@ -1,0 +1,28 @@
+// Generated equipment: the six families of found and sold equipment (headgear, dress,
+// footwear, accessory, melee weapon, bow) get their name, first line and stat points
+// from the game's generator after DescribeItem has seeded it with the item's seed, so a
+// piece is the same piece every time it is described.
+#pragma once
+
+// The highest tier with words of its own. Deeper pieces (tier 6 from depth 29 on) are
+// named with the tier-5 words and keep gaining stat points with their tier.
+constexpr int EquipmentWordTierMax = 5;
+
+// Stat numbers of the "Mods:" line, in its order.
+constexpr int StatAtk = 1;
+constexpr int StatDef = 2;
+constexpr int StatStr = 3;
+constexpr int StatSpd = 4;
+constexpr int StatMag = 5;
+constexpr int StatCon = 6;
+
+// True for the ids whose name is generated: 1..5 and 7.
+bool IsGeneratedEquipment(int kind);
+
+// Sets LookupName and LookupText for a generated piece, drawing its words in order: the
+// base word or material, the costume, the adjective, the accessory or weapon kind.
+void NameGeneratedEquipment(int kind, int tier);
+
+// Draws the stat points of any id below 100 and writes the "Mods:" line to LookupText2;
+// while ApplyItemMods is 1 the points are added to the hero's six bonuses.
+void DrawItemMods(int kind, int tier);

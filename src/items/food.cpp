@@ -1,0 +1,146 @@
+#include "items/food.h"
+
+namespace {
+
+// Status ids a meal can raise.
+constexpr int Shield = 1;
+constexpr int Haste = 5;
+constexpr int Strong = 7;  // Strengthened
+constexpr int Magic = 8;   // MagicBoost
+constexpr int None = NoStatus;
+
+constexpr FoodOffering Sav = OfferSavoury;
+constexpr FoodOffering Swt = OfferSweet;
+constexpr FoodOffering Bad = OfferSpoiled;
+
+// Ids no rule creates: they keep a price and, for some, a little stomach, so an item
+// record that somehow holds one still behaves.
+#define HOOF_UNNAMED(id, price, stomach) \
+    { id, "", price, stomach, 0, 0, None, None, Sav, false, "", "" }
+
+}  // namespace
+
+// Lemon, Baking Soda, Worm and Wheatgerm nourish nothing: eating them only uses them up.
+// Baked Bads fill the stomach without healing, and are what the statue hates most.
+constexpr FoodEntry FoodTable[FoodCount] = {
+    //  id  name               price stom  hp  mp  status  status2 offer animal  first line / second line
+    {101, "Apple",              5,  2, 10,  0, None, None, Swt, false, "It's a delicious apple.  Great for baking.", ""},
+    {102, "Banana",             5,  2, 10,  0, None, None, Swt, false, "A ripe yellow banana.", "It even comes in its own wrapper!"},
+    {103, "Cherry",             5,  2, 10,  0, None, None, Swt, false, "A handful of sweet red cherries.", "Mind the stones!"},
+    {104, "Oranges",            5,  2, 10,  0, None, None, Swt, false, "Oranges are a sweet fruit.", ""},
+    {105, "Lemon",              5,  0,  0,  0, None, None, Swt, false, "A very sour lemon.  You can't eat it on its own,", "but a squeeze of it livens up a recipe."},
+    {106, "Jolt Apple",        20,  2, 10,  0, None, None, Swt, false, "It's a jolt apple! How rare! This will make any apple recipe instantly delicious!", ""},
+    HOOF_UNNAMED(107, 5, 0),
+    HOOF_UNNAMED(108, 5, 0),
+    HOOF_UNNAMED(109, 5, 0),
+    {110, "Tomato",             5,  2,  5,  5, None, None, Sav, false, "A plump red tomato.", "Is it a fruit or a vegetable? Nobody in the forest knows."},
+    {111, "Lettuce",            5,  2,  5,  5, None, None, Sav, false, "A crisp head of lettuce.", "The start of any good salad."},
+    {112, "Asparagus",          5,  2,  5,  5, None, None, Sav, false, "A bundle of green asparagus spears.", ""},
+    {113, "Carrot",             5,  2,  5,  5, None, None, Sav, false, "A crunchy orange carrot.", "Good for your eyesight, or so they say."},
+    {114, "Potato",             5,  2,  5,  5, None, None, Sav, false, "A lumpy brown potato.", "It would be much nicer baked."},
+    HOOF_UNNAMED(115, 5, 0),
+    HOOF_UNNAMED(116, 5, 0),
+    HOOF_UNNAMED(117, 5, 0),
+    HOOF_UNNAMED(118, 5, 0),
+    HOOF_UNNAMED(119, 5, 0),
+    {120, "Nuts",               5,  2, 10,  0, None, None, Sav, false, "A handful of mixed nuts.", "Crunchy and surprisingly filling."},
+    {121, "Chocolate",          5,  2, 10,  0, None, None, Swt, true,  "A bar of milk chocolate.", "It's made with milk, so it's not quite a plant food."},
+    {122, "Egg",                5,  2,  5,  0, None, None, Sav, true,  "A fresh egg.", "Where did this even come from?"},
+    {123, "Flour",              5,  5,  5,  0, None, None, Sav, false, "Flour is useful for baking.", "How do you bake in a cooking pot? Magic!"},
+    {124, "Sugar",              5,  2,  5,  0, None, None, Swt, false, "As tempting as it may be, don't eat it raw.", "An essential component in many sweet treats."},
+    {125, "Vanilla",            5,  2,  5,  0, None, None, Sav, false, "A pod of fragrant vanilla.", "A little goes a long way in a dessert."},
+    {126, "Bread",              5,  2, 10,  0, None, None, Sav, false, "A loaf of crusty bread.", "Nice on its own, even nicer with jam."},
+    {127, "Tofu",               5,  2, 10,  0, None, None, Sav, false, "Tofu is a good meat replacement.", "Wait, you're a hoofling, you wouldn't eat meat anyway!"},
+    {128, "Milk",               5,  2, 10,  6, None, None, Sav, true,  "A bottle of fresh milk.", "Good for baking, and for strong hooves."},
+    {129, "Oats",               5,  2,  5,  1, None, None, Sav, false, "You're a hoofling, so you can eat them raw.", "Its better to use it in a recipe though."},
+    {130, "Chips",              5,  2, 10, 10, None, None, Swt, false, "A bag of savoury plain chips.  In Gallowmere, these are called crisps!", ""},
+    {131, "Soda",               5,  2, 15,  0, None, None, Swt, false, "A fizzy can of soda.", "Not very healthy, but very refreshing!"},
+    {132, "Baking Soda",        5,  5,  0,  0, None, None, Sav, false, "A box of baking soda.  It makes cakes rise.", "Don't eat it by the spoonful."},
+    {133, "Worm",               5,  5,  0,  0, None, None, Sav, true,  "You're not going to eat this, right?", ""},
+    {134, "Wheatgerm",          5,  5,  0,  0, None, None, Sav, false, "A pouch of wheatgerm.", "Very healthy, apparently. It tastes like tree bark."},
+    HOOF_UNNAMED(135, 2000, 2),
+    HOOF_UNNAMED(136, 2000, 2),
+    HOOF_UNNAMED(137, 2000, 2),
+    HOOF_UNNAMED(138, 2000, 2),
+    HOOF_UNNAMED(139, 2000, 2),
+    {140, "Cupcake",           22, 11, 40,  0, None, None, Swt, false, "A fluffy little cupcake with icing on top.", ""},
+    {141, "Choc Cupcake",      30, 11, 40,  0, Haste, None, Swt, false, "A chocolate cupcake.", "The sugar rush will put a spring in your step!"},
+    {142, "Fruit Cupcake",     30, 11, 40,  0, Strong, None, Swt, false, "A cupcake packed with fruit.", "Fruit makes you strong, right?"},
+    {143, "Nuts Cupcake",      30, 11, 40,  0, Shield, None, Swt, false, "A cupcake with a crunchy nut topping.", "It's so hard you could almost use it as a shield."},
+    {144, "Omelette",          22,  9, 10, 15, None, None, Sav, true,  "A fluffy omelette.", "Simple, but filling."},
+    {145, "Omelette & Veg",    30,  9, 15, 20, Magic, None, Sav, true,  "An omelette stuffed with vegetables.", "The greens give your magic a boost."},
+    {146, "Fried Egg",          8,  4,  5,  5, None, None, Sav, true,  "A fried egg, sunny side up.", ""},
+    {147, "Fried Egg & Veg",   15,  4,  5, 10, Magic, None, Sav, true,  "A fried egg with a side of vegetables.", ""},
+    {148, "Scr. Egg",          15,  5,  5, 10, None, None, Sav, true,  "A plate of scrambled eggs.", "Scrambled in a cooking pot, somehow."},
+    {149, "Scr. egg & veg",    22,  5, 10, 15, Magic, None, Sav, true,  "Scrambled eggs with vegetables mixed in.", ""},
+    {150, "Tofu Dog",          15,  5,  5, 10, None, None, Sav, false, "A hotdog made of tofu.", "What else would a hoofling use?"},
+    {151, "Tofu Dog topped",   22,  5, 10, 15, Magic, None, Sav, false, "A tofu dog with all the toppings.", "Messy, but delicious."},
+    {152, "Pancakes",          30, 11, 40,  0, None, None, Swt, true,  "A stack of golden pancakes.", ""},
+    {153, "Pancakes n choc",   45, 11, 40,  0, Haste, None, Swt, true,  "Pancakes drizzled with melted chocolate.", "A breakfast that gets you moving!"},
+    {154, "Fruity Pancakes",   45, 11, 40,  0, Strong, None, Swt, true,  "Pancakes topped with fresh fruit.", ""},
+    {155, "Nutty Pancakes",    45, 11, 40,  0, Shield, None, Swt, true,  "Pancakes sprinkled with chopped nuts.", ""},
+    {156, "Muffin",            30, 11, 40,  0, None, None, Swt, true,  "A warm, plain muffin.", ""},
+    {157, "C.Chip Muffin",     45, 11, 40,  0, Haste, None, Swt, true,  "A muffin dotted with chocolate chips.", ""},
+    {158, "Fruity Muffins",    45, 11, 40,  0, None, None, Swt, true,  "A batch of muffins full of fruit.", ""},
+    {159, "Nutty Muffins",     45, 25, 40,  0, Strong, None, Swt, true,  "A batch of very filling nutty muffins.", "You won't be hungry for a long while after these."},
+    {160, "Baked Bads",        45, 11,  0,  0, None, None, Bad, true,  "...", "Its probably not safe to eat this..."},
+    {161, "Sandwich",          15, 11, 10, 15, Shield, None, Sav, false, "A hearty sandwich on fresh bread.", ""},
+    {162, "B. Potato",          8,  5,  5, 10, None, None, Sav, false, "A baked potato, crispy on the outside.", ""},
+    {163, "B. Potato & Veg",   15,  5, 10, 15, Magic, None, Sav, false, "A baked potato loaded with vegetables.", ""},
+    {164, "Vegetable Soup",    30, 11, 15, 20, Magic, None, Sav, false, "A steaming bowl of vegetable soup.", "It warms you right down to your hooves."},
+    {165, "Porridge",          15,  5,  5,  5, None, None, Swt, true,  "A bowl of warm porridge.", ""},
+    {166, "Fruit Porridge",    22,  5, 15,  0, Strong, None, Swt, true,  "Porridge with fruit stirred in.", ""},
+    {167, "Nutty Porridge",    22,  5, 15,  0, Shield, None, Swt, true,  "Porridge topped with crunchy nuts.", ""},
+    {168, "Fruit Milk",        15,  7, 15,  0, Strong, None, Swt, true,  "A glass of milk blended with fruit.", ""},
+    {169, "Choc Milk",         15,  7, 15,  0, Haste, None, Swt, true,  "A glass of chocolate milk.", ""},
+    {170, "Candy Apple",       22,  9, 25,  0, Strong, None, Swt, false, "An apple coated in crunchy candy.", "Sticky, but worth it."},
+    {171, "Apple Pie",         30, 11, 40,  0, Strong, None, Swt, true,  "A classic apple pie, still warm.", ""},
+    {172, "Apple Fritter",     45, 13, 50,  0, Strong, None, Swt, true,  "A golden apple fritter dusted with sugar.", ""},
+    {173, "Apple Dumpling",    30, 11, 40,  0, Strong, None, Swt, false, "An apple baked inside a soft dumpling.", ""},
+    {174, "Apple Crisp",       45, 13, 50,  0, Strong, None, Swt, false, "Baked apples under a crisp oat topping.", ""},
+    {175, "Apple Crumble",     45, 13, 50,  0, Strong, None, Swt, false, "Baked apples under a sweet crumbly topping.", ""},
+    {176, "Apple B. Betty",    30, 11, 25,  0, Strong, None, Swt, false, "An apple brown betty.", "Who is Betty, and why is she brown?"},
+    {177, "Dutch ApplePie",    30, 13, 50,  0, Strong, None, Swt, false, "A delicious dutch apple pie with hint of lemon with a lattice style decoration.", "What in veldora is 'dutch' though?"},
+    {178, "Apple Turnover",    45, 13, 50,  0, Strong, None, Swt, false, "A flaky pastry folded over a sweet apple filling.", ""},
+    {179, "Apple Cobbler",     45, 13, 50,  0, Strong, None, Swt, true,  "Apples baked under a soft cobbler crust.", ""},
+    {180, "Cherry Pie",        30, 11, 40,  0, Strong, None, Swt, true,  "A cherry pie, bright red inside.", "Hopefully someone took the stones out."},
+    {181, "Fruit Salad",       22,  9, 25,  0, Strong, None, Swt, false, "A bowl of mixed fruit.", "The healthiest dessert in the forest."},
+    {182, "Salad",             22,  9, 10, 15, Magic, None, Sav, false, "A fresh green salad.", ""},
+    {183, "Deluxe Salad",      45, 13, 20, 25, Magic, None, Sav, false, "A deluxe salad with every vegetable you could find.", "Fit for a princess!"},
+    {184, "Cider",             22,  9, 25,  0, Strong, None, Swt, false, "A mug of spiced apple cider.", ""},
+    {185, "Tofu Stir Fry",   2000,  9, 10, 15, Magic, None, Sav, false, "Tofu stir fried with crunchy vegetables.", ""},
+    {186, "Choc Banana",       15,  7, 15,  0, Strong, Haste, Swt, false, "A banana dipped in chocolate.", "Strong and speedy, all at once!"},
+    {187, "Creme Brulee",      30, 11, 40,  0, None, None, Swt, true,  "A creamy custard with a burnt sugar top.", "Crack it open with your hoof!"},
+    {188, "Fruit Brulee",      45, 13, 50,  0, Strong, None, Swt, true,  "A creme brulee topped with fruit.", ""},
+    {189, "Choc Brulee",       45, 13, 50,  0, Haste, None, Swt, true,  "A chocolate creme brulee.", ""},
+    {190, "Nut Brulee",        45, 13, 50,  0, Shield, None, Swt, true,  "A creme brulee sprinkled with nuts.", ""},
+    {191, "Chips n Dip",       22,  9, 10, 15, Strong, None, Sav, false, "A bowl of chips with a tasty dip.", ""},
+    {192, "Orange Juice",    2000,  9, 25,  0, Strong, None, Sav, false, "A glass of freshly squeezed orange juice.", ""},
+    {193, "Jam on Bread",    2000,  5, 20,  0, Magic, None, Sav, false, "A slice of bread spread thick with jam.", ""},
+    {194, "Spanish Omelette",2000,  9, 10, 15, None, None, Sav, true,  "A thick omelette with sliced potato.", "A specialty from far away."},
+    HOOF_UNNAMED(195, 22, 2),
+    HOOF_UNNAMED(196, 2000, 2),
+    HOOF_UNNAMED(197, 2000, 2),
+    HOOF_UNNAMED(198, 2000, 2),
+    HOOF_UNNAMED(199, 2000, 2),
+};
+
+#undef HOOF_UNNAMED
+
+static_assert(sizeof(FoodTable) / sizeof(FoodTable[0]) == FoodCount, "one row per food id 101..199");
+
+namespace {
+// Every row sits at its own id, so a lookup is an index.
+constexpr bool RowsInOrder() {
+    for (int i = 0; i < FoodCount; ++i) {
+        if (FoodTable[i].id != FoodFirstId + i) return false;
+    }
+    return true;
+}
+static_assert(RowsInOrder(), "food rows must sit at their own ids");
+}  // namespace
+
+const FoodEntry* FindFood(int kind) {
+    if (kind < FoodFirstId || kind > FoodLastId) return nullptr;
+    return &FoodTable[kind - FoodFirstId];
+}

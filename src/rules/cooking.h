@@ -1,0 +1,7 @@
+// Cooking: which dish the ingredients in the pot make.
+#pragma once
+
+// The dish the five pot places (PotKind) make, in any order, or 0 for none. Marks a dish
+// of id 140 or more as known in RecipeBook, so a recipe is learnt as soon as its
+// ingredients lie in the pot, cooked or not. Called every frame the pot is open.
+int MatchRecipe();
