@@ -4,7 +4,14 @@
 #include "core/pictures.h"
 #include "core/random.h"
 #include "core/state.h"
+#include "core/turnloop.h"
 #include "persist/globals.h"
+#include "persist/newgame.h"
+#include "persist/savegame.h"
+#include "persist/sector.h"
+#include "view/fieldofview.h"
+#include "view/messagelog.h"
+#include "worldgen/terrain.h"
 #include "persist/highscores.h"
 #include "persist/reset.h"
 #include "persist/screens.h"
@@ -20,6 +27,58 @@ LaunchOptions Launch;
 // any choice it stays in place and only the logo fades in again.
 int Scroll = 0;
 int Fade = 0;
+
+// What the title says after something went wrong (a damaged save), in place of the
+// credits, until the next choice.
+std::string Notice[2];
+
+const char* const OpeningLines[3][3] = {
+    {"You venture into the Thornwild Forest in search of the plant", "Ombasi's treehouse is just a little further ahead", ""},
+    {"Skarnix has led you into the Thornwild Forest!", "Things don't feel right... you better find Skarnix fast!", ""},
+    {"Vorgath has kidnapped your friends!", "You're going to have to venture into Duskhold Castle",
+     "and rescue your friends from his evil clutches!"},
+};
+
+void StartNewGame() {
+    NewGameWizard();
+    ClearSaveFolder();
+    WriteSeedRecord();
+    const int scenario = GameVars[49] >= 0 && GameVars[49] <= 2 ? GameVars[49] : 0;
+    for (const char* line : OpeningLines[scenario]) {
+        if (*line) PushMessage(line);
+    }
+    GenerateNewSector();
+    for (int& slot : Equip) slot = -1;
+    ComputeView();
+    WriteSector();
+    SaveGame();
+    RunTurnLoop();
+}
+
+// Splits a message into the two notice lines at a sentence end.
+void SetNotice(const std::string& message) {
+    const size_t cut = message.find(". ");
+    Notice[0] = cut == std::string::npos ? message : message.substr(0, cut + 1);
+    Notice[1] = cut == std::string::npos ? std::string() : message.substr(cut + 2);
+}
+
+void ResumeSavedGame() {
+    std::string message;
+    if (!LoadGame(message)) {
+        SetNotice(message);
+        return;
+    }
+    std::string sectorMessage;
+    if (!ReadSector(sectorMessage)) {
+        // The save is good but its sector is not: the sector is made anew.
+        GenerateNewSector();
+    }
+    if (!message.empty()) PushMessage(message);
+    if (!sectorMessage.empty()) PushMessage(sectorMessage);
+    ComputeView();
+    RefreshFrames();
+    RunTurnLoop();
+}
 
 const char* const TitleEntries[] = {"Start New Game", "Load Game", "High Scores", "How to Play", "Options", "Quit Game"};
 constexpr int TitleEntryCount = 6;
@@ -66,9 +125,14 @@ int ChooseTitleEntry() {
         const int entry = ChooseTitleEntry();
         Scroll = TitleScrollEnd;
         Fade = 0;
+        Notice[0].clear();
+        Notice[1].clear();
         switch (entry) {
-            case 0:  // Start New Game: the new-game wizard and the game arrive with the game itself
-            case 1:  // Load Game: without a save nothing happens
+            case 0:
+                StartNewGame();
+                break;
+            case 1:  // without a save nothing happens
+                if (FileSize("World/savedata.dat") != -1) ResumeSavedGame();
                 break;
             case 2:
                 MenuCursor = -1;
@@ -107,8 +171,15 @@ void DrawTitleFrame() {
     DrawRect(101, oy + 321 + 30 * MenuCursor, 198, 20);
     SetColor(255, 255, 255);
     for (int k = 0; k < TitleEntryCount; ++k) Say(TitleEntries[k], 110, oy + 320 + 30 * k);
-    Say("Hoofbound: Thornwild Roguelike v 0.7, made by the Hoofbound team", 110, ScreenHeight - 40);
-    Say("Arrows move, Space or Enter chooses, Esc quits, F11 fullscreen", 110, ScreenHeight - 20);
+    if (!Notice[0].empty()) {
+        SetColor(255, 220, 120);
+        Say(Notice[0], 110, ScreenHeight - 40);
+        Say(Notice[1], 110, ScreenHeight - 20);
+        SetColor(255, 255, 255);
+    } else {
+        Say("Hoofbound: Thornwild Roguelike v 0.7, made by the Hoofbound team", 110, ScreenHeight - 40);
+        Say("Arrows move, Space or Enter chooses, Esc quits, F11 fullscreen", 110, ScreenHeight - 20);
+    }
 }
 
 void StartUp(const LaunchOptions& options) {

@@ -6,6 +6,7 @@
 #include "persist/datafile.h"
 #include "persist/globals.h"
 #include "persist/heroes.h"
+#include "persist/sector.h"
 #include "platform/files.h"
 
 namespace {
@@ -111,6 +112,6 @@ bool WriteSeedRecord() {
 }
 
 void SaveRunBeforeQuit() {
-    // The sector file joins the save game here once sector files exist.
     SaveGame();
+    WriteSector();
 }

@@ -96,7 +96,7 @@ int MendSector() {
 
 // Generates the new sector until it passes its test (from the second try on, seeded
 // from the clock, with one blank frame between tries so the clock moves on).
-void GenerateAcceptedSector() {
+void GenerateAcceptedSectorInPlace() {
     RegenerateSector = 0;
     for (int attempt = 1;; ++attempt) {
         const bool built = GenerateSector();
@@ -192,6 +192,8 @@ bool ReadSector(std::string& message) {
     return true;
 }
 
+void GenerateNewSector() { GenerateAcceptedSectorInPlace(); }
+
 void GrowGardenTrees() {
     int dx = -1, dy = -1;
     for (int x = 0; x <= MapMaxX; ++x) {
@@ -237,7 +239,7 @@ void ChangeSector(int kind) {
     if (!known) {
         if (Depth > 0) PushMessage("Forest Depth:" + IntToText(Depth + 1));
         MonXp[0] += 25;
-        GenerateAcceptedSector();
+        GenerateNewSector();
         ClearMaskAndHighlight();
         ComputeView();
     } else {

@@ -23,5 +23,8 @@ bool ReadSector(std::string& message);
 // Moves the hero to another sector: saves the one left, reads or generates the next,
 // places the hero, and saves again.
 void ChangeSector(int kind);
+// Generates the current Depth's sector until it passes its test (sectors above 0) and
+// no search ran out; from the second try on it is seeded from the clock.
+void GenerateNewSector();
 // Grows the fairy garden's trees on the planted plots that have grown long enough.
 void GrowGardenTrees();

@@ -225,3 +225,36 @@ TEST(DataFolder, AnUnwritableProgramFolderFallsBackToThePerUserFolder) {
     EXPECT_EQ(mentions, 1u) << err;
     EXPECT_NE(err.find("font.png"), std::string::npos);
 }
+
+TEST(NewGame, StartingAGameWritesTheFirstSectorTheSaveAndTheSeedRecord) {
+    TempFolder root;
+    WriteBytes(root.path + "/World/Forest7.flr", {1, 2, 3});  // a stale file of an older game
+    // Title: Start New Game; wizard: first hero, normal, forest quest; abilities: Done.
+    const RunResult r = RunHeadless(root.path,
+                                    "wait 12\ntap Space\nwait 12\ntap Space\nwait 12\ntap Space\nwait 12\n"
+                                    "tap Space\nwait 12\ntap Space\nwait 30\n",
+                                    {"--seed", "4242"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadBytes(root.path + "/World/Forest0.flr").size(), 52140u);
+    EXPECT_EQ(ReadBytes(root.path + "/World/savedata.dat").size(), 2028u);
+    EXPECT_EQ(ReadBytes(root.path + "/prevseed.dat"), IntBytes({4242}));
+    EXPECT_FALSE(Exists(root.path + "/World/Forest7.flr")) << "a new game clears the save folder";
+}
+
+TEST(NewGame, ADamagedSaveIsKeptAsideAndTheTitleSaysSo) {
+    TempFolder root;
+    WriteBytes(root.path + "/World/savedata.dat", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    // The cursor starts on "Load Game" because a save exists.
+    const RunResult r = RunHeadless(root.path, "wait 12\ndump " + root.path + "/before.txt\ntap Space\nwait 12\nshot " +
+                                                   root.path + "/after.png\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadDump(root.path + "/before.txt")["MenuCursor"], "1");
+    EXPECT_EQ(ReadBytes(root.path + "/World/savedata.dat.damaged").size(), 10u);
+    EXPECT_FALSE(Exists(root.path + "/World/savedata.dat"));
+    EXPECT_NE(r.err.find("savedata.dat is damaged"), std::string::npos) << r.err;
+    // The notice replaces the credits in a warm yellow.
+    const Shot s = LoadShot(root.path + "/after.png");
+    bool yellow = false;
+    for (int x = 110; x < 600 && !yellow; ++x) yellow = s.At(x, 768 - 33) == 0xFFDC78 || s.At(x, 768 - 32) == 0xFFDC78;
+    EXPECT_TRUE(yellow);
+}

@@ -74,6 +74,12 @@ RunResult RunHeadless(const std::string& root, const std::string& script, const 
 std::string ReadTextFile(const std::string& path) { return Slurp(path); }
 
 void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
+    // Fixtures may go into folders the game has not made yet (World/ before a first run).
+    const size_t slash = path.find_last_of('/');
+    if (slash != std::string::npos && slash > 0) {
+        const std::string cmd = "mkdir -p " + Quote(path.substr(0, slash));
+        if (std::system(cmd.c_str()) != 0) std::fprintf(stderr, "could not make the folder of %s\n", path.c_str());
+    }
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }

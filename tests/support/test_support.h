@@ -25,6 +25,7 @@ RunResult RunBinary(const std::string& name, const std::vector<std::string>& arg
 RunResult RunHeadless(const std::string& root, const std::string& script, const std::vector<std::string>& extra = {});
 
 std::string ReadTextFile(const std::string& path);
+// Writes a file whole, making its folder when missing.
 void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
 std::vector<unsigned char> ReadBytes(const std::string& path);
 bool Exists(const std::string& path);
