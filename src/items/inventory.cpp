@@ -1,0 +1,258 @@
+#include "items/inventory.h"
+
+#include "core/convert.h"
+#include "core/state.h"
+#include "items/category.h"
+#include "items/food.h"
+#include "items/skills.h"
+#include "view/messagelog.h"
+#include "worldgen/creatures.h"
+#include "worldgen/placement.h"
+#include "worldgen/terrain.h"
+
+namespace {
+
+constexpr int CodeStatue = 13;
+constexpr int CodeGrass = 2;
+constexpr int KindTreelephant = 13;
+constexpr int KindNoctessa = 3;
+constexpr int StatueSite = 1;  // SiteCooldown entry of the night statue
+
+bool ValidInvSlot(int slot) { return slot >= 0 && slot < InvSlots; }
+bool ValidGroundSlot(int slot) { return slot >= 0 && slot < GroundSlots; }
+
+void EmptyInvSlot(int slot) {
+    InvKind[slot] = 0;
+    InvTier[slot] = 0;
+    InvSeed[slot] = 0;
+    InvCount[slot] = 0;
+}
+
+// The equipment slot a category is worn in; -1 for things that are not worn.
+int WornIn(int category) {
+    switch (category) {
+        case CategoryHeadgear: return 0;
+        case CategoryDress: return 1;
+        case CategoryBoots: return 2;
+        case CategoryAccessory: return 3;
+        case CategoryWeapon:
+        case CategoryBow: return 5;
+        default: return -1;
+    }
+}
+
+void PutOnOrTakeOff(int s, int t) {
+    if (t != 3) {
+        Equip[t] = Equip[t] == s ? -1 : s;
+        return;
+    }
+    // Two accessory places: taking off wins; a new one fills Acc. 1 before Acc. 2.
+    bool wasWorn = false;
+    if (Equip[3] == s) {
+        Equip[3] = -1;
+        wasWorn = true;
+    }
+    if (Equip[4] == s) {
+        Equip[4] = -1;
+        wasWorn = true;
+    }
+    if (wasWorn) return;
+    if (Equip[3] == -1 && Equip[4] == -1) {
+        Equip[3] = s;
+    } else if (Equip[3] != -1 && Equip[4] == -1) {
+        Equip[4] = s;
+    } else if (Equip[3] == -1 && Equip[4] != -1) {
+        Equip[3] = s;
+    }
+}
+
+// Food dropped beside the night statue is offered to it; the statue takes it.
+void OfferAtStatues(int g) {
+    for (int x = MonX[0] - 1; x <= MonX[0] + 1; ++x) {
+        for (int y = MonY[0] - 1; y <= MonY[0] + 1; ++y) {
+            if (!InGrid(x, y) || MapTerrain[x][y] != CodeStatue) continue;
+            if (GameVars[0] == 1) {
+                if (GameVars[1] == -10) PushMessage("I guess Noctessa is upset...");
+                if (GameVars[1] == 10) PushMessage("I guess Noctessa doesn't want any more?");
+                if (GameVars[2] == 4) PushMessage("This text should never appear");
+                continue;
+            }
+            if (!ValidGroundSlot(g) || GroundItemKind[g] == 0) continue;
+            const FoodEntry* food = FindFood(GroundItemKind[g]);
+            const int n = GroundItemCount[g];
+            const FoodOffering offering = food ? food->offering : OfferSavoury;
+            if (offering == OfferSavoury) {
+                GameVars[1] -= 2 * n;
+            } else if (offering == OfferSweet && GroundItemTier[g] == 0) {
+                GameVars[1] += n;
+            } else if (offering == OfferSweet) {
+                GameVars[2] += n;
+            } else {
+                GameVars[1] -= 10 * n;
+            }
+            if (GameVars[1] < -10) {
+                PushMessage("The world seems to have grown darker... !?");
+                GameVars[1] = -10;
+                GameVars[0] = 1;
+            }
+            if (GameVars[1] > 10) {
+                PushMessage("The world seems to have grown brighter!");
+                GameVars[1] = 10;
+                GameVars[0] = 1;
+            }
+            if (GameVars[2] >= 4) {
+                PushMessage("Noctessa appears!");
+                GameVars[2] = 4;
+                GameVars[0] = 1;
+                GameVars[1] = 0;
+                MapTerrain[x][y] = CodeGrass;
+                RefreshFrames();
+                SpawnCreature(x, y, KindNoctessa);
+                // The other statues of the sector turn to trees at the next frame pass.
+                SiteCooldown[StatueSite] = 1000;
+            }
+            if (GameVars[0] == 0) PushMessage("The item disappeared?!");
+            GroundItemKind[g] = 0;
+            GroundItemSeed[g] = 0;
+            GroundItemTier[g] = 0;
+            GroundItemCount[g] = 0;
+        }
+    }
+}
+
+}  // namespace
+
+void EatItem(int slot, int source) {
+    int kind = 0;
+    int tier = 0;
+    if (source == 0 && ValidInvSlot(slot)) {
+        kind = InvKind[slot];
+        tier = InvTier[slot];
+    } else if (source == 1 && ValidGroundSlot(slot)) {
+        kind = GroundItemKind[slot];
+        tier = GroundItemTier[slot];
+    }
+    if (kind <= 0) return;
+    const FoodEntry* food = FindFood(kind);
+    const int stomachBase = food ? food->stomach : 0;
+    int hp = food ? food->hp : 0;
+    int mp = food ? food->mp : 0;
+    if (stomachBase != 0 || hp != 0 || mp != 0) {
+        for (int status : {food->status, food->status2}) {
+            if (status >= 0 && status < MonStatusCount) MonStatus[0][status] += 10;
+        }
+        int stomach = stomachBase;
+        if (tier >= 1) {
+            // Tier 2 cooks best (+50 %); tiers 1, 3 and 4 all give +25 %.
+            const double d = tier == 2 ? 2.0 : 4.0;
+            hp = ToInt(hp + hp / d);
+            mp = ToInt(mp + mp / d);
+            for (int s = 0; s < SkillSlots; ++s) {
+                if (SkillId[s] != SkillGourmet || SkillLevel[s] <= 0) continue;
+                stomach = SkillLevel[s] >= 3 ? stomach / 3 : stomach / 2;
+                if (stomach < 1) stomach = 1;
+            }
+        }
+        FullStomachTimer += stomach;
+        MonHp[0] += hp;
+        MonMp[0] += mp;
+        if (hp > 0) PushMessage("You healed " + IntToText(hp) + " health!");
+        if (mp > 0) PushMessage("You healed " + IntToText(mp) + " magics!");
+        InputDelay = 10;
+        if (food->animal) {
+            GameVars[3] = 1;
+            bool told = false;
+            for (int m = 1; m <= MonCapacity; ++m) {
+                if (MonKind[m] != KindTreelephant || MonAttitude[m] != 2) continue;
+                MonAttitude[m] = 0;
+                if (!told) PushMessage("The Treelephants become enraged!");
+                told = true;
+            }
+        }
+    }
+    if (MonHp[0] > MonMaxHp[0]) MonHp[0] = MonMaxHp[0];
+    if (MonMp[0] > MonMaxMp[0]) MonMp[0] = MonMaxMp[0];
+}
+
+void UseItem(int s) {
+    if (!ValidInvSlot(s) || InvKind[s] <= 0) return;
+    const int category = ItemCategory(InvKind[s]);
+    if (category == CategoryFood) {
+        if (FullStomachTimer == 0) {
+            EatItem(s, 0);
+            InvCount[s] -= 1;
+            if (InvCount[s] <= 0) EmptyInvSlot(s);
+        } else {
+            PushMessage("Your stomach is still full");
+        }
+        InputDelay = 10;
+        return;
+    }
+    const int t = WornIn(category);
+    if (t < 0 || InputDelay != 0) return;
+    PutOnOrTakeOff(s, t);
+    InputDelay = 10;
+}
+
+void DropItem(int s) {
+    if (!ValidInvSlot(s) || InvKind[s] <= 0) return;
+    const int g = PlaceGroundItem(MonX[0], MonY[0], InvKind[s], InvTier[s]);
+    if (!ValidGroundSlot(g)) {
+        PushMessage("There is no room on the ground here to drop that");
+        InputDelay = 10;
+        return;
+    }
+    GroundItemSeed[g] = InvSeed[s];
+    GroundItemCount[g] = InvCount[s];
+    for (int& worn : Equip) {
+        if (worn == s) worn = -1;
+    }
+    if (ItemCategory(InvKind[s]) == CategoryFood) OfferAtStatues(g);
+    EmptyInvSlot(s);
+    InputDelay = 10;
+}
+
+void SortInventory(int mode) {
+    static const int Passes[2][8] = {
+        {CategoryWeapon, CategoryBow, CategoryDress, CategoryHeadgear, CategoryBoots, CategoryAccessory, CategoryFood, -1},
+        {CategoryFood, CategoryWeapon, CategoryBow, CategoryDress, CategoryHeadgear, CategoryBoots, CategoryAccessory, -1},
+    };
+    const int order = mode == 1 ? 1 : 0;
+    const int last = InvCapacity < InvSlots - 1 ? (InvCapacity < 0 ? 0 : InvCapacity) : InvSlots - 1;
+    int kind[InvSlots] = {}, tier[InvSlots] = {}, seed[InvSlots] = {}, count[InvSlots] = {};
+    int newEquip[EquipSlots];
+    for (int e = 0; e < EquipSlots; ++e) newEquip[e] = -1;
+    int n = 0;
+    for (int pass = 0; pass < 8; ++pass) {
+        const int wanted = Passes[order][pass];
+        for (int s = 0; s <= last; ++s) {
+            if (InvKind[s] == 0) continue;
+            const int c = ItemCategory(InvKind[s]);
+            // The last pass takes arrows, letters, bits and special objects. Bows
+            // (category 7) already had their own pass; taking "everything above food"
+            // here would copy every bow twice.
+            const bool match = wanted == -1 ? c > CategoryBow : c == wanted;
+            if (!match) continue;
+            kind[n] = InvKind[s];
+            tier[n] = InvTier[s];
+            seed[n] = InvSeed[s];
+            count[n] = InvCount[s];
+            for (int e = 0; e < EquipSlots; ++e) {
+                if (Equip[e] == s) newEquip[e] = n;
+            }
+            ++n;
+        }
+    }
+    for (int s = 0; s <= last; ++s) {
+        InvKind[s] = kind[s];
+        InvTier[s] = tier[s];
+        InvSeed[s] = seed[s];
+        InvCount[s] = count[s];
+    }
+    for (int e = 0; e < EquipSlots; ++e) {
+        // Worn items outside the sorted range (a damaged save) keep their place.
+        if (Equip[e] > last) continue;
+        Equip[e] = newEquip[e];
+    }
+    PushMessage("Inventory sorted");
+}

@@ -1,0 +1,15 @@
+// The satchel: using, wearing, dropping and eating what the hero carries, the statue
+// offering, and the two sort orders.
+#pragma once
+
+// The hero eats one unit of the food in inventory slot `slot` (source 0) or ground slot
+// `slot` (source 1). Callers check the stomach first and remove the unit afterwards.
+void EatItem(int slot, int source);
+// Space or Enter on an inventory slot: eat food, or put on / take off what is worn.
+void UseItem(int slot);
+// D on an inventory slot: the whole stack goes on the ground under the hero (food next
+// to the night statue is offered to it). Refused with a message when the ground has no
+// free slot, and then the item stays in the satchel.
+void DropItem(int slot);
+// Z (mode 0) and A (mode 1): rebuilds the satchel in category order; worn items stay worn.
+void SortInventory(int mode);

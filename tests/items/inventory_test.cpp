@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include "core/state.h"
+#include "items/inventory.h"
+
+namespace {
+
+struct Satchel : ::testing::Test {
+    void SetUp() override {
+        ClearAllTables();
+        for (int& e : Equip) e = -1;
+        InvCapacity = 48;
+        MonKind[0] = 1;
+        MonHp[0] = 1;
+        MonMaxHp[0] = 500;
+        MonMaxMp[0] = 500;
+    }
+    static void Give(int slot, int kind, int tier, int count = 1, int seed = 0) {
+        InvKind[slot] = kind;
+        InvTier[slot] = tier;
+        InvCount[slot] = count;
+        InvSeed[slot] = seed;
+    }
+};
+
+constexpr int Apple = 101;
+constexpr int Chocolate = 121;
+constexpr int NuttyMuffins = 159;
+
+}  // namespace
+
+TEST_F(Satchel, EatingHealsByTierAndFillsTheStomach) {
+    const struct {
+        int tier;
+        int hp;
+        int stomach;
+    } cases[] = {{0, 10, 2}, {1, 12, 2}, {2, 15, 2}, {3, 12, 2}, {4, 12, 2}};
+    for (const auto& c : cases) {
+        SetUp();
+        Give(0, Apple, c.tier);
+        EatItem(0, 0);
+        EXPECT_EQ(MonHp[0], 1 + c.hp) << "tier " << c.tier;
+        EXPECT_EQ(FullStomachTimer, c.stomach);
+        EXPECT_EQ(MessageLog[7], "You healed " + std::to_string(c.hp) + " health!");
+    }
+}
+
+TEST_F(Satchel, GourmetOnlyHelpsCookedFood) {
+    SkillId[5] = 33;
+    SkillLevel[5] = 3;
+    Give(0, NuttyMuffins, 1);
+    EatItem(0, 0);
+    EXPECT_EQ(FullStomachTimer, 8);  // 25 / 3
+    EXPECT_EQ(MonStatus[0][7], 10) << "muffins strengthen";
+    FullStomachTimer = 0;
+    Give(1, NuttyMuffins, 0);
+    EatItem(1, 0);
+    EXPECT_EQ(FullStomachTimer, 25);
+}
+
+TEST_F(Satchel, HealingStopsAtTheMaximumButSaysTheWholeAmount) {
+    MonHp[0] = 495;
+    Give(0, Apple, 2);
+    EatItem(0, 0);
+    EXPECT_EQ(MonHp[0], 500);
+    EXPECT_EQ(MessageLog[7], "You healed 15 health!");
+}
+
+TEST_F(Satchel, AnimalFoodEnragesNeutralTreelephantsOnce) {
+    for (int m : {3, 9}) {
+        MonKind[m] = 13;
+        MonAttitude[m] = 2;
+    }
+    MonKind[4] = 13;
+    MonAttitude[4] = 3;  // an ally stays an ally
+    Give(0, Apple, 0);
+    EatItem(0, 0);
+    EXPECT_EQ(MonAttitude[3], 2) << "plants leave them calm";
+    EXPECT_EQ(GameVars[3], 0);
+    Give(1, Chocolate, 0);
+    EatItem(1, 0);
+    EXPECT_EQ(MonAttitude[3], 0);
+    EXPECT_EQ(MonAttitude[9], 0);
+    EXPECT_EQ(MonAttitude[4], 3);
+    EXPECT_EQ(GameVars[3], 1);
+    EXPECT_EQ(MessageLog[7], "The Treelephants become enraged!");
+    EXPECT_EQ(MessageLog[6], "You healed 10 health!");
+}
+
+TEST_F(Satchel, UsingFoodEatsOneUnitUnlessTheStomachIsFull) {
+    Give(2, Apple, 0, 2);
+    UseItem(2);
+    EXPECT_EQ(InvCount[2], 1);
+    EXPECT_EQ(InputDelay, 10);
+    UseItem(2);
+    EXPECT_EQ(MessageLog[7], "Your stomach is still full");
+    EXPECT_EQ(InvCount[2], 1);
+    FullStomachTimer = 0;
+    UseItem(2);
+    EXPECT_EQ(InvKind[2], 0) << "the last unit empties the slot";
+}
+
+TEST_F(Satchel, WearingTakingOffAndTheTwoAccessoryPlaces) {
+    Give(0, 5, 1);   // a sword
+    Give(1, 5, 2);   // another sword
+    Give(2, 7, 1);   // a bow
+    Give(3, 4, 1);   // three accessories
+    Give(4, 4, 1);
+    Give(5, 4, 1);
+    const struct {
+        int use;
+        int weapon, acc1, acc2;
+    } steps[] = {
+        {0, 0, -1, -1},  // put on the sword
+        {0, -1, -1, -1}, // Space again takes it off
+        {0, 0, -1, -1},
+        {1, 1, -1, -1},  // another sword replaces it
+        {2, 2, -1, -1},  // a bow shares the weapon place
+        {3, 2, 3, -1},   // first accessory to Acc. 1
+        {4, 2, 3, 4},    // second to Acc. 2
+        {5, 2, 3, 4},    // a third finds no place
+        {3, 2, -1, 4},   // taking off the first
+        {5, 2, 5, 4},    // the third goes to Acc. 1
+    };
+    for (const auto& s : steps) {
+        InputDelay = 0;
+        UseItem(s.use);
+        EXPECT_EQ(Equip[5], s.weapon) << "after using slot " << s.use;
+        EXPECT_EQ(Equip[3], s.acc1) << "after using slot " << s.use;
+        EXPECT_EQ(Equip[4], s.acc2) << "after using slot " << s.use;
+    }
+}
+
+TEST_F(Satchel, SortingKeepsWornItemsWorn) {
+    Give(0, 7, 1);       // bow
+    Give(1, Apple, 0, 3);
+    Give(3, 5, 1, 1, 77);  // sword, worn
+    Give(4, 6, 1);       // an id that is nothing: dropped by the sort
+    Give(6, 8, 1, 20);   // arrows come last
+    Equip[5] = 3;
+    SortInventory(1);
+    EXPECT_EQ(InvKind[0], Apple);
+    EXPECT_EQ(InvCount[0], 3);
+    EXPECT_EQ(InvKind[1], 5);
+    EXPECT_EQ(InvSeed[1], 77);
+    EXPECT_EQ(InvKind[2], 7);
+    EXPECT_EQ(InvKind[3], 8);
+    EXPECT_EQ(InvKind[4], 0) << "a bow must not be copied by the last pass";
+    EXPECT_EQ(Equip[5], 1);
+    EXPECT_EQ(MessageLog[7], "Inventory sorted");
+    SortInventory(0);
+    EXPECT_EQ(InvKind[0], 5);
+    EXPECT_EQ(InvKind[1], 7);
+    EXPECT_EQ(InvKind[2], Apple);
+    EXPECT_EQ(Equip[5], 0);
+}
