@@ -6,6 +6,7 @@
 #include "core/random.h"
 #include "core/startup.h"
 #include "core/state.h"
+#include "worldgen/terrain.h"
 
 namespace {
 
@@ -129,6 +130,24 @@ std::string StateDumpText() {
             out << "HighScoreName[" << r << ',' << t << "] " << HighScoreName[r][t] << '\n';
             out << "HighScoreDepth[" << r << ',' << t << "] " << HighScoreDepth[r][t] << '\n';
         }
+    }
+    out << "TerrainHash " << TerrainHash() << '\n';
+    for (int c = 0; c <= 90; ++c) out << "SiteCooldown[" << c << "] " << SiteCooldown[c] << '\n';
+    for (int i = 0; i < InvSlots; ++i) {
+        if (InvKind[i] == 0) continue;
+        out << "Inv[" << i << "] " << InvKind[i] << ' ' << InvTier[i] << ' ' << InvSeed[i] << ' ' << InvCount[i] << '\n';
+    }
+    // The creatures and ground items of the sector, one line per occupied slot:
+    // kind x y hp maxhp attitude mode level, and kind tier x y seed count.
+    for (int m = 1; m <= MonCapacity; ++m) {
+        if (MonKind[m] == 0) continue;
+        out << "Mon[" << m << "] " << MonKind[m] << ' ' << MonX[m] << ' ' << MonY[m] << ' ' << MonHp[m] << ' '
+            << MonMaxHp[m] << ' ' << MonAttitude[m] << ' ' << MonMode[m] << ' ' << MonLevel[m] << '\n';
+    }
+    for (int g = 0; g < GroundSlots; ++g) {
+        if (GroundItemKind[g] == 0) continue;
+        out << "Ground[" << g << "] " << GroundItemKind[g] << ' ' << GroundItemTier[g] << ' ' << GroundItemX[g] << ' '
+            << GroundItemY[g] << ' ' << GroundItemSeed[g] << ' ' << GroundItemCount[g] << '\n';
     }
     out << "RandomState " << RandomState() << '\n';
     return out.str();

@@ -2,6 +2,7 @@
 // movement or sight, whether things may be put on it, and the frame pass that turns
 // codes into tile frames.
 #pragma once
+#include <cstdint>
 #include <string>
 
 constexpr int TerrainCodeCount = 90;  // codes 1..90
@@ -55,3 +56,7 @@ int SectorSeed();
 
 // Recomputes every MapFrame from the terrain, regions, biome and statue state.
 void RefreshFrames();
+
+// The sector's fingerprint: 32-bit FNV-1a of the 1620 terrain codes, x outer and y
+// inner, each as four little-endian bytes. The probe and the state dump print it.
+uint32_t TerrainHash();

@@ -1,11 +1,15 @@
 // hoofbench: timings of the game's hot paths, with Google Benchmark.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+
 #include <string>
 
 #include "core/pictures.h"
 #include "core/startup.h"
 #include "core/state.h"
+#include "persist/savegame.h"
+#include "persist/sector.h"
 #include "items/catalogue.h"
 #include "items/skills.h"
 #include "platform/files.h"
@@ -123,6 +127,43 @@ void BM_DescribeItem(benchmark::State& state) {
     benchmark::DoNotOptimize(characters);
 }
 BENCHMARK(BM_DescribeItem)->Unit(benchmark::kMicrosecond);
+
+// Saving and loading a run in a scratch folder: the save game (with the global files
+// it writes alongside) and the current sector's file, each replaced atomically.
+void PrepareScratchRoot() {
+    static bool ready = false;
+    if (ready) return;
+    char pattern[] = "/tmp/hoofbench-XXXXXX";
+    const char* made = mkdtemp(pattern);
+    std::string error;
+    if (made) ChooseDataRoot(made, error);
+    ready = true;
+}
+
+void BM_SaveGame(benchmark::State& state) {
+    PrepareScratchRoot();
+    ClearAllTables();
+    HeroId = 2;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SaveGame());
+        benchmark::DoNotOptimize(WriteSector());
+    }
+}
+BENCHMARK(BM_SaveGame)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadGame(benchmark::State& state) {
+    PrepareScratchRoot();
+    ClearAllTables();
+    HeroId = 2;
+    SaveGame();
+    WriteSector();
+    std::string message;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(LoadGame(message));
+        benchmark::DoNotOptimize(ReadSector(message));
+    }
+}
+BENCHMARK(BM_LoadGame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

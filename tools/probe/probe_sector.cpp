@@ -14,6 +14,7 @@
 #include "persist/acceptance.h"
 #include "persist/reset.h"
 #include "worldgen/generator.h"
+#include "worldgen/terrain.h"
 
 namespace {
 
@@ -141,19 +142,6 @@ int CountItems() {
     return n;
 }
 
-uint32_t TerrainHash() {
-    uint32_t h = 2166136261u;
-    for (int x = 0; x <= MapMaxX; ++x) {
-        for (int y = 0; y <= MapMaxY; ++y) {
-            const uint32_t v = static_cast<uint32_t>(MapTerrain[x][y]);
-            for (int b = 0; b < 4; ++b) {
-                h ^= (v >> (8 * b)) & 0xFFu;
-                h *= 16777619u;
-            }
-        }
-    }
-    return h;
-}
 
 std::vector<std::string> Heard;  // the lines pushed since the probe's set-up
 
