@@ -303,6 +303,21 @@ TEST_F(HudTest, HoveringItemsAndSkillsPicksWhatTheHelpDescribes) {
     EXPECT_EQ(HoverItem, 3);
 }
 
+TEST_F(HudTest, SkillHelpStaysInsideTheTextBox) {
+    // Teleport's first help line is longer than the box is wide at 1024 x 768: it wraps
+    // into the free row above the cost instead of running off the screen.
+    GiveSkill(0, 2, 1);
+    UiMode = 2;
+    InvCursor = 0;
+    InputDelay = 9;
+    Frame();
+    EXPECT_EQ(HoverSkill, 1);
+    EXPECT_TRUE(WhiteIn(310, 20, 700, 16)) << "first line";
+    EXPECT_TRUE(WhiteIn(310, 40, 100, 16)) << "its wrapped end and the second line";
+    EXPECT_TRUE(WhiteIn(310, 50, 100, 16)) << "cost and level";
+    EXPECT_FALSE(WhiteIn(1016, 5, 8, 80)) << "nothing reaches the box's right edge";
+}
+
 TEST_F(HudTest, BarsFillInProportionAndNeverLeaveTheirFrames) {
     MonHp[0] = 7;  // 7 of 20: 52.5 of 150 pixels
     MonMp[0] = -4;
