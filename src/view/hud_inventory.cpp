@@ -34,7 +34,7 @@ Rgb CategoryColour(int category) {
 }
 
 // On the dark cursor bar the darker category colours could hardly be read, so the
-// entry under a bar is drawn halfway to white.
+// name under a bar is drawn halfway to white.
 void SetCategoryColour(int category, bool onBar) {
     Rgb c = CategoryColour(category);
     if (onBar) c = {(c.r + 255) / 2, (c.g + 255) / 2, (c.b + 255) / 2};
@@ -51,6 +51,7 @@ void DrawSlot(int y0, int slot, bool onBar) {
     SetCategoryColour(category, onBar);
     // A counted name stops where its count begins, so "x3" never runs into it.
     Say(Counted(category) ? Clip(LookupName, 15) : LookupName, x, y);
+    SetCategoryColour(category, false);  // the count and the marks lie past the bar
     if (Counted(category)) {
         std::string count = "x";
         count += IntToText(InvCount[slot]);
