@@ -48,11 +48,11 @@ TEST(Look, ItemsOnACellMakeOneLine) {
 }
 
 TEST(Look, HelpTopics) {
-    EXPECT_STREQ(HoverTopicText(4), "Health Points. If your health is at zero, you die.");
-    EXPECT_STREQ(HoverTopicText(111), "You are poisoned! Your health will lower untilit heals!");
+    EXPECT_EQ(HoverTopicText(4), "Health Points. If your health is at zero, you die.");
+    EXPECT_EQ(HoverTopicText(111), "You are poisoned! Your health will lower untilit heals!");
     HeroId = 4;
-    EXPECT_STREQ(HoverTopicText(115), "Your fur is all weird, lowering your sight and stats");
+    EXPECT_EQ(HoverTopicText(115), "Your fur is all weird, lowering your sight and stats");
     HeroId = 0;
-    EXPECT_STREQ(HoverTopicText(115), "");
-    EXPECT_STREQ(HoverTopicText(99), "");
+    EXPECT_EQ(HoverTopicText(115), "");
+    EXPECT_EQ(HoverTopicText(99), "");
 }

@@ -1,0 +1,121 @@
+// The inventory panel: the satchel's slots two to a row, and its keys.
+#include <string>
+
+#include "core/convert.h"
+#include "core/frame.h"
+#include "core/state.h"
+#include "items/catalogue.h"
+#include "items/inventory.h"
+#include "platform/platform.h"
+#include "view/hud.h"
+#include "view/hud_parts.h"
+
+namespace {
+
+int SlotX(int slot) { return slot % 2 == 0 ? 10 : 160; }
+int SlotY(int y0, int slot) { return y0 + 12 * (slot / 2); }
+
+struct Rgb {
+    int r, g, b;
+};
+
+Rgb CategoryColour(int category) {
+    switch (category) {
+        case CategoryHeadgear: return {30, 85, 35};
+        case CategoryDress: return {0, 135, 190};
+        case CategoryBoots: return {80, 32, 0};
+        case CategoryAccessory: return {247, 201, 146};
+        case CategoryWeapon: return {157, 10, 14};
+        case CategoryFood: return {117, 70, 13};
+        case CategoryBow: return {237, 157, 151};
+        case CategoryArrows: return {201, 155, 108};
+        default: return {255, 255, 255};  // nothing, letters and the special categories
+    }
+}
+
+// On the dark cursor bar the darker category colours could hardly be read, so the
+// name under a bar is drawn halfway to white.
+void SetCategoryColour(int category, bool onBar) {
+    Rgb c = CategoryColour(category);
+    if (onBar) c = {(c.r + 255) / 2, (c.g + 255) / 2, (c.b + 255) / 2};
+    SetColor(c.r, c.g, c.b);
+}
+
+bool Counted(int category) { return category == CategoryFood || category == CategoryArrows; }
+
+void DrawSlot(int y0, int slot, bool onBar) {
+    const int x = SlotX(slot);
+    const int y = SlotY(y0, slot);
+    const int category = ItemCategory(InvKind[slot]);
+    DescribeItem(InvKind[slot], InvTier[slot], InvSeed[slot]);
+    SetCategoryColour(category, onBar);
+    // A counted name stops where its count begins, so "x3" never runs into it.
+    Say(Counted(category) ? Clip(LookupName, 15) : LookupName, x, y);
+    SetCategoryColour(category, false);  // the count and the marks lie past the bar
+    if (Counted(category)) {
+        std::string count = "x";
+        count += IntToText(InvCount[slot]);
+        Say(count, x + 120, y);
+    }
+    for (int e = 0; e < EquipSlots; ++e)
+        if (Equip[e] == slot) Say("e", x + 128, y);
+    if (UiMode == 0 && PointerIn(x, x + 120, y, y + 12)) {
+        HoverItemSource = 2;
+        HoverItem = slot;
+    }
+}
+
+}  // namespace
+
+void DrawInventoryPanel(int x0, int y0) {
+    const int usable = UsableInvSlots();
+    SetPanelColour();
+    DrawRect(x0 - 5, y0 - 20, 290, 360);
+    SetColor(255, 255, 255);
+    Say("INVENTORY", x0, y0 - 15);
+    const bool choosing = ItemChoosing();
+    int occupied = 0;
+    for (int slot = 0; slot < usable; ++slot) {
+        const bool onBar = (choosing && MenuCursor == slot) || (UiMode == 1 && InvCursor == slot);
+        if (onBar) {
+            SetHighlightColour();
+            DrawRect(SlotX(slot) - 2, SlotY(y0, slot), 120, 12);
+        }
+        if (InvKind[slot] <= 0) continue;
+        ++occupied;
+        DrawSlot(y0, slot, onBar);
+    }
+    SetColor(255, 255, 255);
+    Say("Satchel:" + IntToText(occupied) + "/" + IntToText(InvCapacity), 110, y0 - 15);
+}
+
+void RunInventoryKeys() {
+    if (UiMode != 1) return;
+    const int usable = UsableInvSlots();
+    if (InputDelay == 0 && Held(1) && InvCursor > 1) {
+        InvCursor -= 2;
+        InputDelay = 5;
+    }
+    if (InputDelay == 0 && Held(2) && InvCursor < usable - 2) {
+        InvCursor += 2;
+        InputDelay = 5;
+    }
+    if (InputDelay == 0 && Held(3) && InvCursor > 0) {
+        InvCursor -= 1;
+        InputDelay = 5;
+    }
+    if (InputDelay == 0 && Held(4) && InvCursor < usable - 1) {
+        InvCursor += 1;
+        InputDelay = 5;
+    }
+    if (InputDelay == 0 && (KeyHeld(LetterKey('I')) || KeyHeld(LetterKey('C')))) {
+        UiMode = 0;
+        InputDelay = 20;
+        PanelSwap = 0;
+        return;
+    }
+    // Drop and use act on an item only; the cursor may rest on an empty slot.
+    const bool onItem = InvCursor >= 0 && InvCursor < usable && InvKind[InvCursor] > 0;
+    if (InputDelay == 0 && onItem && KeyHeld(LetterKey('D'))) DropItem(InvCursor);
+    if (InputDelay == 0 && onItem && InvKind[InvCursor] > 0 && Held(5)) UseItem(InvCursor);
+}

@@ -1,0 +1,134 @@
+// The text box at the top: help for what the pointer rests on in the panels, the skill
+// or item picked out in an open list, and then the message log.
+#include <string>
+#include <vector>
+
+#include "core/convert.h"
+#include "core/frame.h"
+#include "core/state.h"
+#include "items/catalogue.h"
+#include "items/skills.h"
+#include "platform/platform.h"
+#include "rules/statuses.h"
+#include "view/hud_parts.h"
+#include "view/look.h"
+
+namespace {
+
+// Characters that fit on a line of the text box from x to its right edge.
+int BoxChars(int x) {
+    return (ScreenWidth - 5 - x) / 8;
+}
+
+// Splits a line at blanks into rows of at most `width` characters; a word longer than
+// a row is cut.
+std::vector<std::string> Wrap(const std::string& text, int width) {
+    std::vector<std::string> rows;
+    std::string rest = text;
+    while (static_cast<int>(rest.size()) > width && width > 0) {
+        size_t cut = rest.rfind(' ', width);
+        if (cut == std::string::npos || cut == 0) cut = width;
+        rows.push_back(rest.substr(0, cut));
+        const size_t next = rest.find_first_not_of(' ', cut);
+        rest = next == std::string::npos ? "" : rest.substr(next);
+    }
+    rows.push_back(rest);
+    return rows;
+}
+
+const char* CategoryLine(int category, int tier) {
+    switch (category) {
+        case CategoryHeadgear: return "You can wear this on your head";
+        case CategoryDress: return "You can wear this on your body";
+        case CategoryBoots: return "You can wear this on your feet";
+        case CategoryAccessory: return "You can wear this accessory";
+        case CategoryWeapon: return "This is a weapon";
+        case CategoryFood:
+            switch (tier) {
+                case 0: return "You can eat this.  It is found food.";
+                case 1: return "You can eat this.  It looks home made.";
+                case 2: return "You can eat this.  It looks very well made!";
+                case 3: return "You can eat this.  It looks amazing!";
+                case 4: return "You can eat this.  It looks beyond delicious!!!";
+                default: return "";
+            }
+        case CategoryBow: return "This is a bow";
+        case CategoryArrows: return "Ammunition for a bow";
+        case CategoryLetter: return "It's a blank letter";
+        default: return "";
+    }
+}
+
+// Name, the two help lines, cost and level of the skill in the help slot. The lines
+// keep their rows; one too long for the box wraps into the empty row above the cost.
+void DrawSkillHelp(int x, int& y) {
+    const int slot = HelpSkillSlot;
+    if (slot < 0 || slot >= SkillSlots || SkillLevel[slot] <= 0) return;
+    const int id = SkillId[slot];
+    DescribeSkill(id);
+    Say(LookupName, x, y);
+    std::vector<std::string> rows = Wrap(LookupText, BoxChars(x));
+    for (const std::string& row : Wrap(LookupText2, BoxChars(x))) rows.push_back(row);
+    for (size_t r = 0; r < rows.size() && r < 3; ++r) Say(rows[r], x, y + 10 + 10 * static_cast<int>(r));
+    Say("Costs:" + IntToText(SkillMpCost(id)), x, y + 40);
+    Say("Level:" + IntToText(SkillLevel[slot]), x + 100, y + 40);
+    y += 10;
+}
+
+void DrawItemHelp(int x, int& y) {
+    const int slot = HoverItem;
+    if (slot < 0 || slot >= InvSlots) return;
+    DescribeItem(InvKind[slot], InvTier[slot], InvSeed[slot]);
+    Say("You have a " + LookupName + " in your inventory", x, y);
+    y += 10;
+    Say(CategoryLine(ItemCategory(InvKind[slot]), InvTier[slot]), x, y);
+    y += 10;
+    Say(LookupText, x, y);
+    y += 10;
+    Say(LookupText2, x, y);
+    if (HoverItemSource == 1) {
+        y += 10;
+        Say("(d) to drop     (space) eat/equip    (i) to cancel", x, y);
+    }
+}
+
+void DrawMessageLog() {
+    const bool small = ScreenWidth == 800;
+    for (int k = 0; k < MessageLogNewest; ++k) {
+        const std::string& line = MessageLog[k + 1];
+        if (line.empty()) continue;  // an empty entry keeps its line
+        if (small) {
+            Say(line, 15, 10 + 10 * k);
+        } else {
+            Say(line, 315, ScreenHeight - 90 + 10 * k);
+        }
+    }
+}
+
+}  // namespace
+
+void DrawLookTextsAndLog() {
+    const int x = ScreenWidth == 800 ? 10 : 310;
+    const int top = 10;
+    int y = top;
+    LookupName = "";
+    SetColor(255, 255, 255);
+    if (DialogueState == 0) {
+        if (UiMode == 0) {
+            if (HoverTopic > 0) {
+                Say(HoverTopicText(HoverTopic), x, y);
+                y += 10;
+            }
+            DrawMapLookTexts(x, y);
+        }
+        if (UiMode == 1 && InvCursor >= 0 && InvCursor < UsableInvSlots() && InvKind[InvCursor] > 0) {
+            HoverItem = InvCursor;
+            HoverItemSource = 1;
+        }
+        if (UiMode == 2 && HelpSkillSlot >= 0 && HelpSkillSlot < SkillSlots) HoverSkill = 1;
+        if (HoverSkill > 0) DrawSkillHelp(x, y);
+    }
+    if (HoverItemSource > 0) DrawItemHelp(x, y);
+    // At 800 x 600 the log shares the top box and gives way to any look text or dialogue.
+    if (ScreenWidth != 800 || (y == top && DialogueState == 0)) DrawMessageLog();
+}
