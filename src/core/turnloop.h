@@ -1,0 +1,20 @@
+// The game proper: one frame at a time, with a turn of the world whenever the hero's
+// action uses one up.
+#pragma once
+
+// Runs the frames of a game set up by a new game or a load until GameOver is set, then
+// returns (the caller runs the ending). InGame is 1 while it runs.
+void RunTurnLoop();
+// One frame of the turn loop, from the look-mode reset to EndFrame.
+void TurnLoopFrame();
+
+// The six bonus fields of every slot from friendship, statuses and, for the hero, the
+// worn equipment; at the start of every frame.
+void RecomputeBonuses();
+// The world's turn after the hero's: hazards, timers, the creatures, the countdowns.
+void EndOfTurn();
+// Removes fallen creatures with their loot and experience; ends the game on the
+// hero's death or the scenario villain's. Every frame.
+void ResolveDeaths();
+// At most one level per frame once the experience reaches XpNext.
+void LevelUpHero();
