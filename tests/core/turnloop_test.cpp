@@ -9,6 +9,8 @@
 #include "core/state.h"
 #include "core/turnloop.h"
 #include "items/catalogue.h"
+#include "persist/sector.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 #include "rules/meadow_fixture.h"
 #include "support/test_support.h"
@@ -240,6 +242,31 @@ TEST_F(TurnLoopGameTest, WalkingUpToSkarnixAndKnockingHimOutWinsTheChaosQuest) {
     EXPECT_EQ(MonXp[0], 40);
     EXPECT_EQ(MonLevel[0], 1);  // one level in the frame of the win
     EXPECT_EQ(TurnCount, 4);
+}
+
+TEST_F(TurnLoopGameTest, WalkingIntoAnExitMakesAndSavesTheNextSector) {
+    std::string error;
+    ASSERT_TRUE(ChooseDataRoot(folder.path, error)) << error;
+    GameVars[5] = 2;
+    GameVars[6] = 3;
+    GameVars[7] = 6;
+    WorldSeed = 1234;
+    MapTerrain[11][10] = 5;
+    // Poison that never wears off ends the game wherever he arrives: 12 - 4 in the
+    // turn of the exit, then the new sector's 25 experience levels him up (+12), and
+    // the remaining 20 last five more turns.
+    MonHp[0] = 12;
+    MonStatus[0][StatusPoisoned] = 1000;
+    Play("hold Right\nwait 5\nrelease Right\nhold Space");
+    EXPECT_EQ(Depth, 2);
+    EXPECT_TRUE(Said("Forest Depth:3"));
+    EXPECT_GE(MonXp[0], 25);
+    EXPECT_EQ(FileSize("World/Forest1.flr"), SectorFileInts * 4);
+    EXPECT_EQ(FileSize("World/Forest2.flr"), SectorFileInts * 4);
+    EXPECT_EQ(FileSize("World/savedata.dat"), 2028);
+    EXPECT_EQ(MonLevel[0], 1);
+    EXPECT_EQ(TurnCount, 6);
+    EXPECT_EQ(DeathMessage, "HERO died from poison damage!");
 }
 
 }  // namespace
