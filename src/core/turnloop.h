@@ -1,5 +1,20 @@
-// The game proper: one frame at a time until the run ends.
+// The game proper: one frame at a time, with a turn of the world whenever the hero's
+// action uses one up.
 #pragma once
 
-// Runs the turn loop until the game is over, then the ending.
+// Runs the frames of a game set up by a new game or a load until GameOver is set, then
+// the ending (score, high scores, victory screen), and returns to the title.
 void RunTurnLoop();
+// One frame of the turn loop, from the look-mode reset to EndFrame.
+void TurnLoopFrame();
+
+// The six bonus fields of every slot from friendship, statuses and, for the hero, the
+// worn equipment; at the start of every frame.
+void RecomputeBonuses();
+// The world's turn after the hero's: hazards, timers, the creatures, the countdowns.
+void EndOfTurn();
+// Removes fallen creatures with their loot and experience; ends the game on the
+// hero's death or the scenario villain's. Every frame.
+void ResolveDeaths();
+// At most one level per frame once the experience reaches XpNext.
+void LevelUpHero();

@@ -1,0 +1,17 @@
+// The hero's commands on the plain map: moving, bumping, waiting, grabbing and the
+// menu keys, with every rule that fires on stepping onto or bumping into a cell.
+#pragma once
+
+// One call per frame while the game is not over, InputDelay is 0, no interaction is
+// open and UiMode is 0. An action that uses up the turn sets TurnTaken.
+void PlayerCommand();
+
+// The parts of a command, for the turn loop's tests and tools.
+// Picks up the last ground item on the hero's cell (money, stacks, or a free slot).
+void GrabItem();
+// The hero has just stepped onto (x, y). Returns true when a sector change happened.
+bool EnterCell(int x, int y);
+// The hero pushed against the blocked cell (x, y).
+void BumpCell(int x, int y);
+// The hero's bump attack on creature slot `defender`, with its report.
+void HeroAttack(int defender);

@@ -1,0 +1,98 @@
+// The three walking-distance fields every creature follows.
+#include <array>
+
+#include "core/state.h"
+#include "rules/behaviour.h"
+#include "worldgen/terrain.h"
+
+namespace {
+
+constexpr int FieldReach = 20;       // steps a field reaches; farther cells keep FieldFar
+constexpr int FieldFar = 1000;
+constexpr int FieldObstacle = 5000;
+
+using ObstacleTable = std::array<bool, TerrainCodeCount + 1>;
+
+ObstacleTable MakeObstacles(std::initializer_list<std::pair<int, int>> ranges) {
+    ObstacleTable table{};
+    for (const auto& [first, last] : ranges)
+        for (int code = first; code <= last; ++code) table[code] = true;
+    return table;
+}
+
+// Walkers avoid water, pits and lava as well as everything solid.
+const ObstacleTable WalkerObstacles = MakeObstacles({{1, 1}, {3, 3}, {7, 9}, {12, 25}, {27, 29}, {31, 32},
+                                                     {36, 40}, {44, 49}, {51, 51}, {55, 58}, {66, 66},
+                                                     {69, 70}, {72, 77}, {83, 83}, {88, 90}});
+// Flyers cross water, pits, lava, bars, locks, bookshelves, tables and candles.
+const ObstacleTable FlyerObstacles = MakeObstacles({{1, 1}, {7, 9}, {12, 25}, {27, 27}, {29, 29}, {31, 32},
+                                                    {36, 40}, {44, 49}, {51, 51}, {55, 58}, {66, 66},
+                                                    {70, 70}, {72, 77}, {83, 83}});
+// Creatures walking towards a hostile one also stop at locks, open or shut.
+const ObstacleTable HostileObstacles = MakeObstacles({{1, 1}, {3, 3}, {7, 9}, {12, 25}, {27, 29}, {31, 32},
+                                                      {36, 40}, {44, 49}, {51, 51}, {55, 58}, {66, 66},
+                                                      {69, 70}, {72, 77}, {83, 85}, {87, 90}});
+
+bool IsObstacle(const ObstacleTable& table, int code) {
+    return code >= 0 && code <= TerrainCodeCount && table[code];
+}
+
+// Every cell far, obstacles marked, sources 0 (a source on an obstacle still counts),
+// then rings of one step each out to FieldReach. Growing the rings breadth first gives
+// the same values as relaxing the whole layer once per step, for a fraction of the work.
+void BuildFieldFrom(int (&field)[MapWidth][MapHeight], const ObstacleTable& obstacles, const int* sourceX,
+                    const int* sourceY, int sourceCount) {
+    for (int x = 0; x <= MapMaxX; ++x)
+        for (int y = 0; y <= MapMaxY; ++y) field[x][y] = IsObstacle(obstacles, MapTerrain[x][y]) ? -1 : FieldFar;
+    static int queueX[MapWidth * MapHeight];
+    static int queueY[MapWidth * MapHeight];
+    int tail = 0;
+    for (int s = 0; s < sourceCount; ++s) {
+        const int x = sourceX[s], y = sourceY[s];
+        if (!InGrid(x, y) || field[x][y] == 0) continue;
+        field[x][y] = 0;
+        queueX[tail] = x;
+        queueY[tail] = y;
+        ++tail;
+    }
+    static const int StepX[4] = {-1, 1, 0, 0};
+    static const int StepY[4] = {0, 0, -1, 1};
+    for (int head = 0; head < tail; ++head) {
+        const int x = queueX[head], y = queueY[head];
+        const int next = field[x][y] + 1;
+        if (next > FieldReach) continue;
+        for (int d = 0; d < 4; ++d) {
+            const int nx = x + StepX[d], ny = y + StepY[d];
+            if (!InGrid(nx, ny) || field[nx][ny] <= next) continue;
+            field[nx][ny] = next;
+            queueX[tail] = nx;
+            queueY[tail] = ny;
+            ++tail;
+        }
+    }
+    for (int x = 0; x <= MapMaxX; ++x)
+        for (int y = 0; y <= MapMaxY; ++y)
+            if (field[x][y] == -1) field[x][y] = FieldObstacle;
+}
+
+}  // namespace
+
+void ComputeDistanceFields() {
+    int heroX[1] = {MonX[0]};
+    int heroY[1] = {MonY[0]};
+    // A disguised hero gives walkers nothing to follow; flyers still home in.
+    const bool disguised = MonStatus[0][StatusDisguised] > 0;
+    BuildFieldFrom(MapDistHero, WalkerObstacles, heroX, heroY, disguised ? 0 : 1);
+    BuildFieldFrom(MapDistHeroFree, FlyerObstacles, heroX, heroY, 1);
+    int hostileX[MonSlots];
+    int hostileY[MonSlots];
+    int count = 0;
+    for (int m = 1; m <= MonCapacity; ++m) {
+        if (MonKind[m] >= 1 && MonAttitude[m] == 0) {
+            hostileX[count] = MonX[m];
+            hostileY[count] = MonY[m];
+            ++count;
+        }
+    }
+    BuildFieldFrom(MapDistHostile, HostileObstacles, hostileX, hostileY, count);
+}

@@ -1,0 +1,67 @@
+// A small hand-built sector for the rules' tests: a meadow of grass with the hero in
+// the middle, every line pushed to the log remembered.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/state.h"
+#include "platform/input.h"
+#include "view/messagelog.h"
+
+class MeadowTest : public ::testing::Test {
+protected:
+    static inline std::vector<std::string> said;
+    static void Hear(const std::string& text) { said.push_back(text); }
+
+    void SetUp() override {
+        ClearAllTables();
+        InputReset();
+        said.clear();
+        SetMessageListener(Hear);
+        ScreenWidth = 1024;
+        ScreenHeight = 768;
+        for (auto& column : MapTerrain)
+            for (int& cell : column) cell = 2;
+        MonKind[0] = 1;
+        MonName[0] = "HERO";
+        MonHp[0] = MonMaxHp[0] = 50;
+        MonMp[0] = MonMaxMp[0] = 10;
+        PlaceHero(10, 10);
+        for (int& e : Equip) e = -1;
+        InvCapacity = 48;
+        HeroId = 1;
+        Depth = 1;
+        Friendship = 50;
+        FriendshipTimer = 20;
+        XpNext = 20;
+        GameVars[47] = 1;
+        TargetX = TargetY = -1;
+        ItemUnderHero = -1;
+    }
+    void TearDown() override {
+        SetMessageListener(nullptr);
+        InputReset();
+    }
+
+    // Puts the hero on a cell as if he had stood there at the end of the last turn.
+    static void PlaceHero(int x, int y) {
+        MonX[0] = LastPlayerX = x;
+        MonY[0] = LastPlayerY = y;
+        LastPlayerTerrain = MapTerrain[x][y];
+    }
+    static void PutCreature(int slot, int kind, int x, int y, int attitude, int hp = 20) {
+        MonKind[slot] = kind;
+        MonName[slot] = "BEAST" + std::to_string(slot);
+        MonX[slot] = x;
+        MonY[slot] = y;
+        MonAttitude[slot] = attitude;
+        MonHp[slot] = MonMaxHp[slot] = hp;
+    }
+    static bool Said(const std::string& text) { return std::find(said.begin(), said.end(), text) != said.end(); }
+    static int TimesSaid(const std::string& text) {
+        return static_cast<int>(std::count(said.begin(), said.end(), text));
+    }
+};
