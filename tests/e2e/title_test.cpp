@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/png_io.h"
@@ -258,4 +259,38 @@ TEST(NewGame, ADamagedSaveIsKeptAsideAndTheTitleSaysSo) {
     bool yellow = false;
     for (int x = 110; x < 600 && !yellow; ++x) yellow = s.At(x, 768 - 33) == 0xFFDC78 || s.At(x, 768 - 32) == 0xFFDC78;
     EXPECT_TRUE(yellow);
+}
+
+TEST(NewGame, EscTwiceSavesAndLoadGameResumesTheSameRun) {
+    TempFolder root;
+    const std::string newGame = "wait 12\ntap Space\nwait 12\ntap Space\nwait 12\ntap Space\nwait 12\n"
+                                "tap Space\nwait 12\ntap Space\nwait 30\n";
+    RunResult r = RunHeadless(root.path,
+                              newGame + "hold Up\nwait 80\nrelease Up\nhold Left\nwait 60\nrelease Left\nwait 12\n"
+                                        "dump " + root.path + "/before.txt\ntap Esc\nwait 12\ntap Esc\nwait 3\n"
+                                        "dump " + root.path + "/never.txt\n",
+                              {"--seed", "77"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(Exists(root.path + "/never.txt")) << "the second Esc ends the program at once";
+    EXPECT_EQ(ReadBytes(root.path + "/World/savedata.dat").size(), 2028u);
+
+    // The title offers the save first; choosing it resumes the run.
+    r = RunHeadless(root.path, "wait 12\ntap Space\nwait 12\ndump " + root.path + "/after.txt\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    auto before = ReadDump(root.path + "/before.txt");
+    auto after = ReadDump(root.path + "/after.txt");
+    ASSERT_EQ(before["InGame"], "1");
+    ASSERT_EQ(after["InGame"], "1");
+    // What the run is made of comes back exactly; menus, timers of the screen and the
+    // generator's state are not part of a save.
+    const std::vector<std::string> screenOnly = {"InputDelay", "MenuCursor", "QuitArmed", "TitleScroll", "TitleFade",
+                                                 "RandomState", "WaterFrame", "WaterTick", "MouseTileX", "MouseTileY"};
+    for (const auto& [name, value] : before) {
+        const bool skip = std::find(screenOnly.begin(), screenOnly.end(), name) != screenOnly.end() ||
+                          name.rfind("MessageLog[", 0) == 0 || name.rfind("Hover", 0) == 0;
+        if (skip) continue;
+        EXPECT_EQ(after[name], value) << name;
+    }
+    EXPECT_GT(std::stoi(before["TurnCount"]), 0);
+    EXPECT_NE(before["TerrainHash"], "");
 }
