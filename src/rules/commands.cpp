@@ -7,6 +7,7 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "items/category.h"
+#include "items/inventory.h"
 #include "items/skill_upgrade.h"
 #include "persist/sector.h"
 #include "platform/platform.h"
@@ -77,10 +78,36 @@ void ClearGroundSlot(int g) {
     GroundItemSeed[g] = 0;
 }
 
+// E: eats one unit of the last food on the hero's cell, straight from the ground.
+void EatFromGround() {
+    if (ItemUnderHero == -1) return;
+    int food = -1;
+    for (int g = 0; g < GroundSlots; ++g) {
+        if (GroundItemKind[g] > 0 && GroundItemX[g] == MonX[0] && GroundItemY[g] == MonY[0] &&
+            ItemCategory(GroundItemKind[g]) == CategoryFood)
+            food = g;
+    }
+    if (food < 0) return;
+    if (FullStomachTimer != 0) {
+        PushMessage("Your stomach is still full");
+    } else {
+        EatItem(food, 1);
+        GroundItemCount[food] -= 1;
+        if (GroundItemCount[food] <= 0) ClearGroundSlot(food);
+    }
+    InputDelay = 10;
+}
+
 void MenuKeys() {
-    // R (recipe book), Z and A (sorting) and E (eating) wait for the screens and the
-    // inventory rules that serve them; until then they are not keys at all, so they
-    // cost nothing and block nothing.
+    // R (the recipe book) waits for its screen; until then it is not a key at all.
+    if (InputDelay == 0 && Key('Z')) {
+        SortInventory(0);
+        InputDelay = 10;
+    }
+    if (InputDelay == 0 && Key('A')) {
+        SortInventory(1);
+        InputDelay = 10;
+    }
     if (InputDelay == 0 && Key('I')) {
         UiMode = 1;
         InvCursor = 0;
@@ -107,6 +134,7 @@ void MenuKeys() {
         ShowSkillUpgrades();
         InputDelay = 10;
     }
+    if (InputDelay == 0 && Key('E')) EatFromGround();
 }
 
 void BuckCell(int x, int y, int code) {

@@ -542,3 +542,48 @@ TEST_F(CommandsTest, GrabbingMoneyStacksAndWholeItems) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CommandsTest, EatingFromTheGroundAndSortingTakeNoTurn) {
+    // Two stacks under the hero: an apple pair, then a sword; E eats the last food.
+    GroundItemKind[3] = 101;
+    GroundItemCount[3] = 2;
+    GroundItemKind[9] = 5;
+    GroundItemCount[9] = 1;
+    for (int g : {3, 9}) {
+        GroundItemX[g] = MonX[0];
+        GroundItemY[g] = MonY[0];
+    }
+    ItemUnderHero = 3;
+    MonHp[0] = 20;
+    InputDelay = 0;
+    Command({KeyA + ('E' - 'A')});
+    EXPECT_EQ(MonHp[0], 30);
+    EXPECT_EQ(GroundItemCount[3], 1);
+    EXPECT_EQ(InputDelay, 10);
+    EXPECT_EQ(TurnTaken, 0);
+    InputDelay = 0;
+    Command({KeyA + ('E' - 'A')});
+    EXPECT_TRUE(Said("Your stomach is still full"));
+    EXPECT_EQ(GroundItemCount[3], 1);
+    FullStomachTimer = 0;
+    InputDelay = 0;
+    Command({KeyA + ('E' - 'A')});
+    EXPECT_EQ(GroundItemKind[3], 0) << "the last apple empties the ground slot";
+    EXPECT_EQ(GroundItemKind[9], 5);
+
+    InvKind[0] = 7;    // a bow
+    InvKind[1] = 101;  // food
+    InvCount[1] = 1;
+    InputDelay = 0;
+    Command({KeyA});  // A puts food first
+    EXPECT_EQ(InvKind[0], 101);
+    EXPECT_EQ(InputDelay, 10);
+    InputDelay = 0;
+    Command({KeyA + ('Z' - 'A')});  // Z puts weapons and bows first
+    EXPECT_EQ(InvKind[0], 7);
+    EXPECT_EQ(TurnTaken, 0);
+}
+
+}  // namespace
