@@ -9,6 +9,7 @@
 #include "items/category.h"
 #include "items/inventory.h"
 #include "items/skill_upgrade.h"
+#include "persist/recipebook.h"
 #include "persist/sector.h"
 #include "platform/platform.h"
 #include "rules/combat.h"
@@ -99,7 +100,10 @@ void EatFromGround() {
 }
 
 void MenuKeys() {
-    // R (the recipe book) waits for its screen; until then it is not a key at all.
+    if (InputDelay == 0 && Key('R')) {
+        RecipeBookScreen();
+        InputDelay = 10;
+    }
     if (InputDelay == 0 && Key('Z')) {
         SortInventory(0);
         InputDelay = 10;
