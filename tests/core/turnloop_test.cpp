@@ -11,6 +11,7 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "core/turnloop.h"
+#include "persist/savegame.h"
 #include "items/catalogue.h"
 #include "persist/sector.h"
 #include "platform/files.h"
@@ -224,6 +225,13 @@ protected:
 };
 
 TEST_F(TurnLoopGameTest, WaitingInDeepWaterDrownsTheHeroInTheTenthTurn) {
+    // On normal the death is scored into its quest's table and the save is deleted.
+    std::string error;
+    ASSERT_TRUE(ChooseDataRoot(folder.path, error)) << error;
+    ASSERT_TRUE(SaveGame());
+    GameVars[49] = 1;
+    Bits = 7;
+    MonLevel[0] = 2;
     MapTerrain[10][10] = 3;
     PlaceHero(10, 10);
     // A skill being aimed and an interaction left open are put away at once by the
@@ -239,6 +247,11 @@ TEST_F(TurnLoopGameTest, WaitingInDeepWaterDrownsTheHeroInTheTenthTurn) {
     EXPECT_EQ(DeathMessage, "HERO drowned!");
     EXPECT_EQ(UiMode, 0);
     EXPECT_EQ(DialogueState, 0);
+    EXPECT_EQ(HighScoreName[0][1], "HERO drowned!");
+    EXPECT_EQ(HighScoreValue[0][1], 2 * 7 + 25 * 2);
+    EXPECT_EQ(HighScoreDepth[0][1], Depth + 1);
+    EXPECT_EQ(FileSize("Highscores2.dat"), 120 + 13);
+    EXPECT_EQ(FileSize("World/savedata.dat"), -1) << "a scored death clears the save folder";
 }
 
 TEST_F(TurnLoopGameTest, WalkingUpToSkarnixAndKnockingHimOutWinsTheChaosQuest) {

@@ -88,3 +88,29 @@ TEST(NewGame, TheWizardSetsUpTheChosenHeroAndItsFirstSkillPoints) {
     EXPECT_EQ(InvTier[2], 1);
     EXPECT_EQ(UiMode, 0);
 }
+
+TEST(NewGame, AtTheSmallScreenTheHeroPageHasTwoColumns) {
+    TempFolder folder;
+    const std::string script = folder.path + "/wizard.txt";
+    // Right moves to the second column (Corvanne), Left would come back.
+    std::ofstream(script) << "wait 12\ntap Right\nwait 12\ntap Space\nwait 12\ntap Space\nwait 12\ntap Space\nwait 12\n"
+                             "tap Space\nwait 100000\n";
+    PlatformOptions options;
+    options.headless = true;
+    options.scriptPath = script;
+    std::string error;
+    ASSERT_TRUE(StartPlatform(options, error)) << error;
+    ClearAllTables();
+    ScreenWidth = 800;
+    ScreenHeight = 600;
+    OpenScreen(800, 600);
+    NewGameWizard();
+    StopPlatform();
+    EXPECT_EQ(HeroId, 4);
+    EXPECT_EQ(MonName[0], "CORVANNE");
+    EXPECT_EQ(MonMag[0], 6);
+    EXPECT_EQ(MonAtk[0], 8);
+    EXPECT_EQ(GameVars[47], 1) << "the difficulty page starts on normal";
+    EXPECT_EQ(GameVars[49], 0);
+    EXPECT_EQ(SkillPoints, 4) << "Done was chosen at once";
+}
