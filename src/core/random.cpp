@@ -6,15 +6,17 @@ namespace {
 
 constexpr int Modulus = 2147483647;
 constexpr int Multiplier = 48271;
-constexpr int Quotient = Modulus / Multiplier;   // 44488
-constexpr int Remainder = Modulus % Multiplier;  // 3399
 
 int State = RandomUnseededState;
 
-// Schrage's method keeps every intermediate within 32 bits.
+// The product fits in 64 bits; since the modulus is 2^31 - 1, the remainder is the
+// sum of the product's low 31 bits and the rest, folded once. Generation draws
+// hundreds of thousands of numbers per sector, so this avoids any division.
 void Step() {
-    State = Multiplier * (State % Quotient) - Remainder * (State / Quotient);
-    if (State < 0) State += Modulus;
+    const unsigned long long product = static_cast<unsigned long long>(State) * Multiplier;
+    unsigned long long folded = (product & 0x7FFFFFFFull) + (product >> 31);
+    if (folded >= static_cast<unsigned long long>(Modulus)) folded -= Modulus;
+    State = static_cast<int>(folded);
 }
 
 }  // namespace
