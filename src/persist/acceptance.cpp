@@ -6,6 +6,7 @@ namespace {
 
 constexpr int Unreached = 1000;
 constexpr int Wall = -1;
+constexpr int LastQuestDepth = 29;  // the flower, the chaos lair, the throne hall
 
 bool BlocksTheWay(int code) {
     // Sticks, logs and doors can be bucked away, so they do not block the way.
@@ -19,15 +20,18 @@ bool BlocksTheWay(int code) {
     }
 }
 
-// The code whose cells must be reachable in each scenario: forest, chaos, castle.
+// The code whose cells must be reachable in each scenario: the forest quest goes on
+// through its exits, the chaos quest through its portal, the castle quest up its stairs.
 int OnwardCode() {
     switch (GameVars[49]) {
         case 0: return 5;
-        case 1: return 81;
-        case 2: return 78;
+        case 1: return 78;
+        case 2: return 81;
         default: return -1;
     }
 }
+
+bool IsWayOn(int code) { return code == 5 || code == 41 || code == 78 || code == 81; }
 
 }  // namespace
 
@@ -38,10 +42,21 @@ int SectorPassesAcceptance() {
             MapMask[x][y] = BlocksTheWay(MapTerrain[x][y]) ? Wall : Unreached;
         }
     }
+    // The walk downhill must head for the cells the test asks about. The forest's
+    // castle keep at depth 13 holds stairs up beside the exit above it; with the
+    // distances spread from both, the walk would end on the nearer stairs every time,
+    // the exit would stay unmarked and the sector would be made again for ever. So
+    // the distances spread from the scenario's own code when the sector has it, and
+    // from every way on otherwise.
+    const int onward = OnwardCode();
+    bool hasOnward = false;
+    for (auto& column : MapTerrain)
+        for (int code : column)
+            if (code == onward) hasOnward = true;
     for (int x = 0; x <= MapMaxX; ++x) {
         for (int y = 0; y <= MapMaxY; ++y) {
             const int code = MapTerrain[x][y];
-            if (code == 5 || code == 41 || code == 81 || code == 78) MapMask[x][y] = 0;
+            if (hasOnward ? code == onward : IsWayOn(code)) MapMask[x][y] = 0;
         }
     }
     // Distances spread from the ways onward, one ring per pass.
@@ -87,9 +102,16 @@ int SectorPassesAcceptance() {
             }
         }
     }
-    const int onward = OnwardCode();
-    for (int x = 0; x <= MapMaxX; ++x)
-        for (int y = 0; y <= MapMaxY; ++y)
+    bool anyWayOn = false;
+    for (int x = 0; x <= MapMaxX; ++x) {
+        for (int y = 0; y <= MapMaxY; ++y) {
             if (MapTerrain[x][y] == onward && MapHighlight[x][y] == 0) return 0;
+            if (IsWayOn(MapTerrain[x][y])) anyWayOn = true;
+        }
+    }
+    // Only the quest's last sector may end the road: anywhere before it, a sector
+    // whose way on was paved over (the centre clearing can cover the castle grounds'
+    // stairs up) would leave the hero stuck for good.
+    if (!anyWayOn && Depth < LastQuestDepth) return 0;
     return 1;
 }

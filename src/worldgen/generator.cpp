@@ -410,7 +410,7 @@ bool GenerateSector() {
         ShowProgress("Placing Monsters?");
         if (!PlaceCreatures()) return false;
         ShowProgress("Placing Treasures");
-        if (!PlaceItems()) return false;
+        if (!PlaceSectorItems()) return false;
     }
     for (auto& column : MapTerrain)
         for (int& code : column)

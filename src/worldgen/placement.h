@@ -1,7 +1,14 @@
-// Ground items of a sector: scattered food, equipment and money, and the store offers.
+// Ground items of a sector: scattered food and equipment, and the store offers.
 #pragma once
 
-// Puts one item on the ground at (x, y) without testing the cell; returns the slot.
+// What PlaceGroundItem returns when all 501 ground slots are taken.
+constexpr int NoGroundSlot = -1;
+
+// Puts one item on the ground at (x, y) in the lowest free slot 0..500 without
+// testing the cell, and returns the slot; NoGroundSlot when the table is full
+// (callers then skip their own follow-up writes, such as a pile's amount).
 int PlaceGroundItem(int x, int y, int kind, int tier);
-// Places the sector's items (after its creatures). False when a search ran out.
-bool PlaceItems();
+
+// The item pass of a new forest sector: food, equipment and a fresh store offer.
+// Always succeeds: an item without a cell is skipped.
+bool PlaceSectorItems();

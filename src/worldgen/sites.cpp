@@ -1,7 +1,401 @@
 #include "worldgen/sites.h"
 
-// Filled by the special-sites code.
-void PlaceCryptGraveyard() {}
+#include "core/random.h"
+#include "core/state.h"
+#include "view/messagelog.h"
+#include "worldgen/creatures.h"
+#include "worldgen/layouts.h"
+#include "worldgen/primitives.h"
+#include "worldgen/terrain.h"
 
-// Filled by the special-sites code.
-void PlaceSpecialSites() {}
+namespace {
+
+constexpr int Tree = 1;
+constexpr int Grass = 2;
+constexpr int Water = 3;
+constexpr int Bridge = 4;
+constexpr int Plant = 10;
+constexpr int StoneFloor = 35;
+
+constexpr int LimitedTries = 9001;
+
+bool InCastle() { return SectorBiome >= 7 && SectorBiome <= 10; }
+
+int ClearedGround() { return InCastle() ? SiteFloorCode : Grass; }
+
+// What a site's square must not cover. Beside the buildings, graves and walls, the
+// ways in and out are kept (castles place their stairs before the sites, so a pot
+// could otherwise pave over the only way on), and so are a castle's reserved prison
+// and treasury walls and the prison key: covering them would open the cells or lose
+// the key for good.
+bool SquareRefuses(int code) {
+    if (code > ReservedOffset) return true;
+    switch (code) {
+        case 4: case 21: case 24: case 29: case 31: case 32: case 51: case 57: case 58: case 72:
+        case 36: case 66: case 83:
+        case 5: case 11: case 41: case 42: case 78: case 79: case 80: case 81:
+        case 86:
+            return true;
+        default:
+            return code == Grass && InCastle();
+    }
+}
+
+bool SiteCandidate(int x, int y) {
+    const int code = MapTerrain[x][y];
+    if (!IsOpenGround(x, y) || code == Water || code == Bridge) return false;
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            if (SquareRefuses(MapTerrain[x + dx][y + dy])) return false;
+    return true;
+}
+
+// A random cell (x 2..42, y 2..33) passing `accept`, up to `tries` draws.
+template <typename Accept>
+bool FindRandomCell(int tries, int& x, int& y, Accept accept) {
+    for (int t = 0; t < tries; ++t) {
+        x = Rand(2, 42);
+        y = Rand(2, 33);
+        if (accept(x, y)) return true;
+    }
+    return false;
+}
+
+bool GrassOrPlant(int x, int y) { return MapTerrain[x][y] == Grass || MapTerrain[x][y] == Plant; }
+bool GrassPlantOrFloor(int x, int y) { return GrassOrPlant(x, y) || MapTerrain[x][y] == StoneFloor; }
+
+// A w x h block of trees; its corner x is drawn in 1..44 - w and y in 1..26.
+bool FindTreeBlock(int w, int h, int& bx, int& by) {
+    for (int t = 0; t < LimitedTries; ++t) {
+        bx = Rand(1, 44 - w);
+        by = Rand(1, 26);
+        bool trees = true;
+        for (int x = bx; x < bx + w && trees; ++x)
+            for (int y = by; y < by + h && trees; ++y)
+                if (MapTerrain[x][y] != Tree) trees = false;
+        if (trees) return true;
+    }
+    return false;
+}
+
+void MaskBlock(int x0, int x1, int y0, int y1, int mark) {
+    for (int x = x0; x <= x1; ++x)
+        for (int y = y0; y <= y1; ++y)
+            if (InGrid(x, y)) MapMask[x][y] = mark;
+}
+
+void MaskDisc(int cx, int cy, double radius, int mark) {
+    for (int x = 0; x <= MapMaxX; ++x)
+        for (int y = 0; y <= MapMaxY; ++y)
+            if (Distance(x, y, cx, cy) < radius) MapMask[x][y] = mark;
+}
+
+// After a site's connection: every natural cell of its clearing becomes open ground.
+void ClearMaskedNatural() {
+    const int ground = ClearedGround();
+    for (int x = 0; x <= MapMaxX; ++x)
+        for (int y = 0; y <= MapMaxY; ++y)
+            if (MapMask[x][y] == 1 && IsNatural(x, y)) MapTerrain[x][y] = ground;
+}
+
+// Three villagers of one site, told apart by their mode 1, 2, 3.
+void SpawnTrio(int x, int y, int kind, bool deer) {
+    for (int k = 0; k < 3; ++k) {
+        const int slot = SpawnCreature(x + 1 + 2 * k, y + 2, deer ? Rand(31, 32) : kind);
+        if (slot != NoCreatureSlot) MonMode[slot] = k + 1;
+    }
+}
+
+// ---- The sites, in their order -------------------------------------------------------
+
+void CookingPot() {
+    ShowProgress("Cooking pot");
+    int x = 0;
+    int y = 0;
+    if (SiteCooldown[0] == 0 && Rand(0, 100) >= 50 && FindSiteCell(9, LimitedTries, x, y)) SiteCooldown[0] = 2;
+}
+
+void NightStatue() {
+    ShowProgress("Umbrana");
+    int x = 0;
+    int y = 0;
+    if (!InCastle() && SiteCooldown[1] == 0 && Rand(0, 100) > 84 && FindSiteCell(13, SiteSearchUnbounded, x, y))
+        SiteCooldown[1] = 12;
+}
+
+void FruitTrees() {
+    ShowProgress("Fruit Trees");
+    if (InCastle() || SiteCooldown[2] != 0) return;
+    if (Rand(0, 100) > 39) {
+        const int n = Rand(0, 2) + 1;
+        for (int k = 0; k < n; ++k) {
+            int x = 0;
+            int y = 0;
+            if (FindSiteCell(Tree, SiteSearchUnbounded, x, y)) MapTerrain[x][y] = FruitTreeForRoll(Rand(0, 100));
+        }
+    }
+    // Tried, placed or not: fruit trees wait at least one sector.
+    SiteCooldown[2] = 2;
+}
+
+void TreelephantShrine() {
+    ShowProgress("Treelephant Shrine");
+    if (InCastle() || SiteCooldown[3] != 0 || !(Rand(0, 100) >= 81) || !(Depth > 5)) return;
+    int x = 0;
+    int y = 0;
+    if (!FindTreeBlock(5, 5, x, y)) return;
+    ClearMask();
+    MaskBlock(x, x + 4, y, y + 4, 1);
+    for (const auto& s : {std::pair{1, 1}, {3, 1}, {1, 3}, {3, 3}}) MapTerrain[x + s.first][y + s.second] = 22;
+    MapTerrain[x + 2][y + 1] = 23;
+    ConnectToOpen(x + 2, y + 5);
+    ClearMaskedNatural();
+    SiteCooldown[3] = 9999;
+}
+
+void FairyDoor() {
+    ShowProgress("Fairy Garden");
+    int x = 0;
+    int y = 0;
+    if (SiteCooldown[4] == 0 && SectorBiome != 4 && Rand(0, 100) > 84 && FindSiteCell(24, LimitedTries, x, y))
+        SiteCooldown[4] = 3;
+}
+
+// A friendly visitor standing on any open cell.
+void Visitor(const char* progress, int entry, int above, int kind, int cooldown) {
+    ShowProgress(progress);
+    int x = 0;
+    int y = 0;
+    if (SiteCooldown[entry] == 0 && Rand(0, 100) > above &&
+        FindRandomCell(SiteSearchUnbounded, x, y, [](int cx, int cy) { return IsOpenGround(cx, cy) == 1; })) {
+        SpawnCreature(x, y, kind);
+        SiteCooldown[entry] = cooldown;
+    }
+}
+
+void SeahooflingPond() {
+    ShowProgress("Seahooflings");
+    if (SectorBiome != 2 || SiteCooldown[8] != 0 || !(Rand(0, 100) > 70)) return;
+    int x = 0;
+    int y = 0;
+    if (!FindTreeBlock(7, 5, x, y)) return;
+    ClearMask();
+    MaskDisc(x + 3, y + 3, 4, 2);
+    for (int k = 0; k < 3; ++k) MapTerrain[x + 1 + 2 * k][y + 3] = 30;
+    SpawnTrio(x, y, 28, false);
+    ConnectToOpen(x + 2, y + 5);
+    for (int cx = 0; cx <= MapMaxX; ++cx) {
+        for (int cy = 0; cy <= MapMaxY; ++cy) {
+            const int code = MapTerrain[cx][cy];
+            if (code != Tree && code != 26) continue;
+            if (MapMask[cx][cy] == 1) MapTerrain[cx][cy] = Grass;
+            if (MapMask[cx][cy] == 2) MapTerrain[cx][cy] = Water;
+        }
+    }
+    // The sea folk swim where they stand.
+    for (int k = 0; k < 3; ++k) MapTerrain[x + 1 + 2 * k][y + 2] = Water;
+    GrowBlob(Water, 2);
+    PushMessage("You hear singing.");
+    SiteCooldown[8] = 9999;
+}
+
+void CreatureHuts() {
+    ShowProgress("Grubbins");
+    if (SectorBiome != 3 || SiteCooldown[9] != 0 || !(Rand(0, 100) > 70)) return;
+    int x = 0;
+    int y = 0;
+    if (!FindTreeBlock(7, 5, x, y)) return;
+    ClearMask();
+    MaskBlock(x, x + 6, y, y + 4, 1);
+    for (const auto& h : {std::pair{1, 1}, {3, 1}, {1, 3}, {3, 3}, {5, 1}}) MapTerrain[x + h.first][y + h.second] = 29;
+    SpawnTrio(x, y, 27, false);
+    ConnectToOpen(x + 2, y + 5);
+    ClearMaskedNatural();
+    PushMessage("You hear the sound of pleasant chatter.");
+    SiteCooldown[9] = 9999;
+}
+
+void DeerClearing() {
+    ShowProgress("Deer Clearing");
+    if (SectorBiome != 1 || SiteCooldown[10] != 0 || !(Rand(0, 100) > 70)) return;
+    int x = 0;
+    int y = 0;
+    if (!FindTreeBlock(7, 7, x, y)) return;
+    ClearMask();
+    MaskDisc(x + 3, y + 3, 4, 1);
+    SpawnTrio(x, y, 0, true);
+    ConnectToOpen(x + 2, y + 5);
+    ClearMaskedNatural();
+    PushMessage("You hear the familiar sound of busy hooves.");
+    SiteCooldown[10] = 9999;
+}
+
+void CursedPlants() {
+    ShowProgress("Jestbloom");
+    if (InCastle() || SiteCooldown[11] != 0 || !(Rand(0, 100) > 84)) return;
+    int count = 0;
+    for (int t = 0; t < SiteSearchUnbounded; ++t) {
+        const int x = Rand(2, 42);
+        const int y = Rand(2, 33);
+        if (GrassOrPlant(x, y)) {
+            MapTerrain[x][y] = 52;
+            ++count;
+        }
+        if (Rand(3, 6) < count) break;
+    }
+    SiteCooldown[11] = 8;
+}
+
+// A single cell of grass, plant (or floor) taking a code: the book and the note.
+void FloorObject(int entry, int code, int cooldown, bool floorToo) {
+    int x = 0;
+    int y = 0;
+    const bool found = floorToo ? FindRandomCell(SiteSearchUnbounded, x, y, GrassPlantOrFloor)
+                                : FindRandomCell(SiteSearchUnbounded, x, y, GrassOrPlant);
+    if (!found) return;
+    MapTerrain[x][y] = code;
+    SiteCooldown[entry] = cooldown;
+}
+
+void Book() {
+    ShowProgress("Book");
+    if (SiteCooldown[12] == 0 && Rand(0, 100) > 59) FloorObject(12, 53, 7, true);
+}
+
+void TimeTraveller() {
+    ShowProgress("Clockwick");
+    int x = 0;
+    int y = 0;
+    if (SiteCooldown[13] == 0 && Rand(0, 100) >= 60 && Depth > 4 &&
+        FindRandomCell(SiteSearchUnbounded, x, y, GrassPlantOrFloor)) {
+        SpawnCreature(x, y, 40);
+        SiteCooldown[13] = 1000;
+    }
+}
+
+void Note() {
+    ShowProgress("Notes");
+    if (GameVars[49] != 0 || SiteCooldown[14] != 0) return;
+    int r = Rand(0, 100);
+    if (GameVars[50] > 0) r += 7 * GameVars[50];
+    if (GameVars[50] >= 8) r = 0;
+    if (r >= 90 && Depth > 2) FloorObject(14, 54, 1, false);
+}
+
+void Temple() {
+    ShowProgress("Brava Venn Temple");
+    if (SectorBiome != 6 || SiteCooldown[15] != 0 || !(Rand(0, 100) > 55)) return;
+    int ty = 0;
+    bool found = false;
+    for (int t = 0; t < LimitedTries && !found; ++t) {
+        ty = 17 - Rand(3, 8);
+        found = true;
+        for (int x = 30; x <= 34 && found; ++x)
+            for (int y = ty; y <= ty + 4 && found; ++y)
+                if (MapTerrain[x][y] != Tree) found = false;
+    }
+    if (!found) return;
+    ClearMask();
+    MaskBlock(27, 33, ty - 3, ty + 2, 1);
+    for (const auto& c : {std::pair{27, ty - 3}, {33, ty - 3}, {27, ty + 2}, {33, ty + 2}}) MapTerrain[c.first][c.second] = Grass;
+    for (int x = 29; x <= 31; ++x)
+        for (int y = ty - 2; y <= ty - 1; ++y) MapTerrain[x][y] = 57;
+    ConnectToOpen(30, ty + 3);
+    ClearMaskedNatural();
+    SiteCooldown[15] = 100;
+}
+
+void TempleHeroine() {
+    ShowProgress("Brava Venn");
+    int x = 0;
+    int y = 0;
+    if (SiteCooldown[16] == 0 && SiteCooldown[15] >= 1 && SiteCooldown[15] <= 99 && Rand(0, 100) > 74 &&
+        FindRandomCell(SiteSearchUnbounded, x, y, GrassOrPlant)) {
+        SpawnCreature(x, y, 44);
+        SiteCooldown[16] = 1000;
+    }
+}
+
+void Well() {
+    ShowProgress("Well of Wishes");
+    int x = 0;
+    int y = 0;
+    if (SiteCooldown[17] == 0 && Depth > 2 && Rand(0, 100) > 74 && FindSiteCell(73, LimitedTries, x, y))
+        SiteCooldown[17] = 5;
+}
+
+void Bell() {
+    ShowProgress("Bell");
+    int x = 0;
+    int y = 0;
+    if (SiteCooldown[18] == 0 && Rand(0, 100) > 64 && FindSiteCell(75, LimitedTries, x, y)) {
+        if (Rand(0, 100) > 50) MapTerrain[x][y] = 76;
+        SiteCooldown[18] = 10;
+    }
+}
+
+}  // namespace
+
+int FruitTreeForRoll(int u) {
+    if (u < 38) return 14;  // apple
+    if (u <= 52) return 15;  // banana
+    if (u <= 67) return 16;  // cherry
+    if (u <= 82) return 17;  // orange
+    if (u <= 97) return 18;  // lemon
+    return 19;               // jolt apple
+}
+
+bool FindSiteCell(int code, int tries, int& x, int& y) {
+    if (!FindRandomCell(tries, x, y, SiteCandidate)) return false;
+    const int ground = ClearedGround();
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy) MapTerrain[x + dx][y + dy] = ground;
+    MapTerrain[x][y] = code;
+    return true;
+}
+
+void PlaceCryptGraveyard() {
+    int x = 0;
+    int y = 0;
+    bool found = false;
+    for (int t = 0; t < LimitedTries && !found; ++t) {
+        x = Rand(1, 37);
+        y = Rand(4, 26);
+        found = true;
+        for (int bx = x; bx <= x + 6 && found; ++bx)
+            for (int by = y - 2; by <= y + 4 && found; ++by)
+                if (MapTerrain[bx][by] != Tree) found = false;
+    }
+    if (!found) return;
+    ClearMask();
+    MaskBlock(x, x + 6, y, y + 4, 1);
+    for (const auto& g : {std::pair{1, 1}, {3, 1}, {1, 3}, {3, 3}, {5, 1}, {5, 3}}) MapTerrain[x + g.first][y + g.second] = 31;
+    if (SiteCooldown[7] == 0 && Rand(0, 100) > 60) {
+        MaskBlock(x + 2, x + 4, y - 2, y, 1);
+        MapTerrain[x + 3][y - 2] = 32;
+        SiteCooldown[7] = 9999;
+    }
+    ConnectToOpen(x + 2, y + 5);
+    ClearMaskedNatural();
+}
+
+void PlaceSpecialSites() {
+    CookingPot();
+    NightStatue();
+    FruitTrees();
+    TreelephantShrine();
+    FairyDoor();
+    Visitor("Wobbin Pip", 5, 84, 25, 2);
+    Visitor("Griffon", 6, 59, 26, 5);
+    SeahooflingPond();
+    CreatureHuts();
+    DeerClearing();
+    CursedPlants();
+    Book();
+    TimeTraveller();
+    Note();
+    Temple();
+    TempleHeroine();
+    Well();
+    Bell();
+}

@@ -65,6 +65,9 @@ protected:
 };
 
 TEST_F(GeneratorTest, SameSeedAndDepthGiveTheSameSectorWhateverCameBefore) {
+    // Site countdowns are part of what a sector is made from; they are set back below.
+    int cooldowns[SiteCooldownCount];
+    std::memcpy(cooldowns, SiteCooldown, sizeof cooldowns);
     ASSERT_TRUE(Generate(4242, 7));
     int first[MapWidth][MapHeight];
     std::memcpy(first, MapTerrain, sizeof first);
@@ -78,6 +81,7 @@ TEST_F(GeneratorTest, SameSeedAndDepthGiveTheSameSectorWhateverCameBefore) {
     MonX[0] = 20;
     MonY[0] = 20;
     SeedRandom(12345);
+    std::memcpy(SiteCooldown, cooldowns, sizeof cooldowns);
     ASSERT_TRUE(Generate(4242, 7));
     EXPECT_EQ(std::memcmp(first, MapTerrain, sizeof first), 0);
     EXPECT_EQ(RandomState(), rng);

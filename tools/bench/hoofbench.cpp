@@ -17,9 +17,11 @@
 #include "items/skills.h"
 #include "platform/files.h"
 #include "platform/platform.h"
+#include "persist/acceptance.h"
 #include "persist/reset.h"
 #include "view/fieldofview.h"
 #include "view/mapview.h"
+#include "worldgen/creatures.h"
 #include "worldgen/generator.h"
 #include "worldgen/terrain.h"
 
@@ -73,6 +75,9 @@ void PrepareWorld(int scenario, int seed) {
     GameVars[7] = 6;
     GameVars[49] = scenario;
     HeroId = 1;
+    MonKind[0] = 1;
+    MonHp[0] = MonMaxHp[0] = 50;
+    GameVars[16] = 17;
     WorldSeed = seed;
 }
 
@@ -90,11 +95,40 @@ void BM_GenerateSector(benchmark::State& state) {
         benchmark::DoNotOptimize(GenerateSector());
     }
 }
+// Forest depths 12 and 13 and castle-quest depth 4 hold the castle grounds; castle
+// quest depths 5 and beyond are castle levels (29 with the throne hall).
 BENCHMARK(BM_GenerateSector)
-    ->ArgsProduct({{0}, {0, 3, 7, 16, 23, 29, -1, -2, -3}})
+    ->ArgsProduct({{0}, {0, 3, 7, 12, 13, 16, 23, 29, -1, -2, -3}})
     ->ArgsProduct({{1}, {1, 15, 29}})
-    ->ArgsProduct({{2}, {0, 3}})
+    ->ArgsProduct({{2}, {0, 3, 4, 5, 12, 19, 25, 29}})
     ->Unit(benchmark::kMicrosecond);
+
+// A whole run of one quest: sectors 0..29 in turn, each with the acceptance test and,
+// as the sector change does, made again from the clock until it passes, then the
+// stalker event and the depth scaling. Each iteration is a new world seed.
+void BM_Chain(benchmark::State& state) {
+    const int scenario = static_cast<int>(state.range(0));
+    int k = 0;
+    long long regenerated = 0;
+    for (auto _ : state) {
+        PrepareWorld(scenario, 1 + (k++ % 64) * 33554393);
+        for (int depth = 0; depth <= 29; ++depth) {
+            Depth = depth;
+            RegenerateSector = 0;
+            for (int attempt = 0; attempt < 100; ++attempt) {
+                const bool made = GenerateSector();
+                if (made && (depth == 0 || SectorPassesAcceptance() == 1)) break;
+                RegenerateSector = 1;
+                ++regenerated;
+            }
+            StalkerEvent();
+            ScaleCreaturesForDepth();
+        }
+        benchmark::DoNotOptimize(MapTerrain[22][17]);
+    }
+    state.counters["regenerated"] = benchmark::Counter(static_cast<double>(regenerated), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_Chain)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // The map view of one generated sector, every cell in view, drawn headless.
 void BM_MapView(benchmark::State& state) {

@@ -112,6 +112,8 @@ void PrepareWorld(const SectorOptions& o) {
     GameVars[6] = o.bands[1];
     GameVars[7] = o.bands[2];
     HeroId = o.hero;
+    // The hero is alive, as the new-game wizard leaves him: his cell is taken.
+    MonHp[0] = MonMaxHp[0] = 50;
     GameVars[47] = o.difficulty;
     GameVars[50] = o.notes;
     GameVars[16] = o.prize;
