@@ -10,3 +10,5 @@ void CreatureKindName(int kind) {
 void StalkerEvent() {}
 
 void ScaleCreaturesForDepth() {}
+
+void LevelUpCreature(int s) {}
