@@ -8,12 +8,15 @@
 #include <fstream>
 #include <string>
 
+#include "core/pictures.h"
 #include "core/state.h"
 #include "core/turnloop.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "rules/meadow_fixture.h"
 #include "support/test_support.h"
+#include "view/fieldofview.h"
+#include "worldgen/terrain.h"
 
 namespace {
 
@@ -43,6 +46,7 @@ protected:
         std::string error;
         ASSERT_TRUE(StartPlatform(options, error)) << error;
         OpenScreen(1024, 768);
+        LoadSheets();  // so that a "shot" in the script shows the meadow and its creatures
         PlayingInTest = true;
         RunTurnLoop();
         PlayingInTest = false;
@@ -59,6 +63,11 @@ TEST_F(CreatureGameTest, AnOgreChasesTheHeroTradesBlowsAndKnocksHimOut) {
     PutCreature(1, 22, 12, 10, 0, 500);
     MonName[1] = "OGRE";
     MonAtk[1] = MonStr[1] = 10;
+    SectorBiome = 1;
+    for (auto& column : MapRegion)
+        for (int& region : column) region = 1;
+    RefreshFrames();
+    ComputeView();
     // Both walk: they stand side by side after three turns, and from then on the
     // hero's bump and the ogre's bite come in every turn.
     Play("hold Right\nwait 300\nrelease Right\nhold Space");

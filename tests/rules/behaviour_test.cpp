@@ -609,4 +609,42 @@ TEST_F(BehaviourTest, ABeaverFellsATreeBesideItNowAndThenWhileItHasMagic) {
     }
 }
 
+TEST_F(BehaviourTest, AnyCrowdWithDamagedValuesPlaysOnWithoutLeavingTheMap) {
+    // Every kind, attitude and mode, some out of range, some slots off the map, over
+    // random terrain: creatures on the map stay on it, the others are left alone.
+    for (int seed = 1; seed <= 8; ++seed) {
+        SetUp();
+        SeedRandom(Spread(seed));
+        for (int x = 0; x <= MapMaxX; ++x)
+            for (int y = 0; y <= MapMaxY; ++y) MapTerrain[x][y] = Rand(0, 100) < 30 ? Rand(1, 90) : 2;
+        PlaceHero(Rand(0, MapMaxX), Rand(0, MapMaxY));
+        MonHp[0] = 1000000;
+        for (int m = 1; m <= MonCapacity; ++m) {
+            PutCreature(m, Rand(0, 60), Rand(-3, MapMaxX + 3), Rand(-3, MapMaxY + 3), Rand(-1, 5), Rand(-5, 40));
+            MonMode[m] = Rand(-2, 3);
+            MonMp[m] = Rand(0, 20);
+            for (int id = 0; id <= StatusLastCounted; ++id) MonStatus[m][id] = Rand(0, 10) > 8 ? Rand(1, 3) : 0;
+        }
+        for (int g = 0; g < 40; ++g) {
+            GroundItemKind[g] = Rand(0, 150);
+            GroundItemX[g] = Rand(-2, MapMaxX + 2);
+            GroundItemY[g] = Rand(-2, MapMaxY + 2);
+        }
+        MonStatus[0][StatusCovet] = 5;
+        BuildCovetField(Rand(0, MapMaxX), Rand(0, MapMaxY));
+        int startX[MonSlots], startY[MonSlots];
+        for (int m = 0; m <= MonCapacity; ++m) startX[m] = MonX[m], startY[m] = MonY[m];
+        for (int turn = 0; turn < 30; ++turn) EndOfTurn();
+        for (int m = 1; m <= MonCapacity; ++m) {
+            const bool onMap = startX[m] >= 0 && startX[m] <= MapMaxX && startY[m] >= 0 && startY[m] <= MapMaxY;
+            if (onMap) {
+                EXPECT_TRUE(MonX[m] >= 0 && MonX[m] <= MapMaxX && MonY[m] >= 0 && MonY[m] <= MapMaxY) << seed << " " << m;
+            } else {
+                EXPECT_EQ(MonX[m], startX[m]) << seed << " " << m;
+                EXPECT_EQ(MonY[m], startY[m]) << seed << " " << m;
+            }
+        }
+    }
+}
+
 }  // namespace
