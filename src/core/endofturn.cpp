@@ -7,6 +7,7 @@
 #include "core/turnloop.h"
 #include "rules/behaviour.h"
 #include "rules/combat.h"
+#include "rules/statuses.h"
 #include "view/fieldofview.h"
 #include "view/messagelog.h"
 #include "worldgen/creatures.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr int StatusHaste = 5;
 constexpr int LayoutWindy = 21;
 constexpr int LayoutRockfall = 24;
 constexpr int LayoutChill = 34;
@@ -198,9 +198,9 @@ void DabbleSense() {
 
 void CountDownStatuses() {
     for (int m = 0; m < MonSlots; ++m) {
-        for (int id = 0; id <= 16; ++id) {
+        for (int id = 0; id <= StatusLastCounted; ++id) {
             int& timer = MonStatus[m][id];
-            if (timer < 1 || timer > 999) continue;
+            if (timer < 1 || timer >= StatusPermanent) continue;
             timer -= 1;
             if (m == 0 && id == StatusFrozen && timer == 0) PushMessage("You are unstuck!");
         }

@@ -66,7 +66,7 @@ extern int MonStrBonus[MonSlots];
 extern int MonSpdBonus[MonSlots];
 extern int MonMagBonus[MonSlots];
 extern int MonConBonus[MonSlots];
-extern int MonStatus[MonSlots][MonStatusCount];  // turns left per status id; 1000 and above permanent
+extern int MonStatus[MonSlots][MonStatusCount];  // turns left per status id (rules/statuses.h); 1000 and above permanent
 extern int MonAttitude[MonSlots];      // 0 hostile, 1 friendly, 2 neutral, 3 ally
 extern int MonMode[MonSlots];          // per-kind behaviour state
 extern int MonDamageTaken[MonSlots];   // damage of the last attack resolved against the slot
@@ -192,14 +192,6 @@ extern std::string HighScoreName[HighScoreRanks][HighScoreTables];   // how the 
 extern int HighScoreDepth[HighScoreRanks][HighScoreTables];          // Depth + 1 at the end of the run
 extern std::string MessageLog[MessageLogCount];  // 0..7 used, 7 the newest
 extern int SiteCooldown[SiteCooldownCount];      // sectors before a special site may appear again (9999 never)
-
-// ---- Status ids: the second index of MonStatus ------------------------------------
-constexpr int StatusFlying = 9;      // flies over pits; 1000 for winged kinds
-constexpr int StatusBlinded = 10;    // the hero's sight radius shrinks by 4
-constexpr int StatusPoisoned = 11;   // the map turns green
-constexpr int StatusStone = 12;      // drawn grey
-constexpr int StatusDisguised = 13;  // the hero is drawn as a creature
-constexpr int StatusJestbloom = 15;  // the curse; its effect depends on the hero
 
 // ---- World generation working values --------------------------------------------------
 extern std::string SectorGenFailure;  // short name of the search that ran out; empty when the last generation succeeded

@@ -12,6 +12,7 @@
 #include "platform/platform.h"
 #include "rules/commands.h"
 #include "rules/interactions.h"
+#include "rules/statuses.h"
 #include "view/fieldofview.h"
 #include "view/hud.h"
 #include "view/mapview.h"
@@ -21,11 +22,6 @@
 
 namespace {
 
-constexpr int StatusShield = 1;
-constexpr int StatusHaste = 5;
-constexpr int StatusSoggy = 6;
-constexpr int StatusStrengthened = 7;
-constexpr int StatusMagicBoost = 8;
 
 void AddToAll(int slot, int amount) {
     MonAtkBonus[slot] += amount;

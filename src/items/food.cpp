@@ -1,12 +1,14 @@
 #include "items/food.h"
 
+#include "rules/statuses.h"
+
 namespace {
 
-// Status ids a meal can raise.
-constexpr int Shield = 1;
-constexpr int Haste = 5;
-constexpr int Strong = 7;  // Strengthened
-constexpr int Magic = 8;   // MagicBoost
+// Short names of the statuses a meal can raise, to keep the table's columns narrow.
+constexpr int Shield = StatusShield;
+constexpr int Haste = StatusHaste;
+constexpr int Strong = StatusStrengthened;
+constexpr int Magic = StatusMagicBoost;
 constexpr int None = NoStatus;
 
 constexpr FoodOffering Sav = OfferSavoury;

@@ -1,5 +1,5 @@
 // What the creatures do after each turn of the hero: the walking-distance fields they
-// follow, and their own turn.
+// follow, their own turn, and the fields the skills build on demand.
 #pragma once
 
 // Rebuilds MapDistHero (from the hero unless Disguised), MapDistHeroFree (from the hero
@@ -9,3 +9,15 @@
 void ComputeDistanceFields();
 // Every creature acts once, in slot order, on the fields built just before.
 void CreaturesAct();
+
+// Obstacle modes of BuildField.
+constexpr int FieldWalking = 0;       // what blocks a step when creatures are ignored
+constexpr int FieldOpen = 1;          // nothing blocks
+constexpr int FieldTreesMountains = 2;  // only trees (1) and mountains (27) block
+
+// Steps from (x, y) into MapMask in one of the modes above, with the walking fields'
+// values (0, 1..20, 1000, 5000). Any other mode blocks nothing; a source off the map
+// leaves every cell far or an obstacle.
+void BuildField(int x, int y, int mode);
+// The Covet field MapDistSkill: steps from the enchanted item at (x, y), nothing blocks.
+void BuildCovetField(int x, int y);

@@ -8,6 +8,7 @@
 #include "items/category.h"
 #include "items/skills.h"
 #include "platform/platform.h"
+#include "rules/statuses.h"
 #include "view/messagelog.h"
 
 namespace {

@@ -1,12 +1,6 @@
 // Melee attacks: hit or dodge, damage and the bites that leave a status behind.
 #pragma once
 
-// Status ids the attack reads or writes (the second index of MonStatus).
-constexpr int StatusFrozen = 0;
-constexpr int StatusHiccups = 3;
-constexpr int StatusPartying = 4;
-constexpr int StatusStrongBuck = 14;  // 1 only while a Strong Buck or Deep Massage attack is resolved
-
 // Resolves one attack of slot a on slot b: writes MonDamageTaken[b] (0 a dodge or miss,
 // else at least 1) and may change b's statuses and base DEF, the hero's magic points and
 // the log. Hit points are left to the caller. Draws one number c from the game's stream,

@@ -13,6 +13,7 @@
 #include "persist/sector.h"
 #include "platform/platform.h"
 #include "rules/combat.h"
+#include "rules/statuses.h"
 #include "view/messagelog.h"
 #include "worldgen/creatures.h"
 #include "worldgen/placement.h"
@@ -21,7 +22,6 @@
 
 namespace {
 
-constexpr int StatusSoggy = 6;
 constexpr int KindNibblit = 2;
 constexpr int KindSkarnix = 45;
 constexpr int StackLimit = 8;  // food and arrows stack up to this many in one slot

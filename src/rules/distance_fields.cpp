@@ -1,8 +1,10 @@
-// The three walking-distance fields every creature follows.
+// The walking-distance fields: the three every creature follows, and the ones the
+// skills build on demand.
 #include <array>
 
 #include "core/state.h"
 #include "rules/behaviour.h"
+#include "rules/statuses.h"
 #include "worldgen/terrain.h"
 
 namespace {
@@ -33,17 +35,25 @@ const ObstacleTable HostileObstacles = MakeObstacles({{1, 1}, {3, 3}, {7, 9}, {1
                                                       {36, 40}, {44, 49}, {51, 51}, {55, 58}, {66, 66},
                                                       {69, 70}, {72, 77}, {83, 85}, {87, 90}});
 
+// The skills' field of mode 2: only trees and mountains stand in the way.
+const ObstacleTable TreesAndMountains = MakeObstacles({{1, 1}, {27, 27}});
+const ObstacleTable NoObstacles{};
+
 bool IsObstacle(const ObstacleTable& table, int code) {
     return code >= 0 && code <= TerrainCodeCount && table[code];
 }
 
-// Every cell far, obstacles marked, sources 0 (a source on an obstacle still counts),
-// then rings of one step each out to FieldReach. Growing the rings breadth first gives
-// the same values as relaxing the whole layer once per step, for a fraction of the work.
-void BuildFieldFrom(int (&field)[MapWidth][MapHeight], const ObstacleTable& obstacles, const int* sourceX,
-                    const int* sourceY, int sourceCount) {
+using Field = int[MapWidth][MapHeight];
+
+void MarkObstacles(Field& field, const ObstacleTable& obstacles) {
     for (int x = 0; x <= MapMaxX; ++x)
         for (int y = 0; y <= MapMaxY; ++y) field[x][y] = IsObstacle(obstacles, MapTerrain[x][y]) ? -1 : FieldFar;
+}
+
+// Sources 0 (a source on an obstacle still counts), then rings of one step each out to
+// FieldReach, then obstacles to FieldObstacle. Growing the rings breadth first gives the
+// same values as relaxing the whole layer once per step, for a fraction of the work.
+void RelaxFrom(Field& field, const int* sourceX, const int* sourceY, int sourceCount) {
     static int queueX[MapWidth * MapHeight];
     static int queueY[MapWidth * MapHeight];
     int tail = 0;
@@ -75,6 +85,12 @@ void BuildFieldFrom(int (&field)[MapWidth][MapHeight], const ObstacleTable& obst
             if (field[x][y] == -1) field[x][y] = FieldObstacle;
 }
 
+void BuildFieldFrom(Field& field, const ObstacleTable& obstacles, const int* sourceX, const int* sourceY,
+                    int sourceCount) {
+    MarkObstacles(field, obstacles);
+    RelaxFrom(field, sourceX, sourceY, sourceCount);
+}
+
 }  // namespace
 
 void ComputeDistanceFields() {
@@ -95,4 +111,23 @@ void ComputeDistanceFields() {
         }
     }
     BuildFieldFrom(MapDistHostile, HostileObstacles, hostileX, hostileY, count);
+}
+
+void BuildField(int x, int y, int mode) {
+    const int sourceX[1] = {x};
+    const int sourceY[1] = {y};
+    if (mode == FieldWalking) {
+        // The terrain's own block, as a step test that ignores creatures sees it.
+        for (int cx = 0; cx <= MapMaxX; ++cx)
+            for (int cy = 0; cy <= MapMaxY; ++cy) MapMask[cx][cy] = TerrainBlocksMovement(cx, cy) ? -1 : FieldFar;
+        RelaxFrom(MapMask, sourceX, sourceY, 1);
+        return;
+    }
+    BuildFieldFrom(MapMask, mode == FieldTreesMountains ? TreesAndMountains : NoObstacles, sourceX, sourceY, 1);
+}
+
+void BuildCovetField(int x, int y) {
+    const int sourceX[1] = {x};
+    const int sourceY[1] = {y};
+    BuildFieldFrom(MapDistSkill, NoObstacles, sourceX, sourceY, 1);
 }

@@ -5,7 +5,7 @@
 namespace {
 
 struct StatusRow {
-    int id;
+    int id;             // the row's own StatusXxx constant
     const char* name;   // what the rules call it
     const char* label;  // what the HUD shows
     const char* help;   // the help line of its label (the Jestbloom's is per hero, below)
@@ -13,22 +13,22 @@ struct StatusRow {
 
 // The help lines are the game's own, spelling included.
 constexpr StatusRow Statuses[StatusLabelCount] = {
-    {0, "Frozen", "Frozen", "You are stuck in place, but you can still attack. Press space or arrow keys to wait."},
-    {1, "Shield", "Shield", "Your defence is increased!"},
-    {2, "Covet", "Covet", "You are casting Covet Charm, creatures will flock to the enchanted item."},
-    {3, "Hiccups", "Hiccups", "You are hiccupping! It will cause you to miss sometimes!"},
-    {4, "Partying", "Partying", "You are throwing a party! Creatures will be distracted!"},
-    {5, "Haste", "Haste", "Your speed is increased!"},
-    {6, "Soggy", "Soggy", "Your wet, your stats are lowered"},
-    {7, "Strengthened", "Strengthened", "Your strength is increased!"},
-    {8, "MagicBoost", "Magic Boost", "Your magic power is increased!"},
-    {9, "Flying", "Flying", "You are flying!"},
-    {10, "Blinded", "Blinded", "Your blinded! You can't see as far, and your stats are lowered!"},
-    {11, "Poisoned", "Poisoned", "You are poisoned! Your health will lower untilit heals!"},
-    {12, "Stone", "Stone", "You have been partially turned to stone, you won't be able to move for a few turns."},
-    {13, "Disguised", "Disguised", "This disguise will last a few turns, or until you attack anything"},
-    {14, "StrongBuck", "Err", "Kapow! You shouldn't be able to read this really..."},
-    {15, "Jestbloom", "Jestbloom", ""},
+    {StatusFrozen, "Frozen", "Frozen", "You are stuck in place, but you can still attack. Press space or arrow keys to wait."},
+    {StatusShield, "Shield", "Shield", "Your defence is increased!"},
+    {StatusCovet, "Covet", "Covet", "You are casting Covet Charm, creatures will flock to the enchanted item."},
+    {StatusHiccups, "Hiccups", "Hiccups", "You are hiccupping! It will cause you to miss sometimes!"},
+    {StatusPartying, "Partying", "Partying", "You are throwing a party! Creatures will be distracted!"},
+    {StatusHaste, "Haste", "Haste", "Your speed is increased!"},
+    {StatusSoggy, "Soggy", "Soggy", "Your wet, your stats are lowered"},
+    {StatusStrengthened, "Strengthened", "Strengthened", "Your strength is increased!"},
+    {StatusMagicBoost, "MagicBoost", "Magic Boost", "Your magic power is increased!"},
+    {StatusFlying, "Flying", "Flying", "You are flying!"},
+    {StatusBlinded, "Blinded", "Blinded", "Your blinded! You can't see as far, and your stats are lowered!"},
+    {StatusPoisoned, "Poisoned", "Poisoned", "You are poisoned! Your health will lower untilit heals!"},
+    {StatusStone, "Stone", "Stone", "You have been partially turned to stone, you won't be able to move for a few turns."},
+    {StatusDisguised, "Disguised", "Disguised", "This disguise will last a few turns, or until you attack anything"},
+    {StatusStrongBuck, "StrongBuck", "Err", "Kapow! You shouldn't be able to read this really..."},
+    {StatusJestbloom, "Jestbloom", "Jestbloom", ""},
 };
 
 constexpr bool RowsMatchIds() {

@@ -1,3 +1,4 @@
+#include "rules/statuses.h"
 #include "view/fieldofview.h"
 
 #include "core/convert.h"

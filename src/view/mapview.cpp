@@ -1,3 +1,4 @@
+#include "rules/statuses.h"
 #include "view/mapview.h"
 
 #include "core/convert.h"

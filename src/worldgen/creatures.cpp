@@ -4,6 +4,7 @@
 
 #include "core/random.h"
 #include "core/state.h"
+#include "rules/statuses.h"
 #include "rules/levelup.h"
 #include "view/messagelog.h"
 #include "worldgen/primitives.h"

@@ -7,6 +7,7 @@
 #include "core/turnloop.h"
 #include "rules/combat.h"
 #include "rules/meadow_fixture.h"
+#include "rules/statuses.h"
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include "rules/combat.h"
 #include "rules/commands.h"
 #include "rules/meadow_fixture.h"
+#include "rules/statuses.h"
 #include "support/test_support.h"
 
 namespace {

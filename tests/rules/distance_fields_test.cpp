@@ -8,6 +8,7 @@
 #include "core/state.h"
 #include "rules/behaviour.h"
 #include "rules/meadow_fixture.h"
+#include "rules/statuses.h"
 
 namespace {
 
@@ -97,6 +98,54 @@ TEST_F(DistanceFieldsTest, WalkersGoRoundWaterThatFlyersCross) {
     ComputeDistanceFields();
     EXPECT_EQ(MapDistHero[12][5], 0);
     EXPECT_EQ(MapDistHero[11][5], 1);
+}
+
+TEST_F(DistanceFieldsTest, OnDemandFieldsMatchTheLayerRelaxationInEveryMode) {
+    // What blocks a step when creatures are ignored (a pit too: nobody is flying here).
+    const std::set<int> walking = Codes({{1, 1}, {7, 9}, {12, 23}, {25, 25}, {27, 29}, {31, 31}, {34, 34}, {36, 40},
+                                         {44, 49}, {51, 51}, {55, 57}, {66, 66}, {68, 68}, {70, 70}, {72, 77},
+                                         {83, 85}, {87, 90}});
+    const std::set<int> treesAndMountains = {1, 27};
+    static int expected[MapWidth][MapHeight];
+    for (int seed = 1; seed <= 12; ++seed) {
+        SetUp();
+        SeedRandom(seed * 7919);
+        for (int x = 0; x <= MapMaxX; ++x)
+            for (int y = 0; y <= MapMaxY; ++y) MapTerrain[x][y] = Rand(0, 100) < 35 ? Rand(1, 90) : 2;
+        // The source may stand on an obstacle: it is still where the steps start.
+        const int sx = Rand(0, MapMaxX), sy = Rand(0, MapMaxY);
+        const struct {
+            int mode;
+            std::set<int> obstacles;
+        } modes[] = {{0, walking}, {1, {}}, {2, treesAndMountains}};
+        for (const auto& m : modes) {
+            BuildField(sx, sy, m.mode);
+            ReferenceField(expected, m.obstacles, {{sx, sy}});
+            for (int x = 0; x <= MapMaxX; ++x)
+                for (int y = 0; y <= MapMaxY; ++y)
+                    ASSERT_EQ(MapMask[x][y], expected[x][y]) << "mode " << m.mode << " seed " << seed << " " << x << "," << y;
+        }
+        BuildCovetField(sx, sy);
+        ReferenceField(expected, {}, {{sx, sy}});
+        for (int x = 0; x <= MapMaxX; ++x)
+            for (int y = 0; y <= MapMaxY; ++y) ASSERT_EQ(MapDistSkill[x][y], expected[x][y]) << seed;
+    }
+}
+
+TEST_F(DistanceFieldsTest, AnOnDemandFieldIgnoresCreaturesAndASourceOffTheMap) {
+    MapTerrain[11][10] = 1;
+    MonKind[3] = 22;
+    MonHp[3] = 5;
+    MonX[3] = 10;
+    MonY[3] = 11;
+    BuildField(10, 10, 0);
+    EXPECT_EQ(MapMask[10][11], 1) << "a creature does not block";
+    EXPECT_EQ(MapMask[11][10], 5000);
+    EXPECT_EQ(MapMask[12][10], 4);
+    EXPECT_EQ(MapMask[10][31], 1000);
+    BuildField(-1, 50, 1);
+    EXPECT_EQ(MapMask[0][0], 1000);
+    EXPECT_EQ(MapMask[MapMaxX][MapMaxY], 1000);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/state.h"
+#include "rules/statuses.h"
 #include "view/fieldofview.h"
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include "core/random.h"
 #include "core/state.h"
+#include "rules/statuses.h"
 #include "persist/reset.h"
 #include "rules/levelup.h"
 #include "worldgen/creatures.h"

@@ -10,6 +10,7 @@
 #include "core/convert.h"
 #include "core/random.h"
 #include "core/state.h"
+#include "rules/statuses.h"
 #include "view/messagelog.h"
 #include "persist/acceptance.h"
 #include "persist/reset.h"
