@@ -23,21 +23,27 @@ int RandomState();
 
 extern int RandomGeneratorState;  // 1..2^31 - 2; read through RandomState()
 
-// s = 48271 * s mod (2^31 - 1). The product is taken in 64 bits and folded with the
-// Mersenne identity 2^31 = 1 (mod 2^31 - 1): exactly the states of Schrage's 32-bit
-// method, without its two divisions.
-inline void StepRandom() {
-    const uint64_t product = static_cast<uint64_t>(RandomGeneratorState) * 48271u;
+// A step is s = 48271 * s mod (2^31 - 1). The product is taken in 64 bits and folded
+// with the Mersenne identity 2^31 = 1 (mod 2^31 - 1): exactly the states of Schrage's
+// 32-bit method, without its two divisions.
+
+// Folds a product below 2^62 to its residue mod 2^31 - 1.
+inline int FoldMersenne31(uint64_t product) {
     uint32_t folded = static_cast<uint32_t>((product & 0x7FFFFFFFu) + (product >> 31));
     if (folded >= 0x7FFFFFFFu) folded -= 0x7FFFFFFFu;
-    RandomGeneratorState = static_cast<int>(folded);
+    return static_cast<int>(folded);
 }
 
 inline double RandomUnit() {
-    StepRandom();
-    const int hi = RandomGeneratorState & 0x1FFFFFFC;
-    StepRandom();
-    const int lo = RandomGeneratorState & 0x1FFFFFF8;
+    // Both steps are taken from the same state: the second as one multiplication by
+    // 48271^2 mod (2^31 - 1) = 182605794. The states are exactly those of two single
+    // steps, but the two no longer wait for each other.
+    const uint64_t s = static_cast<uint64_t>(RandomGeneratorState);
+    const int first = FoldMersenne31(s * 48271u);
+    const int second = FoldMersenne31(s * 182605794u);
+    RandomGeneratorState = second;
+    const int hi = first & 0x1FFFFFFC;
+    const int lo = second & 0x1FFFFFF8;
     return (hi + lo / 134217728.0) / 536870912.0;
 }
 
