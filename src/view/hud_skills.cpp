@@ -21,7 +21,10 @@ void ChooseSkill(int slot) {
     UiMode = 3;
     InputDelay = 10;
     if (MonMp[0] < SkillMpCost(SkillId[slot])) {
+        // A refused start ends the use: without this, a refused item-choosing skill
+        // would keep the inventory on screen in place of the skill list.
         UiMode = 2;
+        ActiveSkillSlot = 0;
         PushMessage("Not enough MP");
     }
 }

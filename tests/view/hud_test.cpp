@@ -176,7 +176,7 @@ TEST_F(HudTest, NumberKeysAndTheListChooseSkillsThatCanBePaidFor) {
     struct Case { int mp; bool staff; int key; int slot; int mode; bool refused; };
     const Case cases[] = {
         {7, false, KeyDigit1 + 1, 2, 3, false},  // 7 MP pays for Magic Beam
-        {7, false, KeyDigit1 + 2, 3, 2, true},   // but not for Teleport: back to the list
+        {7, false, KeyDigit1 + 2, 0, 2, true},   // but not for Teleport: back to the list, the use ended
         {7, true, KeyDigit1 + 2, 3, 3, false},   // unless the staff halves it to 5
         {7, false, KeyDigit1 + 3, -1, 0, false}, // there is no fourth skill
     };
@@ -191,7 +191,7 @@ TEST_F(HudTest, NumberKeysAndTheListChooseSkillsThatCanBePaidFor) {
         FrameWith(c.key);
         EXPECT_EQ(ActiveSkillSlot, c.slot) << "key " << c.key;
         EXPECT_EQ(UiMode, c.mode) << "key " << c.key;
-        EXPECT_EQ(InputDelay, c.slot >= 0 ? 10 : 0);
+        EXPECT_EQ(InputDelay, c.slot >= 0 || c.refused ? 10 : 0);
         EXPECT_EQ(MessageLog[MessageLogNewest], c.refused ? "Not enough MP" : "") << "key " << c.key;
     }
 
