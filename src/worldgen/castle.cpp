@@ -41,6 +41,11 @@ constexpr int ReservedFloor = ReservedOffset + Floor;
 constexpr int ReservedWall = ReservedOffset + Wall;
 constexpr int ReservedDoor = ReservedOffset + Door;
 
+// Room attempts allowed to one castle. A castle takes a few hundred at most; a castle
+// that has boxed itself into a corner can never fit its next room (the keep's throne
+// room always has the same size), and would otherwise try for ever.
+constexpr int RoomAttemptLimit = 100000;
+
 constexpr int KindVorgath = 46;
 constexpr int KindBits = 100;
 constexpr int ScenarioChaos = 1;
@@ -487,7 +492,7 @@ bool GenerateCastleGrounds() {
     const int wanted = Depth == 4 ? 12 : 9;
     int built = 0;
     for (int attempt = 0; built < wanted; ++attempt) {
-        if (attempt >= SearchLimit) return GenerationFails("castle grounds rooms");
+        if (attempt >= RoomAttemptLimit) return GenerationFails("castle grounds rooms");
         int w = Rand(1, 7);
         int h = Rand(1, 7);
         const bool relicHall = built == 2 && Depth == 12;
@@ -541,7 +546,7 @@ bool GenerateCastleLevel() {
     }
     int built = 0;
     for (int attempt = 0; built < 19; ++attempt) {
-        if (attempt >= SearchLimit) return GenerationFails("castle rooms");
+        if (attempt >= RoomAttemptLimit) return GenerationFails("castle rooms");
         int w = 0;
         int h = 0;
         const Room room = RollRoom(w, h);

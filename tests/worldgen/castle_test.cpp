@@ -130,6 +130,18 @@ TEST_F(CastleTest, RoomGrowsOffAWallIntoTheBackgroundAndKeepsOffTheEdge) {
     }
 }
 
+// This world's keep grows its first three rooms into the bottom-right corner, where its
+// throne room can never fit: the generator must give up (and the sector be made again)
+// rather than try for ever.
+TEST_F(CastleTest, KeepBoxedIntoItsCornerGivesUpInsteadOfTryingForEver) {
+    WorldSeed = 4054541;
+    Depth = 13;
+    GameVars[49] = 0;
+    RegenerateSector = 0;
+    EXPECT_FALSE(GenerateSector());
+    EXPECT_EQ(SectorGenFailure, "castle grounds rooms");
+}
+
 TEST_F(CastleTest, CastleLevelsAreWalledAboveTheAbyssWithStairsAndHero) {
     for (int seed = 1; seed <= 12; ++seed) {
         for (int depth : {5, 12, 19, 25, 29}) {

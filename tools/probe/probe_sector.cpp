@@ -199,7 +199,9 @@ int ProbeSector(const std::vector<std::string>& args) {
     int before = 0;
     if (!GenerateProbeSector(args, false, out, before)) return 2;
     if (!GenerateSector()) {
+        // The sector as it stood when the search gave up, to see why.
         std::printf("failed %s\n", SectorGenFailure.c_str());
+        PrintSector(before);
         return 3;
     }
     PrintSector(before);
