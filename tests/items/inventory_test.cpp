@@ -154,3 +154,87 @@ TEST_F(Satchel, SortingKeepsWornItemsWorn) {
     EXPECT_EQ(InvKind[2], Apple);
     EXPECT_EQ(Equip[5], 0);
 }
+
+TEST_F(Satchel, DroppingPutsTheWholeStackDownAndTakesItOff) {
+    MonX[0] = 10;
+    MonY[0] = 10;
+    for (auto& column : MapTerrain)
+        for (int& cell : column) cell = 2;
+    Give(4, 101, 0, 8, 33);  // eight apples
+    Give(5, 5, 2, 1, 77);    // a worn sword
+    Equip[5] = 5;
+    DropItem(4);
+    DropItem(5);
+    EXPECT_EQ(InvKind[4], 0);
+    EXPECT_EQ(InvKind[5], 0);
+    EXPECT_EQ(Equip[5], -1) << "a dropped item is no longer worn";
+    int apples = -1, sword = -1;
+    for (int g = 0; g < GroundSlots; ++g) {
+        if (GroundItemKind[g] == 101) apples = g;
+        if (GroundItemKind[g] == 5) sword = g;
+    }
+    ASSERT_GE(apples, 0);
+    ASSERT_GE(sword, 0);
+    EXPECT_EQ(GroundItemCount[apples], 8);
+    EXPECT_EQ(GroundItemSeed[apples], 33);
+    EXPECT_EQ(GroundItemX[apples], 10);
+    EXPECT_EQ(GroundItemSeed[sword], 77);
+    EXPECT_EQ(GroundItemTier[sword], 2);
+
+    // With every ground slot taken the drop is refused and the item stays.
+    for (int g = 0; g < GroundSlots; ++g) {
+        if (GroundItemKind[g] == 0) GroundItemKind[g] = 102;
+    }
+    Give(6, 140, 1, 2);
+    DropItem(6);
+    EXPECT_EQ(InvKind[6], 140);
+    EXPECT_EQ(InvCount[6], 2);
+    EXPECT_EQ(MessageLog[7], "There is no room on the ground here to drop that");
+}
+
+TEST_F(Satchel, FoodOfferedAtTheNightStatue) {
+    for (auto& column : MapTerrain)
+        for (int& cell : column) cell = 2;
+    MonX[0] = 10;
+    MonY[0] = 10;
+    MapTerrain[11][10] = 13;  // the statue beside the hero
+    MapTerrain[30][30] = 13;  // another one far away
+    auto onGround = [] {
+        int n = 0;
+        for (int g = 0; g < GroundSlots; ++g) n += GroundItemKind[g] != 0;
+        return n;
+    };
+
+    Give(0, 101, 0, 3);  // three found apples: sweet, tier 0
+    DropItem(0);
+    EXPECT_EQ(GameVars[1], 3);
+    EXPECT_EQ(MessageLog[7], "The item disappeared?!");
+    EXPECT_EQ(onGround(), 0) << "the statue takes the offering";
+
+    Give(0, 160, 1, 1);  // Baked Bads
+    DropItem(0);
+    EXPECT_EQ(GameVars[1], -7);
+
+    // Fine sweets, in two drops, bring Noctessa; the offering is then over.
+    Give(0, 140, 1, 3);
+    DropItem(0);
+    EXPECT_EQ(GameVars[2], 3);
+    Give(0, 140, 2, 1);
+    DropItem(0);
+    EXPECT_EQ(GameVars[2], 4);
+    EXPECT_EQ(GameVars[0], 1);
+    EXPECT_EQ(GameVars[1], 0);
+    EXPECT_EQ(MessageLog[7], "Noctessa appears!");
+    EXPECT_EQ(MapTerrain[11][10], 2);
+    EXPECT_EQ(SiteCooldown[1], 1000) << "the other statues turn to trees";
+    bool noctessa = false;
+    for (int m = 1; m <= MonCapacity; ++m) noctessa = noctessa || (MonKind[m] == 3 && MonX[m] == 11 && MonY[m] == 10);
+    EXPECT_TRUE(noctessa);
+
+    // After the end, food dropped beside a statue stays on the ground.
+    MapTerrain[9][10] = 13;
+    Give(0, 101, 0, 1);
+    DropItem(0);
+    EXPECT_EQ(onGround(), 1);
+    EXPECT_EQ(MessageLog[7], "This text should never appear");
+}
