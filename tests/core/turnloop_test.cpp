@@ -191,38 +191,10 @@ TEST_F(TurnLoopTest, ADamagedThresholdStillGrows) {
 
 // ---- Whole games on the headless screen -------------------------------------------
 
-// A game whose script runs dry presses the close button, and the program ends there
-// and then; inside a test that would be a silent exit 0. This guard makes it a failure.
-bool PlayingInTest = false;
-
-void FailIfEndedInsideAGame() {
-    if (PlayingInTest) {
-        std::fprintf(stderr, "the program ended inside a scripted game: the script never left its screens\n");
-        std::_Exit(3);
-    }
-}
-
 class TurnLoopGameTest : public MeadowTest {
 protected:
     TempFolder folder;
-    void Play(const std::string& script) {
-        static const bool guarded = std::atexit(FailIfEndedInsideAGame) == 0;
-        (void)guarded;
-        const std::string path = folder.path + "/script.txt";
-        // The long wait at the end keeps the script from ever closing the window.
-        std::ofstream(path) << script << "\nwait 20000\n";
-        PlatformOptions options;
-        options.headless = true;
-        options.scriptPath = path;
-        options.clockStart = 4000;
-        std::string error;
-        ASSERT_TRUE(StartPlatform(options, error)) << error;
-        OpenScreen(1024, 768);
-        PlayingInTest = true;
-        RunTurnLoop();
-        PlayingInTest = false;
-        StopPlatform();
-    }
+    void Play(const std::string& script) { PlayScripted(folder.path, script); }
 };
 
 TEST_F(TurnLoopGameTest, WaitingInDeepWaterDrownsTheHeroInTheTenthTurn) {

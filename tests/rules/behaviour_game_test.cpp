@@ -20,38 +20,10 @@
 
 namespace {
 
-// A script that runs dry presses the close button, which ends the program there and
-// then; inside a test that would pass silently, so it is turned into a failure.
-bool PlayingInTest = false;
-
-void FailIfEndedInsideAGame() {
-    if (PlayingInTest) {
-        std::fprintf(stderr, "the program ended inside a scripted game: the script never left its screens\n");
-        std::_Exit(3);
-    }
-}
-
 class CreatureGameTest : public MeadowTest {
 protected:
     TempFolder folder;
-    void Play(const std::string& script) {
-        static const bool guarded = std::atexit(FailIfEndedInsideAGame) == 0;
-        (void)guarded;
-        const std::string path = folder.path + "/script.txt";
-        std::ofstream(path) << script << "\nwait 20000\n";
-        PlatformOptions options;
-        options.headless = true;
-        options.scriptPath = path;
-        options.clockStart = 4000;
-        std::string error;
-        ASSERT_TRUE(StartPlatform(options, error)) << error;
-        OpenScreen(1024, 768);
-        LoadSheets();  // so that a "shot" in the script shows the meadow and its creatures
-        PlayingInTest = true;
-        RunTurnLoop();
-        PlayingInTest = false;
-        StopPlatform();
-    }
+    void Play(const std::string& script) { PlayScripted(folder.path, script); }
 };
 
 TEST_F(CreatureGameTest, AnOgreChasesTheHeroTradesBlowsAndKnocksHimOut) {

@@ -4,12 +4,29 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "core/pictures.h"
 #include "core/state.h"
+#include "core/turnloop.h"
 #include "platform/input.h"
+#include "platform/platform.h"
 #include "view/messagelog.h"
+
+// A script that runs dry presses the close button, which ends the program there and
+// then; inside a test that would pass silently, so it is turned into a failure.
+inline bool PlayingScriptedGame = false;
+
+inline void FailIfEndedInsideAGame() {
+    if (PlayingScriptedGame) {
+        std::fprintf(stderr, "the program ended inside a scripted game: the script never left its screens\n");
+        std::_Exit(3);
+    }
+}
 
 class MeadowTest : public ::testing::Test {
 protected:
@@ -59,6 +76,26 @@ protected:
         MonY[slot] = y;
         MonAttitude[slot] = attitude;
         MonHp[slot] = MonMaxHp[slot] = hp;
+    }
+    // Runs the turn loop on the headless screen, keys from the script (written into
+    // `folder`), until the game and its ending screens are over.
+    static void PlayScripted(const std::string& folder, const std::string& script) {
+        static const bool guarded = std::atexit(FailIfEndedInsideAGame) == 0;
+        (void)guarded;
+        const std::string path = folder + "/script.txt";
+        std::ofstream(path) << script << "\nwait 20000\n";
+        PlatformOptions options;
+        options.headless = true;
+        options.scriptPath = path;
+        options.clockStart = 4000;
+        std::string error;
+        ASSERT_TRUE(StartPlatform(options, error)) << error;
+        OpenScreen(1024, 768);
+        LoadSheets();  // so that a "shot" in the script shows the meadow and its creatures
+        PlayingScriptedGame = true;
+        RunTurnLoop();
+        PlayingScriptedGame = false;
+        StopPlatform();
     }
     static bool Said(const std::string& text) { return std::find(said.begin(), said.end(), text) != said.end(); }
     static int TimesSaid(const std::string& text) {
