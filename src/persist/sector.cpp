@@ -219,6 +219,11 @@ void GrowGardenTrees() {
 void ChangeSector(int kind) {
     WriteSector();
     SaveGame();
+    // The blank frame comes while Depth still names the sector being left: closing the
+    // window in that frame saves the run as it stands, instead of writing the old
+    // sector's tables into the file of the sector ahead.
+    ClearScreen();
+    EndFrame();
     switch (kind) {
         case ChangeDeeper: Depth += 1; break;
         case ChangeBack: Depth -= 1; break;
@@ -229,8 +234,6 @@ void ChangeSector(int kind) {
         default: break;
     }
     bool known = FileKind(SectorFileName(Depth)) != 0;
-    ClearScreen();
-    EndFrame();
     std::string message;
     if (known && !ReadSector(message)) {
         PushMessage(message);

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "core/state.h"
 #include "persist/sector.h"
 #include "platform/files.h"
+#include "platform/platform.h"
 #include "support/test_support.h"
 
 namespace {
@@ -120,4 +124,43 @@ TEST_F(SectorFiles, DamagedFilesAreKeptAsideOrMended) {
     EXPECT_EQ(MonKind[3], 12);
     EXPECT_EQ(MonX[3], 0);
     EXPECT_EQ(GroundItemX[0], 0);
+}
+
+TEST_F(SectorFiles, ClosingTheWindowDuringAChangeKeepsTheSectorAhead) {
+    // The close button pressed in the change's blank frame ends the program; it must
+    // save the sector being left under its own number, not under the one ahead.
+    const std::string script = At("close.txt");
+    WriteBytes(script, {'c', 'l', 'o', 's', 'e', '\n'});
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        PlatformOptions options;
+        options.headless = true;
+        options.scriptPath = script;
+        std::string error;
+        if (!StartPlatform(options, error)) _exit(4);
+        OpenScreen(1024, 768);
+        Depth = 0;
+        HeroId = 1;
+        MonKind[0] = 1;
+        MonHp[0] = 50;
+        GameInProgress = 1;
+        InGame = 1;
+        MapTerrain[1][1] = 78;  // a mark to recognise the sector left
+        ChangeSector(ChangeDeeper);
+        _exit(5);  // not reached: the close ends the program inside the change
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_FALSE(Exists(At("World/Forest1.flr"))) << "the sector ahead was never entered";
+    const auto save = ReadBytes(At("World/savedata.dat"));
+    ASSERT_EQ(save.size(), 2028u);
+    EXPECT_EQ(std::vector<unsigned char>(save.begin() + 4 * 22, save.begin() + 4 * 23), IntBytes({0}))
+        << "the save still names the sector left";
+    const auto left = ReadBytes(At("World/Forest0.flr"));
+    ASSERT_EQ(left.size(), 52140u);
+    const size_t cell11 = 4 * 5 * (1 * 36 + 1);
+    EXPECT_EQ(std::vector<unsigned char>(left.begin() + cell11, left.begin() + cell11 + 4), IntBytes({78}));
 }
