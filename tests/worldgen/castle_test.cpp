@@ -2,6 +2,8 @@
 // castle levels with their special rooms, shortcuts, key, stairs and throne hall.
 #include <gtest/gtest.h>
 
+#include "support/grid_paths.h"
+
 #include <queue>
 #include <set>
 
@@ -50,27 +52,6 @@ protected:
                     found = true;
                 }
         return found;
-    }
-    // Whether (tx, ty) can be walked to from (fx, fy) over cells `pass` allows.
-    template <typename Pass>
-    static bool Reach(int fx, int fy, int tx, int ty, Pass pass) {
-        bool seen[MapWidth][MapHeight] = {};
-        std::queue<std::pair<int, int>> todo;
-        todo.push({fx, fy});
-        seen[fx][fy] = true;
-        while (!todo.empty()) {
-            auto [x, y] = todo.front();
-            todo.pop();
-            if (x == tx && y == ty) return true;
-            for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
-                const int nx = x + dx;
-                const int ny = y + dy;
-                if (!InGrid(nx, ny) || seen[nx][ny] || !(pass(MapTerrain[nx][ny]) || (nx == tx && ny == ty))) continue;
-                seen[nx][ny] = true;
-                todo.push({nx, ny});
-            }
-        }
-        return false;
     }
     static int Live(int kind) {
         int n = 0;
@@ -187,7 +168,7 @@ TEST_F(CastleTest, ThroneHallHoldsVorgathInsideTheLavaRingReachedOverTwoBridges)
         int sx = 0;
         int sy = 0;
         ASSERT_TRUE(Find(80, sx, sy));
-        EXPECT_TRUE(Reach(sx, sy, MonX[v], MonY[v], [](int code) { return CastleWalk(code) && code != 69; }));
+        EXPECT_TRUE(WalkableBetween(sx, sy, MonX[v], MonY[v], [](int code) { return CastleWalk(code) && code != 69; }, true));
     }
 }
 
@@ -227,8 +208,8 @@ TEST_F(CastleTest, PrisonKeyTreasuryAndPrisonersAppearAsTheirCountdownsSay) {
                 int sx = 0;
                 int sy = 0;
                 ASSERT_TRUE(Find(80, sx, sy));
-                EXPECT_FALSE(Reach(sx, sy, MonX[m], MonY[m], CastleWalk));
-                EXPECT_TRUE(Reach(sx, sy, MonX[m], MonY[m], [](int code) { return CastleWalk(code) || code == 85; }));
+                EXPECT_FALSE(WalkableBetween(sx, sy, MonX[m], MonY[m], CastleWalk, true));
+                EXPECT_TRUE(WalkableBetween(sx, sy, MonX[m], MonY[m], [](int code) { return CastleWalk(code) || code == 85; }, true));
             }
             int prizes = 0;
             int bits = 0;

@@ -1,6 +1,8 @@
 // The forest generator: determinism, the ways in and out, and what each layout carves.
 #include <gtest/gtest.h>
 
+#include "support/grid_paths.h"
+
 #include <cstring>
 #include <queue>
 
@@ -40,27 +42,6 @@ protected:
             for (int cell : column)
                 if (cell == code) ++n;
         return n;
-    }
-    // Cells reachable from (x, y) through cells for which `pass` holds.
-    template <typename Pass>
-    static bool Connected(int fx, int fy, int tx, int ty, Pass pass) {
-        bool seen[MapWidth][MapHeight] = {};
-        std::queue<std::pair<int, int>> todo;
-        todo.push({fx, fy});
-        seen[fx][fy] = true;
-        while (!todo.empty()) {
-            auto [x, y] = todo.front();
-            todo.pop();
-            if (x == tx && y == ty) return true;
-            for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
-                const int nx = x + dx;
-                const int ny = y + dy;
-                if (nx < 0 || nx > MapMaxX || ny < 0 || ny > MapMaxY || seen[nx][ny] || !pass(MapTerrain[nx][ny])) continue;
-                seen[nx][ny] = true;
-                todo.push({nx, ny});
-            }
-        }
-        return false;
     }
 };
 
@@ -147,7 +128,7 @@ TEST_F(GeneratorTest, RiverCrossesTopToBottomAndHasABridge) {
     }
     ASSERT_GE(top, 0);
     ASSERT_GE(bottom, 0);
-    EXPECT_TRUE(Connected(top, 0, bottom, MapMaxY, wet));
+    EXPECT_TRUE(WalkableBetween(top, 0, bottom, MapMaxY, wet));
     EXPECT_GE(Count(4), 2);
     for (int y = 0; y <= MapMaxY; ++y) {
         int wide = 0;
@@ -170,7 +151,7 @@ TEST_F(GeneratorTest, RavineCrossesLeftToRightWithABridgeOverIt) {
         }
         ASSERT_GE(left, 0);
         ASSERT_GE(right, 0);
-        EXPECT_TRUE(Connected(0, left, MapMaxX, right, pit));
+        EXPECT_TRUE(WalkableBetween(0, left, MapMaxX, right, pit));
         int bridges = 0;
         for (int y = 0; y <= MapMaxY; ++y) bridges += MapTerrain[22][y] == 4 ? 1 : 0;
         EXPECT_GE(bridges, 3);
@@ -206,7 +187,7 @@ TEST_F(GeneratorTest, MountainPathHasNoCentreClearingAndRunsTopToBottom) {
     }
     ASSERT_GE(top, 0);
     ASSERT_GE(bottom, 0);
-    EXPECT_TRUE(Connected(top, 1, bottom, 34, open));
+    EXPECT_TRUE(WalkableBetween(top, 1, bottom, 34, open));
     for (int x = 0; x <= MapMaxX; ++x) {
         EXPECT_NE(MapTerrain[x][0], 2);
         EXPECT_NE(MapTerrain[x][35], 2);
@@ -218,7 +199,7 @@ TEST_F(GeneratorTest, TempleSafeTilesFormOnePathAndTheRoomsAreInPlace) {
     FillTrees();
     CarveTemple();
     auto safe = [](int code) { return code == 64 || code == 65; };
-    EXPECT_TRUE(Connected(23, 5, 22, 10, safe));
+    EXPECT_TRUE(WalkableBetween(23, 5, 22, 10, safe));
     int safeCount = 0;
     for (int x = 20; x <= 24; ++x)
         for (int y = 5; y <= 10; ++y) {
