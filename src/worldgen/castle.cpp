@@ -347,20 +347,27 @@ bool CutShortcut() {
     int x = ax;
     int y = ay;
     int run = 0;
-    bool horizontal = true;
+    // The walker remembers one direction. A run picked on an axis where it is already
+    // level with B keeps the old direction, which may lie on the other axis.
     int dx = 0;
     int dy = 0;
     for (int steps = 0; x != bx || y != by; ++steps) {
         if (steps >= SearchLimit) return GenerationFails("shortcut walk");
         if (run == 0) {
-            horizontal = Rand(1, 2) == 1;
-            if (horizontal && bx != x) dx = bx > x ? 1 : -1;
-            if (!horizontal && by != y) dy = by > y ? 1 : -1;
+            const bool horizontal = Rand(1, 2) == 1;
+            if (horizontal && bx != x) {
+                dx = bx > x ? 1 : -1;
+                dy = 0;
+            }
+            if (!horizontal && by != y) {
+                dx = 0;
+                dy = by > y ? 1 : -1;
+            }
             run = Rand(4, 6);
         }
         const bool inside = x >= 1 && x <= 43 && y >= 1 && y <= 34;
-        if (inside && horizontal && x != bx && (bx - x) * dx > 0) x += dx;
-        if (inside && !horizontal && y != by && (by - y) * dy > 0) y += dy;
+        if (inside && dx != 0 && (bx - x) * dx > 0) x += dx;
+        if (inside && dy != 0 && (by - y) * dy > 0) y += dy;
         MapMask[x][y] = 1;
         --run;
     }
