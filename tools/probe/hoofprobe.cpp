@@ -12,6 +12,11 @@
 //                               ItemPrice(KIND, TIER, RAW), Sales Bonus at level L
 //   hoofprobe recipe K1 [K2 .. K5]
 //                               the dish MatchRecipe finds with these kinds in the pot
+//   hoofprobe items [--hero H] [--fashion L] [--sales L]
+//                               every kind 0..200 at tiers 0..5 as `item` prints it, and
+//                               its price undiscounted and as a shop asks it
+//   hoofprobe recipes           every pot of 1..3 foods, and of 4..5 baking ingredients,
+//                               that cooks something, with its dish
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -37,7 +42,9 @@ int Usage(const std::string& reason) {
                "       hoofprobe map [the sector options] --out FILE\n"
                "       hoofprobe item KIND TIER SEED [--hero H] [--fashion L]\n"
                "       hoofprobe price KIND TIER RAW [--sales L]\n"
-               "       hoofprobe recipe K1 [K2 .. K5]\n",
+               "       hoofprobe recipe K1 [K2 .. K5]\n"
+               "       hoofprobe items [--hero H] [--fashion L] [--sales L]\n"
+               "       hoofprobe recipes\n",
                stderr);
     return 2;
 }
@@ -80,10 +87,13 @@ int main(int argc, char** argv) {
         return 0;
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (command == "item" || command == "price" || command == "recipe") {
+    if (command == "item" || command == "price" || command == "recipe" || command == "items" ||
+        command == "recipes") {
         const int status = command == "item"    ? ProbeItem(rest, reason)
                            : command == "price" ? ProbePrice(rest, reason)
-                                                : ProbeRecipe(rest, reason);
+                           : command == "items" ? ProbeItems(rest, reason)
+                           : command == "recipe" ? ProbeRecipe(rest, reason)
+                                                 : ProbeRecipes(rest, reason);
         return status == 0 ? 0 : Usage(reason);
     }
     if (command == "sector") return ProbeSector(rest);

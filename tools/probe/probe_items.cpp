@@ -7,10 +7,14 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "items/catalogue.h"
+#include "items/food.h"
 #include "items/skills.h"
 #include "rules/cooking.h"
 
 namespace {
+
+// The highest item id `items` describes: every food id and a little beyond.
+constexpr int ItemsLastKind = FoodLastId + 1;
 
 // Splits the arguments into whole-number positionals and "--name VALUE" options, which
 // may come in any order; only the options named in `allowed` are accepted.
@@ -70,6 +74,35 @@ bool InRange(const std::map<std::string, int>& options, const std::string& name,
 
 }  // namespace
 
+namespace {
+
+// Sets up the hero whose bonuses item descriptions and prices take into account.
+void SetUpShopper(int hero, int fashion, int sales) {
+    ClearAllTables();
+    HeroId = hero;
+    if (fashion > 0) {
+        SkillId[0] = SkillFashionSense;
+        SkillLevel[0] = fashion;
+    }
+    if (sales > 0) {
+        SkillId[1] = SkillSalesBonus;
+        SkillLevel[1] = sales;
+    }
+}
+
+// One item as `item` prints it, from the unseeded generator.
+void PrintItem(int kind, int tier, int seed) {
+    MonAtkBonus[0] = MonDefBonus[0] = MonStrBonus[0] = MonSpdBonus[0] = MonMagBonus[0] = MonConBonus[0] = 0;
+    SeedRandom(0);  // a bad seed: the generator's unseeded state, 4660
+    ApplyItemMods = 1;
+    DescribeItem(kind, tier, seed);
+    ApplyItemMods = 0;
+    std::printf("%s\n%s\n%s\nmods %d %d %d %d %d %d\n", LookupName.c_str(), LookupText.c_str(), LookupText2.c_str(),
+                MonAtkBonus[0], MonDefBonus[0], MonStrBonus[0], MonSpdBonus[0], MonMagBonus[0], MonConBonus[0]);
+}
+
+}  // namespace
+
 int ProbeItem(const std::vector<std::string>& args, std::string& reason) {
     std::vector<int> n;
     std::map<std::string, int> options;
@@ -81,18 +114,33 @@ int ProbeItem(const std::vector<std::string>& args, std::string& reason) {
     int fashion = 0;
     if (!InRange(options, "hero", 1, 6, hero, reason) || !InRange(options, "fashion", 0, 3, fashion, reason)) return 2;
 
-    ClearAllTables();
-    HeroId = hero;
-    if (fashion > 0) {
-        SkillId[0] = SkillFashionSense;
-        SkillLevel[0] = fashion;
+    SetUpShopper(hero, fashion, 0);
+    PrintItem(n[0], n[1], n[2]);
+    return 0;
+}
+
+int ProbeItems(const std::vector<std::string>& args, std::string& reason) {
+    std::vector<int> n;
+    std::map<std::string, int> options;
+    if (!ParseArgs(args, 0, {"hero", "fashion", "sales"}, n, options, reason)) {
+        reason = "items takes [--hero H] [--fashion L] [--sales L]: " + reason;
+        return 2;
     }
-    SeedRandom(0);  // a bad seed: the generator's unseeded state, 4660
-    ApplyItemMods = 1;
-    DescribeItem(n[0], n[1], n[2]);
-    ApplyItemMods = 0;
-    std::printf("%s\n%s\n%s\nmods %d %d %d %d %d %d\n", LookupName.c_str(), LookupText.c_str(), LookupText2.c_str(),
-                MonAtkBonus[0], MonDefBonus[0], MonStrBonus[0], MonSpdBonus[0], MonMagBonus[0], MonConBonus[0]);
+    int hero = 1;
+    int fashion = 0;
+    int sales = 0;
+    if (!InRange(options, "hero", 1, 6, hero, reason) || !InRange(options, "fashion", 0, 3, fashion, reason) ||
+        !InRange(options, "sales", 0, 3, sales, reason))
+        return 2;
+    SetUpShopper(hero, fashion, sales);
+    for (int kind = 0; kind <= ItemsLastKind; ++kind) {
+        for (int tier = 0; tier <= 5; ++tier) {
+            const int seed = kind * 1000 + tier * 37 + 1;
+            std::printf("item %d %d %d\n", kind, tier, seed);
+            PrintItem(kind, tier, seed);
+            std::printf("price %d asked %d\n", ItemPrice(kind, tier, 1), ItemPrice(kind, tier, 0));
+        }
+    }
     return 0;
 }
 
@@ -106,11 +154,7 @@ int ProbePrice(const std::vector<std::string>& args, std::string& reason) {
     int sales = 0;
     if (!InRange(options, "sales", 0, 3, sales, reason)) return 2;
 
-    ClearAllTables();
-    if (sales > 0) {
-        SkillId[0] = SkillSalesBonus;
-        SkillLevel[0] = sales;
-    }
+    SetUpShopper(1, 0, sales);
     std::printf("%d\n", ItemPrice(n[0], n[1], n[2]));
     return 0;
 }
@@ -126,5 +170,37 @@ int ProbeRecipe(const std::vector<std::string>& args, std::string& reason) {
     ClearAllTables();
     for (size_t i = 0; i < n.size(); ++i) PotKind[i] = n[i];
     std::printf("%d\n", MatchRecipe());
+    return 0;
+}
+
+int ProbeRecipes(const std::vector<std::string>& args, std::string& reason) {
+    if (!args.empty()) {
+        reason = "recipes takes no arguments";
+        return 2;
+    }
+    // Every pot of one to three foods, and every pot of four or five of the ingredients
+    // the longer recipes use; only the pots that make something are printed.
+    ClearAllTables();
+    std::vector<int> foods;
+    for (int kind = FoodFirstId; kind <= FoodLastId; ++kind) foods.push_back(kind);
+    const std::vector<int> baking = {101, 103, 104, 105, 106, 110, 111, 112, 114, 120, 121, 122, 123,
+                                     124, 125, 126, 127, 128, 129, 130, 131, 132, 133, 134};
+    int pot[5] = {};
+    auto walk = [&](auto& self, const std::vector<int>& kinds, int place, int places, size_t from) -> void {
+        if (place == places) {
+            for (int i = 0; i < 5; ++i) PotKind[i] = i < places ? pot[i] : 0;
+            const int dish = MatchRecipe();
+            if (dish == 0) return;
+            for (int i = 0; i < places; ++i) std::printf("%d ", pot[i]);
+            std::printf("-> %d\n", dish);
+            return;
+        }
+        for (size_t k = from; k < kinds.size(); ++k) {
+            pot[place] = kinds[k];
+            self(self, kinds, place + 1, places, k);
+        }
+    };
+    for (int places = 1; places <= 3; ++places) walk(walk, foods, 0, places, 0);
+    for (int places = 4; places <= 5; ++places) walk(walk, baking, 0, places, 0);
     return 0;
 }

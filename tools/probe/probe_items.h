@@ -9,3 +9,6 @@
 int ProbeItem(const std::vector<std::string>& args, std::string& reason);
 int ProbePrice(const std::vector<std::string>& args, std::string& reason);
 int ProbeRecipe(const std::vector<std::string>& args, std::string& reason);
+// Batch forms for fixtures: every kind 0..200 at tiers 0..5, and every pot that cooks.
+int ProbeItems(const std::vector<std::string>& args, std::string& reason);
+int ProbeRecipes(const std::vector<std::string>& args, std::string& reason);
