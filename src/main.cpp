@@ -1,12 +1,12 @@
 // hoofbound: reads the command line, picks the window or the headless target and
-// hands over to start-up, which never returns.
+// hands over to start-up; when it returns, the program saves what must be saved and ends.
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "core/cmdline.h"
-#include "core/dump.h"
-#include "core/startup.h"
+#include "core/loop/dump.h"
+#include "core/loop/startup.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 
@@ -43,4 +43,6 @@ int main(int argc, char** argv) {
     launch.seedGiven = line.seedGiven;
     launch.seed = line.seed;
     StartUp(launch);
+    FinishProgram();
+    return 0;
 }

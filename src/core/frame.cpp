@@ -1,12 +1,8 @@
 #include "core/frame.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "core/state.h"
-#include "persist/savegame.h"
 #include "platform/platform.h"
-#include "view/messagelog.h"
+#include "core/messagelog.h"
 
 int Held(int kind) {
     switch (kind) {
@@ -21,28 +17,32 @@ int Held(int kind) {
 
 void Say(const std::string& text, int x, int y) { DrawText(text, x, y); }
 
-void QuitProgram() {
-    if (GameInProgress > 0 && InGame == 1) SaveRunBeforeQuit();
-    StopPlatform();
-    std::fflush(stdout);
-    std::exit(0);
+void RequestQuit() {
+    if (QuitRequest != 0) return;
+    QuitRequest = GameInProgress > 0 && InGame == 1 ? 2 : 1;
 }
 
+bool QuitRequested() { return QuitRequest != 0; }
+
+bool QuitSavesRun() { return QuitRequest == 2; }
+
 void EndFrame() {
+    if (QuitRequested()) return;
     if (KeyPresses(KeyEsc) > 0) {
         if (InGame != 1) {
-            QuitProgram();
+            RequestQuit();
         } else if (InputDelay == 0) {
             if (QuitArmed == 0) {
                 InputDelay = 10;
                 PushMessage("Are you sure you want to quit? Press esc again to quit");
                 QuitArmed = 1;
             } else {
-                QuitProgram();
+                RequestQuit();
             }
         }
     }
-    if (CloseRequested()) QuitProgram();
+    if (!QuitRequested() && CloseRequested()) RequestQuit();
+    if (QuitRequested()) return;
     PresentFrame();
     ClearScreen();
     if (InputDelay > 0) InputDelay--;

@@ -8,10 +8,17 @@ int Held(int kind);
 // Text at whole pixel coordinates in the current colour.
 void Say(const std::string& text, int x, int y);
 // Ends every frame of every screen: Esc and the close button, presenting the frame,
-// clearing the next one and counting InputDelay down.
+// clearing the next one and counting InputDelay down. When Esc or the close button
+// ends the program, the frame is not presented and a quit is requested instead.
 void EndFrame();
-// Ends the program at once; a game in progress is saved first.
-[[noreturn]] void QuitProgram();
+
+// Asks the program to end: every screen loop returns as soon as it sees the request,
+// and the program's owner (main) saves a game in progress and exits. Whether the game
+// is saved is decided at the moment of asking, from the run as it stands then.
+void RequestQuit();
+bool QuitRequested();
+// True when the quit was asked for from inside a game, which must then be saved.
+bool QuitSavesRun();
 
 // The layout offsets of the title and the screens drawn over its scene:
 // (100, 80) at 1024 x 768, (0, 40) at 800 x 600.

@@ -98,6 +98,7 @@ int GameWon;
 int GameInProgress;
 int InGame;
 int QuitArmed;
+int QuitRequest;
 int TurnTaken;
 int UiMode;
 int DialogueState;
@@ -238,6 +239,7 @@ void ClearAllTables() {
     GameInProgress = 0;
     InGame = 0;
     QuitArmed = 0;
+    QuitRequest = 0;
     TurnTaken = 0;
     UiMode = 0;
     DialogueState = 0;

@@ -129,6 +129,7 @@ extern int GameWon;               // 0 the hero died, 1 the scenario was won
 extern int GameInProgress;        // 1 while a game is played
 extern int InGame;                // 1 while the turn loop runs
 extern int QuitArmed;             // 1 after the first Esc inside a game
+extern int QuitRequest;           // 0 playing on; 1 every loop returns and the program ends; 2 the same, saving the run first
 extern int TurnTaken;             // 1 when the player's action used up the turn
 extern int UiMode;                // 0 map, 1 inventory, 2 skill list, 3 aiming; wizard page number
 extern int DialogueState;         // the active interaction and its progress

@@ -1,6 +1,6 @@
 #include "items/food.h"
 
-#include "rules/statuses.h"
+#include "core/statuses.h"
 
 namespace {
 

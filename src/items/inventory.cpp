@@ -5,7 +5,7 @@
 #include "items/category.h"
 #include "items/food.h"
 #include "items/skills.h"
-#include "view/messagelog.h"
+#include "core/messagelog.h"
 #include "worldgen/creatures.h"
 #include "worldgen/placement.h"
 #include "worldgen/terrain.h"

@@ -86,5 +86,6 @@ void ShowSkillUpgrades() {
             }
         }
         EndFrame();
+        if (QuitRequested()) return;
     }
 }

@@ -1,6 +1,6 @@
 // Friendly creatures: the troll who guards his water, and the folk who stroll about.
 #include "rules/creature_turn.h"
-#include "view/messagelog.h"
+#include "core/messagelog.h"
 #include "worldgen/terrain.h"
 
 namespace {

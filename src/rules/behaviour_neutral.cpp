@@ -2,7 +2,7 @@
 #include "core/random.h"
 #include "items/category.h"
 #include "rules/creature_turn.h"
-#include "view/messagelog.h"
+#include "core/messagelog.h"
 #include "worldgen/terrain.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include "items/category.h"
 #include "items/skills.h"
 #include "platform/platform.h"
-#include "rules/statuses.h"
-#include "view/messagelog.h"
+#include "core/statuses.h"
+#include "core/messagelog.h"
 
 namespace {
 

@@ -9,12 +9,13 @@
 #include "items/category.h"
 #include "items/inventory.h"
 #include "items/skill_upgrade.h"
-#include "persist/recipebook.h"
+#include "rules/recipebook.h"
 #include "persist/sector.h"
+#include "rules/sector_change.h"
 #include "platform/platform.h"
 #include "rules/combat.h"
-#include "rules/statuses.h"
-#include "view/messagelog.h"
+#include "core/statuses.h"
+#include "core/messagelog.h"
 #include "worldgen/creatures.h"
 #include "worldgen/placement.h"
 #include "worldgen/primitives.h"
@@ -66,6 +67,8 @@ bool LastCellOf(int code, int& cx, int& cy) {
 
 // After arriving through stairs: the hero stands `dy` rows from the last `code` cell.
 void PlaceHeroBeside(int code, int dy) {
+    // A quit in the change's blank frame leaves the hero in the sector he was leaving.
+    if (QuitRequested()) return;
     int x = 0, y = 0;
     if (!LastCellOf(code, x, y) || !InGrid(x, y + dy)) return;
     MonX[0] = x;

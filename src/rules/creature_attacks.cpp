@@ -6,7 +6,7 @@
 #include "core/random.h"
 #include "rules/combat.h"
 #include "rules/creature_turn.h"
-#include "view/messagelog.h"
+#include "core/messagelog.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "rules/behaviour.h"
 
 #include "rules/creature_turn.h"
-#include "rules/statuses.h"
+#include "core/statuses.h"
 #include "worldgen/primitives.h"
 #include "worldgen/terrain.h"
 

@@ -4,7 +4,7 @@
 
 #include "core/state.h"
 #include "rules/behaviour.h"
-#include "rules/statuses.h"
+#include "core/statuses.h"
 #include "worldgen/terrain.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "items/catalogue.h"
 #include "items/skills.h"
 #include "platform/platform.h"
-#include "rules/statuses.h"
+#include "core/statuses.h"
 #include "view/hud_parts.h"
 #include "view/look.h"
 

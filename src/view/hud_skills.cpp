@@ -5,7 +5,7 @@
 #include "items/skills.h"
 #include "platform/platform.h"
 #include "view/hud_parts.h"
-#include "view/messagelog.h"
+#include "core/messagelog.h"
 
 namespace {
 

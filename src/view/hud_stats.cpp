@@ -6,7 +6,7 @@
 #include "core/state.h"
 #include "items/catalogue.h"
 #include "platform/platform.h"
-#include "rules/statuses.h"
+#include "core/statuses.h"
 #include "view/hud_parts.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "items/catalogue.h"
 #include "items/category.h"
 #include "platform/platform.h"
-#include "rules/statuses.h"
+#include "core/statuses.h"
 #include "worldgen/terrain.h"
 
 namespace {

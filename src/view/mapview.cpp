@@ -1,4 +1,4 @@
-#include "rules/statuses.h"
+#include "core/statuses.h"
 #include "view/mapview.h"
 
 #include "core/convert.h"

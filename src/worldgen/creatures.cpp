@@ -4,9 +4,9 @@
 
 #include "core/random.h"
 #include "core/state.h"
-#include "rules/statuses.h"
-#include "rules/levelup.h"
-#include "view/messagelog.h"
+#include "core/statuses.h"
+#include "worldgen/levelup.h"
+#include "core/messagelog.h"
 #include "worldgen/primitives.h"
 #include "worldgen/terrain.h"
 

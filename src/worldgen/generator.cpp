@@ -5,7 +5,7 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "platform/platform.h"
-#include "view/messagelog.h"
+#include "core/messagelog.h"
 #include "worldgen/castle.h"
 #include "worldgen/creatures.h"
 #include "worldgen/layouts.h"

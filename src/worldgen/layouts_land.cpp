@@ -2,7 +2,7 @@
 // graveyard, bones and odd trees, the volcano, the sinkhole and the standing stones.
 #include "core/random.h"
 #include "core/state.h"
-#include "view/messagelog.h"
+#include "core/messagelog.h"
 #include "worldgen/layouts.h"
 #include "worldgen/primitives.h"
 #include "worldgen/terrain.h"

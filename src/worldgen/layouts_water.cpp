@@ -1,7 +1,7 @@
 // Layouts shaped by water: rivers, docks and ponds.
 #include "core/random.h"
 #include "core/state.h"
-#include "view/messagelog.h"
+#include "core/messagelog.h"
 #include "worldgen/layouts.h"
 #include "worldgen/primitives.h"
 #include "worldgen/terrain.h"

@@ -2,7 +2,7 @@
 
 #include "core/random.h"
 #include "core/state.h"
-#include "view/messagelog.h"
+#include "core/messagelog.h"
 #include "worldgen/creatures.h"
 #include "worldgen/layouts.h"
 #include "worldgen/primitives.h"

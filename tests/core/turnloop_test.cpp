@@ -10,14 +10,14 @@
 
 #include "core/random.h"
 #include "core/state.h"
-#include "core/turnloop.h"
+#include "core/loop/turnloop.h"
 #include "persist/savegame.h"
 #include "items/catalogue.h"
 #include "persist/sector.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "rules/meadow_fixture.h"
-#include "rules/statuses.h"
+#include "core/statuses.h"
 #include "support/test_support.h"
 
 namespace {

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <dirent.h>
 #include <fstream>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -44,6 +45,9 @@ std::vector<GoldenCase> ReadCases() {
     }
     return cases;
 }
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.kind << " " << c.name; }
 
 bool Updating() {
     const char* v = std::getenv("HOOF_GOLDEN_UPDATE");

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/state.h"
-#include "persist/ending.h"
+#include "persist/screens/ending.h"
 
 TEST(Ending, WhichRunsAreScoredAndHowMuch) {
     const struct {

@@ -5,7 +5,7 @@
 
 #include "core/random.h"
 #include "core/state.h"
-#include "persist/newgame.h"
+#include "persist/screens/newgame.h"
 #include "platform/platform.h"
 #include "support/test_support.h"
 

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
 
+#include "core/frame.h"
+#include "core/loop/startup.h"
 #include "core/state.h"
 #include "persist/sector.h"
+#include "rules/sector_change.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "support/test_support.h"
@@ -131,29 +132,23 @@ TEST_F(SectorFiles, ClosingTheWindowDuringAChangeKeepsTheSectorAhead) {
     // save the sector being left under its own number, not under the one ahead.
     const std::string script = At("close.txt");
     WriteBytes(script, {'c', 'l', 'o', 's', 'e', '\n'});
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        PlatformOptions options;
-        options.headless = true;
-        options.scriptPath = script;
-        std::string error;
-        if (!StartPlatform(options, error)) _exit(4);
-        OpenScreen(1024, 768);
-        Depth = 0;
-        HeroId = 1;
-        MonKind[0] = 1;
-        MonHp[0] = 50;
-        GameInProgress = 1;
-        InGame = 1;
-        MapTerrain[1][1] = 78;  // a mark to recognise the sector left
-        ChangeSector(ChangeDeeper);
-        _exit(5);  // not reached: the close ends the program inside the change
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    ASSERT_EQ(WEXITSTATUS(status), 0);
+    PlatformOptions options;
+    options.headless = true;
+    options.scriptPath = script;
+    std::string error;
+    ASSERT_TRUE(StartPlatform(options, error)) << error;
+    OpenScreen(1024, 768);
+    Depth = 0;
+    HeroId = 1;
+    MonKind[0] = 1;
+    MonHp[0] = 50;
+    GameInProgress = 1;
+    InGame = 1;
+    MapTerrain[1][1] = 78;  // a mark to recognise the sector left
+    ChangeSector(ChangeDeeper);
+    EXPECT_TRUE(QuitRequested());
+    EXPECT_EQ(Depth, 0) << "the change stops where the quit was asked for";
+    FinishProgram();  // what the program does last: the run is saved as it stood
     EXPECT_FALSE(Exists(At("World/Forest1.flr"))) << "the sector ahead was never entered";
     const auto save = ReadBytes(At("World/savedata.dat"));
     ASSERT_EQ(save.size(), 2028u);

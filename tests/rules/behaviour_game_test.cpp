@@ -10,12 +10,12 @@
 
 #include "core/pictures.h"
 #include "core/state.h"
-#include "core/turnloop.h"
+#include "core/loop/turnloop.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "rules/meadow_fixture.h"
 #include "support/test_support.h"
-#include "view/fieldofview.h"
+#include "rules/fieldofview.h"
 #include "worldgen/terrain.h"
 
 namespace {

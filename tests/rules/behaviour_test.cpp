@@ -7,10 +7,10 @@
 
 #include "core/random.h"
 #include "core/state.h"
-#include "core/turnloop.h"
+#include "core/loop/turnloop.h"
 #include "rules/behaviour.h"
 #include "rules/meadow_fixture.h"
-#include "rules/statuses.h"
+#include "core/statuses.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "platform/platform.h"
 #include "rules/combat.h"
 #include "rules/meadow_fixture.h"
-#include "rules/statuses.h"
+#include "core/statuses.h"
 
 namespace {
 

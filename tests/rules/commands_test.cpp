@@ -8,13 +8,14 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "persist/sector.h"
+#include "rules/sector_change.h"
 #include "platform/files.h"
 #include "platform/input.h"
 #include "platform/platform.h"
 #include "rules/combat.h"
 #include "rules/commands.h"
 #include "rules/meadow_fixture.h"
-#include "rules/statuses.h"
+#include "core/statuses.h"
 #include "support/test_support.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "core/state.h"
 #include "rules/behaviour.h"
 #include "rules/meadow_fixture.h"
-#include "rules/statuses.h"
+#include "core/statuses.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 
 #include "core/random.h"
 #include "core/state.h"
-#include "persist/acceptance.h"
+#include "worldgen/acceptance.h"
 #include "persist/reset.h"
 #include "worldgen/creatures.h"
 #include "worldgen/generator.h"

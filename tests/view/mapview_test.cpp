@@ -7,7 +7,7 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "platform/platform.h"
-#include "rules/statuses.h"
+#include "core/statuses.h"
 #include "view/mapview.h"
 
 namespace {

@@ -6,9 +6,9 @@
 
 #include "core/random.h"
 #include "core/state.h"
-#include "rules/statuses.h"
+#include "core/statuses.h"
 #include "persist/reset.h"
-#include "rules/levelup.h"
+#include "worldgen/levelup.h"
 #include "worldgen/creatures.h"
 #include "worldgen/primitives.h"
 #include "worldgen/terrain.h"

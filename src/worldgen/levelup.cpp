@@ -1,4 +1,4 @@
-#include "rules/levelup.h"
+#include "worldgen/levelup.h"
 
 #include <array>
 

@@ -1,11 +1,11 @@
-#include "persist/screens.h"
+#include "persist/screens/screens.h"
 
 #include "core/convert.h"
 #include "core/frame.h"
 #include "core/state.h"
 #include "persist/globals.h"
 #include "persist/highscores.h"
-#include "persist/title_scene.h"
+#include "persist/screens/title_scene.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 
@@ -73,6 +73,7 @@ void HelpScreen() {
         Say("[Press space to continue]", x, y + 490);
         const bool leave = KeyHeld(KeySpace) && InputDelay == 0;
         EndFrame();
+        if (QuitRequested()) return;
         if (leave) break;
     }
     InputDelay = 10;
@@ -115,6 +116,7 @@ void HighScoreScreen(int table) {
             }
         }
         EndFrame();
+        if (QuitRequested()) return;
         if (leave) break;
     }
     InputDelay = 10;
@@ -180,6 +182,7 @@ void OptionsScreen() {
             }
         }
         EndFrame();
+        if (QuitRequested()) return;
         if (leave) break;
     }
     WriteGlobalData();

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "core/state.h"
-#include "rules/statuses.h"
-#include "view/fieldofview.h"
+#include "core/statuses.h"
+#include "rules/fieldofview.h"
 
 namespace {
 

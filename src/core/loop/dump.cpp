@@ -1,10 +1,10 @@
-#include "core/dump.h"
+#include "core/loop/dump.h"
 
 #include <cstdio>
 #include <sstream>
 
 #include "core/random.h"
-#include "core/startup.h"
+#include "core/loop/startup.h"
 #include "core/state.h"
 #include "worldgen/terrain.h"
 

@@ -1,4 +1,4 @@
-#include "persist/acceptance.h"
+#include "worldgen/acceptance.h"
 
 #include "core/state.h"
 

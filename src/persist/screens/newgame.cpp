@@ -1,11 +1,11 @@
-#include "persist/newgame.h"
+#include "persist/screens/newgame.h"
 
 #include "core/frame.h"
 #include "core/random.h"
 #include "core/state.h"
 #include "items/skill_upgrade.h"
 #include "persist/heroes.h"
-#include "persist/title_scene.h"
+#include "persist/screens/title_scene.h"
 #include "platform/platform.h"
 
 namespace {
@@ -127,10 +127,13 @@ void NewGameWizard() {
             }
         }
         EndFrame();
+        if (QuitRequested()) return;
     }
     UiMode = 0;
+    if (QuitRequested()) return;
     SetUpHero();
     ShowSkillUpgrades();
+    if (QuitRequested()) return;
     DrawRunPlan();
 }
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/state.h"
-#include "persist/acceptance.h"
+#include "worldgen/acceptance.h"
 
 namespace {
 

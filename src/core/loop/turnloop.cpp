@@ -1,6 +1,6 @@
-#include "core/turnloop.h"
+#include "core/loop/turnloop.h"
 
-#include "persist/ending.h"
+#include "persist/screens/ending.h"
 
 #include "core/convert.h"
 #include "core/frame.h"
@@ -12,11 +12,11 @@
 #include "platform/platform.h"
 #include "rules/commands.h"
 #include "rules/interactions.h"
-#include "rules/statuses.h"
-#include "view/fieldofview.h"
+#include "core/statuses.h"
+#include "rules/fieldofview.h"
 #include "view/hud.h"
 #include "view/mapview.h"
-#include "view/messagelog.h"
+#include "core/messagelog.h"
 #include "worldgen/placement.h"
 #include "worldgen/terrain.h"
 
@@ -208,6 +208,9 @@ void TurnLoopFrame() {
     if (GameOver == 0 && InputDelay == 0 && DialogueState == 0 && UiMode == 0) PlayerCommand();
     if (UiMode == 3) UseSkill();
     if (DialogueState != 0) RunInteraction();
+    // A quit asked for inside a handler (a screen it opened, a sector change) saves the
+    // run as it stood then: nothing more happens in this frame.
+    if (QuitRequested()) return;
     if (TurnTaken == 1) EndOfTurn();
     ResolveDeaths();
     LevelUpHero();
@@ -223,7 +226,8 @@ void RunTurnLoop() {
     InGame = 1;
     do {
         TurnLoopFrame();
-    } while (GameOver != 1);
+    } while (GameOver != 1 && !QuitRequested());
+    if (QuitRequested()) return;
     RunEnding();
     GameInProgress = 0;
 }

@@ -11,9 +11,12 @@ struct LaunchOptions {
 };
 
 // Opens the screen, creates the tables, reads the files that outlive a game, loads the
-// pictures and runs the title menu. Never returns: the program ends from EndFrame or
-// from "Quit Game".
-[[noreturn]] void StartUp(const LaunchOptions& options);
+// pictures and runs the title menu. Returns once a quit was requested (Esc, the close
+// button or "Quit Game"); the caller then saves a run in progress and ends the program.
+void StartUp(const LaunchOptions& options);
+// What the program does last, once StartUp has returned: saves the run when the quit
+// came from inside a game, and closes the window.
+void FinishProgram();
 // The world seed of a new game: the clock's reading, or the one --seed gave.
 int TakeWorldSeed();
 

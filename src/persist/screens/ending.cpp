@@ -1,11 +1,11 @@
-#include "persist/ending.h"
+#include "persist/screens/ending.h"
 
 #include "core/frame.h"
 #include "core/state.h"
 #include "persist/heroes.h"
 #include "persist/highscores.h"
 #include "persist/reset.h"
-#include "persist/screens.h"
+#include "persist/screens/screens.h"
 #include "platform/platform.h"
 #include "core/pictures.h"
 
@@ -77,6 +77,7 @@ void RunEnding() {
     // An unscored death on easy keeps the save, so the title offers to load it.
     if (scored) ClearSaveFolder();
     if (GameWon == 1) VictoryScreen();
+    if (QuitRequested()) return;
     InputDelay = 10;
     if (scored) HighScoreScreen(table);
     InputDelay = 10;
@@ -120,6 +121,7 @@ void VictoryScreen() {
         for (int k = 0; k < 4; ++k) Say(lines[k], ox + 10, oy + 420 + 30 * k);
         const bool leave = KeyHeld(KeySpace) && InputDelay == 0;
         EndFrame();
+        if (QuitRequested()) return;
         if (leave) {
             InputDelay = 10;
             break;

@@ -1,4 +1,4 @@
-#include "view/messagelog.h"
+#include "core/messagelog.h"
 
 #include "core/state.h"
 

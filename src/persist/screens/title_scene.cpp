@@ -1,4 +1,4 @@
-#include "persist/title_scene.h"
+#include "persist/screens/title_scene.h"
 
 #include "core/frame.h"
 #include "core/pictures.h"

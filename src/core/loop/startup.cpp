@@ -1,21 +1,22 @@
-#include "core/startup.h"
+#include "core/loop/startup.h"
 
 #include "core/frame.h"
 #include "core/pictures.h"
 #include "core/random.h"
 #include "core/state.h"
-#include "core/turnloop.h"
+#include "core/loop/turnloop.h"
 #include "persist/globals.h"
-#include "persist/newgame.h"
+#include "persist/screens/newgame.h"
 #include "persist/savegame.h"
 #include "persist/sector.h"
-#include "view/fieldofview.h"
-#include "view/messagelog.h"
+#include "rules/sector_change.h"
+#include "rules/fieldofview.h"
+#include "core/messagelog.h"
 #include "worldgen/terrain.h"
 #include "persist/highscores.h"
 #include "persist/reset.h"
-#include "persist/screens.h"
-#include "persist/title_scene.h"
+#include "persist/screens/screens.h"
+#include "persist/screens/title_scene.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 
@@ -41,6 +42,8 @@ const char* const OpeningLines[3][3] = {
 
 void StartNewGame() {
     NewGameWizard();
+    // Quitting inside the wizard leaves the saved game of an earlier run untouched.
+    if (QuitRequested()) return;
     ClearSaveFolder();
     WriteSeedRecord();
     const int scenario = GameVars[49] >= 0 && GameVars[49] <= 2 ? GameVars[49] : 0;
@@ -108,12 +111,13 @@ int ChooseTitleEntry() {
             }
         }
         EndFrame();
+        if (QuitRequested()) return -1;
         if (chosen >= 0) return chosen;
     }
 }
 
-[[noreturn]] void TitleMenu() {
-    for (;;) {
+void TitleMenu() {
+    while (!QuitRequested()) {
         WorldSeed = TakeWorldSeed();
         SeedRandom(WorldSeed);
         ResetGame();
@@ -123,6 +127,7 @@ int ChooseTitleEntry() {
         DebugText = GlobalData[13] == 1 ? 1 : 0;
 
         const int entry = ChooseTitleEntry();
+        if (entry < 0) return;
         Scroll = TitleScrollEnd;
         Fade = 0;
         Notice[0].clear();
@@ -145,7 +150,7 @@ int ChooseTitleEntry() {
                 OptionsScreen();
                 break;
             default:
-                QuitProgram();
+                RequestQuit();
         }
     }
 }
@@ -180,6 +185,11 @@ void DrawTitleFrame() {
         Say("Hoofbound: Thornwild Roguelike v 0.7, made by the Hoofbound team", 110, ScreenHeight - 40);
         Say("Arrows move, Space or Enter chooses, Esc quits, F11 fullscreen", 110, ScreenHeight - 20);
     }
+}
+
+void FinishProgram() {
+    if (QuitSavesRun()) SaveRunBeforeQuit();
+    StopPlatform();
 }
 
 void StartUp(const LaunchOptions& options) {

@@ -1,4 +1,4 @@
-#include "persist/recipebook.h"
+#include "rules/recipebook.h"
 
 #include "core/frame.h"
 #include "core/state.h"
@@ -127,6 +127,7 @@ void RecipeBookScreen() {
         }
         if (KeyHeld(KeyA + ('C' - 'A')) || KeyHeld(KeyEsc)) leave = true;
         EndFrame();
+        if (QuitRequested()) return;
         if (leave) break;
     }
     InputDelay = 10;

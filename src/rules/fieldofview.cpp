@@ -1,5 +1,5 @@
-#include "rules/statuses.h"
-#include "view/fieldofview.h"
+#include "core/statuses.h"
+#include "rules/fieldofview.h"
 
 #include "core/convert.h"
 #include "core/state.h"

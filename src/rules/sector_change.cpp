@@ -1,0 +1,151 @@
+#include "rules/sector_change.h"
+
+#include <cstdio>
+#include <string>
+
+#include "core/convert.h"
+#include "core/frame.h"
+#include "core/messagelog.h"
+#include "core/state.h"
+#include "persist/savegame.h"
+#include "persist/sector.h"
+#include "platform/files.h"
+#include "platform/platform.h"
+#include "rules/fieldofview.h"
+#include "worldgen/acceptance.h"
+#include "worldgen/creatures.h"
+#include "worldgen/generator.h"
+#include "worldgen/terrain.h"
+
+namespace {
+
+// A generated sector that fails its test is made again from the clock; the game
+// would retry forever, but a player must never be left waiting on a hang.
+constexpr int RegenerationLimit = 200;
+
+// Generates the new sector until it passes its test (from the second try on, seeded
+// from the clock, with one blank frame between tries so the clock moves on).
+void GenerateAcceptedSectorInPlace() {
+    RegenerateSector = 0;
+    for (int attempt = 1;; ++attempt) {
+        const bool built = GenerateSector();
+        RegenerateSector = 0;
+        const bool accepted = built && (Depth <= 0 || SectorPassesAcceptance() == 1);
+        if (accepted) return;
+        if (attempt >= RegenerationLimit) {
+            std::fprintf(stderr, "hoofbound: sector %d failed its test %d times; keeping the last one\n", Depth, attempt);
+            return;
+        }
+        RegenerateSector = 1;
+        PresentFrame();
+        ClearScreen();
+    }
+}
+
+// Where the hero stands on arriving in a sector read from its file: every matching
+// cell moves him, so the last match in scan order wins.
+void PlaceArrivingHero(int kind) {
+    auto blocked = [](int x, int y) { return !InGrid(x, y) || CellBlocked(x, y) != 0; };
+    auto put = [](int x, int y) {
+        if (!InGrid(x, y)) return;
+        MonX[0] = x;
+        MonY[0] = y;
+    };
+    for (int x = 0; x <= MapMaxX; ++x) {
+        for (int y = 0; y <= MapMaxY; ++y) {
+            const int code = MapTerrain[x][y];
+            if (code == 5 && kind == 2 && blocked(x, y - 1)) put(x, y);
+            if (code == 11 && kind == 1 && blocked(x, y + 1)) put(x, y);
+            if (code == 41 && kind == 2) put(x, y + 1);
+            if (code == 42 && kind == 1) put(x, y - 1);
+            if (code == 79) put(x, y);
+            if (code == 80 && kind == 1) put(x, y);
+            if (code == 81 && kind == 2) put(x, y);
+        }
+    }
+    if (kind != -1 && kind != -2 && kind != -4) return;
+    for (int x = 0; x <= MapMaxX; ++x) {
+        for (int y = 0; y <= MapMaxY; ++y) {
+            const int code = MapTerrain[x][y];
+            if (code == 24) put(x, y + 1);
+            if (code == 33 || code == 59) put(x, y - 1);
+        }
+    }
+}
+
+void ClearMaskAndHighlight() {
+    for (int x = 0; x <= MapMaxX; ++x) {
+        for (int y = 0; y <= MapMaxY; ++y) {
+            MapMask[x][y] = 0;
+            MapHighlight[x][y] = 0;
+        }
+    }
+}
+
+}  // namespace
+
+void GenerateNewSector() { GenerateAcceptedSectorInPlace(); }
+
+void GrowGardenTrees() {
+    int dx = -1, dy = -1;
+    for (int x = 0; x <= MapMaxX; ++x) {
+        for (int y = 0; y <= MapMaxY; ++y) {
+            if (MapTerrain[x][y] == 24) {
+                dx = x;
+                dy = y;
+            }
+        }
+    }
+    if (dx < 0) return;
+    static const int Offsets[6][2] = {{2, -3}, {4, 0}, {2, 3}, {-2, 3}, {-4, 0}, {-2, -3}};
+    for (int k = 0; k < 6; ++k) {
+        const int fruit = GlobalData[k];
+        if (GlobalData[6 + k] < 600 || fruit < 101 || fruit > 106) continue;
+        const int x = dx + Offsets[k][0];
+        const int y = dy + Offsets[k][1];
+        if (InGrid(x, y)) MapTerrain[x][y] = fruit - 87;
+    }
+    RefreshFrames();
+}
+
+void ChangeSector(int kind) {
+    WriteSector();
+    SaveGame();
+    // The blank frame comes while Depth still names the sector being left: closing the
+    // window in that frame saves the run as it stands, instead of writing the old
+    // sector's tables into the file of the sector ahead.
+    ClearScreen();
+    EndFrame();
+    if (QuitRequested()) return;
+    switch (kind) {
+        case ChangeDeeper: Depth += 1; break;
+        case ChangeBack: Depth -= 1; break;
+        case ChangeFairyGarden: Depth = -1; break;
+        case ChangeReturn: Depth = GameVars[4]; break;
+        case ChangeCrypt: Depth = -2; break;
+        case ChangeTemple: Depth = -3; break;
+        default: break;
+    }
+    bool known = FileKind(SectorFileName(Depth)) != 0;
+    std::string message;
+    if (known && !ReadSector(message)) {
+        PushMessage(message);
+        known = false;
+    }
+    if (!known) {
+        if (Depth > 0) PushMessage("Forest Depth:" + IntToText(Depth + 1));
+        MonXp[0] += 25;
+        GenerateNewSector();
+        ClearMaskAndHighlight();
+        ComputeView();
+    } else {
+        if (!message.empty()) PushMessage(message);
+        PlaceArrivingHero(kind);
+    }
+    StalkerEvent();
+    ScaleCreaturesForDepth();
+    if (Depth == -1) GrowGardenTrees();
+    ComputeView();
+    WriteSector();
+    SaveGame();
+}
