@@ -97,7 +97,7 @@ std::string ProgramFolder() {
         buffer[n] = '\0';
         folder = ParentFolder(buffer);
     } else {
-        folder = ".";
+        folder.assign(1, '.');  // not `= "."`: GCC 12 warns falsely (-Wrestrict) on that assignment
     }
     return folder;
 }
@@ -234,7 +234,8 @@ const std::string& LastFileError() { return WriteError; }
 std::string SetFileAside(const std::string& gamePath) {
     const std::string path = DataPath(gamePath);
     for (int k = 1; k < 1000; ++k) {
-        const std::string suffix = ".damaged" + (k == 1 ? std::string() : "-" + std::to_string(k));
+        std::string suffix = ".damaged";
+        if (k > 1) suffix.append(1, '-').append(std::to_string(k));
         const std::string target = path + suffix;
         struct stat st{};
         if (stat(target.c_str(), &st) == 0) continue;

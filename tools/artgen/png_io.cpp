@@ -76,38 +76,22 @@ bool WritePngAtomic(const std::string& path, const Canvas& c, std::string& err) 
 }
 
 bool ReadPng(const std::string& path, Canvas& c, std::string& err) {
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
-        err = path + ": cannot open";
+    // libpng's simplified reader: no setjmp, so nothing is skipped on a damaged file.
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) {
+        err = path + (access(path.c_str(), R_OK) == 0 ? ": not a readable PNG" : ": cannot open");
+        png_image_free(&image);
         return false;
     }
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    std::vector<unsigned char> data;
-    std::vector<png_bytep> rowPtrs;
-    if (!png || !info || setjmp(png_jmpbuf(png))) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        std::fclose(f);
+    image.format = PNG_FORMAT_RGBA;
+    std::vector<unsigned char> data(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, data.data(), 0, nullptr)) {
         err = path + ": not a readable PNG";
+        png_image_free(&image);
         return false;
     }
-    png_init_io(png, f);
-    png_read_info(png, info);
-    png_set_expand(png);
-    png_set_strip_16(png);
-    png_set_gray_to_rgb(png);
-    png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
-    png_read_update_info(png, info);
-    int w = static_cast<int>(png_get_image_width(png, info));
-    int h = static_cast<int>(png_get_image_height(png, info));
-    data.resize(static_cast<size_t>(w) * h * 4);
-    rowPtrs.resize(h);
-    for (int y = 0; y < h; ++y) rowPtrs[y] = &data[static_cast<size_t>(y) * w * 4];
-    png_read_image(png, rowPtrs.data());
-    png_read_end(png, nullptr);
-    png_destroy_read_struct(&png, &info, nullptr);
-    std::fclose(f);
-    c = MakeCanvas(w, h);
+    c = MakeCanvas(static_cast<int>(image.width), static_cast<int>(image.height));
     for (size_t i = 0; i < c.px.size(); ++i) {
         const unsigned char* p = &data[i * 4];
         c.px[i] = (uint32_t(p[3]) << 24) | (uint32_t(p[0]) << 16) | (uint32_t(p[1]) << 8) | p[2];
