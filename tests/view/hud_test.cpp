@@ -188,6 +188,25 @@ TEST_F(HudTest, PanelSwapAt800FollowsTheInventoryAndTheItemChoice) {
     }
 }
 
+TEST_F(HudTest, ASkillThatTakesAnItemGivesTheStatisticsBackWhenItsUseEnds) {
+    // Covet Charm, Disguise and Buck an item pick from the satchel while their use is at
+    // its start; once the use has ended, 800 x 600 shows the hit points again.
+    for (const int id : {SkillCovetCharm, SkillDisguise, SkillBuckAnItem}) {
+        SetUp();
+        UseScreen(800, 600);
+        GiveSkill(3, id, 1);
+        MonMp[0] = 20;
+        InputDelay = 0;
+        FrameWith(KeyDigit1);
+        EXPECT_EQ(ActiveSkillSlot, 3) << id;
+        RunWorldKeys();  // the skill handler ends the use
+        Frame();
+        EXPECT_EQ(ActiveSkillSlot, 0) << id;
+        EXPECT_EQ(PanelSwap, 0) << id;
+        EXPECT_EQ(FramePixel(200, 128), 0xFF0000u) << id << ": the hit-point bar";
+    }
+}
+
 TEST_F(HudTest, NumberKeysAndTheListChooseSkillsThatCanBePaidFor) {
     GiveSkill(0, 1, 1);   // 1) Holding, 5 MP
     GiveSkill(1, 2, 0);   // not bought: not listed
