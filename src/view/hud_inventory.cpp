@@ -43,8 +43,13 @@ void SetCategoryColour(int category, bool onBar) {
     SetColor(c.r, c.g, c.b);
 }
 
-std::string Clip(const std::string& text, int maxChars) {
-    return static_cast<int>(text.size()) > maxChars ? text.substr(0, maxChars) : text;
+// Where a count goes: 120 pixels on, as far as 15 letters reach. A longer name (Spanish
+// Omelette) is drawn whole and its count follows the last letter two pixels closer than
+// a next letter would: that is as far as "x8" may go in the right column and still end
+// before the map begins at x 300, at either screen size.
+int CountX(int x, const std::string& name) {
+    const int afterName = 8 * static_cast<int>(name.size()) - 2;
+    return x + (afterName > 120 ? afterName : 120);
 }
 
 bool Counted(int category) { return category == CategoryFood || category == CategoryArrows; }
@@ -55,13 +60,12 @@ void DrawSlot(int y0, int slot, bool onBar) {
     const int category = ItemCategory(InvKind[slot]);
     DescribeItem(InvKind[slot], InvTier[slot], InvSeed[slot]);
     SetCategoryColour(category, onBar);
-    // A counted name stops where its count begins, so "x3" never runs into it.
-    Say(Counted(category) ? Clip(LookupName, 15) : LookupName, x, y);
+    Say(LookupName, x, y);
     SetCategoryColour(category, false);  // the count and the marks lie past the bar
     if (Counted(category)) {
         std::string count = "x";
         count += IntToText(InvCount[slot]);
-        Say(count, x + 120, y);
+        Say(count, CountX(x, LookupName), y);
     }
     for (int e = 0; e < EquipSlots; ++e)
         if (Equip[e] == slot) Say("e", x + 128, y);

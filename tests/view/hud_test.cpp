@@ -389,6 +389,36 @@ TEST_F(HudTest, CursorBarsMarkTheInventoryCursorAndTheItemChoice) {
     EXPECT_EQ(FramePixel(120, 462), CursorBar);
 }
 
+TEST_F(HudTest, CountedNamesAreDrawnWholeAndTheirCountsStayInTheLeftColumn) {
+    // Spanish Omelette is one letter longer than the 15 that fit before the count's
+    // column; it stands in both columns of the first row.
+    constexpr unsigned Food = 0x75460D;  // (117, 70, 13)
+    InvKind[0] = InvKind[1] = 194;
+    InvCount[0] = 3;
+    InvCount[1] = 8;
+    UiMode = UiInventory;  // so that 800 x 600 shows the panel
+    InvCursor = 4;
+    InputDelay = 9;
+    const auto foodIn = [](int left, int right, int top) {
+        for (int x = left; x <= right; ++x)
+            for (int y = top; y < top + 12; ++y)
+                if (FramePixel(x, y) == Food) return true;
+        return false;
+    };
+    for (const int w : {1024, 800}) {
+        UseScreen(w, w == 800 ? 600 : 768);
+        Frame();
+        const int y = w == 800 ? 110 : 420;
+        for (const int x : {10, 160}) {
+            // The sixteenth letter, an e, with its whole crossbar.
+            for (int px = x + 121; px <= x + 125; ++px) EXPECT_EQ(FramePixel(px, y + 9), Food) << w << " " << x;
+            EXPECT_TRUE(foodIn(x + 126, x + 139, y)) << w << " " << x << ": the count after the name";
+        }
+        EXPECT_FALSE(foodIn(150, 159, y)) << w << ": the left count stops before the right column";
+        EXPECT_FALSE(foodIn(300, 320, y)) << w << ": the right count stops before the map";
+    }
+}
+
 TEST_F(HudTest, MessageLogAtTheBottomOrInTheFreeTopBox) {
     MessageLog[MessageLogNewest] = "WWWW";
     Frame();
