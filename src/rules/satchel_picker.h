@@ -1,8 +1,8 @@
-// The satchel as a picker, shared by every screen that takes an item from it: the
-// inventory panel, the skills that take an item, the cooking pot, a garden tree and the
-// traders. It walks a cursor over the usable slots as the inventory panel shows them,
-// two to a row, and tells its user when the slot under the cursor is taken or the
-// picker left; what a pick or a leave does is the user's.
+// The satchel as a picker, shared by the inventory panel and every screen that takes an
+// item from the satchel (a skill's item, the cooking pot, a garden tree, the traders).
+// It walks a cursor over the usable slots as the inventory panel shows them, two to a
+// row, and tells its user when the slot under the cursor is taken or the picker is
+// left; what a pick or a leave does is the user's.
 #pragma once
 
 // Moves `cursor` with the arrows, tested up, down, left, right: up and down a row (2

@@ -1,6 +1,6 @@
-// The HUD drawn headless: panel keys with their bounds and delays, the 800 x 600 panel
-// swap, choosing skills, hover topics, and a few pixels of the bars, the cursor bars and
-// the text box.
+// The HUD drawn headless after the panel keys the turn loop hands out before it: those
+// keys with their bounds and delays, the 800 x 600 panel swap, choosing skills, hover
+// topics, and a few pixels of the bars, the cursor bars, the counts and the text box.
 #include <gtest/gtest.h>
 
 #include <string>
