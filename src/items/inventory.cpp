@@ -122,6 +122,11 @@ void OfferAtStatues(int g) {
 
 }  // namespace
 
+int UsableInvSlots() {
+    if (InvCapacity < 0) return 0;
+    return InvCapacity > InvSlots ? InvSlots : InvCapacity;
+}
+
 void EatItem(int slot, int source) {
     int kind = 0;
     int tier = 0;
@@ -218,7 +223,14 @@ void SortInventory(int mode) {
         {CategoryFood, CategoryWeapon, CategoryBow, CategoryDress, CategoryHeadgear, CategoryBoots, CategoryAccessory, -1},
     };
     const int order = mode == 1 ? 1 : 0;
-    const int last = InvCapacity < InvSlots - 1 ? (InvCapacity < 0 ? 0 : InvCapacity) : InvSlots - 1;
+    // The sort sweeps one slot past the satchel's end, slot InvCapacity itself. Play
+    // never puts an item there, but a save file holds every slot of the table and can:
+    // the sweep brings such an item into the satchel, where it can be seen and used,
+    // instead of leaving it hidden for the rest of the run. It never drops one for want
+    // of room, since it writes back as many slots as it reads, and it stops at the
+    // table's last slot.
+    const int usable = UsableInvSlots();
+    const int last = usable < InvSlots - 1 ? usable : InvSlots - 1;
     int kind[InvSlots] = {}, tier[InvSlots] = {}, seed[InvSlots] = {}, count[InvSlots] = {};
     int newEquip[EquipSlots];
     for (int e = 0; e < EquipSlots; ++e) newEquip[e] = -1;

@@ -2,6 +2,11 @@
 // offering, and the two sort orders.
 #pragma once
 
+// The satchel's usable slots are 0..UsableInvSlots() - 1: InvCapacity, kept inside the
+// inventory table whatever a damaged save put there. The one clamp of the satchel, for
+// every rule and panel that walks it.
+int UsableInvSlots();
+
 // The hero eats one unit of the food in inventory slot `slot` (source 0) or ground slot
 // `slot` (source 1). Callers check the stomach first and remove the unit afterwards.
 void EatItem(int slot, int source);

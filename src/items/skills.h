@@ -6,9 +6,12 @@ constexpr int SkillIdCount = 34;
 constexpr int SkillMaxLevel = 3;
 
 // Skill ids the rules refer to by name.
+constexpr int SkillCovetCharm = 4;
 constexpr int SkillDabbleSense = 10;
+constexpr int SkillDisguise = 17;
 constexpr int SkillSalesBonus = 19;
 constexpr int SkillFashionSense = 20;
+constexpr int SkillBuckAnItem = 24;
 constexpr int SkillFlight = 31;
 constexpr int SkillBow = 32;
 constexpr int SkillGourmet = 33;

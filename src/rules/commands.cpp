@@ -6,6 +6,7 @@
 #include "core/frame.h"
 #include "core/random.h"
 #include "core/state.h"
+#include "core/ui_mode.h"
 #include "items/category.h"
 #include "items/inventory.h"
 #include "items/skill_upgrade.h"
@@ -16,6 +17,8 @@
 #include "rules/combat.h"
 #include "core/statuses.h"
 #include "core/messagelog.h"
+#include "rules/interactions.h"
+#include "rules/satchel_picker.h"
 #include "worldgen/creatures.h"
 #include "worldgen/placement.h"
 #include "worldgen/primitives.h"
@@ -116,7 +119,7 @@ void MenuKeys() {
         InputDelay = 10;
     }
     if (InputDelay == 0 && Key('I')) {
-        UiMode = 1;
+        UiMode = UiInventory;
         InvCursor = 0;
         InputDelay = 20;
     }
@@ -131,7 +134,7 @@ void MenuKeys() {
             PushMessage("You can't cast magic thanks to the Jestbloom");
             InputDelay = 10;
         } else {
-            UiMode = 2;
+            UiMode = UiSkillList;
             InvCursor = 0;
             InputDelay = 20;
         }
@@ -203,17 +206,17 @@ void ShakeFruitTree(int tx, int ty, int code) {
 // Features that open an interaction when bumped, by terrain code.
 int BumpInteraction(int code) {
     switch (code) {
-        case 9: return 1;    // cooking pot
-        case 23: return 2;   // vine chest
-        case 25: return 3;   // magical tree
-        case 34: return 4;   // stone table
-        case 47: return 5;   // treasure chest
-        case 68: return 9;   // Lazuli Heart
-        case 73: return 10;  // well
-        case 74: return 11;  // used well
-        case 75: case 76: return 12;  // bells
-        case 77: return 13;  // used bell
-        default: return 0;
+        case 9: return DialogueCookingPot;
+        case 23: return DialogueVineChest;
+        case 25: return DialogueMagicalTree;
+        case 34: return DialogueStoneTable;
+        case 47: return DialogueTreasureChest;
+        case 68: return DialogueGemIdol;  // the Lazuli Heart on its pedestal
+        case 73: return DialogueWell;
+        case 74: return DialogueUsedWell;
+        case 75: case 76: return DialogueBell;
+        case 77: return DialogueUsedBell;
+        default: return DialogueNone;
     }
 }
 
@@ -270,7 +273,7 @@ void GrabItem() {
         ClearGroundSlot(g);
         return;
     }
-    const int usable = InvCapacity < 0 ? 0 : (InvCapacity > InvSlots ? InvSlots : InvCapacity);
+    const int usable = UsableInvSlots();
     if (category == CategoryFood || category == CategoryArrows) {
         for (int s = 0; s < usable; ++s) {
             if (InvKind[s] != GroundItemKind[g] || InvTier[s] != GroundItemTier[g] || InvCount[s] >= StackLimit) continue;
@@ -337,7 +340,7 @@ bool EnterCell(int x, int y) {
         return true;
     }
     if (code == 50) {
-        DialogueState = 6;  // the flower: the forest quest's goal
+        DialogueState = DialogueFlower;
         InputDelay = 10;
     }
     if (code == 52 && !flying) {
@@ -345,7 +348,7 @@ bool EnterCell(int x, int y) {
         PushMessage("You've been infected by Jestbloom!");
     }
     if (code == 53 || code == 54) {
-        DialogueState = code == 53 ? 7 : 8;  // a book or a note
+        DialogueState = code == 53 ? DialogueBook : DialogueNote;
         InputDelay = 10;
     }
     if (code == 58) {
@@ -395,8 +398,8 @@ void BumpCell(int x, int y) {
     }
     const bool fruitTree = code >= 14 && code <= 19;
     if (fruitTree) ShakeFruitTree(x, y, code);
-    if (const int state = BumpInteraction(code); state != 0) {
-        if (state == 3) {
+    if (const int state = BumpInteraction(code); state != DialogueNone) {
+        if (state == DialogueMagicalTree) {
             DialogueCellX = x;
             DialogueCellY = y;
         }
@@ -425,7 +428,7 @@ void BumpCell(int x, int y) {
                 PushMessage("You just can't talk like this!");
                 InputDelay = 10;
             } else {
-                DialogueState = MonKind[m] + 100;
+                DialogueState = DialogueCharacter + MonKind[m];
                 DialogueCreature = m;
                 InputDelay = 10;
             }
@@ -460,6 +463,21 @@ void HeroAttack(int d) {
     MonDamageTaken[d] = 0;
     UseTurn();
     if (MonKind[d] == KindSkarnix && MonHp[d] > 0 && MonMp[d] > 1) SkarnixEscapes(d);
+}
+
+void RunInventoryPanel() {
+    MoveSatchelCursor(InvCursor);
+    if (SatchelLeft(KeyA + ('I' - 'A'))) {
+        UiMode = UiMap;
+        InputDelay = 20;
+        // The other panels come back at 800 x 600 in this very frame, not the next.
+        PanelSwap = 0;
+        return;
+    }
+    // Drop and use act on an item only; the cursor may rest on an empty slot.
+    const bool onItem = InvCursor >= 0 && InvCursor < UsableInvSlots() && InvKind[InvCursor] > 0;
+    if (InputDelay == 0 && onItem && Key('D')) DropItem(InvCursor);
+    if (SatchelPicked(InvCursor)) UseItem(InvCursor);
 }
 
 void PlayerCommand() {

@@ -1,10 +1,15 @@
 // The hero's commands on the plain map: moving, bumping, waiting, grabbing and the
-// menu keys, with every rule that fires on stepping onto or bumping into a cell.
+// menu keys, with every rule that fires on stepping onto or bumping into a cell; and
+// the keys of the inventory panel those menu keys open.
 #pragma once
 
 // One call per frame while the game is not over, InputDelay is 0, no interaction is
-// open and UiMode is 0. An action that uses up the turn sets TurnTaken.
+// open and UiMode is UiMap. An action that uses up the turn sets TurnTaken.
 void PlayerCommand();
+// The keys of the open inventory panel (UiMode UiInventory): the arrows walk InvCursor
+// over the satchel, I or C closes the panel (delay 20), D drops and Space or Enter uses
+// or wears the item under the cursor. None of them uses up the turn.
+void RunInventoryPanel();
 
 // The parts of a command, for the turn loop's tests and tools.
 // Picks up the last ground item on the hero's cell (money, stacks, or a free slot).

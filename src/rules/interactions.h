@@ -1,6 +1,40 @@
 // Interactions opened by bumping into or stepping onto features and characters.
 #pragma once
 
+// DialogueState: which interaction is open. A character's conversation is numbered by
+// its creature kind, DialogueCharacter + kind.
+constexpr int DialogueNone = 0;
+constexpr int DialogueCookingPot = 1;
+constexpr int DialogueVineChest = 2;
+constexpr int DialogueMagicalTree = 3;  // a tree of the fairy garden, at DialogueCellX, DialogueCellY
+constexpr int DialogueStoneTable = 4;
+constexpr int DialogueTreasureChest = 5;
+constexpr int DialogueFlower = 6;  // the forest quest's goal
+constexpr int DialogueBook = 7;
+constexpr int DialogueNote = 8;
+constexpr int DialogueGemIdol = 9;
+constexpr int DialogueWell = 10;
+constexpr int DialogueUsedWell = 11;
+constexpr int DialogueBell = 12;
+constexpr int DialogueUsedBell = 13;
+constexpr int DialogueCharacter = 100;  // + the creature kind of DialogueCreature
+// The characters who buy from the satchel.
+constexpr int DialogueSalesGriffon = DialogueCharacter + 26;
+constexpr int DialogueGrubbin = DialogueCharacter + 27;
+constexpr int DialogueSeahoofling = DialogueCharacter + 28;
+constexpr int DialogueDoe = DialogueCharacter + 31;
+constexpr int DialogueBuck = DialogueCharacter + 32;
+
+// The DialogueStep of the selling screens, where the satchel picks what is sold.
+constexpr int GriffonSellingStep = 3;
+constexpr int ForestFolkSellingStep = 2;
+
+// True while the open interaction waits for an item from the satchel, with MenuCursor
+// as the cursor: the cooking pot and a garden tree all along, the sales griffon and the
+// forest folk while they buy.
+bool InteractionChoosingItem();
+
 // Draws the panel of the open interaction (DialogueState), reads its keys and applies
-// its outcomes; called once per frame by the turn loop while DialogueState is not 0.
+// its outcomes; called once per frame by the turn loop while DialogueState is not
+// DialogueNone.
 void RunInteraction();

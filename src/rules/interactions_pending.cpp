@@ -5,7 +5,7 @@
 #include "rules/interactions.h"
 
 void RunInteraction() {
-    DialogueState = 0;
+    DialogueState = DialogueNone;
     DialogueStep = 0;
     MenuCursor = 0;
     InputDelay = 10;

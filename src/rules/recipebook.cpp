@@ -111,11 +111,17 @@ void RecipeBookScreen() {
         }
         bool leave = false;
         if (InputDelay == 0) {
+            // Two arrows held at once: the first of up, down, left, right moves the cursor.
             int move = 0;
-            if (Held(1)) move = -1;
-            if (Held(2)) move = 1;
-            if (Held(3)) move = -20;
-            if (Held(4)) move = 20;
+            if (Held(1)) {
+                move = -1;
+            } else if (Held(2)) {
+                move = 1;
+            } else if (Held(3)) {
+                move = -20;
+            } else if (Held(4)) {
+                move = 20;
+            }
             if (move != 0) {
                 cursor += move;
                 if (cursor < 0) cursor = 0;

@@ -1,7 +1,9 @@
 #include "view/hud.h"
 
 #include "core/state.h"
+#include "core/ui_mode.h"
 #include "platform/platform.h"
+#include "rules/satchel_picker.h"
 #include "view/hud_parts.h"
 
 namespace {
@@ -31,18 +33,6 @@ void DrawBackdrop() {
     DrawRect(305, h - 95, w - 310, 90);
 }
 
-// At 800 x 600 the inventory takes the place of the other three panels while it is
-// open or while it serves to pick an item.
-void UpdatePanelSwap() {
-    if (!SmallScreen()) return;
-    if (UiMode == 1) PanelSwap = 1;
-    if (ItemChoosing()) {
-        PanelSwap = 1;
-    } else if (UiMode != 1) {
-        PanelSwap = 0;
-    }
-}
-
 }  // namespace
 
 void SetPanelColour() { SetColor(150, 150, 205); }
@@ -55,35 +45,18 @@ bool PointerIn(int left, int right, int top, int bottom) {
     return px >= left && px <= right && py >= top && py <= bottom;
 }
 
-std::string Clip(const std::string& text, int maxChars) {
-    if (maxChars <= 0) return "";
-    return static_cast<int>(text.size()) > maxChars ? text.substr(0, maxChars) : text;
-}
-
-int UsableInvSlots() {
-    if (InvCapacity < 0) return 0;
-    return InvCapacity > InvSlots ? InvSlots : InvCapacity;
-}
-
-bool ItemChoosing() {
-    if (AimPhase == 0 && ActiveSkillSlot >= 0 && ActiveSkillSlot < SkillSlots) {
-        // Covet Charm, Disguise and Buck an item take an item before they are aimed.
-        const int id = SkillId[ActiveSkillSlot];
-        if (id == 4 || id == 17 || id == 24) return true;
+void UpdatePanelSwap() {
+    if (!SmallScreen()) return;
+    if (UiMode == UiInventory) PanelSwap = 1;
+    if (ChoosingItem()) {
+        PanelSwap = 1;
+    } else if (UiMode != UiInventory) {
+        PanelSwap = 0;
     }
-    if (DialogueState == 1 || DialogueState == 3) return true;  // cooking pot, garden tree
-    if (DialogueState == 126 && DialogueStep == 3) return true;  // selling to the griffon
-    const bool forestFolk = DialogueState == 127 || DialogueState == 128 || DialogueState == 131 || DialogueState == 132;
-    return forestFolk && DialogueStep == 2;
 }
 
 void DrawPanels() {
     DrawBackdrop();
-    UpdatePanelSwap();
-    // The keys run before the panels are drawn, so a cursor is shown where it now is,
-    // and even while their panel is hidden, so an open list can always be closed.
-    RunSkillKeys();
-    RunInventoryKeys();
     const bool small = SmallScreen();
     const bool others = !small || PanelSwap == 0;
     const bool inventory = !small || PanelSwap == 1;

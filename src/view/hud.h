@@ -1,12 +1,12 @@
 // The heads-up display around the map: statistics, skills, equipment, inventory, the
-// text box at the top and the message log at the bottom.
+// text box at the top and the message log at the bottom. It only draws: the keys of its
+// panels belong to the handlers the turn loop gives them to.
 #pragma once
 
+// At 800 x 600 the inventory takes the place of the other three panels while it is
+// open or while it serves to pick an item. Once per frame, before the panel keys run,
+// so that a key closing the inventory brings the other panels back in the same frame.
+void UpdatePanelSwap();
 // Draws the statistics, skills, equipment and inventory panels, the text box and the
-// message log, and runs the panel keys; once per frame of the turn loop.
+// message log; once per frame of the turn loop, after the panel keys.
 void DrawPanels();
-
-// True while the inventory panel serves to pick an item for a skill or an interaction
-// (an item-taking skill chosen but not yet aimed, the cooking pot, a garden tree, the
-// sales griffon's or a forest folk's trade); MenuCursor is then its cursor.
-bool ItemChoosing();

@@ -1,13 +1,15 @@
-// The inventory panel: the satchel's slots two to a row, and its keys.
+// The inventory panel: the satchel's slots two to a row, with the cursor of the open
+// panel or of an item choice.
 #include <string>
 
 #include "core/convert.h"
 #include "core/frame.h"
 #include "core/state.h"
+#include "core/ui_mode.h"
 #include "items/catalogue.h"
 #include "items/inventory.h"
 #include "platform/platform.h"
-#include "view/hud.h"
+#include "rules/satchel_picker.h"
 #include "view/hud_parts.h"
 
 namespace {
@@ -41,6 +43,15 @@ void SetCategoryColour(int category, bool onBar) {
     SetColor(c.r, c.g, c.b);
 }
 
+// Where a count goes: 120 pixels on, as far as 15 letters reach. A longer name (Spanish
+// Omelette) is drawn whole and its count follows the last letter two pixels closer than
+// a next letter would: that is as far as "x8" may go in the right column and still end
+// before the map begins at x 300, at either screen size.
+int CountX(int x, const std::string& name) {
+    const int afterName = 8 * static_cast<int>(name.size()) - 2;
+    return x + (afterName > 120 ? afterName : 120);
+}
+
 bool Counted(int category) { return category == CategoryFood || category == CategoryArrows; }
 
 void DrawSlot(int y0, int slot, bool onBar) {
@@ -49,17 +60,16 @@ void DrawSlot(int y0, int slot, bool onBar) {
     const int category = ItemCategory(InvKind[slot]);
     DescribeItem(InvKind[slot], InvTier[slot], InvSeed[slot]);
     SetCategoryColour(category, onBar);
-    // A counted name stops where its count begins, so "x3" never runs into it.
-    Say(Counted(category) ? Clip(LookupName, 15) : LookupName, x, y);
+    Say(LookupName, x, y);
     SetCategoryColour(category, false);  // the count and the marks lie past the bar
     if (Counted(category)) {
         std::string count = "x";
         count += IntToText(InvCount[slot]);
-        Say(count, x + 120, y);
+        Say(count, CountX(x, LookupName), y);
     }
     for (int e = 0; e < EquipSlots; ++e)
         if (Equip[e] == slot) Say("e", x + 128, y);
-    if (UiMode == 0 && PointerIn(x, x + 120, y, y + 12)) {
+    if (UiMode == UiMap && PointerIn(x, x + 120, y, y + 12)) {
         HoverItemSource = 2;
         HoverItem = slot;
     }
@@ -73,10 +83,10 @@ void DrawInventoryPanel(int x0, int y0) {
     DrawRect(x0 - 5, y0 - 20, 290, 360);
     SetColor(255, 255, 255);
     Say("INVENTORY", x0, y0 - 15);
-    const bool choosing = ItemChoosing();
+    const bool choosing = ChoosingItem();
     int occupied = 0;
     for (int slot = 0; slot < usable; ++slot) {
-        const bool onBar = (choosing && MenuCursor == slot) || (UiMode == 1 && InvCursor == slot);
+        const bool onBar = (choosing && MenuCursor == slot) || (UiMode == UiInventory && InvCursor == slot);
         if (onBar) {
             SetHighlightColour();
             DrawRect(SlotX(slot) - 2, SlotY(y0, slot), 120, 12);
@@ -87,35 +97,4 @@ void DrawInventoryPanel(int x0, int y0) {
     }
     SetColor(255, 255, 255);
     Say("Satchel:" + IntToText(occupied) + "/" + IntToText(InvCapacity), 110, y0 - 15);
-}
-
-void RunInventoryKeys() {
-    if (UiMode != 1) return;
-    const int usable = UsableInvSlots();
-    if (InputDelay == 0 && Held(1) && InvCursor > 1) {
-        InvCursor -= 2;
-        InputDelay = 5;
-    }
-    if (InputDelay == 0 && Held(2) && InvCursor < usable - 2) {
-        InvCursor += 2;
-        InputDelay = 5;
-    }
-    if (InputDelay == 0 && Held(3) && InvCursor > 0) {
-        InvCursor -= 1;
-        InputDelay = 5;
-    }
-    if (InputDelay == 0 && Held(4) && InvCursor < usable - 1) {
-        InvCursor += 1;
-        InputDelay = 5;
-    }
-    if (InputDelay == 0 && (KeyHeld(LetterKey('I')) || KeyHeld(LetterKey('C')))) {
-        UiMode = 0;
-        InputDelay = 20;
-        PanelSwap = 0;
-        return;
-    }
-    // Drop and use act on an item only; the cursor may rest on an empty slot.
-    const bool onItem = InvCursor >= 0 && InvCursor < usable && InvKind[InvCursor] > 0;
-    if (InputDelay == 0 && onItem && KeyHeld(LetterKey('D'))) DropItem(InvCursor);
-    if (InputDelay == 0 && onItem && InvKind[InvCursor] > 0 && Held(5)) UseItem(InvCursor);
 }

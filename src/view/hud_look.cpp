@@ -6,10 +6,13 @@
 #include "core/convert.h"
 #include "core/frame.h"
 #include "core/state.h"
+#include "core/ui_mode.h"
 #include "items/catalogue.h"
+#include "items/inventory.h"
 #include "items/skills.h"
 #include "platform/platform.h"
 #include "core/statuses.h"
+#include "rules/interactions.h"
 #include "view/hud_parts.h"
 #include "view/look.h"
 
@@ -113,22 +116,22 @@ void DrawLookTextsAndLog() {
     int y = top;
     LookupName = "";
     SetColor(255, 255, 255);
-    if (DialogueState == 0) {
-        if (UiMode == 0) {
+    if (DialogueState == DialogueNone) {
+        if (UiMode == UiMap) {
             if (HoverTopic > 0) {
                 Say(HoverTopicText(HoverTopic), x, y);
                 y += 10;
             }
             DrawMapLookTexts(x, y);
         }
-        if (UiMode == 1 && InvCursor >= 0 && InvCursor < UsableInvSlots() && InvKind[InvCursor] > 0) {
+        if (UiMode == UiInventory && InvCursor >= 0 && InvCursor < UsableInvSlots() && InvKind[InvCursor] > 0) {
             HoverItem = InvCursor;
             HoverItemSource = 1;
         }
-        if (UiMode == 2 && HelpSkillSlot >= 0 && HelpSkillSlot < SkillSlots) HoverSkill = 1;
+        if (UiMode == UiSkillList && HelpSkillSlot >= 0 && HelpSkillSlot < SkillSlots) HoverSkill = 1;
         if (HoverSkill > 0) DrawSkillHelp(x, y);
     }
     if (HoverItemSource > 0) DrawItemHelp(x, y);
     // At 800 x 600 the log shares the top box and gives way to any look text or dialogue.
-    if (ScreenWidth != 800 || (y == top && DialogueState == 0)) DrawMessageLog();
+    if (ScreenWidth != 800 || (y == top && DialogueState == DialogueNone)) DrawMessageLog();
 }

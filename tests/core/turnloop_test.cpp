@@ -11,10 +11,14 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "core/loop/turnloop.h"
+#include "core/ui_mode.h"
+#include "items/skill_use.h"
+#include "rules/interactions.h"
 #include "persist/savegame.h"
 #include "items/catalogue.h"
 #include "persist/sector.h"
 #include "platform/files.h"
+#include "platform/input.h"
 #include "platform/platform.h"
 #include "rules/meadow_fixture.h"
 #include "core/statuses.h"
@@ -189,6 +193,45 @@ TEST_F(TurnLoopTest, ADamagedThresholdStillGrows) {
     }
 }
 
+TEST_F(TurnLoopTest, TheKeysGoToTheOwnerOfTheModeAndAreHandedOverAtOnce) {
+    constexpr int Letter_S = KeyA + ('S' - 'A');
+    struct Case {
+        const char* what;
+        int uiMode, dialogue;
+        std::initializer_list<int> keys;
+        bool heroStepped;
+        int uiModeAfter, dialogueAfter, delayAfter;
+    } cases[] = {
+        {"a step on the map", UiMap, DialogueNone, {KeyRight}, true, UiMap, DialogueNone, 10},
+        // The skill chosen by its number starts in the same frame (and is put away).
+        {"a skill's number", UiMap, DialogueNone, {KeyDigit1, KeyRight}, false, UiMap, DialogueNone, 10},
+        // The bump opens the pot, and the interaction has the keys in the same frame.
+        {"a bump on the cooking pot", UiMap, DialogueNone, {KeyDown}, false, UiMap, DialogueNone, 10},
+        {"an open interaction", UiMap, DialogueBook, {KeyDigit1, KeyRight}, false, UiMap, DialogueNone, 10},
+        {"the open inventory", UiInventory, DialogueNone, {KeyRight}, false, UiInventory, DialogueNone, 5},
+        // The list closes, and its delay keeps the hero from stepping in the same frame.
+        {"closing the skill list", UiSkillList, DialogueNone, {Letter_S, KeyRight}, false, UiMap, DialogueNone, 20},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        SkillId[2] = 3;  // Magic Beam, the first listed skill
+        SkillLevel[2] = 1;
+        MapTerrain[10][11] = 9;  // a cooking pot below the hero
+        UiMode = c.uiMode;
+        DialogueState = c.dialogue;
+        InputReset();
+        for (const int k : c.keys) InputPress(k);
+        RunPanelKeys();
+        RunWorldKeys();
+        InputReset();
+        EXPECT_EQ(MonX[0], c.heroStepped ? 11 : 10) << c.what;
+        EXPECT_EQ(UiMode, c.uiModeAfter) << c.what;
+        EXPECT_EQ(DialogueState, c.dialogueAfter) << c.what;
+        EXPECT_EQ(InputDelay, c.delayAfter) << c.what;
+        EXPECT_EQ(InvCursor, c.uiMode == UiInventory ? 1 : 0) << c.what;
+    }
+}
+
 // ---- Whole games on the headless screen -------------------------------------------
 
 class TurnLoopGameTest : public MeadowTest {
@@ -209,8 +252,8 @@ TEST_F(TurnLoopGameTest, WaitingInDeepWaterDrownsTheHeroInTheTenthTurn) {
     PlaceHero(10, 10);
     // A skill being aimed and an interaction left open are put away at once by the
     // handlers that stand in for them, so the keys reach the hero.
-    UiMode = 3;
-    DialogueState = 5;
+    UiMode = UiAiming;
+    DialogueState = DialogueTreasureChest;
     Play("wait 3\nhold Space");
     EXPECT_EQ(GameOver, 1);
     EXPECT_EQ(GameWon, 0);
@@ -218,8 +261,8 @@ TEST_F(TurnLoopGameTest, WaitingInDeepWaterDrownsTheHeroInTheTenthTurn) {
     EXPECT_EQ(InGame, 0);
     EXPECT_EQ(TurnCount, 10);
     EXPECT_EQ(DeathMessage, "HERO drowned!");
-    EXPECT_EQ(UiMode, 0);
-    EXPECT_EQ(DialogueState, 0);
+    EXPECT_EQ(UiMode, UiMap);
+    EXPECT_EQ(DialogueState, DialogueNone);
     EXPECT_EQ(HighScoreName[0][1], "HERO drowned!");
     EXPECT_EQ(HighScoreValue[0][1], 2 * 7 + 25 * 2);
     EXPECT_EQ(HighScoreDepth[0][1], Depth + 1);

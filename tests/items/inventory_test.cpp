@@ -155,6 +155,26 @@ TEST_F(Satchel, SortingKeepsWornItemsWorn) {
     EXPECT_EQ(Equip[5], 0);
 }
 
+TEST_F(Satchel, SortingSweepsOneSlotPastTheSatchelAndNoFurther) {
+    // An item a save left just past the satchel's end comes back into it; one further
+    // out stays where it is, and a damaged capacity never takes the sweep off the table.
+    struct Case { int capacity; int from; int to; };
+    const Case cases[] = {
+        {48, 48, 0}, {48, 49, 49}, {56, 56, 0}, {80, InvSlots - 1, 0}, {-2, 0, 0}, {-2, 1, 1},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        InvCapacity = c.capacity;
+        Give(c.from, Apple, 0, 2);
+        SortInventory(0);
+        EXPECT_EQ(InvKind[c.to], Apple) << c.capacity << " from " << c.from;
+        EXPECT_EQ(InvCount[c.to], 2) << c.capacity << " from " << c.from;
+        if (c.to != c.from) {
+            EXPECT_EQ(InvKind[c.from], 0) << c.capacity << " from " << c.from;
+        }
+    }
+}
+
 TEST_F(Satchel, DroppingPutsTheWholeStackDownAndTakesItOff) {
     MonX[0] = 10;
     MonY[0] = 10;

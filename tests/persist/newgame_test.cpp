@@ -5,6 +5,7 @@
 
 #include "core/random.h"
 #include "core/state.h"
+#include "core/ui_mode.h"
 #include "persist/screens/newgame.h"
 #include "platform/platform.h"
 #include "support/test_support.h"
@@ -86,7 +87,7 @@ TEST(NewGame, TheWizardSetsUpTheChosenHeroAndItsFirstSkillPoints) {
     EXPECT_EQ(InvCount[0], 2);
     EXPECT_EQ(InvKind[2], 150);
     EXPECT_EQ(InvTier[2], 1);
-    EXPECT_EQ(UiMode, 0);
+    EXPECT_EQ(UiMode, UiMap);  // the game starts on the map, whatever page the wizard ended on
 }
 
 TEST(NewGame, AtTheSmallScreenTheHeroPageHasTwoColumns) {

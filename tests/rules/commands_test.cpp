@@ -12,7 +12,9 @@
 #include "platform/files.h"
 #include "platform/input.h"
 #include "platform/platform.h"
+#include "core/ui_mode.h"
 #include "rules/combat.h"
+#include "rules/interactions.h"
 #include "rules/commands.h"
 #include "rules/meadow_fixture.h"
 #include "core/statuses.h"
@@ -75,7 +77,7 @@ TEST_F(CommandsTest, ConfirmOnlyWaitsAndAMenuKeyBlocksTheStep) {
 
     SetUp();
     Command({KeyRight, Letter('I')});
-    EXPECT_EQ(UiMode, 1);
+    EXPECT_EQ(UiMode, UiInventory);
     EXPECT_EQ(InputDelay, 20);
     EXPECT_EQ(MonX[0], 10);
     EXPECT_EQ(TurnTaken, 0);
@@ -83,14 +85,14 @@ TEST_F(CommandsTest, ConfirmOnlyWaitsAndAMenuKeyBlocksTheStep) {
     // A key accepted earlier in the frame also keeps confirm from costing a turn.
     SetUp();
     Command({KeySpace, Letter('I')});
-    EXPECT_EQ(UiMode, 1);
+    EXPECT_EQ(UiMode, UiInventory);
     EXPECT_EQ(TurnTaken, 0);
 }
 
 TEST_F(CommandsTest, TheSkillListOpensOnlyWithASkillBoughtAndNotForACursedQuenby) {
     Command({Letter('S')});
     EXPECT_TRUE(Said("No skills purchased, press X to purchase skills"));
-    EXPECT_EQ(UiMode, 0);
+    EXPECT_EQ(UiMode, UiMap);
     EXPECT_EQ(InputDelay, 10);
 
     SkillId[3] = 5;
@@ -99,15 +101,47 @@ TEST_F(CommandsTest, TheSkillListOpensOnlyWithASkillBoughtAndNotForACursedQuenby
     InputDelay = 0;
     Command({Letter('S')});
     EXPECT_TRUE(Said("You can't cast magic thanks to the Jestbloom"));
-    EXPECT_EQ(UiMode, 0);
+    EXPECT_EQ(UiMode, UiMap);
 
     HeroId = 2;
     InputDelay = 0;
     InvCursor = 7;
     Command({Letter('S')});
-    EXPECT_EQ(UiMode, 2);
+    EXPECT_EQ(UiMode, UiSkillList);
     EXPECT_EQ(InvCursor, 0);
     EXPECT_EQ(InputDelay, 20);
+}
+
+TEST_F(CommandsTest, TheInventoryPanelDropsOrUsesTheItemUnderItsCursor) {
+    struct Case {
+        const char* what;
+        std::initializer_list<int> keys;
+        int cursor;
+        int countAfter;  // apples left in slot 4
+        bool onGround;
+        int delayAfter;
+    } cases[] = {
+        {"D drops the whole stack", {Letter('D')}, 4, 0, true, 10},
+        {"Space eats one", {KeySpace}, 4, 2, false, 10},
+        {"D comes first, and its delay holds Space", {KeySpace, Letter('D')}, 4, 0, true, 10},
+        {"an empty slot", {KeySpace, Letter('D')}, 5, 3, false, 0},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        InvKind[4] = 101;
+        InvCount[4] = 3;
+        UiMode = UiInventory;
+        InvCursor = c.cursor;
+        InputReset();
+        for (const int k : c.keys) InputPress(k);
+        RunInventoryPanel();
+        InputReset();
+        EXPECT_EQ(InvCount[4], c.countAfter) << c.what;
+        EXPECT_EQ(GroundItemKind[0] == 101, c.onGround) << c.what;
+        EXPECT_EQ(InputDelay, c.delayAfter) << c.what;
+        EXPECT_EQ(UiMode, UiInventory) << c.what;
+        EXPECT_EQ(TurnTaken, 0) << c.what;
+    }
 }
 
 TEST_F(CommandsTest, FrozenOrStoneHeroesCannotStepButStillAttack) {
@@ -138,15 +172,15 @@ TEST_F(CommandsTest, SteppingOntoCells) {
         int status, statusAfter;  // a status id of the hero and its value afterwards
         const char* message;      // nullptr: nothing said
     } cases[] = {
-        {"deep water", 3, false, 0, 0, 6, 5, "splash"},
-        {"deep water adds one", 3, false, 5, 0, 6, 6, "splash"},
-        {"deep water, soaked through", 3, false, 12, 0, 6, 12, "splash"},
-        {"flying over water", 3, true, 0, 0, 6, 0, nullptr},
-        {"the flower", 50, false, 0, 6, 6, 0, nullptr},
-        {"a Jestbloom plant", 52, false, 0, 0, StatusJestbloom, 20, "You've been infected by Jestbloom!"},
-        {"a Jestbloom plant, flying", 52, true, 0, 0, StatusJestbloom, 0, nullptr},
-        {"a book", 53, false, 0, 7, 6, 0, nullptr},
-        {"a note", 54, false, 0, 8, 6, 0, nullptr},
+        {"deep water", 3, false, 0, DialogueNone, 6, 5, "splash"},
+        {"deep water adds one", 3, false, 5, DialogueNone, 6, 6, "splash"},
+        {"deep water, soaked through", 3, false, 12, DialogueNone, 6, 12, "splash"},
+        {"flying over water", 3, true, 0, DialogueNone, 6, 0, nullptr},
+        {"the flower", 50, false, 0, DialogueFlower, 6, 0, nullptr},
+        {"a Jestbloom plant", 52, false, 0, DialogueNone, StatusJestbloom, 20, "You've been infected by Jestbloom!"},
+        {"a Jestbloom plant, flying", 52, true, 0, DialogueNone, StatusJestbloom, 0, nullptr},
+        {"a book", 53, false, 0, DialogueBook, 6, 0, nullptr},
+        {"a note", 54, false, 0, DialogueNote, 6, 0, nullptr},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -300,7 +334,11 @@ TEST_F(CommandsTest, BuckingSticksLogsAndDoors) {
 TEST_F(CommandsTest, BumpingFeaturesOpensTheirInteractionWithoutATurn) {
     struct Case {
         int code, dialogue;
-    } cases[] = {{9, 1}, {23, 2}, {25, 3}, {34, 4}, {47, 5}, {68, 9}, {73, 10}, {74, 11}, {75, 12}, {76, 12}, {77, 13}};
+    } cases[] = {
+        {9, DialogueCookingPot}, {23, DialogueVineChest}, {25, DialogueMagicalTree}, {34, DialogueStoneTable},
+        {47, DialogueTreasureChest}, {68, DialogueGemIdol}, {73, DialogueWell}, {74, DialogueUsedWell},
+        {75, DialogueBell}, {76, DialogueBell}, {77, DialogueUsedBell},
+    };
     for (const Case& c : cases) {
         SetUp();
         MapTerrain[11][10] = c.code;
@@ -337,7 +375,7 @@ TEST_F(CommandsTest, ShakingAFruitTreeCostsNoTurnAndRestartsAGardenPlot) {
     EXPECT_EQ(TurnTaken, 0);
     EXPECT_EQ(InputDelay, 10);
     EXPECT_EQ(MonHp[1], 20);
-    EXPECT_EQ(DialogueState, 0);
+    EXPECT_EQ(DialogueState, DialogueNone);
 
     // In the fairy garden the tree turns magical and its plot (east of the door) starts over.
     SetUp();
@@ -352,7 +390,7 @@ TEST_F(CommandsTest, ShakingAFruitTreeCostsNoTurnAndRestartsAGardenPlot) {
     EXPECT_EQ(GlobalData[7], 0);
     EXPECT_EQ(GlobalData[1], 101);
     EXPECT_EQ(GlobalData[8], 900);
-    EXPECT_EQ(DialogueState, 0);  // the tree just made magical is not the one bumped
+    EXPECT_EQ(DialogueState, DialogueNone);  // the tree just made magical is not the one bumped
 }
 
 TEST_F(CommandsTest, BumpingCreaturesByAttitude) {
@@ -364,15 +402,15 @@ TEST_F(CommandsTest, BumpingCreaturesByAttitude) {
         int dialogue;
         const char* message;
     } cases[] = {
-        {"neutral", 2, 1, false, false, false, false, 0, nullptr},
-        {"ally", 3, 1, false, false, false, false, 0, nullptr},
-        {"friendly talks", 1, 1, false, false, false, false, 131, nullptr},
-        {"friendly, Dabble Moss cursed", 1, 2, true, false, false, false, 0, "You're unable to talk like this!"},
-        {"friendly, Mellowen cursed", 1, 6, true, false, false, false, 0, "You just can't talk like this!"},
-        {"neutral with shift swaps", 2, 1, false, true, true, true, 0, nullptr},
-        {"friendly with shift swaps", 1, 1, false, true, true, true, 0, nullptr},
-        {"Mellowen excuses herself", 3, 6, false, true, true, true, 0, "'Uh... excuse me, please...'"},
-        {"Mellowen cursed swaps silently", 3, 6, true, true, true, true, 0, nullptr},
+        {"neutral", 2, 1, false, false, false, false, DialogueNone, nullptr},
+        {"ally", 3, 1, false, false, false, false, DialogueNone, nullptr},
+        {"friendly talks", 1, 1, false, false, false, false, DialogueDoe, nullptr},
+        {"friendly, Dabble Moss cursed", 1, 2, true, false, false, false, DialogueNone, "You're unable to talk like this!"},
+        {"friendly, Mellowen cursed", 1, 6, true, false, false, false, DialogueNone, "You just can't talk like this!"},
+        {"neutral with shift swaps", 2, 1, false, true, true, true, DialogueNone, nullptr},
+        {"friendly with shift swaps", 1, 1, false, true, true, true, DialogueNone, nullptr},
+        {"Mellowen excuses herself", 3, 6, false, true, true, true, DialogueNone, "'Uh... excuse me, please...'"},
+        {"Mellowen cursed swaps silently", 3, 6, true, true, true, true, DialogueNone, nullptr},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -387,7 +425,7 @@ TEST_F(CommandsTest, BumpingCreaturesByAttitude) {
         EXPECT_EQ(MonX[4], c.swapped ? 10 : 11) << c.what;
         EXPECT_EQ(TurnTaken, c.turn ? 1 : 0) << c.what;
         EXPECT_EQ(DialogueState, c.dialogue) << c.what;
-        if (c.dialogue) {
+        if (c.dialogue != DialogueNone) {
             EXPECT_EQ(DialogueCreature, 4);
         }
         EXPECT_EQ(MonHp[4], 20) << c.what;

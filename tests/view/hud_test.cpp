@@ -1,15 +1,20 @@
-// The HUD drawn headless: panel keys with their bounds and delays, the 800 x 600 panel
-// swap, choosing skills, hover topics, and a few pixels of the bars, the cursor bars and
-// the text box.
+// The HUD drawn headless after the panel keys the turn loop hands out before it: those
+// keys with their bounds and delays, the 800 x 600 panel swap, choosing skills, hover
+// topics, and a few pixels of the bars, the cursor bars, the counts and the text box.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "core/random.h"
 #include "core/state.h"
+#include "core/loop/turnloop.h"
+#include "core/ui_mode.h"
 #include "items/catalogue.h"
+#include "items/skill_use.h"
+#include "items/skills.h"
 #include "platform/input.h"
 #include "platform/platform.h"
+#include "rules/interactions.h"
 #include "view/hud.h"
 
 namespace {
@@ -52,11 +57,14 @@ protected:
         ScreenHeight = h;
     }
     static void Point(int x, int y) { InputPointer(x, y); }
-    // One frame of the HUD, with the look results cleared first as the turn loop does.
+    // One frame of the HUD as the turn loop runs it: the look results cleared, the panel
+    // swap, the keys of the panels, then the panels.
     static void Frame() {
         HoverMonster = HoverItem = ItemUnderHero = HoverItemSource = HoverSkill = HoverTopic = -1;
         HoverTerrain = 0;
         ClearScreen();
+        UpdatePanelSwap();
+        RunPanelKeys();
         DrawPanels();
     }
     // One frame with `key` held, then released.
@@ -86,7 +94,7 @@ TEST_F(HudTest, InventoryCursorMovesWithinItsRowsAndColumns) {
         {56, 53, KeyDown, 55},  {56, 54, KeyDown, 54}, {56, 55, KeyRight, 55}, {56, 47, KeyDown, 49},
     };
     for (const Case& c : cases) {
-        UiMode = 1;
+        UiMode = UiInventory;
         InvCapacity = c.capacity;
         InvCursor = c.from;
         InputDelay = 0;
@@ -104,12 +112,12 @@ TEST_F(HudTest, InventoryCursorMovesWithinItsRowsAndColumns) {
 TEST_F(HudTest, InventoryClosesWithIOrCAndSwapsThePanelsBack) {
     UseScreen(800, 600);
     for (const char key : {'I', 'C'}) {
-        UiMode = 1;
+        UiMode = UiInventory;
         InputDelay = 0;
         Frame();
         EXPECT_EQ(PanelSwap, 1);
         FrameWith(KeyOf(key));
-        EXPECT_EQ(UiMode, 0) << key;
+        EXPECT_EQ(UiMode, UiMap) << key;
         EXPECT_EQ(InputDelay, 20) << key;
         EXPECT_EQ(PanelSwap, 0) << key;
     }
@@ -123,11 +131,11 @@ TEST_F(HudTest, PanelKeysNeverReachOutsideTheTables) {
         for (const int cursor : {-7, 0, 47, 56, 57, 300}) {
             for (const int key : keys) {
                 InvCapacity = capacity;
-                UiMode = 1;
+                UiMode = UiInventory;
                 InvCursor = cursor;
                 InputDelay = 0;
                 FrameWith(key);
-                UiMode = 2;
+                UiMode = UiSkillList;
                 InvCursor = cursor;
                 InputDelay = 0;
                 FrameWith(key);
@@ -144,11 +152,23 @@ TEST_F(HudTest, PanelKeysNeverReachOutsideTheTables) {
 TEST_F(HudTest, PanelSwapAt800FollowsTheInventoryAndTheItemChoice) {
     UseScreen(800, 600);
     struct Case { int uiMode; int dialogue; int step; int activeSkill; int aim; int swap; };
+    constexpr int MagicBeam = 3;
     const Case cases[] = {
-        {1, 0, 0, 0, 0, 1},    {0, 0, 0, 0, 0, 0},    {2, 0, 0, 0, 0, 0},
-        {0, 1, 0, 0, 0, 1},    {0, 3, 5, 0, 0, 1},    {0, 126, 3, 0, 0, 1},  {0, 126, 2, 0, 0, 0},
-        {0, 127, 2, 0, 0, 1},  {0, 132, 2, 0, 0, 1},  {0, 129, 2, 0, 0, 0},  {0, 128, 3, 0, 0, 0},
-        {3, 0, 0, 17, 0, 1},   {3, 0, 0, 24, 1, 0},   {2, 0, 0, 4, 0, 1},    {3, 0, 0, 3, 0, 0},
+        {UiInventory, DialogueNone, 0, 0, AimStart, 1},
+        {UiMap, DialogueNone, 0, 0, AimStart, 0},
+        {UiSkillList, DialogueNone, 0, 0, AimStart, 0},
+        {UiMap, DialogueCookingPot, 0, 0, AimStart, 1},
+        {UiMap, DialogueMagicalTree, 5, 0, AimStart, 1},
+        {UiMap, DialogueSalesGriffon, 3, 0, AimStart, 1},   // selling
+        {UiMap, DialogueSalesGriffon, 2, 0, AimStart, 0},   // buying
+        {UiMap, DialogueGrubbin, 2, 0, AimStart, 1},
+        {UiMap, DialogueBuck, 2, 0, AimStart, 1},
+        {UiMap, DialogueCharacter + 29, 2, 0, AimStart, 0},  // a kind that does not trade
+        {UiMap, DialogueSeahoofling, 3, 0, AimStart, 0},
+        {UiAiming, DialogueNone, 0, SkillDisguise, AimStart, 1},
+        {UiAiming, DialogueNone, 0, SkillBuckAnItem, AimTargeting, 0},
+        {UiSkillList, DialogueNone, 0, SkillCovetCharm, AimStart, 1},
+        {UiAiming, DialogueNone, 0, MagicBeam, AimStart, 0},
     };
     for (const Case& c : cases) {
         UiMode = c.uiMode;
@@ -168,6 +188,25 @@ TEST_F(HudTest, PanelSwapAt800FollowsTheInventoryAndTheItemChoice) {
     }
 }
 
+TEST_F(HudTest, ASkillThatTakesAnItemGivesTheStatisticsBackWhenItsUseEnds) {
+    // Covet Charm, Disguise and Buck an item pick from the satchel while their use is at
+    // its start; once the use has ended, 800 x 600 shows the hit points again.
+    for (const int id : {SkillCovetCharm, SkillDisguise, SkillBuckAnItem}) {
+        SetUp();
+        UseScreen(800, 600);
+        GiveSkill(3, id, 1);
+        MonMp[0] = 20;
+        InputDelay = 0;
+        FrameWith(KeyDigit1);
+        EXPECT_EQ(ActiveSkillSlot, 3) << id;
+        RunWorldKeys();  // the skill handler ends the use
+        Frame();
+        EXPECT_EQ(ActiveSkillSlot, 0) << id;
+        EXPECT_EQ(PanelSwap, 0) << id;
+        EXPECT_EQ(FramePixel(200, 128), 0xFF0000u) << id << ": the hit-point bar";
+    }
+}
+
 TEST_F(HudTest, NumberKeysAndTheListChooseSkillsThatCanBePaidFor) {
     GiveSkill(0, 1, 1);   // 1) Holding, 5 MP
     GiveSkill(1, 2, 0);   // not bought: not listed
@@ -175,16 +214,16 @@ TEST_F(HudTest, NumberKeysAndTheListChooseSkillsThatCanBePaidFor) {
     GiveSkill(3, 2, 1);   // 3) Teleport, 10 MP
     struct Case { int mp; bool staff; int key; int slot; int mode; bool refused; };
     const Case cases[] = {
-        {7, false, KeyDigit1 + 1, 2, 3, false},  // 7 MP pays for Magic Beam
-        {7, false, KeyDigit1 + 2, 0, 2, true},   // but not for Teleport: back to the list, the use ended
-        {7, true, KeyDigit1 + 2, 3, 3, false},   // unless the staff halves it to 5
-        {7, false, KeyDigit1 + 3, -1, 0, false}, // there is no fourth skill
+        {7, false, KeyDigit1 + 1, 2, UiAiming, false},     // 7 MP pays for Magic Beam
+        {7, false, KeyDigit1 + 2, 0, UiSkillList, true},   // but not for Teleport: back to the list, the use ended
+        {7, true, KeyDigit1 + 2, 3, UiAiming, false},      // unless the staff halves it to 5
+        {7, false, KeyDigit1 + 3, -1, UiMap, false},       // there is no fourth skill
     };
     InvKind[20] = 17;  // Orrindel St.
     for (const Case& c : cases) {
         MonMp[0] = c.mp;
         Equip[5] = c.staff ? 20 : -1;
-        UiMode = 0;
+        UiMode = UiMap;
         ActiveSkillSlot = -1;
         InputDelay = 0;
         MessageLog[MessageLogNewest] = "";
@@ -197,24 +236,24 @@ TEST_F(HudTest, NumberKeysAndTheListChooseSkillsThatCanBePaidFor) {
 
     // Not while an interaction is open, nor while the delay runs.
     MonMp[0] = 10;
-    for (const auto& [dialogue, delay] : {std::pair{5, 0}, std::pair{0, 1}}) {
-        UiMode = 0;
+    for (const auto& [dialogue, delay] : {std::pair{DialogueTreasureChest, 0}, std::pair{DialogueNone, 1}}) {
+        UiMode = UiMap;
         ActiveSkillSlot = -1;
         DialogueState = dialogue;
         InputDelay = delay;
         FrameWith(KeyDigit1);
         EXPECT_EQ(ActiveSkillSlot, -1);
-        EXPECT_EQ(UiMode, 0);
+        EXPECT_EQ(UiMode, UiMap);
     }
 
     // From the open list, Space chooses the entry under the cursor.
-    DialogueState = 0;
-    UiMode = 2;
+    DialogueState = DialogueNone;
+    UiMode = UiSkillList;
     InvCursor = 2;
     InputDelay = 0;
     FrameWith(KeySpace);
     EXPECT_EQ(ActiveSkillSlot, 3);
-    EXPECT_EQ(UiMode, 3);
+    EXPECT_EQ(UiMode, UiAiming);
 }
 
 TEST_F(HudTest, SkillListCursorStaysOnListedEntriesAndSOrCCloses) {
@@ -224,7 +263,7 @@ TEST_F(HudTest, SkillListCursorStaysOnListedEntriesAndSOrCCloses) {
     struct Case { int from; int key; int to; };
     for (const Case c : {Case{0, KeyDown, 2}, Case{1, KeyDown, 1}, Case{2, KeyUp, 0}, Case{1, KeyUp, 1},
                          Case{1, KeyRight, 2}, Case{2, KeyRight, 2}, Case{0, KeyLeft, 0}}) {
-        UiMode = 2;
+        UiMode = UiSkillList;
         InvCursor = c.from;
         InputDelay = 0;
         FrameWith(c.key);
@@ -232,22 +271,22 @@ TEST_F(HudTest, SkillListCursorStaysOnListedEntriesAndSOrCCloses) {
         EXPECT_EQ(HelpSkillSlot, c.to == 2 ? 6 : c.to == 1 ? 5 : 0) << "the help follows the cursor";
     }
     for (const char key : {'S', 'C'}) {
-        UiMode = 2;
+        UiMode = UiSkillList;
         InputDelay = 0;
         FrameWith(KeyOf(key));
-        EXPECT_EQ(UiMode, 0);
+        EXPECT_EQ(UiMode, UiMap);
         EXPECT_EQ(InputDelay, 20);
     }
 
     // A hero without usable skills: nothing listed, and the cursor cannot move.
     for (int& level : SkillLevel) level = 0;
     for (const int key : {KeyUp, KeyDown, KeyLeft, KeyRight, KeySpace}) {
-        UiMode = 2;
+        UiMode = UiSkillList;
         InvCursor = 0;
         InputDelay = 0;
         FrameWith(key);
         EXPECT_EQ(InvCursor, 0);
-        EXPECT_EQ(UiMode, 2);
+        EXPECT_EQ(UiMode, UiSkillList);
     }
 }
 
@@ -277,12 +316,12 @@ TEST_F(HudTest, HoveringItemsAndSkillsPicksWhatTheHelpDescribes) {
     GiveSkill(1, 3, 1);
     struct Case { int mode; int x; int y; int source; int item; int skillSlot; };
     const Case cases[] = {
-        {0, 20, 424, 2, 0, -1},   // inventory slot 0
-        {0, 170, 436, 2, 3, -1},  // inventory slot 3
-        {0, 20, 436, -1, -1, -1}, // slot 2 is empty
-        {1, 20, 424, -1, -1, -1}, // the open inventory answers to its cursor (on empty slot 5), not the pointer
-        {0, 150, 318, 2, 3, -1},  // the worn headgear's name
-        {0, 165, 192, -1, -1, 1}, // the second skill
+        {UiMap, 20, 424, 2, 0, -1},         // inventory slot 0
+        {UiMap, 170, 436, 2, 3, -1},        // inventory slot 3
+        {UiMap, 20, 436, -1, -1, -1},       // slot 2 is empty
+        {UiInventory, 20, 424, -1, -1, -1}, // the open inventory answers to its cursor (on empty slot 5), not the pointer
+        {UiMap, 150, 318, 2, 3, -1},        // the worn headgear's name
+        {UiMap, 165, 192, -1, -1, 1},       // the second skill
     };
     for (const Case& c : cases) {
         UiMode = c.mode;
@@ -296,7 +335,7 @@ TEST_F(HudTest, HoveringItemsAndSkillsPicksWhatTheHelpDescribes) {
         EXPECT_EQ(HelpSkillSlot, c.skillSlot) << c.x << "," << c.y;
     }
     // The open inventory's cursor on an item makes it the described item.
-    UiMode = 1;
+    UiMode = UiInventory;
     InvCursor = 3;
     Frame();
     EXPECT_EQ(HoverItemSource, 1);
@@ -307,7 +346,7 @@ TEST_F(HudTest, SkillHelpStaysInsideTheTextBox) {
     // Teleport's first help line is longer than the box is wide at 1024 x 768: it wraps
     // into the free row above the cost instead of running off the screen.
     GiveSkill(0, 2, 1);
-    UiMode = 2;
+    UiMode = UiSkillList;
     InvCursor = 0;
     InputDelay = 9;
     Frame();
@@ -336,18 +375,48 @@ TEST_F(HudTest, BarsFillInProportionAndNeverLeaveTheirFrames) {
 
 TEST_F(HudTest, CursorBarsMarkTheInventoryCursorAndTheItemChoice) {
     // Slot 3 sits at (160, 432), slot 6 at (10, 456); both empty, so only the bar shows.
-    UiMode = 1;
+    UiMode = UiInventory;
     InvCursor = 3;
     InputDelay = 9;
     Frame();
     EXPECT_EQ(FramePixel(270, 438), CursorBar);
     EXPECT_EQ(FramePixel(120, 462), Panel);
-    UiMode = 0;
-    DialogueState = 1;  // the cooking pot picks with MenuCursor
+    UiMode = UiMap;
+    DialogueState = DialogueCookingPot;  // picks with MenuCursor
     MenuCursor = 6;
     Frame();
     EXPECT_EQ(FramePixel(270, 438), Panel);
     EXPECT_EQ(FramePixel(120, 462), CursorBar);
+}
+
+TEST_F(HudTest, CountedNamesAreDrawnWholeAndTheirCountsStayInTheLeftColumn) {
+    // Spanish Omelette is one letter longer than the 15 that fit before the count's
+    // column; it stands in both columns of the first row.
+    constexpr unsigned Food = 0x75460D;  // (117, 70, 13)
+    InvKind[0] = InvKind[1] = 194;
+    InvCount[0] = 3;
+    InvCount[1] = 8;
+    UiMode = UiInventory;  // so that 800 x 600 shows the panel
+    InvCursor = 4;
+    InputDelay = 9;
+    const auto foodIn = [](int left, int right, int top) {
+        for (int x = left; x <= right; ++x)
+            for (int y = top; y < top + 12; ++y)
+                if (FramePixel(x, y) == Food) return true;
+        return false;
+    };
+    for (const int w : {1024, 800}) {
+        UseScreen(w, w == 800 ? 600 : 768);
+        Frame();
+        const int y = w == 800 ? 110 : 420;
+        for (const int x : {10, 160}) {
+            // The sixteenth letter, an e, with its whole crossbar.
+            for (int px = x + 121; px <= x + 125; ++px) EXPECT_EQ(FramePixel(px, y + 9), Food) << w << " " << x;
+            EXPECT_TRUE(foodIn(x + 126, x + 139, y)) << w << " " << x << ": the count after the name";
+        }
+        EXPECT_FALSE(foodIn(150, 159, y)) << w << ": the left count stops before the right column";
+        EXPECT_FALSE(foodIn(300, 320, y)) << w << ": the right count stops before the map";
+    }
 }
 
 TEST_F(HudTest, MessageLogAtTheBottomOrInTheFreeTopBox) {
@@ -368,7 +437,7 @@ TEST_F(HudTest, MessageLogAtTheBottomOrInTheFreeTopBox) {
     Frame();
     EXPECT_FALSE(WhiteIn(15, 70, 32, 16)) << "a help text takes the top box";
     Point(700, 400);
-    DialogueState = 7;
+    DialogueState = DialogueBook;
     Frame();
     EXPECT_FALSE(WhiteIn(15, 70, 32, 16)) << "so does an open interaction";
 }

@@ -7,6 +7,7 @@
 #include "core/pictures.h"
 #include "core/random.h"
 #include "core/state.h"
+#include "core/ui_mode.h"
 #include "items/catalogue.h"
 #include "items/skill_use.h"
 #include "platform/platform.h"
@@ -60,6 +61,40 @@ void DropLoot(int k) {
     }
     if (InGrid(MonX[k], MonY[k])) PlaceGroundItem(MonX[k], MonY[k], kind, 0);
 }
+
+// ---- Who has the keys ---------------------------------------------------------------
+// Every mode of a frame has one owner of the keys. Its panel keys move the cursors the
+// panels show, so they run before the panels are drawn (even while the panel is hidden
+// at 800 x 600, so an open list can always be closed); its world keys act on the frame
+// the player has just seen, after the panels.
+
+bool OnTheMap() { return UiMode == UiMap && DialogueState == DialogueNone; }
+bool InventoryOpen() { return UiMode == UiInventory; }
+bool SkillListOpen() { return UiMode == UiSkillList; }
+bool AimingASkill() { return UiMode == UiAiming; }
+bool InteractionOpen() { return DialogueState != DialogueNone; }
+
+void MapCommands() {
+    if (GameOver == 0 && InputDelay == 0) PlayerCommand();
+}
+
+struct KeyOwner {
+    bool (*holds)();         // the owner's mode
+    void (*panelKeys)();     // before the panels are drawn; nullptr for none
+    void (*worldKeys)();     // after them; nullptr for none
+};
+
+// The rows stand in the order the keys are handed over within a frame: the map's
+// commands open the panels and interactions, a number or the list starts a skill, and a
+// bump opens an interaction, which therefore comes last.
+constexpr KeyOwner KeyOwners[] = {
+    // the mode       panel keys          world keys
+    {OnTheMap,        RunSkillHotkeys,    MapCommands},
+    {InventoryOpen,   RunInventoryPanel,  nullptr},
+    {SkillListOpen,   RunSkillList,       nullptr},
+    {AimingASkill,    nullptr,            UseSkill},
+    {InteractionOpen, nullptr,            RunInteraction},
+};
 
 void DrawLevelUpEffect() {
     if (LevelUpAnim <= 0) return;
@@ -189,6 +224,26 @@ void LevelUpHero() {
     if (MonMp[0] > MonMaxMp[0]) MonMp[0] = MonMaxMp[0];
 }
 
+void RunPanelKeys() {
+    // Only the first owner whose mode holds: what its keys open waits for the next frame
+    // to show a cursor, though its world keys may still run in this one.
+    for (const KeyOwner& owner : KeyOwners) {
+        if (!owner.holds()) continue;
+        if (owner.panelKeys) owner.panelKeys();
+        return;
+    }
+}
+
+void RunWorldKeys() {
+    // Each row asks for its mode when its turn comes, so a handler that opens a later
+    // row's mode hands the keys over in this very frame: a bump opens an interaction, a
+    // skill chosen by its number or from the list starts at once. None hands back up.
+    for (const KeyOwner& owner : KeyOwners) {
+        if (QuitRequested()) return;  // the run is saved as it stood when the quit came
+        if (owner.worldKeys && owner.holds()) owner.worldKeys();
+    }
+}
+
 void TurnLoopFrame() {
     HoverMonster = HoverItem = ItemUnderHero = HoverItemSource = HoverSkill = HoverTopic = -1;
     HoverTerrain = 0;
@@ -202,12 +257,10 @@ void TurnLoopFrame() {
     }
     DrawMapView();
     DrawLevelUpEffect();
+    UpdatePanelSwap();
+    RunPanelKeys();
     DrawPanels();
-    // Exactly one handler has the keys; one that opens another's mode in this frame
-    // hands over at once (a bump that opens an interaction, for instance).
-    if (GameOver == 0 && InputDelay == 0 && DialogueState == 0 && UiMode == 0) PlayerCommand();
-    if (UiMode == 3) UseSkill();
-    if (DialogueState != 0) RunInteraction();
+    RunWorldKeys();
     // A quit asked for inside a handler (a screen it opened, a sector change) saves the
     // run as it stood then: nothing more happens in this frame.
     if (QuitRequested()) return;

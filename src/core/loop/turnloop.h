@@ -8,6 +8,14 @@ void RunTurnLoop();
 // One frame of the turn loop, from the look-mode reset to EndFrame.
 void TurnLoopFrame();
 
+// The keys of a frame, given by the mode (UiMode, DialogueState) to its one owner: the
+// skill hotkeys and the hero's commands on the map, the inventory panel, the skill list,
+// the skill in use, the open interaction. The panel keys run before the panels are
+// drawn and go to the owner of the mode alone; the world keys run after them, and a
+// handler that opens a later owner's mode hands the keys over in the same frame.
+void RunPanelKeys();
+void RunWorldKeys();
+
 // The six bonus fields of every slot from friendship, statuses and, for the hero, the
 // worn equipment; at the start of every frame.
 void RecomputeBonuses();

@@ -3,6 +3,7 @@
 #include "core/frame.h"
 #include "core/random.h"
 #include "core/state.h"
+#include "core/ui_mode.h"
 #include "items/skill_upgrade.h"
 #include "persist/heroes.h"
 #include "persist/screens/title_scene.h"
@@ -80,17 +81,22 @@ bool Present(int value, int first, int upTo) {
     return false;
 }
 
+// The wizard's pages, kept in UiMode while it runs.
+constexpr int PageHero = 0;
+constexpr int PageDifficulty = 1;
+constexpr int PageScenario = 2;
+
 }  // namespace
 
 void NewGameWizard() {
-    UiMode = 0;
+    UiMode = PageHero;
     InputDelay = 10;
     int hero = 0;
     for (bool chosen = false; !chosen;) {
         DrawTitleScene(TitleScrollEnd, 0.0, hero);
-        if (UiMode == 0) {
+        if (UiMode == PageHero) {
             DrawPage("Choose your character:", HeroLines[hero], RaceLines[hero % 3], HeroEntries, 6, hero, true);
-        } else if (UiMode == 1) {
+        } else if (UiMode == PageDifficulty) {
             GameVars[49] = 0;
             DrawPage("Choose game difficulty:", DifficultyLines[GameVars[47]][0], DifficultyLines[GameVars[47]][1],
                      DifficultyEntries, 3, GameVars[47], false);
@@ -99,28 +105,28 @@ void NewGameWizard() {
                      ScenarioEntries, 3, GameVars[49], false);
         }
         if (InputDelay == 0) {
-            int& cursor = UiMode == 0 ? hero : (UiMode == 1 ? GameVars[47] : GameVars[49]);
-            const int last = UiMode == 0 ? 5 : 2;
+            int& cursor = UiMode == PageHero ? hero : (UiMode == PageDifficulty ? GameVars[47] : GameVars[49]);
+            const int last = UiMode == PageHero ? 5 : 2;
             if (Held(1)) {
                 if (cursor > 0) cursor--;
                 InputDelay = 10;
             } else if (Held(2)) {
                 if (cursor < last) cursor++;
                 InputDelay = 10;
-            } else if (UiMode == 0 && ScreenWidth == 800 && Held(3) && hero >= 3) {
+            } else if (UiMode == PageHero && ScreenWidth == 800 && Held(3) && hero >= 3) {
                 hero -= 3;
                 InputDelay = 10;
-            } else if (UiMode == 0 && ScreenWidth == 800 && Held(4) && hero <= 2) {
+            } else if (UiMode == PageHero && ScreenWidth == 800 && Held(4) && hero <= 2) {
                 hero += 3;
                 InputDelay = 10;
             } else if (KeyHeld(KeySpace)) {
                 InputDelay = 10;
-                if (UiMode == 0) {
+                if (UiMode == PageHero) {
                     HeroId = hero + 1;
-                    UiMode = 1;
+                    UiMode = PageDifficulty;
                     GameVars[47] = 1;
-                } else if (UiMode == 1) {
-                    UiMode = 2;
+                } else if (UiMode == PageDifficulty) {
+                    UiMode = PageScenario;
                 } else {
                     chosen = true;
                 }
@@ -129,7 +135,7 @@ void NewGameWizard() {
         EndFrame();
         if (QuitRequested()) return;
     }
-    UiMode = 0;
+    UiMode = UiMap;  // the game starts on the map
     if (QuitRequested()) return;
     SetUpHero();
     ShowSkillUpgrades();

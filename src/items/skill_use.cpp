@@ -1,0 +1,96 @@
+#include "items/skill_use.h"
+
+#include "core/frame.h"
+#include "core/state.h"
+#include "core/ui_mode.h"
+#include "items/skills.h"
+#include "platform/platform.h"
+#include "core/messagelog.h"
+
+namespace {
+
+bool Letter(char c) { return KeyHeld(KeyA + (c - 'A')) != 0; }
+
+// The chosen slot becomes the active skill and the skill handler takes over; without
+// the magic points for it the list comes back instead.
+void ChooseSkill(int slot) {
+    ActiveSkillSlot = slot;
+    UiMode = UiAiming;
+    InputDelay = 10;
+    if (MonMp[0] < SkillMpCost(SkillId[slot])) {
+        // A refused start ends the use: without this, a refused item-choosing skill
+        // would keep the inventory on screen in place of the skill list.
+        UiMode = UiSkillList;
+        ActiveSkillSlot = 0;
+        PushMessage("Not enough MP");
+    }
+}
+
+}  // namespace
+
+bool SkillListed(int slot) {
+    return slot >= 0 && slot < SkillSlots && SkillId[slot] > 0 && SkillLevel[slot] > 0;
+}
+
+int ListedSkillCount() {
+    int count = 0;
+    for (int slot = 0; slot < SkillSlots; ++slot)
+        if (SkillListed(slot)) ++count;
+    return count;
+}
+
+int ListedSkillSlot(int entry) {
+    if (entry < 0) return -1;
+    for (int slot = 0; slot < SkillSlots; ++slot) {
+        if (!SkillListed(slot)) continue;
+        if (entry == 0) return slot;
+        --entry;
+    }
+    return -1;
+}
+
+void RunSkillList() {
+    const int count = ListedSkillCount();
+    if (InputDelay == 0 && Held(1) && InvCursor > 1) {
+        InvCursor -= 2;
+        InputDelay = 5;
+    }
+    if (InputDelay == 0 && Held(2) && InvCursor < count - 2) {
+        InvCursor += 2;
+        InputDelay = 5;
+    }
+    if (InputDelay == 0 && Held(3) && InvCursor > 0) {
+        InvCursor -= 1;
+        InputDelay = 5;
+    }
+    if (InputDelay == 0 && Held(4) && InvCursor < count - 1) {
+        InvCursor += 1;
+        InputDelay = 5;
+    }
+    if (InputDelay == 0 && (Letter('S') || Letter('C'))) {
+        UiMode = UiMap;
+        InputDelay = 20;
+        return;
+    }
+    if (InputDelay == 0 && KeyHeld(KeySpace)) {
+        const int slot = ListedSkillSlot(InvCursor);
+        if (slot >= 0) ChooseSkill(slot);
+    }
+}
+
+void RunSkillHotkeys() {
+    if (InputDelay != 0) return;
+    for (int n = 1; n <= 9; ++n) {
+        if (!KeyHeld(KeyDigit1 + n - 1)) continue;
+        const int slot = ListedSkillSlot(n - 1);
+        if (slot < 0) continue;
+        ChooseSkill(slot);
+        return;
+    }
+}
+
+bool SkillChoosingItem() {
+    if (AimPhase != AimStart || ActiveSkillSlot < 0 || ActiveSkillSlot >= SkillSlots) return false;
+    const int id = SkillId[ActiveSkillSlot];
+    return id == SkillCovetCharm || id == SkillDisguise || id == SkillBuckAnItem;
+}
