@@ -48,7 +48,7 @@ TempFolder::~TempFolder() {
 RunResult RunBinary(const std::string& name, const std::vector<std::string>& args) {
     TempFolder scratch;
     std::string cmd = Quote(std::string(HOOF_BINARY_DIR) + "/" + name);
-    for (const std::string& a : args) cmd += " " + Quote(a);
+    for (const std::string& a : args) cmd.append(1, ' ').append(Quote(a));  // not `" " + ...`: GCC 12 warns falsely
     cmd += " </dev/null >" + Quote(scratch.path + "/out") + " 2>" + Quote(scratch.path + "/err");
     const int raw = std::system(cmd.c_str());
     RunResult r;
