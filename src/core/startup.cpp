@@ -3,6 +3,7 @@
 #include "core/frame.h"
 #include "core/pictures.h"
 #include "core/random.h"
+#include "core/run_vars.h"
 #include "core/state.h"
 #include "core/turnloop.h"
 #include "persist/globals.h"
@@ -43,7 +44,8 @@ void StartNewGame() {
     NewGameWizard();
     ClearSaveFolder();
     WriteSeedRecord();
-    const int scenario = GameVars[49] >= 0 && GameVars[49] <= 2 ? GameVars[49] : 0;
+    const int chosen = GameVars[VarScenario];
+    const int scenario = chosen >= ScenarioForest && chosen <= ScenarioCastle ? chosen : ScenarioForest;
     for (const char* line : OpeningLines[scenario]) {
         if (*line) PushMessage(line);
     }
@@ -120,7 +122,7 @@ int ChooseTitleEntry() {
         LoadIntroPictures();
         InputDelay = 10;
         MenuCursor = FileSize("World/savedata.dat") != -1 ? 1 : 0;
-        DebugText = GlobalData[13] == 1 ? 1 : 0;
+        DebugText = GlobalData[GlobalDebugText] == 1 ? 1 : 0;
 
         const int entry = ChooseTitleEntry();
         Scroll = TitleScrollEnd;

@@ -5,7 +5,9 @@
 
 #include "core/convert.h"
 #include "core/frame.h"
+#include "core/run_vars.h"
 #include "core/state.h"
+#include "items/food.h"
 #include "persist/acceptance.h"
 #include "persist/datafile.h"
 #include "persist/savegame.h"
@@ -70,7 +72,7 @@ int MendSector() {
     int mended = 0;
     for (int x = 0; x <= MapMaxX; ++x) {
         for (int y = 0; y <= MapMaxY; ++y) {
-            MapTerrain[x][y] = Clamped(MapTerrain[x][y], 1, TerrainCodeCount, 2, mended);
+            MapTerrain[x][y] = Clamped(MapTerrain[x][y], 1, TerrainCodeCount, Grass, mended);
             MapSeen[x][y] = Clamped(MapSeen[x][y], 0, 2, 0, mended);
             const int region = MapRegion[x][y];
             MapRegion[x][y] = (region >= 0 && region <= 4) || (region >= 11 && region <= 16) ? region : (++mended, 1);
@@ -79,11 +81,11 @@ int MendSector() {
     }
     SectorBiome = Clamped(SectorBiome, 0, 10, 1, mended);
     for (int m = 1; m <= MonCapacity; ++m) {
-        MonKind[m] = Clamped(MonKind[m], 0, 51, 0, mended);
-        if (MonKind[m] == 1) MonKind[m] = 0, ++mended;  // only slot 0 is the hero
+        MonKind[m] = Clamped(MonKind[m], KindNone, KindLast, KindNone, mended);
+        if (MonKind[m] == KindHero) MonKind[m] = KindNone, ++mended;  // only slot 0 is the hero
         MonX[m] = Clamped(MonX[m], 0, MapMaxX, 0, mended);
         MonY[m] = Clamped(MonY[m], 0, MapMaxY, 0, mended);
-        MonAttitude[m] = Clamped(MonAttitude[m], 0, 3, 0, mended);
+        MonAttitude[m] = Clamped(MonAttitude[m], AttitudeHostile, AttitudeAlly, AttitudeHostile, mended);
     }
     for (int g = 0; g < GroundSlots; ++g) {
         GroundItemKind[g] = Clamped(GroundItemKind[g], 0, 1000, 0, mended);
@@ -125,21 +127,21 @@ void PlaceArrivingHero(int kind) {
     for (int x = 0; x <= MapMaxX; ++x) {
         for (int y = 0; y <= MapMaxY; ++y) {
             const int code = MapTerrain[x][y];
-            if (code == 5 && kind == 2 && blocked(x, y - 1)) put(x, y);
-            if (code == 11 && kind == 1 && blocked(x, y + 1)) put(x, y);
-            if (code == 41 && kind == 2) put(x, y + 1);
-            if (code == 42 && kind == 1) put(x, y - 1);
-            if (code == 79) put(x, y);
-            if (code == 80 && kind == 1) put(x, y);
-            if (code == 81 && kind == 2) put(x, y);
+            if (code == Exit && kind == ChangeBack && blocked(x, y - 1)) put(x, y);
+            if (code == Entrance && kind == ChangeDeeper && blocked(x, y + 1)) put(x, y);
+            if (code == CastlePathOnward && kind == ChangeBack) put(x, y + 1);
+            if (code == CastlePathBack && kind == ChangeDeeper) put(x, y - 1);
+            if (code == ArrivalPortal) put(x, y);
+            if (code == StairsDown && kind == ChangeDeeper) put(x, y);
+            if (code == StairsUp && kind == ChangeBack) put(x, y);
         }
     }
-    if (kind != -1 && kind != -2 && kind != -4) return;
+    if (kind != ChangeFairyGarden && kind != ChangeReturn && kind != ChangeTemple) return;
     for (int x = 0; x <= MapMaxX; ++x) {
         for (int y = 0; y <= MapMaxY; ++y) {
             const int code = MapTerrain[x][y];
-            if (code == 24) put(x, y + 1);
-            if (code == 33 || code == 59) put(x, y - 1);
+            if (code == FairyDoor) put(x, y + 1);
+            if (code == StairsOut || code == StairsToForest) put(x, y - 1);
         }
     }
 }
@@ -184,9 +186,9 @@ bool ReadSector(std::string& message) {
         }
     }
     RefreshFrames();
-    if (GameVars[50] == 10) {
+    if (GameVars[VarStalkerNotes] == StalkerDefeated) {
         for (int m = 1; m <= MonCapacity; ++m) {
-            if (MonKind[m] == 41) MonKind[m] = 0;
+            if (MonKind[m] == KindThinwraith) MonKind[m] = KindNone;
         }
     }
     return true;
@@ -198,7 +200,7 @@ void GrowGardenTrees() {
     int dx = -1, dy = -1;
     for (int x = 0; x <= MapMaxX; ++x) {
         for (int y = 0; y <= MapMaxY; ++y) {
-            if (MapTerrain[x][y] == 24) {
+            if (MapTerrain[x][y] == FairyDoor) {
                 dx = x;
                 dy = y;
             }
@@ -206,12 +208,13 @@ void GrowGardenTrees() {
     }
     if (dx < 0) return;
     static const int Offsets[6][2] = {{2, -3}, {4, 0}, {2, 3}, {-2, 3}, {-4, 0}, {-2, -3}};
-    for (int k = 0; k < 6; ++k) {
-        const int fruit = GlobalData[k];
-        if (GlobalData[6 + k] < 600 || fruit < 101 || fruit > 106) continue;
+    for (int k = 0; k < GardenPlots; ++k) {
+        const int fruit = GlobalData[GlobalGardenPlotFirst + k];
+        if (GlobalData[GlobalGardenGrowthFirst + k] < 600 || !IsFruit(fruit)) continue;
         const int x = dx + Offsets[k][0];
         const int y = dy + Offsets[k][1];
-        if (InGrid(x, y)) MapTerrain[x][y] = fruit - 87;
+        // The fruit trees stand in the order of their fruits.
+        if (InGrid(x, y)) MapTerrain[x][y] = AppleTree + (fruit - ItemApple);
     }
     RefreshFrames();
 }
@@ -228,7 +231,7 @@ void ChangeSector(int kind) {
         case ChangeDeeper: Depth += 1; break;
         case ChangeBack: Depth -= 1; break;
         case ChangeFairyGarden: Depth = -1; break;
-        case ChangeReturn: Depth = GameVars[4]; break;
+        case ChangeReturn: Depth = GameVars[VarReturnDepth]; break;
         case ChangeCrypt: Depth = -2; break;
         case ChangeTemple: Depth = -3; break;
         default: break;
