@@ -1,10 +1,10 @@
 // The creature catalogue, spawning, the random creature groups of a sector, and how
 // creatures grow with depth.
 //
-// When adding a kind: give it the next number in CreatureKindCode, add its row at the
-// end of the catalogue (creatures.cpp), and give it frames in the animals sheet (the
-// sheet holds the kinds from the Nibblit on, in order). Kinds are stored in the sector
-// files, so a kind never changes its number.
+// When adding a kind: give it the next number in CreatureKindCode, move KindLast to it,
+// add its row at the end of the catalogue (creatures.cpp; the build checks the order),
+// and draw its frame in the animals sheet, which holds the kinds from the Nibblit on.
+// Kinds are stored in the sector files, so a kind never changes its number.
 #pragma once
 
 // Every value of MonKind. Names follow the display names of the catalogue.

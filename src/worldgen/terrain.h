@@ -3,10 +3,11 @@
 // codes into tile frames.
 //
 // When adding a code: give it the next number in TerrainCode below, add its row at the
-// same place in the catalogue (terrain.cpp), raise TerrainCodeCount, and check the lists
-// that name codes one by one: the distance fields' obstacles, the acceptance test's
-// blockers, the map view's full tiles, and the squares sites and stairs refuse. A code
-// is stored in the sector files, so existing codes never change their number.
+// end of the catalogue (terrain.cpp), raise TerrainCodeCount (the build checks both
+// against each other), and check the lists that name codes one by one: the distance
+// fields' obstacles, the acceptance test's blockers, the map view's full tiles, the
+// landmarks below and what site squares refuse. Codes are stored in the sector files,
+// so an existing code never changes its number.
 #pragma once
 #include <cstdint>
 #include <string>
