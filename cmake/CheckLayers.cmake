@@ -6,8 +6,8 @@
 set(LAYERS
     platform  "platform/"
     core      "core/"
-    worldgen  "worldgen/"
     items     "items/"
+    worldgen  "worldgen/"
     persist   "persist/"
     rules     "rules/"
     view      "view/"
@@ -55,7 +55,7 @@ foreach(source ${sources})
 endforeach()
 if(errors)
     message(FATAL_ERROR "Includes that climb from a lower layer to a higher one:\n${errors}"
-                        "The layers, lowest first: platform, core, worldgen, items, persist, rules, view, "
+                        "The layers, lowest first: platform, core, items, worldgen, persist, rules, view, "
                         "screens (persist/screens), loop (core/loop). Move the routine down, or hand the "
                         "work up through a request the higher layer acts on.")
 endif()

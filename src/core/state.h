@@ -175,17 +175,9 @@ extern int ScreenHeight;
 extern int DebugText;             // 1 shows generation progress texts
 
 // ---- Run variables, tables kept across games, scores and the log ------------------
-// GameVars: 0 statue offering done; 1 statue favour -10..10; 2 fine sweet offerings;
-// 3 ate non-plant food; 4 sector to return to from a special sector; 5..7 band biomes;
-// 8 turns on the same cell; 9 turns on the same terrain; 10..19 prize list; 20 rockfall
-// phase; 21..29 roles of the forest folk; 30..44 talk flags; 45 quest type; 46 quest
-// progress; 47 difficulty (0 easy, 1 normal, 2 hard); 48 Clockwick's talk flag;
-// 49 scenario (0 forest, 1 chaos, 2 castle); 50 stalker notes (10 once defeated);
-// 51 temple trap countdown; 52 Brava Venn's talk flag; 53 level-up bonus cycle 1..8;
-// 54..58 talk flags of the rescued villagers; 59..100 always 0.
+// GameVars: the run's variables; every index is named in core/run_vars.h.
 extern int GameVars[GameVarCount];
-// GlobalData: 0..5 garden plots, 6..11 their growth, 12 screen mode (0 1024 x 768,
-// 1 800 x 600), 13 debug text, 14..20 always 0.
+// GlobalData: garden plots, screen mode, debug text; indices named in core/run_vars.h.
 extern int GlobalData[GlobalDataCount];
 extern int RecipeBook[RecipeBookCount];  // entry r is 1 once the recipe of food 140 + r is known
 extern int HighScoreValue[HighScoreRanks][HighScoreTables];          // [rank][table], rank 0 best

@@ -1,5 +1,6 @@
 #include "core/statuses.h"
 
+#include "core/run_vars.h"
 #include "core/state.h"
 
 namespace {
@@ -58,6 +59,7 @@ const char* StatusLabel(int id) {
 
 std::string StatusHelp(int id) {
     if (id < 0 || id >= StatusLabelCount) return "";
-    if (id == StatusJestbloom) return (HeroId >= 1 && HeroId <= 6) ? JestbloomHelp[HeroId - 1] : "";
+    if (id == StatusJestbloom)
+        return (HeroId >= HeroQuenbyArlo && HeroId <= HeroMellowen) ? JestbloomHelp[HeroId - 1] : "";
     return Statuses[id].help;
 }

@@ -6,6 +6,7 @@
 
 #include "core/convert.h"
 #include "core/random.h"
+#include "core/run_vars.h"
 #include "core/state.h"
 #include "items/equipment_names.h"
 #include "items/food.h"
@@ -22,26 +23,26 @@ struct FixedItem {
 };
 
 constexpr FixedItem FixedItems[] = {
-    {8, "Arrows", "Ammunition for your bow.", ""},
-    {9, "Letter", "You could write a letter to Princess Auralis.", "But would you find anyone to deliver it in here?"},
-    {10, "Rel. Insight", "The relic of insight! It will keep you connected to your friends!", ""},
-    {11, "Rel. Mirth", "The relic of mirth? It will keep you connected to your friends!", ""},
-    {12, "Rel. Fealty", "The relic of fealty? It will keep you connected to your friends!", ""},
-    {13, "Rel. Bounty", "The relic of bounty? It will keep you connected to your friends!", ""},
-    {14, "Rel. Candor", "The relic of candor? It will keep you connected to your friends!", ""},
-    {15, "Rel. Mercy", "The relic of mercy? It will keep you connected to your friends!", ""},
-    {16, "X Ray Specs", "These glasses somehow allow you to see through solid objects!", ""},
-    {17, "Orrindel St.", "Orrindel the Bearded's staff will make spell casting easier!", ""},
-    {18, "Mjolna", "This powerful hammer of legend will reduce the defence of those it strikes down.", ""},
-    {19, "Soul Reaver", "This magical blade will consume your mp in order to deal devastating damage!", ""},
-    {20, "Infinity Bow", "This bow is enchanted to have unlimited arrows!", ""},
-    {21, "Chef's Hat", "Wearing this hat improves the quality of anything you cook!", ""},
-    {22, "Lucky coin", "Holding this will increase the drop rate of items", ""},
-    {23, "Business Suit", "Wearing this dress will increase the number of bits you acquire.", ""},
-    {24, "Wingthorn Amulet", "This will increase your magical power... but it might not be a good thing", ""},
-    {30, "L.Heart", "The Lazuli Heart! Two anubis figures crafted with a giant sapphire",
+    {ItemArrows, "Arrows", "Ammunition for your bow.", ""},
+    {ItemLetter, "Letter", "You could write a letter to Princess Auralis.", "But would you find anyone to deliver it in here?"},
+    {ItemRelicInsight, "Rel. Insight", "The relic of insight! It will keep you connected to your friends!", ""},
+    {ItemRelicMirth, "Rel. Mirth", "The relic of mirth? It will keep you connected to your friends!", ""},
+    {ItemRelicFealty, "Rel. Fealty", "The relic of fealty? It will keep you connected to your friends!", ""},
+    {ItemRelicBounty, "Rel. Bounty", "The relic of bounty? It will keep you connected to your friends!", ""},
+    {ItemRelicCandor, "Rel. Candor", "The relic of candor? It will keep you connected to your friends!", ""},
+    {ItemRelicMercy, "Rel. Mercy", "The relic of mercy? It will keep you connected to your friends!", ""},
+    {ItemXRaySpecs, "X Ray Specs", "These glasses somehow allow you to see through solid objects!", ""},
+    {ItemOrrindelStaff, "Orrindel St.", "Orrindel the Bearded's staff will make spell casting easier!", ""},
+    {ItemMjolna, "Mjolna", "This powerful hammer of legend will reduce the defence of those it strikes down.", ""},
+    {ItemSoulReaver, "Soul Reaver", "This magical blade will consume your mp in order to deal devastating damage!", ""},
+    {ItemInfinityBow, "Infinity Bow", "This bow is enchanted to have unlimited arrows!", ""},
+    {ItemChefsHat, "Chef's Hat", "Wearing this hat improves the quality of anything you cook!", ""},
+    {ItemLuckyCoin, "Lucky coin", "Holding this will increase the drop rate of items", ""},
+    {ItemBusinessSuit, "Business Suit", "Wearing this dress will increase the number of bits you acquire.", ""},
+    {ItemWingthornAmulet, "Wingthorn Amulet", "This will increase your magical power... but it might not be a good thing", ""},
+    {ItemLazuliHeart, "L.Heart", "The Lazuli Heart! Two anubis figures crafted with a giant sapphire",
      "stone in the centre! Wait... this was real!?!"},
-    {100, "bits", "", ""},
+    {ItemBits, "bits", "", ""},
 };
 static_assert(std::size(FixedItems) == 17 + 2, "ids 8..24, 30 and 100");
 
@@ -52,14 +53,13 @@ const FixedItem* FindFixedItem(int kind) {
     return nullptr;
 }
 
-bool IsUniqueEquipment(int kind) { return kind >= 10 && kind <= 24; }
+bool IsUniqueEquipment(int kind) { return kind >= ItemUniqueFirst && kind <= ItemUniqueLast; }
 
 // Tansy Brook knows her apples better than anyone, and tells the oranges apart from them.
-constexpr int HeroTansyBrook = 5;
 constexpr FixedItem TansyFoodTexts[] = {
-    {101, "Apple", "The apple is the pomaceous fruit of the apple tree, species Malus domestica in the",
+    {ItemApple, "Apple", "The apple is the pomaceous fruit of the apple tree, species Malus domestica in the",
      "rose family (Rosaceae). It is one of the most widely cultivated tree fruits."},
-    {104, "Oranges", "They aren't apples!", ""},
+    {ItemOranges, "Oranges", "They aren't apples!", ""},
 };
 
 // Sales Bonus discount per level. They are single-precision constants used in double

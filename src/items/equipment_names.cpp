@@ -255,28 +255,33 @@ int OwnStat(int kind) {
         }
         case ItemWeapon: return StatAtk;
         case ItemBow: return StatSpd;
-        case 10: case 11: case 12: case 13: case 14: case 15: return StatMag;  // the relics
-        case 16: return Rand(1, 6);     // X Ray Specs
-        case 17: return StatMag;        // Orrindel's staff
-        case 18: return StatStr;        // Mjolna
-        case 19: return StatAtk;        // Soul Reaver
-        case 20: return StatSpd;        // Infinity Bow
-        case 21: return StatCon;        // Chef's Hat
-        case 22: case 23: return Rand(1, 6);  // Lucky coin, Business Suit
-        case 24: return StatMag;        // Wingthorn Amulet
+        case ItemRelicInsight: case ItemRelicMirth: case ItemRelicFealty: case ItemRelicBounty: case ItemRelicCandor:
+        case ItemRelicMercy:
+            return StatMag;
+        case ItemXRaySpecs: return Rand(1, 6);
+        case ItemOrrindelStaff: return StatMag;
+        case ItemMjolna: return StatStr;
+        case ItemSoulReaver: return StatAtk;
+        case ItemInfinityBow: return StatSpd;
+        case ItemChefsHat: return StatCon;
+        case ItemLuckyCoin: case ItemBusinessSuit: return Rand(1, 6);
+        case ItemWingthornAmulet: return StatMag;
         default: return 0;
     }
 }
 
 // Dresses, jewellery (and the coin and suit) are what Fashion Sense knows how to wear.
-bool FashionCounts(int kind) { return kind == ItemDress || kind == ItemAccessory || kind == 13 || kind == 22 || kind == 23; }
+bool FashionCounts(int kind) {
+    return kind == ItemDress || kind == ItemAccessory || kind == ItemRelicBounty || kind == ItemLuckyCoin ||
+           kind == ItemBusinessSuit;
+}
 
 constexpr const char* ModLabels[7] = {"", "   ATK(", "   DEF(", "   STR(", "   SPD(", "   MAG(", "   CON("};
 
 }  // namespace
 
 void DrawItemMods(int kind, int tier) {
-    const bool unique = kind >= 10 && kind <= 24;
+    const bool unique = kind >= ItemUniqueFirst && kind <= ItemUniqueLast;
     long long n = unique ? 10 : (static_cast<long long>(tier) + 1) * 2;
     if (FashionCounts(kind)) {
         for (int k = 0; k < SkillSlots; ++k) {

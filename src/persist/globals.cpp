@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/run_vars.h"
 #include "core/state.h"
+#include "items/food.h"
 #include "persist/datafile.h"
 #include "platform/files.h"
 
@@ -19,7 +21,7 @@ void ReadIntTable(const char* name, int* table, int count) {
     for (int i = 0; i < count; ++i) table[i] = ReadInt(stream);
 }
 
-// The garden plots hold a fruit (101..106) or nothing, their growth counts up from 0,
+// The garden plots hold a fruit (apple to jolt apple) or nothing, their growth counts up from 0,
 // the two switches are 0 or 1 and the rest is unused. Anything else would later index
 // outside the item tables or pick no screen size, so it is set back to its default.
 void CheckGlobalData() {
@@ -28,20 +30,21 @@ void CheckGlobalData() {
         fixed += (fixed.empty() ? "" : ", ") + std::to_string(entry) + " (" + std::to_string(GlobalData[entry]) + ")";
         GlobalData[entry] = 0;
     };
-    for (int plot = 0; plot <= 5; ++plot) {
+    for (int k = 0; k < GardenPlots; ++k) {
+        const int plot = GlobalGardenPlotFirst + k;
         const int fruit = GlobalData[plot];
-        if (fruit != 0 && (fruit < 101 || fruit > 106)) {
+        if (fruit != 0 && !IsFruit(fruit)) {
             reset(plot);
-            if (GlobalData[plot + 6] != 0) reset(plot + 6);
+            if (GlobalData[GlobalGardenGrowthFirst + k] != 0) reset(GlobalGardenGrowthFirst + k);
         }
     }
-    for (int growth = 6; growth <= 11; ++growth) {
+    for (int growth = GlobalGardenGrowthFirst; growth <= GlobalGardenGrowthLast; ++growth) {
         if (GlobalData[growth] < 0) reset(growth);
     }
-    for (int entry : {12, 13}) {
+    for (int entry : {GlobalScreenMode, GlobalDebugText}) {
         if (GlobalData[entry] != 0 && GlobalData[entry] != 1) reset(entry);
     }
-    for (int entry = 14; entry < GlobalDataCount; ++entry) {
+    for (int entry = GlobalDebugText + 1; entry < GlobalDataCount; ++entry) {
         if (GlobalData[entry] != 0) reset(entry);
     }
     if (!fixed.empty())

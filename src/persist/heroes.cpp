@@ -1,6 +1,9 @@
 #include "persist/heroes.h"
 
+#include "core/run_vars.h"
 #include "core/state.h"
+#include "items/catalogue.h"
+#include "items/skills.h"
 
 namespace {
 
@@ -21,19 +24,31 @@ struct HeroRow {
 };
 
 const HeroRow Heroes[6] = {
-    {1, "QUENBY ARLO", {1, 2, 3, 4, 5}, 32, 0, {{140, 2}, {161, 2}, {0, 0}}, 4, 0, 0, 0, 0, 0, 48},
-    {2, "DABBLE MOSS", {6, 7, 8, 9, 10}, 33, 0, {{140, 2}, {156, 1}, {150, 1}}, 0, 4, 0, 0, 0, 0, 56},
-    {3, "SKELTER VANE", {11, 12, 13, 14, 15}, 31, 1, {{152, 3}, {0, 0}, {0, 0}}, 0, 0, 4, 0, 0, 0, 48},
-    {4, "CORVANNE", {16, 17, 18, 19, 20}, 32, 0, {{140, 2}, {182, 2}, {0, 0}}, 2, 0, 0, 2, 0, 0, 48},
-    {5, "TANSY BROOK", {21, 22, 23, 24, 25}, 33, 0, {{173, 1}, {171, 1}, {101, 5}}, 0, 0, 0, 0, 4, 0, 56},
-    {6, "MELLOWEN", {26, 27, 28, 29, 30}, 31, 1, {{140, 2}, {164, 1}, {0, 0}}, 0, 0, 0, 0, 0, 4, 48},
+    {HeroQuenbyArlo, "QUENBY ARLO",
+     {SkillHolding, SkillTeleport, SkillMagicBeam, SkillCovetCharm, SkillShield}, SkillBow, 0,
+     {{ItemCupcake, 2}, {ItemSandwich, 2}, {ItemNone, 0}}, 4, 0, 0, 0, 0, 0, 48},
+    {HeroDabbleMoss, "DABBLE MOSS",
+     {SkillPartyCannon, SkillSurprise, SkillFourthWall, SkillParty, SkillDabbleSense}, SkillGourmet, 0,
+     {{ItemCupcake, 2}, {ItemMuffin, 1}, {ItemTofuDog, 1}}, 0, 4, 0, 0, 0, 0, 56},
+    {HeroSkelterVane, "SKELTER VANE",
+     {SkillRainfall, SkillThunder, SkillVaneburst, SkillDash, SkillTornado}, SkillFlight, 1,
+     {{ItemPancakes, 3}, {ItemNone, 0}, {ItemNone, 0}}, 0, 0, 4, 0, 0, 0, 48},
+    {HeroCorvanne, "CORVANNE",
+     {SkillFindTreasure, SkillDisguise, SkillWhining, SkillSalesBonus, SkillFashionSense}, SkillBow, 0,
+     {{ItemCupcake, 2}, {ItemSalad, 2}, {ItemNone, 0}}, 2, 0, 0, 2, 0, 0, 48},
+    {HeroTansyBrook, "TANSY BROOK",
+     {SkillStrongBuck, SkillHooflingUp, SkillWildBuck, SkillBuckAnItem, SkillJump}, SkillGourmet, 0,
+     {{ItemAppleDumpling, 1}, {ItemApplePie, 1}, {ItemApple, 5}}, 0, 0, 0, 0, 4, 0, 56},
+    {HeroMellowen, "MELLOWEN",
+     {SkillTheStare, SkillTameAnimal, SkillSummonAnimal, SkillEmpathy, SkillDeepMassage}, SkillFlight, 1,
+     {{ItemCupcake, 2}, {ItemVegetableSoup, 1}, {ItemNone, 0}}, 0, 0, 0, 0, 0, 4, 48},
 };
 
-constexpr int WeaponPro = 34;  // every hero's slot 6
+bool KnownHero(int heroId) { return heroId >= HeroQuenbyArlo && heroId <= HeroMellowen; }
 
 }  // namespace
 
-std::string HeroName(int heroId) { return (heroId >= 1 && heroId <= 6) ? Heroes[heroId - 1].name : ""; }
+std::string HeroName(int heroId) { return KnownHero(heroId) ? Heroes[heroId - 1].name : ""; }
 
 void SetUpHero() {
     MonMaxHp[0] = MonHp[0] = 50;
@@ -49,7 +64,7 @@ void SetUpHero() {
     MonCon[0] = 3;
     MonLevel[0] = 1;
     InvCapacity = 48;
-    if (HeroId < 1 || HeroId > 6) return;
+    if (!KnownHero(HeroId)) return;
     const HeroRow& hero = Heroes[HeroId - 1];
     MonName[0] = hero.name;
     for (int k = 0; k < 5; ++k) {
@@ -58,12 +73,12 @@ void SetUpHero() {
     }
     SkillId[5] = hero.slot5Skill;
     SkillLevel[5] = hero.slot5Level;
-    SkillId[6] = WeaponPro;
+    SkillId[6] = SkillWeaponPro;  // every hero's slot 6
     SkillLevel[6] = 0;
     SkillPoints = 4;
     int slot = 0;
     for (const StartingItem& item : hero.items) {
-        if (item.kind == 0) continue;
+        if (item.kind == ItemNone) continue;
         InvKind[slot] = item.kind;
         InvTier[slot] = 1;
         InvCount[slot] = item.count;

@@ -2,12 +2,15 @@
 
 #include <vector>
 
+#include "core/run_vars.h"
 #include "core/state.h"
+#include "items/skills.h"
 #include "persist/datafile.h"
 #include "persist/globals.h"
 #include "persist/heroes.h"
 #include "persist/sector.h"
 #include "platform/files.h"
+#include "worldgen/creatures.h"
 
 namespace {
 
@@ -84,12 +87,12 @@ bool LoadGame(std::string& message) {
     std::string mended;
     Clamp(MonX[0], 0, MapMaxX, "position", mended);
     Clamp(MonY[0], 0, MapMaxY, "position", mended);
-    Clamp(HeroId, 1, 6, "hero", mended);
+    Clamp(HeroId, HeroQuenbyArlo, HeroMellowen, "hero", mended);
     Clamp(InvCapacity, 0, InvSlots - 1, "inventory size", mended);
     for (int e = 0; e < EquipSlots; ++e) Clamp(Equip[e], -1, InvSlots - 1, "equipment", mended);
     for (int s = 0; s < SkillSlots; ++s) {
-        Clamp(SkillId[s], 0, 34, "skills", mended);
-        Clamp(SkillLevel[s], 0, 3, "skill levels", mended);
+        Clamp(SkillId[s], SkillNone, SkillIdCount, "skills", mended);
+        Clamp(SkillLevel[s], 0, SkillMaxLevel, "skill levels", mended);
     }
     for (int i = 0; i < InvSlots; ++i) {
         Clamp(InvKind[i], 0, 1000, "items", mended);
@@ -99,7 +102,7 @@ bool LoadGame(std::string& message) {
         EquipReservedA[e] = 0;
         EquipReservedB[e] = 0;
     }
-    MonKind[0] = 1;
+    MonKind[0] = KindHero;
     MonName[0] = HeroName(HeroId);
     if (!mended.empty()) message = "The saved game held impossible values (" + mended + "); they were put right.";
     return true;

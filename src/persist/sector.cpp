@@ -5,6 +5,7 @@
 
 #include "core/convert.h"
 #include "core/messagelog.h"
+#include "core/run_vars.h"
 #include "core/state.h"
 #include "persist/datafile.h"
 #include "platform/files.h"
@@ -60,7 +61,7 @@ int MendSector() {
     int mended = 0;
     for (int x = 0; x <= MapMaxX; ++x) {
         for (int y = 0; y <= MapMaxY; ++y) {
-            MapTerrain[x][y] = Clamped(MapTerrain[x][y], 1, TerrainCodeCount, 2, mended);
+            MapTerrain[x][y] = Clamped(MapTerrain[x][y], 1, TerrainCodeCount, Grass, mended);
             MapSeen[x][y] = Clamped(MapSeen[x][y], 0, 2, 0, mended);
             const int region = MapRegion[x][y];
             MapRegion[x][y] = (region >= 0 && region <= 4) || (region >= 11 && region <= 16) ? region : (++mended, 1);
@@ -69,11 +70,11 @@ int MendSector() {
     }
     SectorBiome = Clamped(SectorBiome, 0, 10, 1, mended);
     for (int m = 1; m <= MonCapacity; ++m) {
-        MonKind[m] = Clamped(MonKind[m], 0, 51, 0, mended);
-        if (MonKind[m] == 1) MonKind[m] = 0, ++mended;  // only slot 0 is the hero
+        MonKind[m] = Clamped(MonKind[m], KindNone, KindLast, KindNone, mended);
+        if (MonKind[m] == KindHero) MonKind[m] = KindNone, ++mended;  // only slot 0 is the hero
         MonX[m] = Clamped(MonX[m], 0, MapMaxX, 0, mended);
         MonY[m] = Clamped(MonY[m], 0, MapMaxY, 0, mended);
-        MonAttitude[m] = Clamped(MonAttitude[m], 0, 3, 0, mended);
+        MonAttitude[m] = Clamped(MonAttitude[m], AttitudeHostile, AttitudeAlly, AttitudeHostile, mended);
     }
     for (int g = 0; g < GroundSlots; ++g) {
         GroundItemKind[g] = Clamped(GroundItemKind[g], 0, 1000, 0, mended);
@@ -116,9 +117,9 @@ bool ReadSector(std::string& message) {
         }
     }
     RefreshFrames();
-    if (GameVars[50] == 10) {
+    if (GameVars[VarStalkerNotes] == StalkerDefeated) {
         for (int m = 1; m <= MonCapacity; ++m) {
-            if (MonKind[m] == 41) MonKind[m] = 0;
+            if (MonKind[m] == KindThinwraith) MonKind[m] = KindNone;
         }
     }
     return true;

@@ -22,7 +22,7 @@ void AllyTurn(int s, bool& done) {
         const int toHero = FieldAtSlot(MapDistHero, s);
         if (Within(toHero, 2, 11)) {
             if (DownhillStep(s, MapDistHero, StepTest::Free)) done = true;
-        } else if (toHero >= FieldFarAway && RandomStep(s)) {
+        } else if (toHero >= FieldFar && RandomStep(s)) {
             done = true;
         }
     }

@@ -3,16 +3,10 @@
 #include "core/messagelog.h"
 #include "worldgen/terrain.h"
 
-namespace {
-
-constexpr int DeepWater = 3;
-
-}  // namespace
-
 void FriendlyTurn(int s, bool& done) {
     // Swimming near the troll costs his friendship at once; he stays put this turn,
     // as every friendly troll does.
-    if (MonKind[s] == Kind::Troll && TerrainAt(MonX[0], MonY[0]) == DeepWater && DistanceToHero(s) < 4.0) {
+    if (MonKind[s] == KindTroll && TerrainAt(MonX[0], MonY[0]) == DeepWater && DistanceToHero(s) < 4.0) {
         PushMessage("The troll growls at you");
         MonAttitude[s] = AttitudeHostile;
     }

@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr int Grass = 2;
-constexpr int Tree = 1;
 // A Nibblit born deeper than each of these sectors grows one level more.
 constexpr int BreedGrowthDepths[3] = {7, 14, 21};
 
@@ -30,7 +28,7 @@ void ClearGroundSlot(int g) {
 // Unwatched, a Nibblit eats what lies under it and splits: each item becomes a new
 // Nibblit on the first free cell east, west, south or north.
 void NibblitBreeds(int s) {
-    if (FieldAtSlot(MapDistHero, s) < FieldFarAway) return;
+    if (FieldAtSlot(MapDistHero, s) < FieldFar) return;
     const int x = MonX[s];
     const int y = MonY[s];
     static const int NearX[4] = {1, -1, 0, 0};
@@ -41,7 +39,7 @@ void NibblitBreeds(int s) {
         int d = 0;
         while (d < 4 && CellBlocked(x + NearX[d], y + NearY[d]) != 0) ++d;
         if (d == 4) continue;  // hemmed in: the item stays where it is
-        const int born = SpawnCreature(x + NearX[d], y + NearY[d], Kind::Nibblit);
+        const int born = SpawnCreature(x + NearX[d], y + NearY[d], KindNibblit);
         if (born >= 1 && born <= MonCapacity) {
             for (const int depth : BreedGrowthDepths)
                 if (Depth > depth) LevelUpCreature(born);
@@ -54,9 +52,9 @@ void NibblitBreeds(int s) {
 // Close by, a changeling drops its bunny shape; out of sight it takes it up again,
 // at a price in magic.
 void ChangelingShifts(int s) {
-    if (DistanceToHero(s) < 3.0) MonMode[s] = 1;
+    if (DistanceToHero(s) < 3.0) MonMode[s] = ModeChangelingRevealed;
     if (MapSeen[MonX[s]][MonY[s]] != 2 && MonMp[s] >= 2) {
-        MonMode[s] = 0;
+        MonMode[s] = ModeChangelingDisguised;
         MonMp[s] -= 2;
     }
 }
@@ -115,8 +113,8 @@ void Breathe(int s, bool& done) {
 
 // The chaos spirit remakes the land around him with every turn.
 void Reshape(int s) {
-    static const int GrassInto[6] = {35, 10, 43, 67, 82, 26};
-    static const int TreeInto[6] = {27, 44, 66, 69, 83, 28};
+    static const int GrassInto[6] = {StoneFloor, Plant, GrassyStoneFloor, TempleFloor, DarkStoneFloor, Swamp};
+    static const int TreeInto[6] = {Mountain, WeedyStoneWall, TempleWall, Lava, ObsidianWall, Pit};
     const int a = Rand(1, 6);
     const int b = Rand(1, 6);
     for (int x = MonX[s] - 1; x <= MonX[s] + 1; ++x) {
@@ -135,34 +133,34 @@ bool Within(int value, int low, int high) { return value >= low && value <= high
 
 void HostileTurn(int s, bool& done) {
     const int kind = MonKind[s];
-    if (kind == Kind::Nibblit) NibblitBreeds(s);
-    if (kind == Kind::Changeling) ChangelingShifts(s);
+    if (kind == KindNibblit) NibblitBreeds(s);
+    if (kind == KindChangeling) ChangelingShifts(s);
     // Lying in wait: not a step until the hero comes close.
-    if (kind == Kind::TimberWolf && MonMode[s] == 1) {
+    if (kind == KindTimberWolf && MonMode[s] == ModeLyingInWait) {
         done = true;
-        if (DistanceToHero(s) <= 3.0) MonMode[s] = 0;
+        if (DistanceToHero(s) <= 3.0) MonMode[s] = ModeNone;
     }
-    if (kind == Kind::Cerberus && MonMode[s] == 1) {
+    if (kind == KindCerberus && MonMode[s] == ModeLyingInWait) {
         done = true;
-        if (DistanceToHero(s) <= 2.0) MonMode[s] = 0;
+        if (DistanceToHero(s) <= 2.0) MonMode[s] = ModeNone;
         if (MonY[0] <= MonY[s]) {
-            MonMode[s] = 0;
+            MonMode[s] = ModeNone;
             PushMessage("You hear a growl");
         }
     }
-    if (kind == Kind::Cockatrice) StoneNeighbours(s);
-    if (kind == Kind::Zoquiral) Rally(s);
-    if (kind == Kind::FruitBat && !HeroCarriesFruit()) MonAttitude[s] = AttitudeNeutral;
-    if (kind == Kind::GemHound || kind == Kind::AlphaGemHound) Burrow(s);
-    if (kind == Kind::TeenDragon) Breathe(s, done);
-    if (kind == Kind::Skarnix) Reshape(s);
+    if (kind == KindCockatrice) StoneNeighbours(s);
+    if (kind == KindZoquiral) Rally(s);
+    if (kind == KindFruitBat && !HeroCarriesFruit()) MonAttitude[s] = AttitudeNeutral;
+    if (kind == KindGemHound || kind == KindAlphaGemHound) Burrow(s);
+    if (kind == KindTeenDragon) Breathe(s, done);
+    if (kind == KindSkarnix) Reshape(s);
     // Captivated by the Covet Charm: the creature walks to the item and nothing else.
     if (MonStatus[0][StatusCovet] > 0 && !done && Within(FieldAtSlot(MapDistSkill, s), 2, 11)) {
         DownhillStep(s, MapDistSkill, StepTest::Free);
         done = true;
     }
     // A wolf that has bitten runs from the hero for a while, and does nothing else.
-    if (kind == Kind::Wolf && MonMode[s] > 0) {
+    if (kind == KindWolf && MonMode[s] > 0) {
         MonMode[s] -= 1;
         if (!done && Within(FieldAtSlot(MapDistHero, s), 1, 11) && UphillStep(s, MapDistHero, StepTest::Walkable))
             done = true;

@@ -7,21 +7,18 @@
 
 namespace {
 
-constexpr int Tree = 1;
-constexpr int Grass = 2;
-
 // Stepping next to a wasp sets the whole sector's swarm on the hero.
 void WaspsEnraged() {
     PushMessage("The wasps became enraged!");
     for (int m = 1; m <= MonCapacity; ++m)
-        if (MonKind[m] == Kind::Wasp) MonAttitude[m] = AttitudeHostile;
+        if (MonKind[m] == KindWasp) MonAttitude[m] = AttitudeHostile;
 }
 
 // A beaver away from the sector's rim now and then gnaws down a tree beside it.
 void BeaverFells(int s) {
     const int x = MonX[s];
     const int y = MonY[s];
-    if (MonMode[s] != 0 || x < 2 || x > 42 || y < 2 || y > 33) return;
+    if (MonMode[s] != ModeNone || x < 2 || x > 42 || y < 2 || y > 33) return;
     if (RandFloat(0, 100) <= 20) return;
     static const int NearX[5] = {0, 0, 0, -1, 1};  // 1 north, 2 south, 3 west, 4 east
     static const int NearY[5] = {0, -1, 1, 0, 0};
@@ -53,9 +50,9 @@ void BearEats(int s) {
 void NeutralTurn(int s, bool& done) {
     if (!done && RandomStep(s)) done = true;
     const int kind = MonKind[s];
-    if (kind == Kind::Wasp && Adjacent(s, 0)) WaspsEnraged();
-    if (kind == Kind::Beaver) BeaverFells(s);
-    if (kind == Kind::Bear) BearEats(s);
+    if (kind == KindWasp && Adjacent(s, 0)) WaspsEnraged();
+    if (kind == KindBeaver) BeaverFells(s);
+    if (kind == KindBear) BearEats(s);
     // A fruit bat smells fruit in the satchel and goes for it, this very turn.
-    if (kind == Kind::FruitBat && HeroCarriesFruit()) MonAttitude[s] = AttitudeHostile;
+    if (kind == KindFruitBat && HeroCarriesFruit()) MonAttitude[s] = AttitudeHostile;
 }

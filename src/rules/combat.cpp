@@ -5,17 +5,15 @@
 #include "core/convert.h"
 #include "core/random.h"
 #include "core/state.h"
+#include "items/catalogue.h"
 #include "items/category.h"
 #include "items/skills.h"
 #include "platform/platform.h"
 #include "core/statuses.h"
 #include "core/messagelog.h"
+#include "worldgen/creatures.h"
 
 namespace {
-
-constexpr int SkillStrongBuck = 21;
-constexpr int ItemMjolna = 18;
-constexpr int ItemSoulReaver = 19;
 
 // The bites of a few kinds: each rolls r = 0..100 and sticks when r minus the defender's
 // resistance beats the threshold.
@@ -29,11 +27,11 @@ struct Affliction {
     bool onlyBelowThree;      // "set to 9 if below 3" rather than "raised to value"
 };
 constexpr Affliction Afflictions[] = {
-    {9, false, 70, StatusBlinded, "Everything goes dark...", 6, false},   // shade
-    {11, false, 70, StatusPoisoned, "Poison!", 9, false},                // scorpion
-    {17, true, 60, StatusFrozen, "Webbed! Stuck in place!", 9, true},    // spider
-    {18, false, 60, StatusPoisoned, "Poison!", 9, true},                 // giant spider
-    {24, false, 50, StatusStone, "Stone!", 9, false},                    // cockatrice
+    {KindShade, false, 70, StatusBlinded, "Everything goes dark...", 6, false},
+    {KindScorpion, false, 70, StatusPoisoned, "Poison!", 9, false},
+    {KindSpider, true, 60, StatusFrozen, "Webbed! Stuck in place!", 9, true},
+    {KindGiantSpider, false, 60, StatusPoisoned, "Poison!", 9, true},
+    {KindCockatrice, false, 50, StatusStone, "Stone!", 9, false},
 };
 
 bool ValidSlot(int s) { return s >= 0 && s <= MonCapacity; }

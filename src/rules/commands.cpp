@@ -5,10 +5,12 @@
 #include "core/convert.h"
 #include "core/frame.h"
 #include "core/random.h"
+#include "core/run_vars.h"
 #include "core/state.h"
 #include "core/ui_mode.h"
+#include "items/catalogue.h"
 #include "items/category.h"
-#include "items/inventory.h"
+#include "rules/inventory.h"
 #include "items/skill_upgrade.h"
 #include "rules/recipebook.h"
 #include "persist/sector.h"
@@ -26,8 +28,6 @@
 
 namespace {
 
-constexpr int KindNibblit = 2;
-constexpr int KindSkarnix = 45;
 constexpr int StackLimit = 8;  // food and arrows stack up to this many in one slot
 
 int Key(char letter) { return KeyHeld(KeyA + (letter - 'A')); }
@@ -42,9 +42,9 @@ void UseTurn() {
 
 // Stone floor of the sector's castle style: doors and locks open onto it.
 int OpenedFloor() {
-    if (SectorBiome == 9) return 67;
-    if (SectorBiome == 10) return 82;
-    return 35;
+    if (SectorBiome == 9) return TempleFloor;
+    if (SectorBiome == 10) return DarkStoneFloor;
+    return StoneFloor;
 }
 
 void ReplaceEverywhere(int from, int to) {
@@ -130,7 +130,7 @@ void MenuKeys() {
         if (!anySkill) {
             PushMessage("No skills purchased, press X to purchase skills");
             InputDelay = 10;
-        } else if (HeroId == 1 && HeroJestbloom()) {
+        } else if (HeroId == HeroQuenbyArlo && HeroJestbloom()) {
             PushMessage("You can't cast magic thanks to the Jestbloom");
             InputDelay = 10;
         } else {
@@ -155,16 +155,16 @@ void BuckCell(int x, int y, int code) {
         const char* failure;
     };
     static const Buckable Table[] = {
-        {7, 25, "You buck the sticks!", "You hurt yourself trying to buck the sticks"},
-        {8, 40, "You buck the log!", "You hurt yourself trying to buck the log"},
-        {40, 60, "You buck down the door!", "You hurt yourself trying to buck the door down"},
+        {Sticks, 25, "You buck the sticks!", "You hurt yourself trying to buck the sticks"},
+        {Log, 40, "You buck the log!", "You hurt yourself trying to buck the log"},
+        {Door, 60, "You buck down the door!", "You hurt yourself trying to buck the door down"},
     };
     for (const Buckable& b : Table) {
         if (b.code != code) continue;
         const int roll = Rand(0, 100) + MonStr[0] + MonStrBonus[0];
         if (roll >= b.needed) {
             PushMessage(b.success);
-            MapTerrain[x][y] = code == 40 ? OpenedFloor() : 2;
+            MapTerrain[x][y] = code == Door ? OpenedFloor() : Grass;
             RefreshFrames();
             MonXp[0] += 5;
         } else {
@@ -180,24 +180,25 @@ void BuckCell(int x, int y, int code) {
 // The garden slot of a tree in the fairy garden, by its place around the fairy door.
 int GardenSlotOf(int tx, int ty) {
     int dx = 0, dy = 0;
-    if (!LastCellOf(24, dx, dy)) return -1;
+    if (!LastCellOf(FairyDoor, dx, dy)) return -1;
     static const int Offsets[6][2] = {{2, -3}, {4, 0}, {2, 3}, {-2, 3}, {-4, 0}, {-2, -3}};
     for (int k = 0; k < 6; ++k)
         if (tx == dx + Offsets[k][0] && ty == dy + Offsets[k][1]) return k;
     return -1;
 }
 
+// The fruit trees stand in the order of their fruits, apple first.
 void ShakeFruitTree(int tx, int ty, int code) {
     for (int x = tx - 1; x <= tx + 1; ++x)
         for (int y = ty - 1; y <= ty + 1; ++y)
-            if (IsOpenGround(x, y) == 1 && Rand(0, 100) > 60) PlaceGroundItem(x, y, code + 87, 0);
+            if (IsOpenGround(x, y) == 1 && Rand(0, 100) > 60) PlaceGroundItem(x, y, ItemApple + (code - AppleTree), 0);
     if (Depth == -1) {
         // A garden tree turns magical and its plot starts growing again.
-        MapTerrain[tx][ty] = 25;
+        MapTerrain[tx][ty] = MagicalTree;
         const int k = GardenSlotOf(tx, ty);
-        if (k >= 0) GlobalData[6 + k] = 0;
+        if (k >= 0) GlobalData[GlobalGardenGrowthFirst + k] = 0;
     } else {
-        MapTerrain[tx][ty] = 20;
+        MapTerrain[tx][ty] = BarrenTree;
     }
     RefreshFrames();
     InputDelay = 10;
@@ -206,16 +207,16 @@ void ShakeFruitTree(int tx, int ty, int code) {
 // Features that open an interaction when bumped, by terrain code.
 int BumpInteraction(int code) {
     switch (code) {
-        case 9: return DialogueCookingPot;
-        case 23: return DialogueVineChest;
-        case 25: return DialogueMagicalTree;
-        case 34: return DialogueStoneTable;
-        case 47: return DialogueTreasureChest;
-        case 68: return DialogueGemIdol;  // the Lazuli Heart on its pedestal
-        case 73: return DialogueWell;
-        case 74: return DialogueUsedWell;
-        case 75: case 76: return DialogueBell;
-        case 77: return DialogueUsedBell;
+        case CookingPot: return DialogueCookingPot;
+        case VineChest: return DialogueVineChest;
+        case MagicalTree: return DialogueMagicalTree;
+        case StoneTable: return DialogueStoneTable;
+        case TreasureChest: return DialogueTreasureChest;
+        case GemIdol: return DialogueGemIdol;  // the Lazuli Heart on its pedestal
+        case Well: return DialogueWell;
+        case UsedWell: return DialogueUsedWell;
+        case BellFirst: case BellSecond: return DialogueBell;
+        case RungBell: return DialogueUsedBell;
         default: return DialogueNone;
     }
 }
@@ -303,23 +304,23 @@ bool EnterCell(int x, int y) {
     const int code = TerrainAt(x, y);
     const bool flying = HeroFlying();
     const bool shift = ShiftHeld();
-    if (code == 3 && !flying) {
+    if (code == DeepWater && !flying) {
         PushMessage("splash");
         int& soggy = MonStatus[0][StatusSoggy];
         if (soggy < 12) soggy += 1;
         if (soggy < 5) soggy = 5;
     }
-    if (!shift && (code == 5 || code == 41 || code == 81)) {
+    if (!shift && (code == Exit || code == CastlePathOnward || code == StairsUp)) {
         ChangeSector(ChangeDeeper);
         return true;
     }
-    if (!shift && (code == 11 || code == 42 || code == 80)) {
+    if (!shift && (code == Entrance || code == CastlePathBack || code == StairsDown)) {
         ChangeSector(ChangeBack);
         return true;
     }
-    if (code == 24 && !shift) {
+    if (code == FairyDoor && !shift) {
         if (Depth >= 0) {
-            GameVars[4] = Depth;
+            GameVars[VarReturnDepth] = Depth;
             ChangeSector(ChangeFairyGarden);
             return true;
         }
@@ -328,60 +329,59 @@ bool EnterCell(int x, int y) {
             return true;
         }
     }
-    if (code == 32 && !shift) {
-        GameVars[4] = Depth;
+    if (code == CryptEntrance && !shift) {
+        GameVars[VarReturnDepth] = Depth;
         ChangeSector(ChangeCrypt);
-        PlaceHeroBeside(33, -1);
+        PlaceHeroBeside(StairsOut, -1);
         return true;
     }
-    if (code == 33) {
+    if (code == StairsOut) {
         ChangeSector(ChangeReturn);
-        PlaceHeroBeside(32, 1);
+        PlaceHeroBeside(CryptEntrance, 1);
         return true;
     }
-    if (code == 50) {
+    if (code == QuestFlower) {
         DialogueState = DialogueFlower;
         InputDelay = 10;
     }
-    if (code == 52 && !flying) {
+    if (code == CursedPlant && !flying) {
         MonStatus[0][StatusJestbloom] = 20;
         PushMessage("You've been infected by Jestbloom!");
     }
-    if (code == 53 || code == 54) {
-        DialogueState = code == 53 ? DialogueBook : DialogueNote;
+    if (code == Book || code == Note) {
+        DialogueState = code == Book ? DialogueBook : DialogueNote;
         InputDelay = 10;
     }
-    if (code == 58) {
-        GameVars[4] = Depth;
+    if (code == TempleEntrance) {
+        GameVars[VarReturnDepth] = Depth;
         ChangeSector(ChangeTemple);
-        PlaceHeroBeside(58, -1);
+        PlaceHeroBeside(TempleEntrance, -1);
         return true;
     }
-    if (code == 59) {
+    if (code == StairsToForest) {
         ChangeSector(ChangeReturn);
-        PlaceHeroBeside(58, 1);
+        PlaceHeroBeside(TempleEntrance, 1);
         return true;
     }
-    if (code >= 60 && code <= 63 && GameVars[51] == 0 && !flying) {
-        // Lion, hawk, cat and wolf spring the temple trap; the rat and the bunny are safe.
-        GameVars[51] = 1;
+    if (IsTrapTile(code) && GameVars[VarTempleTrap] == 0 && !flying) {
+        GameVars[VarTempleTrap] = TempleTrapSprung;
         PushMessage("You hear a loud rumbling... maybe you shouldn't have stepped on that?");
-        ReplaceEverywhere(68, 69);
+        ReplaceEverywhere(GemIdol, Lava);
         RefreshFrames();
     }
-    if (code == 71 && !flying) {
-        MapTerrain[x][y] = 67;
+    if (code == TriggerFloor && !flying) {
+        MapTerrain[x][y] = TempleFloor;
         PushMessage("Click!");
-        ReplaceEverywhere(70, 67);
+        ReplaceEverywhere(HiddenWall, TempleFloor);
         RefreshFrames();
     }
-    if (code == 78 && !shift) {
+    if (code == Portal && !shift) {
         ChangeSector(ChangeDeeper);
         return true;
     }
-    if (code == 86) {
+    if (code == PrisonKey) {
         MapTerrain[x][y] = OpenedFloor();
-        ReplaceEverywhere(85, 87);
+        ReplaceEverywhere(IronLock, OpenedIronLock);
         RefreshFrames();
         PushMessage("You found a key");
     }
@@ -392,11 +392,11 @@ void BumpCell(int x, int y) {
     // Read once: a tree shaken below turns magical, but is not the one bumped.
     const int code = TerrainAt(x, y);
     if (x >= 1 && x <= MapMaxX - 1 && y >= 1 && y <= MapMaxY - 1) BuckCell(x, y, code);
-    if (code == 13) {
+    if (code == NightStatue) {
         PushMessage("It's a statue of Umbrana, this far into the forest?");
         InputDelay = 10;
     }
-    const bool fruitTree = code >= 14 && code <= 19;
+    const bool fruitTree = IsFruitTree(code);
     if (fruitTree) ShakeFruitTree(x, y, code);
     if (const int state = BumpInteraction(code); state != DialogueNone) {
         if (state == DialogueMagicalTree) {
@@ -406,7 +406,7 @@ void BumpCell(int x, int y) {
         DialogueState = state;
         InputDelay = 10;
     }
-    if (code == 87) {
+    if (code == OpenedIronLock) {
         MapTerrain[x][y] = OpenedFloor();
         PushMessage("You unlocked the door");
         RefreshFrames();
@@ -418,13 +418,13 @@ void BumpCell(int x, int y) {
     for (int m = 1; m <= MonCapacity; ++m) {
         if (MonKind[m] < 1 || MonHp[m] <= 0 || MonX[m] != x || MonY[m] != y) continue;
         const int attitude = MonAttitude[m];
-        if (attitude == 0) {
+        if (attitude == AttitudeHostile) {
             defender = m;
-        } else if (attitude == 1 && !shift) {
-            if (HeroId == 2 && HeroJestbloom()) {
+        } else if (attitude == AttitudeFriendly && !shift) {
+            if (HeroId == HeroDabbleMoss && HeroJestbloom()) {
                 PushMessage("You're unable to talk like this!");
                 InputDelay = 10;
-            } else if (HeroId == 6 && HeroJestbloom()) {
+            } else if (HeroId == HeroMellowen && HeroJestbloom()) {
                 PushMessage("You just can't talk like this!");
                 InputDelay = 10;
             } else {
@@ -432,13 +432,13 @@ void BumpCell(int x, int y) {
                 DialogueCreature = m;
                 InputDelay = 10;
             }
-        } else if (shift && attitude >= 1 && attitude <= 3) {
+        } else if (shift && attitude >= AttitudeFriendly && attitude <= AttitudeAlly) {
             MonX[m] = MonX[0];
             MonY[m] = MonY[0];
             MonX[0] = x;
             MonY[0] = y;
             UseTurn();
-            if (HeroId == 6 && !HeroJestbloom()) PushMessage("'Uh... excuse me, please...'");
+            if (HeroId == HeroMellowen && !HeroJestbloom()) PushMessage("'Uh... excuse me, please...'");
         }
     }
     if (defender >= 0) HeroAttack(defender);
@@ -482,7 +482,7 @@ void RunInventoryPanel() {
 
 void PlayerCommand() {
     // Jestbloom keeps Skelter Vane's wings out whether he likes it or not.
-    if (HeroId == 3 && HeroJestbloom()) MonStatus[0][StatusFlying] = 1000;
+    if (HeroId == HeroSkelterVane && HeroJestbloom()) MonStatus[0][StatusFlying] = StatusPermanent;
     MenuKeys();
     if (Key('G') && ItemUnderHero != -1) GrabItem();
     int direction = 0;  // 1 up, 2 down, 3 left, 4 right; right wins over left over down over up
@@ -494,13 +494,13 @@ void PlayerCommand() {
     // only waits; and like every key it needs the delay at 0, so the Space that closes
     // the upgrade screen in this very frame is not also taken as a wait.
     if (Held(5) && InputDelay == 0) UseTurn();
-    if (HeroId == 3 && HeroJestbloom() && direction != 0 && Rand(0, 100) > 75) {
+    if (HeroId == HeroSkelterVane && HeroJestbloom() && direction != 0 && Rand(0, 100) > 75) {
         direction = Rand(1, 4);
         PushMessage("Your wings are messed up!");
     }
     if (InputDelay == 0 && direction != 0) Step(direction);
     FlyerMoveTest = 0;
-    if (TurnTaken == 1 && TerrainAt(MonX[0], MonY[0]) == 69 && !HeroFlying()) {
+    if (TurnTaken == 1 && TerrainAt(MonX[0], MonY[0]) == Lava && !HeroFlying()) {
         PushMessage("It burns!");
         MonHp[0] -= 10;
         if (MonHp[0] <= 0) DeathMessage = MonName[0] + " burned in lava!";

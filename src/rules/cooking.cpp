@@ -4,31 +4,25 @@
 #include <iterator>
 
 #include "core/state.h"
+#include "items/food.h"
 
 namespace {
 
-// Ingredient ids the recipes name.
-constexpr int Apple = 101, Banana = 102, Cherry = 103, Oranges = 104, Lemon = 105, Jolt = 106;
-constexpr int Tomato = 110, Lettuce = 111, Asparagus = 112, Potato = 114;
-constexpr int Nuts = 120, Choc = 121, Egg = 122, Flour = 123, Sugar = 124, Vanilla = 125, Bread = 126,
-              Tofu = 127, Milk = 128, Oats = 129, Chips = 130, Soda = 131, BakingSoda = 132, Worm = 133,
-              Wheatgerm = 134;
-
 // Places of a recipe that take any ingredient of a class. The "different" classes must be
 // filled with ingredients that differ from each other.
-constexpr int AnyFruit = -1;        // 101..106
-constexpr int AnyVeg = -2;          // 110..113: potatoes are not greens
-constexpr int AnyVegPlus = -3;      // 110..114
+constexpr int AnyFruit = -1;        // Apple..Jolt Apple
+constexpr int AnyVeg = -2;          // Tomato..Carrot: potatoes are not greens
+constexpr int AnyVegPlus = -3;      // Tomato..Potato
 constexpr int NotTomato = -4;       // Lettuce, Asparagus, Carrot or Potato
 constexpr int DifferentFruit = -5;
 constexpr int DifferentVegPlus = -6;
 
 bool Fits(int place, int kind) {
     switch (place) {
-        case AnyFruit: case DifferentFruit: return kind >= 101 && kind <= 106;
-        case AnyVeg: return kind >= 110 && kind <= 113;
-        case AnyVegPlus: case DifferentVegPlus: return kind >= 110 && kind <= 114;
-        case NotTomato: return kind >= 111 && kind <= 114;
+        case AnyFruit: case DifferentFruit: return IsFruit(kind);
+        case AnyVeg: return kind >= ItemTomato && kind <= ItemCarrot;
+        case AnyVegPlus: case DifferentVegPlus: return kind >= ItemTomato && kind <= ItemPotato;
+        case NotTomato: return kind >= ItemLettuce && kind <= ItemPotato;
         default: return kind == place;
     }
 }
@@ -41,75 +35,75 @@ struct Recipe {
 // Tested in this order and the last match wins: an Apple with Flour, Sugar and Vanilla is
 // an Apple Dumpling, not a Fruit Cupcake.
 constexpr Recipe Recipes[] = {
-    /*  1 */ {140, {Flour, Sugar, Vanilla}},
-    /*  2 */ {141, {Choc, Flour, Sugar, Vanilla}},
-    /*  3 */ {142, {AnyFruit, Flour, Sugar, Vanilla}},
-    /*  4 */ {143, {Nuts, Flour, Sugar, Vanilla}},
-    /*  5 */ {144, {Egg, Egg, Egg}},
-    /*  6 */ {145, {AnyVeg, Egg, Egg, Egg}},
-    /*  7 */ {146, {Egg}},
-    /*  8 */ {147, {AnyVeg, Egg}},
-    /*  9 */ {148, {Egg, Bread}},
-    /* 10 */ {149, {AnyVeg, Egg, Bread}},
-    /* 11 */ {150, {Bread, Tofu}},
-    /* 12 */ {151, {Tomato, Bread, Tofu}},
-    /* 13 */ {152, {Egg, Flour, Vanilla, Milk}},
-    /* 14 */ {153, {Choc, Egg, Flour, Vanilla, Milk}},
-    /* 15 */ {154, {AnyFruit, Egg, Flour, Vanilla, Milk}},
-    /* 16 */ {155, {Nuts, Egg, Flour, Vanilla, Milk}},
-    /* 17 */ {156, {Egg, Flour, BakingSoda, Wheatgerm}},
-    /* 18 */ {157, {Choc, Egg, Flour, BakingSoda, Wheatgerm}},
-    /* 19 */ {158, {AnyFruit, Egg, Flour, BakingSoda, Wheatgerm}},
-    /* 20 */ {159, {Nuts, Egg, Flour, BakingSoda, Wheatgerm}},
-    /* 21 */ {160, {Lemon, Egg, Chips, Soda, Worm}},
-    /* 22 */ {161, {AnyVegPlus, Bread}},
-    /* 23 */ {162, {Potato}},
-    /* 24 */ {163, {AnyVeg, Potato}},
-    /* 25 */ {164, {AnyVegPlus, AnyVegPlus, AnyVegPlus, AnyVegPlus}},
-    /* 26 */ {165, {Milk, Oats}},
-    /* 27 */ {166, {AnyFruit, Milk, Oats}},
-    /* 28 */ {167, {Nuts, Milk, Oats}},
-    /* 29 */ {168, {AnyFruit, Milk}},
-    /* 30 */ {169, {Choc, Milk}},
-    /* 31 */ {170, {Apple, Sugar, Sugar}},
-    /* 32 */ {171, {Apple, Egg, Flour, Sugar}},
-    /* 33 */ {172, {Apple, Egg, Flour, Sugar, Milk}},
-    /* 34 */ {173, {Apple, Flour, Sugar, Vanilla}},
-    /* 35 */ {174, {Apple, Lemon, Sugar, Vanilla, Oats}},
-    /* 36 */ {175, {Apple, Apple, Apple, Flour, Sugar}},
-    /* 37 */ {176, {Apple, Sugar, Bread}},
-    /* 38 */ {177, {Apple, Lemon, Sugar, Bread}},
-    /* 39 */ {178, {Apple, Flour, Flour, Sugar, Sugar}},
-    /* 40 */ {179, {Apple, Egg, Flour, Sugar, BakingSoda}},
-    /* 41 */ {180, {Cherry, Egg, Flour, Sugar}},
-    /* 42 */ {181, {DifferentFruit, DifferentFruit, DifferentFruit}},
-    /* 43 */ {182, {DifferentVegPlus, DifferentVegPlus, DifferentVegPlus}},
-    /* 44 */ {183, {Cherry, Oranges, Lettuce, Asparagus, Bread}},
-    /* 45 */ {184, {Apple, Apple, Apple}},
-    /* 46 */ {185, {DifferentVegPlus, DifferentVegPlus, Tofu}},
-    /* 47 */ {186, {Banana, Choc}},
-    /* 48 */ {187, {Egg, Sugar, Vanilla, Milk}},
-    /* 49 */ {188, {AnyFruit, Egg, Sugar, Vanilla, Milk}},
-    /* 50 */ {189, {Choc, Egg, Sugar, Vanilla, Milk}},
-    /* 51 */ {190, {Nuts, Egg, Sugar, Vanilla, Milk}},
-    /* 52 */ {191, {Tomato, NotTomato, Chips}},
-    /* 53 */ {126, {Flour}},  // bread is an ingredient, not a dish: never recorded
-    /* 54 */ {192, {Oranges, Oranges, Oranges}},
-    /* 55 */ {193, {AnyFruit, Bread}},
-    /* 56 */ {194, {AnyVeg, Potato, Egg}},
+    /*  1 */ {ItemCupcake, {ItemFlour, ItemSugar, ItemVanilla}},
+    /*  2 */ {ItemChocCupcake, {ItemChocolate, ItemFlour, ItemSugar, ItemVanilla}},
+    /*  3 */ {ItemFruitCupcake, {AnyFruit, ItemFlour, ItemSugar, ItemVanilla}},
+    /*  4 */ {ItemNutsCupcake, {ItemNuts, ItemFlour, ItemSugar, ItemVanilla}},
+    /*  5 */ {ItemOmelette, {ItemEgg, ItemEgg, ItemEgg}},
+    /*  6 */ {ItemOmeletteVeg, {AnyVeg, ItemEgg, ItemEgg, ItemEgg}},
+    /*  7 */ {ItemFriedEgg, {ItemEgg}},
+    /*  8 */ {ItemFriedEggVeg, {AnyVeg, ItemEgg}},
+    /*  9 */ {ItemScrambledEgg, {ItemEgg, ItemBread}},
+    /* 10 */ {ItemScrambledEggVeg, {AnyVeg, ItemEgg, ItemBread}},
+    /* 11 */ {ItemTofuDog, {ItemBread, ItemTofu}},
+    /* 12 */ {ItemTofuDogTopped, {ItemTomato, ItemBread, ItemTofu}},
+    /* 13 */ {ItemPancakes, {ItemEgg, ItemFlour, ItemVanilla, ItemMilk}},
+    /* 14 */ {ItemChocPancakes, {ItemChocolate, ItemEgg, ItemFlour, ItemVanilla, ItemMilk}},
+    /* 15 */ {ItemFruityPancakes, {AnyFruit, ItemEgg, ItemFlour, ItemVanilla, ItemMilk}},
+    /* 16 */ {ItemNuttyPancakes, {ItemNuts, ItemEgg, ItemFlour, ItemVanilla, ItemMilk}},
+    /* 17 */ {ItemMuffin, {ItemEgg, ItemFlour, ItemBakingSoda, ItemWheatgerm}},
+    /* 18 */ {ItemChocChipMuffin, {ItemChocolate, ItemEgg, ItemFlour, ItemBakingSoda, ItemWheatgerm}},
+    /* 19 */ {ItemFruityMuffins, {AnyFruit, ItemEgg, ItemFlour, ItemBakingSoda, ItemWheatgerm}},
+    /* 20 */ {ItemNuttyMuffins, {ItemNuts, ItemEgg, ItemFlour, ItemBakingSoda, ItemWheatgerm}},
+    /* 21 */ {ItemBakedBads, {ItemLemon, ItemEgg, ItemChips, ItemSoda, ItemWorm}},
+    /* 22 */ {ItemSandwich, {AnyVegPlus, ItemBread}},
+    /* 23 */ {ItemBakedPotato, {ItemPotato}},
+    /* 24 */ {ItemBakedPotatoVeg, {AnyVeg, ItemPotato}},
+    /* 25 */ {ItemVegetableSoup, {AnyVegPlus, AnyVegPlus, AnyVegPlus, AnyVegPlus}},
+    /* 26 */ {ItemPorridge, {ItemMilk, ItemOats}},
+    /* 27 */ {ItemFruitPorridge, {AnyFruit, ItemMilk, ItemOats}},
+    /* 28 */ {ItemNuttyPorridge, {ItemNuts, ItemMilk, ItemOats}},
+    /* 29 */ {ItemFruitMilk, {AnyFruit, ItemMilk}},
+    /* 30 */ {ItemChocMilk, {ItemChocolate, ItemMilk}},
+    /* 31 */ {ItemCandyApple, {ItemApple, ItemSugar, ItemSugar}},
+    /* 32 */ {ItemApplePie, {ItemApple, ItemEgg, ItemFlour, ItemSugar}},
+    /* 33 */ {ItemAppleFritter, {ItemApple, ItemEgg, ItemFlour, ItemSugar, ItemMilk}},
+    /* 34 */ {ItemAppleDumpling, {ItemApple, ItemFlour, ItemSugar, ItemVanilla}},
+    /* 35 */ {ItemAppleCrisp, {ItemApple, ItemLemon, ItemSugar, ItemVanilla, ItemOats}},
+    /* 36 */ {ItemAppleCrumble, {ItemApple, ItemApple, ItemApple, ItemFlour, ItemSugar}},
+    /* 37 */ {ItemAppleBrownBetty, {ItemApple, ItemSugar, ItemBread}},
+    /* 38 */ {ItemDutchApplePie, {ItemApple, ItemLemon, ItemSugar, ItemBread}},
+    /* 39 */ {ItemAppleTurnover, {ItemApple, ItemFlour, ItemFlour, ItemSugar, ItemSugar}},
+    /* 40 */ {ItemAppleCobbler, {ItemApple, ItemEgg, ItemFlour, ItemSugar, ItemBakingSoda}},
+    /* 41 */ {ItemCherryPie, {ItemCherry, ItemEgg, ItemFlour, ItemSugar}},
+    /* 42 */ {ItemFruitSalad, {DifferentFruit, DifferentFruit, DifferentFruit}},
+    /* 43 */ {ItemSalad, {DifferentVegPlus, DifferentVegPlus, DifferentVegPlus}},
+    /* 44 */ {ItemDeluxeSalad, {ItemCherry, ItemOranges, ItemLettuce, ItemAsparagus, ItemBread}},
+    /* 45 */ {ItemCider, {ItemApple, ItemApple, ItemApple}},
+    /* 46 */ {ItemTofuStirFry, {DifferentVegPlus, DifferentVegPlus, ItemTofu}},
+    /* 47 */ {ItemChocBanana, {ItemBanana, ItemChocolate}},
+    /* 48 */ {ItemCremeBrulee, {ItemEgg, ItemSugar, ItemVanilla, ItemMilk}},
+    /* 49 */ {ItemFruitBrulee, {AnyFruit, ItemEgg, ItemSugar, ItemVanilla, ItemMilk}},
+    /* 50 */ {ItemChocBrulee, {ItemChocolate, ItemEgg, ItemSugar, ItemVanilla, ItemMilk}},
+    /* 51 */ {ItemNutBrulee, {ItemNuts, ItemEgg, ItemSugar, ItemVanilla, ItemMilk}},
+    /* 52 */ {ItemChipsAndDip, {ItemTomato, NotTomato, ItemChips}},
+    /* 53 */ {ItemBread, {ItemFlour}},  // bread is an ingredient, not a dish: never recorded
+    /* 54 */ {ItemOrangeJuice, {ItemOranges, ItemOranges, ItemOranges}},
+    /* 55 */ {ItemJamOnBread, {AnyFruit, ItemBread}},
+    /* 56 */ {ItemSpanishOmelette, {AnyVeg, ItemPotato, ItemEgg}},
     // The apple recipes again with a Jolt Apple for the single apple; the Jolt Apple
     // raises the dish's quality when it is cooked.
-    /* 57 */ {170, {Jolt, Sugar, Sugar}},
-    /* 58 */ {171, {Jolt, Egg, Flour, Sugar}},
-    /* 59 */ {172, {Jolt, Egg, Flour, Sugar, Milk}},
-    /* 60 */ {173, {Jolt, Flour, Sugar, Vanilla}},
-    /* 61 */ {174, {Jolt, Lemon, Sugar, Vanilla, Oats}},
-    /* 62 */ {175, {Apple, Apple, Jolt, Flour, Sugar}},
-    /* 63 */ {176, {Jolt, Sugar, Bread}},
-    /* 64 */ {177, {Jolt, Lemon, Sugar, Bread}},
-    /* 65 */ {178, {Jolt, Flour, Flour, Sugar, Sugar}},
-    /* 66 */ {179, {Jolt, Egg, Flour, Sugar, BakingSoda}},
-    /* 67 */ {184, {Apple, Apple, Jolt}},
+    /* 57 */ {ItemCandyApple, {ItemJoltApple, ItemSugar, ItemSugar}},
+    /* 58 */ {ItemApplePie, {ItemJoltApple, ItemEgg, ItemFlour, ItemSugar}},
+    /* 59 */ {ItemAppleFritter, {ItemJoltApple, ItemEgg, ItemFlour, ItemSugar, ItemMilk}},
+    /* 60 */ {ItemAppleDumpling, {ItemJoltApple, ItemFlour, ItemSugar, ItemVanilla}},
+    /* 61 */ {ItemAppleCrisp, {ItemJoltApple, ItemLemon, ItemSugar, ItemVanilla, ItemOats}},
+    /* 62 */ {ItemAppleCrumble, {ItemApple, ItemApple, ItemJoltApple, ItemFlour, ItemSugar}},
+    /* 63 */ {ItemAppleBrownBetty, {ItemJoltApple, ItemSugar, ItemBread}},
+    /* 64 */ {ItemDutchApplePie, {ItemJoltApple, ItemLemon, ItemSugar, ItemBread}},
+    /* 65 */ {ItemAppleTurnover, {ItemJoltApple, ItemFlour, ItemFlour, ItemSugar, ItemSugar}},
+    /* 66 */ {ItemAppleCobbler, {ItemJoltApple, ItemEgg, ItemFlour, ItemSugar, ItemBakingSoda}},
+    /* 67 */ {ItemCider, {ItemApple, ItemApple, ItemJoltApple}},
 };
 static_assert(std::size(Recipes) == 67, "the 67 recipe rules");
 
@@ -152,6 +146,6 @@ int MatchRecipe() {
     for (const Recipe& recipe : Recipes) {
         if (Matches(recipe, sorted, filled)) result = recipe.dish;
     }
-    if (result >= 140 && result - 140 < RecipeBookCount) RecipeBook[result - 140] = 1;
+    if (result >= DishFirstId && result - DishFirstId < RecipeBookCount) RecipeBook[result - DishFirstId] = 1;
     return result;
 }

@@ -42,13 +42,13 @@ void HostileAttack(int s, bool done) {
     int target = -1;
     if (!done && FieldAtSlot(MapDistHero, s) == 1) target = 0;
     // A timber wolf goes by smell: a disguise does not fool it.
-    if (target < 0 && MonKind[s] == Kind::TimberWolf && !done && Adjacent(s, 0)) target = 0;
+    if (target < 0 && MonKind[s] == KindTimberWolf && !done && Adjacent(s, 0)) target = 0;
     // Even a creature that may not step strikes an ally standing beside it.
     if (target < 0) target = AdjacentAlly(s);
     if (target < 0) return;
     HostileBlow(s, target);
     // A wolf bites and runs; it comes back once its flight is over.
-    if (MonKind[s] == Kind::Wolf && MonHp[target] > 0) MonMode[s] = Rand(2, 6) + 4;
+    if (MonKind[s] == KindWolf && MonHp[target] > 0) MonMode[s] = Rand(2, 6) + 4;
 }
 
 void AllyAttack(int s, int d) {

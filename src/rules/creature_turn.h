@@ -1,49 +1,10 @@
-// The parts of a creature's turn, shared by the files that make it up: the kinds with
-// rules of their own, the step rules, each attitude's block and the attacks. Only the
-// creatures' turn includes this.
+// The parts of a creature's turn, shared by the files that make it up: the step rules,
+// each attitude's block and the attacks. Only the creatures' turn includes this.
 #pragma once
 
 #include "core/state.h"
-
-// Creature kinds (MonKind) the behaviour knows by name.
-namespace Kind {
-constexpr int Nibblit = 2;
-constexpr int Wasp = 5;
-constexpr int Changeling = 10;
-constexpr int TimberWolf = 12;
-constexpr int Beaver = 14;
-constexpr int Cerberus = 15;
-constexpr int Wolf = 16;
-constexpr int Troll = 19;
-constexpr int Fairy = 20;
-constexpr int Cockatrice = 24;
-constexpr int Grubbin = 27;
-constexpr int Doe = 31;
-constexpr int Buck = 32;
-constexpr int Zoquiral = 33;
-constexpr int Bear = 34;
-constexpr int FruitBat = 37;
-constexpr int GemHound = 38;
-constexpr int AlphaGemHound = 39;
-constexpr int Clockwick = 40;
-constexpr int TeenDragon = 42;
-constexpr int BravaVenn = 44;
-constexpr int Skarnix = 45;
-constexpr int Nougette = 47;
-constexpr int Harpella = 48;
-constexpr int Marnella = 49;
-constexpr int Pearlwick = 50;
-constexpr int Burlo = 51;
-}  // namespace Kind
-
-// MonAttitude values.
-constexpr int AttitudeHostile = 0;
-constexpr int AttitudeFriendly = 1;
-constexpr int AttitudeNeutral = 2;
-constexpr int AttitudeAlly = 3;
-
-// Field values a creature reads at its cell.
-constexpr int FieldFarAway = 1000;  // beyond twenty steps, or no way there
+#include "rules/behaviour.h"
+#include "worldgen/creatures.h"
 
 // ---- Shared helpers (creatures_act.cpp) --------------------------------------------
 // A slot 1..50 that counts: a kind, and hit points left.
@@ -52,7 +13,7 @@ bool IsLiveCreature(int m);
 bool Adjacent(int a, int b);
 // A field's value at the cell of slot s (s is on the map: only such slots act).
 int FieldAtSlot(const int (&field)[MapWidth][MapHeight], int s);
-// The satchel holds one of the fruits (items 101..106) that fruit bats are after.
+// The satchel holds one of the fruits that fruit bats are after.
 bool HeroCarriesFruit();
 // Euclidean distance from slot s to the hero.
 double DistanceToHero(int s);

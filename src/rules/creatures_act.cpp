@@ -1,5 +1,6 @@
 // The creatures' turn: every live creature in slot order, its attitude's block, then
 // the hostile ones' attacks.
+#include "items/food.h"
 #include "rules/behaviour.h"
 
 #include "rules/creature_turn.h"
@@ -13,9 +14,9 @@ namespace {
 // hero can find it again to talk.
 bool IsWanderer(int kind) {
     switch (kind) {
-        case Kind::Fairy: case Kind::Grubbin: case Kind::Clockwick: case Kind::BravaVenn:
-        case Kind::Nougette: case Kind::Harpella: case Kind::Marnella: case Kind::Pearlwick:
-        case Kind::Burlo: case Kind::Doe: case Kind::Buck:
+        case KindFairy: case KindGrubbin: case KindClockwick: case KindBravaVenn:
+        case KindNougette: case KindHarpella: case KindMarnella: case KindPearlwick:
+        case KindBurlo: case KindDoe: case KindBuck:
             return true;
         default:
             return false;
@@ -41,13 +42,13 @@ bool Adjacent(int a, int b) {
 }
 
 int FieldAtSlot(const int (&field)[MapWidth][MapHeight], int s) {
-    if (!InGrid(MonX[s], MonY[s])) return FieldFarAway;
+    if (!InGrid(MonX[s], MonY[s])) return FieldFar;
     return field[MonX[s]][MonY[s]];
 }
 
 bool HeroCarriesFruit() {
     for (int slot = 0; slot < InvSlots; ++slot)
-        if (InvKind[slot] >= 101 && InvKind[slot] <= 106) return true;
+        if (IsFruit(InvKind[slot])) return true;
     return false;
 }
 

@@ -5,13 +5,11 @@
 #include "core/state.h"
 #include "rules/behaviour.h"
 #include "core/statuses.h"
+#include "core/statuses.h"
+#include "worldgen/creatures.h"
 #include "worldgen/terrain.h"
 
 namespace {
-
-constexpr int FieldReach = 20;       // steps a field reaches; farther cells keep FieldFar
-constexpr int FieldFar = 1000;
-constexpr int FieldObstacle = 5000;
 
 using ObstacleTable = std::array<bool, TerrainCodeCount + 1>;
 
@@ -22,21 +20,28 @@ ObstacleTable MakeObstacles(std::initializer_list<std::pair<int, int>> ranges) {
     return table;
 }
 
+// Each list holds runs of codes, first to last.
 // Walkers avoid water, pits and lava as well as everything solid.
-const ObstacleTable WalkerObstacles = MakeObstacles({{1, 1}, {3, 3}, {7, 9}, {12, 25}, {27, 29}, {31, 32},
-                                                     {36, 40}, {44, 49}, {51, 51}, {55, 58}, {66, 66},
-                                                     {69, 70}, {72, 77}, {83, 83}, {88, 90}});
+const ObstacleTable WalkerObstacles = MakeObstacles({
+    {Tree, Tree}, {DeepWater, DeepWater}, {Sticks, CookingPot}, {LogTunnel, MagicalTree}, {Mountain, CreatureHut},
+    {Grave, CryptEntrance}, {StoneWall, Door}, {WeedyStoneWall, Throne}, {OddTree, OddTree},
+    {RockFirst, TempleEntrance}, {TempleWall, TempleWall}, {Lava, HiddenWall}, {StandingStone, RungBell},
+    {ObsidianWall, ObsidianWall}, {Bookshelf, Candle}});
 // Flyers cross water, pits, lava, bars, locks, bookshelves, tables and candles.
-const ObstacleTable FlyerObstacles = MakeObstacles({{1, 1}, {7, 9}, {12, 25}, {27, 27}, {29, 29}, {31, 32},
-                                                    {36, 40}, {44, 49}, {51, 51}, {55, 58}, {66, 66},
-                                                    {70, 70}, {72, 77}, {83, 83}});
+const ObstacleTable FlyerObstacles = MakeObstacles({
+    {Tree, Tree}, {Sticks, CookingPot}, {LogTunnel, MagicalTree}, {Mountain, Mountain}, {CreatureHut, CreatureHut},
+    {Grave, CryptEntrance}, {StoneWall, Door}, {WeedyStoneWall, Throne}, {OddTree, OddTree},
+    {RockFirst, TempleEntrance}, {TempleWall, TempleWall}, {HiddenWall, HiddenWall}, {StandingStone, RungBell},
+    {ObsidianWall, ObsidianWall}});
 // Creatures walking towards a hostile one also stop at locks, open or shut.
-const ObstacleTable HostileObstacles = MakeObstacles({{1, 1}, {3, 3}, {7, 9}, {12, 25}, {27, 29}, {31, 32},
-                                                      {36, 40}, {44, 49}, {51, 51}, {55, 58}, {66, 66},
-                                                      {69, 70}, {72, 77}, {83, 85}, {87, 90}});
+const ObstacleTable HostileObstacles = MakeObstacles({
+    {Tree, Tree}, {DeepWater, DeepWater}, {Sticks, CookingPot}, {LogTunnel, MagicalTree}, {Mountain, CreatureHut},
+    {Grave, CryptEntrance}, {StoneWall, Door}, {WeedyStoneWall, Throne}, {OddTree, OddTree},
+    {RockFirst, TempleEntrance}, {TempleWall, TempleWall}, {Lava, HiddenWall}, {StandingStone, RungBell},
+    {ObsidianWall, IronLock}, {OpenedIronLock, Candle}});
 
 // The skills' field of mode 2: only trees and mountains stand in the way.
-const ObstacleTable TreesAndMountains = MakeObstacles({{1, 1}, {27, 27}});
+const ObstacleTable TreesAndMountains = MakeObstacles({{Tree, Tree}, {Mountain, Mountain}});
 const ObstacleTable NoObstacles{};
 
 bool IsObstacle(const ObstacleTable& table, int code) {
@@ -104,7 +109,7 @@ void ComputeDistanceFields() {
     int hostileY[MonSlots];
     int count = 0;
     for (int m = 1; m <= MonCapacity; ++m) {
-        if (MonKind[m] >= 1 && MonAttitude[m] == 0) {
+        if (MonKind[m] >= 1 && MonAttitude[m] == AttitudeHostile) {
             hostileX[count] = MonX[m];
             hostileY[count] = MonY[m];
             ++count;

@@ -2,35 +2,37 @@
 #include "rules/fieldofview.h"
 
 #include "core/convert.h"
+#include "core/run_vars.h"
 #include "core/state.h"
+#include "items/catalogue.h"
+#include "worldgen/creatures.h"
 #include "worldgen/terrain.h"
 
 namespace {
 
-constexpr int SeeThroughHeadgearKind = 16;  // worn on the head, no terrain hides anything
-constexpr int SightBlockingCreatureKind = 9;
 constexpr int DarkForestLayout = 31;        // the dark grove: short sight and a short memory
 
 bool WearsSeeThroughHeadgear() {
     const int slot = Equip[0];
-    return slot >= 0 && slot < InvSlots && InvKind[slot] == SeeThroughHeadgearKind;
+    return slot >= 0 && slot < InvSlots && InvKind[slot] == ItemXRaySpecs;
 }
 
 }  // namespace
 
 int SightRadius() {
     int radius = 9;
-    if (GameVars[1] == -10) radius = 4;
-    if (GameVars[1] == 10) radius = 12;
+    if (GameVars[VarStatueFavour] == StatueFavourMin) radius = 4;
+    if (GameVars[VarStatueFavour] == StatueFavourMax) radius = 12;
     if (MonStatus[0][StatusBlinded] > 0) radius -= 4;
     if (SectorLayout == DarkForestLayout) radius -= 4;
-    if (MonStatus[0][StatusJestbloom] > 0 && HeroId == 4) radius -= 6;
+    if (MonStatus[0][StatusJestbloom] > 0 && HeroId == HeroCorvanne) radius -= 6;
     return radius < 2 ? 2 : radius;
 }
 
 bool CellBlocksView(int x, int y) {
     for (int m = 0; m < MonSlots; ++m) {
-        if (MonKind[m] == SightBlockingCreatureKind && MonHp[m] > 0 && MonX[m] == x && MonY[m] == y) return true;
+        // Nothing is seen through a shade.
+        if (MonKind[m] == KindShade && MonHp[m] > 0 && MonX[m] == x && MonY[m] == y) return true;
     }
     if (WearsSeeThroughHeadgear()) return false;
     return TerrainBlocksSight(x, y);

@@ -1,6 +1,8 @@
 // Interactions opened by bumping into or stepping onto features and characters.
 #pragma once
 
+#include "worldgen/creatures.h"
+
 // DialogueState: which interaction is open. A character's conversation is numbered by
 // its creature kind, DialogueCharacter + kind.
 constexpr int DialogueNone = 0;
@@ -19,11 +21,11 @@ constexpr int DialogueBell = 12;
 constexpr int DialogueUsedBell = 13;
 constexpr int DialogueCharacter = 100;  // + the creature kind of DialogueCreature
 // The characters who buy from the satchel.
-constexpr int DialogueSalesGriffon = DialogueCharacter + 26;
-constexpr int DialogueGrubbin = DialogueCharacter + 27;
-constexpr int DialogueSeahoofling = DialogueCharacter + 28;
-constexpr int DialogueDoe = DialogueCharacter + 31;
-constexpr int DialogueBuck = DialogueCharacter + 32;
+constexpr int DialogueSalesGriffon = DialogueCharacter + KindSalesGriffon;
+constexpr int DialogueGrubbin = DialogueCharacter + KindGrubbin;
+constexpr int DialogueSeahoofling = DialogueCharacter + KindSeahoofling;
+constexpr int DialogueDoe = DialogueCharacter + KindDoe;
+constexpr int DialogueBuck = DialogueCharacter + KindBuck;
 
 // The DialogueStep of the selling screens, where the satchel picks what is sold.
 constexpr int GriffonSellingStep = 3;

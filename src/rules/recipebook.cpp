@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int DishCount = 55;  // dishes 140..194
+constexpr int DishCount = DishLastId - DishFirstId + 1;
 
 // What the book says each dish takes; the pot's actual rules live with cooking.
 const char* const Ingredients[DishCount] = {
@@ -68,7 +68,7 @@ const char* const Ingredients[DishCount] = {
     "Vegetable + Potato + Egg",
 };
 
-const FoodEntry* Dish(int r) { return FindFood(140 + r); }
+const FoodEntry* Dish(int r) { return FindFood(DishFirstId + r); }
 
 }  // namespace
 

@@ -2,7 +2,7 @@
 
 #include "core/frame.h"
 #include "core/state.h"
-#include "items/inventory.h"
+#include "rules/inventory.h"
 #include "items/skill_use.h"
 #include "platform/platform.h"
 #include "rules/interactions.h"

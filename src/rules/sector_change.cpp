@@ -5,8 +5,10 @@
 
 #include "core/convert.h"
 #include "core/frame.h"
+#include "core/run_vars.h"
 #include "core/messagelog.h"
 #include "core/state.h"
+#include "items/food.h"
 #include "persist/savegame.h"
 #include "persist/sector.h"
 #include "platform/files.h"
@@ -54,21 +56,21 @@ void PlaceArrivingHero(int kind) {
     for (int x = 0; x <= MapMaxX; ++x) {
         for (int y = 0; y <= MapMaxY; ++y) {
             const int code = MapTerrain[x][y];
-            if (code == 5 && kind == 2 && blocked(x, y - 1)) put(x, y);
-            if (code == 11 && kind == 1 && blocked(x, y + 1)) put(x, y);
-            if (code == 41 && kind == 2) put(x, y + 1);
-            if (code == 42 && kind == 1) put(x, y - 1);
-            if (code == 79) put(x, y);
-            if (code == 80 && kind == 1) put(x, y);
-            if (code == 81 && kind == 2) put(x, y);
+            if (code == Exit && kind == ChangeBack && blocked(x, y - 1)) put(x, y);
+            if (code == Entrance && kind == ChangeDeeper && blocked(x, y + 1)) put(x, y);
+            if (code == CastlePathOnward && kind == ChangeBack) put(x, y + 1);
+            if (code == CastlePathBack && kind == ChangeDeeper) put(x, y - 1);
+            if (code == ArrivalPortal) put(x, y);
+            if (code == StairsDown && kind == ChangeDeeper) put(x, y);
+            if (code == StairsUp && kind == ChangeBack) put(x, y);
         }
     }
-    if (kind != -1 && kind != -2 && kind != -4) return;
+    if (kind != ChangeFairyGarden && kind != ChangeReturn && kind != ChangeTemple) return;
     for (int x = 0; x <= MapMaxX; ++x) {
         for (int y = 0; y <= MapMaxY; ++y) {
             const int code = MapTerrain[x][y];
-            if (code == 24) put(x, y + 1);
-            if (code == 33 || code == 59) put(x, y - 1);
+            if (code == FairyDoor) put(x, y + 1);
+            if (code == StairsOut || code == StairsToForest) put(x, y - 1);
         }
     }
 }
@@ -90,7 +92,7 @@ void GrowGardenTrees() {
     int dx = -1, dy = -1;
     for (int x = 0; x <= MapMaxX; ++x) {
         for (int y = 0; y <= MapMaxY; ++y) {
-            if (MapTerrain[x][y] == 24) {
+            if (MapTerrain[x][y] == FairyDoor) {
                 dx = x;
                 dy = y;
             }
@@ -98,12 +100,13 @@ void GrowGardenTrees() {
     }
     if (dx < 0) return;
     static const int Offsets[6][2] = {{2, -3}, {4, 0}, {2, 3}, {-2, 3}, {-4, 0}, {-2, -3}};
-    for (int k = 0; k < 6; ++k) {
-        const int fruit = GlobalData[k];
-        if (GlobalData[6 + k] < 600 || fruit < 101 || fruit > 106) continue;
+    for (int k = 0; k < GardenPlots; ++k) {
+        const int fruit = GlobalData[GlobalGardenPlotFirst + k];
+        if (GlobalData[GlobalGardenGrowthFirst + k] < 600 || !IsFruit(fruit)) continue;
         const int x = dx + Offsets[k][0];
         const int y = dy + Offsets[k][1];
-        if (InGrid(x, y)) MapTerrain[x][y] = fruit - 87;
+        // The fruit trees stand in the order of their fruits.
+        if (InGrid(x, y)) MapTerrain[x][y] = AppleTree + (fruit - ItemApple);
     }
     RefreshFrames();
 }
@@ -121,7 +124,7 @@ void ChangeSector(int kind) {
         case ChangeDeeper: Depth += 1; break;
         case ChangeBack: Depth -= 1; break;
         case ChangeFairyGarden: Depth = -1; break;
-        case ChangeReturn: Depth = GameVars[4]; break;
+        case ChangeReturn: Depth = GameVars[VarReturnDepth]; break;
         case ChangeCrypt: Depth = -2; break;
         case ChangeTemple: Depth = -3; break;
         default: break;

@@ -6,7 +6,7 @@
 constexpr int ChangeDeeper = 1;        // one sector on
 constexpr int ChangeBack = 2;          // one sector back
 constexpr int ChangeFairyGarden = -1;  // the fairy garden (Depth -1)
-constexpr int ChangeReturn = -2;       // back from a special sector to the one recorded in GameVars[4]
+constexpr int ChangeReturn = -2;       // back from a special sector to the one recorded in GameVars[VarReturnDepth]
 constexpr int ChangeCrypt = -3;        // the crypt (Depth -2)
 constexpr int ChangeTemple = -4;       // the temple (Depth -3)
 

@@ -7,7 +7,7 @@
 #include "core/state.h"
 #include "core/ui_mode.h"
 #include "items/catalogue.h"
-#include "items/inventory.h"
+#include "rules/inventory.h"
 #include "platform/platform.h"
 #include "rules/satchel_picker.h"
 #include "view/hud_parts.h"

@@ -8,7 +8,7 @@
 #include "core/state.h"
 #include "core/ui_mode.h"
 #include "items/catalogue.h"
-#include "items/inventory.h"
+#include "rules/inventory.h"
 #include "items/skills.h"
 #include "platform/platform.h"
 #include "core/statuses.h"

@@ -3,6 +3,7 @@
 
 #include "core/convert.h"
 #include "core/frame.h"
+#include "core/run_vars.h"
 #include "core/state.h"
 #include "items/catalogue.h"
 #include "platform/platform.h"
@@ -45,9 +46,9 @@ void DrawStatusLabels(int y0) {
 }
 
 std::string DepthText() {
-    switch (GameVars[49]) {
-        case 1: return "Chaos Depth:" + IntToText(Depth + 1);
-        case 2:
+    switch (GameVars[VarScenario]) {
+        case ScenarioChaos: return "Chaos Depth:" + IntToText(Depth + 1);
+        case ScenarioCastle:
             if (Depth >= 4) return "Castle Level:" + IntToText(Depth - 4);
             return "Forest Depth:" + IntToText(Depth + 1);
         default: return "Forest Depth:" + IntToText(Depth + 1);

@@ -7,6 +7,8 @@
 #include "items/category.h"
 #include "platform/platform.h"
 #include "core/statuses.h"
+#include "core/statuses.h"
+#include "worldgen/creatures.h"
 #include "worldgen/terrain.h"
 
 namespace {
@@ -91,11 +93,11 @@ void DrawMapLookTexts(int x, int& y) {
             Say("You see a " + MonName[m] + " here", x, y);
             y += 10;
             switch (MonAttitude[m]) {
-                case 3:
+                case AttitudeAlly:
                     Say("This creature is on your side. HP:" + IntToText(MonHp[m]) + "/" + IntToText(MonMaxHp[m]), x, y);
                     break;
-                case 0: Say(HealthWords(m), x, y); break;
-                case 1: Say("This creature is friendly.", x, y); break;
+                case AttitudeHostile: Say(HealthWords(m), x, y); break;
+                case AttitudeFriendly: Say("This creature is friendly.", x, y); break;
                 default: Say("This creature is neutral.", x, y); break;
             }
         }

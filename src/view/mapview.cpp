@@ -4,9 +4,12 @@
 #include "core/convert.h"
 #include "core/pictures.h"
 #include "core/random.h"
+#include "core/run_vars.h"
 #include "core/state.h"
 #include "items/category.h"
 #include "platform/platform.h"
+#include "worldgen/creatures.h"
+#include "worldgen/terrain.h"
 
 namespace {
 
@@ -19,11 +22,13 @@ int ScreenY(int y) { return MapTop + Cell * y - CameraY; }
 
 bool InMap(int x, int y) { return x >= 0 && x <= MapMaxX && y >= 0 && y <= MapMaxY; }
 
-// Terrains whose own picture fills the whole tile, so no floor is drawn beneath.
+// Terrains whose own picture fills the whole tile, so no floor is drawn beneath. The
+// list has always held 100 too, which is no terrain code.
 bool FullTile(int code) {
     switch (code) {
-        case 2: case 3: case 4: case 12: case 26: case 28: case 30: case 35: case 36: case 40: case 43: case 44:
-        case 45: case 46: case 48: case 49: case 82: case 83: case 100:
+        case Grass: case DeepWater: case Bridge: case LogTunnel: case Swamp: case Pit: case LilyPad: case StoneFloor:
+        case StoneWall: case Door: case GrassyStoneFloor: case WeedyStoneWall: case RelicDisplay: case Bookshelves:
+        case Pillar: case Throne: case DarkStoneFloor: case ObsidianWall: case 100:
             return true;
         default: return false;
     }
@@ -45,11 +50,12 @@ void SetTerrainTint() {
 
 void SetAttitudeColour(int slot) {
     int attitude = MonAttitude[slot];
-    if (MonKind[slot] == 10 && MonMode[slot] == 0) attitude = 2;  // an undisclosed changeling looks neutral
+    // An undisclosed changeling looks neutral.
+    if (MonKind[slot] == KindChangeling && MonMode[slot] == ModeChangelingDisguised) attitude = AttitudeNeutral;
     switch (attitude) {
-        case 0: SetColor(255, 0, 0); break;
-        case 2: SetColor(0, 0, 255); break;
-        case 3: SetColor(0, 255, 0); break;
+        case AttitudeHostile: SetColor(255, 0, 0); break;
+        case AttitudeNeutral: SetColor(0, 0, 255); break;
+        case AttitudeAlly: SetColor(0, 255, 0); break;
         default: SetColor(255, 255, 255); break;
     }
 }
@@ -66,8 +72,9 @@ int FloorFrame(int x, int y) {
     if (biome == 7 || biome == 8) frame = 77;
     if (biome == 9) frame = 128;
     if (biome == 10) frame = 143;
-    if (biome < 9 && (code == 80 || code == 81 || code == 47)) frame = 77;
-    if (biome >= 7 && biome <= 10 && (code == 6 || code == 10 || (code >= 14 && code <= 20))) frame = 8;
+    if (biome < 9 && (code == StairsDown || code == StairsUp || code == TreasureChest)) frame = 77;
+    if (biome >= 7 && biome <= 10 && (code == Bush || code == Plant || IsFruitTree(code) || code == BarrenTree))
+        frame = 8;
     return frame;
 }
 
@@ -122,12 +129,12 @@ void DrawGroundItems() {
         const int y = GroundItemY[g];
         if (kind <= 0 || !InMap(x, y) || MapSeen[x][y] != 2) continue;
         const int category = ItemCategory(kind);
-        if (category >= 1 && category <= 11) {
-            DrawImage(SheetItems, ScreenX(x), ScreenY(y), category - 1);
+        if (category >= CategoryHeadgear && category <= CategorySpecial) {
+            DrawImage(SheetItems, ScreenX(x), ScreenY(y), category - CategoryHeadgear);  // one frame per category
         } else {
             DrawText(IntToText(kind), ScreenX(x), ScreenY(y));
         }
-        if (x == MouseTileX && y == MouseTileY && category > 0) HoverItem = g;
+        if (x == MouseTileX && y == MouseTileY && category != CategoryNone) HoverItem = g;
         if (x == MonX[0] && y == MonY[0]) ItemUnderHero = g;
     }
 }
@@ -149,19 +156,19 @@ void DrawCreatures() {
         // sequence of a run depends on what is drawn.
         const int lift = MonStatus[m][StatusFlying] > 0 ? Rand(1, 3) : 0;
         bool drawn = true;
-        if (kind == 1) {
+        if (kind == KindHero) {
             if (MonStatus[m][StatusDisguised] > 0) {
                 DrawImage(SheetAnimals, sx, sy - lift, 10);
             } else {
-                const bool shrunk = HeroId == 5 && MonStatus[m][StatusJestbloom] > 0;
+                const bool shrunk = HeroId == HeroTansyBrook && MonStatus[m][StatusJestbloom] > 0;
                 if (shrunk) SetScale(0.5, 0.5);
                 DrawImage(SheetHooflings, sx, sy - lift, HeroId - 1);
                 if (shrunk) SetScale(1, 1);
             }
         } else {
-            int frame = kind - 2;
-            if (kind == 10 && MonMode[m] == 0) frame = 5;  // the changeling in disguise
-            if (kind == 12 && MonMode[m] == 1) drawn = false;  // the timber wolf lying in wait
+            int frame = kind - KindFirstCreature;  // the animals sheet starts at the first creature kind
+            if (kind == KindChangeling && MonMode[m] == ModeChangelingDisguised) frame = 5;  // drawn as a bunny
+            if (kind == KindTimberWolf && MonMode[m] == ModeLyingInWait) drawn = false;
             if (drawn) {
                 DrawImage(SheetAnimals, sx, sy - lift, frame);
                 SetAttitudeColour(m);

@@ -1,6 +1,8 @@
 #include "worldgen/acceptance.h"
 
+#include "core/run_vars.h"
 #include "core/state.h"
+#include "worldgen/terrain.h"
 
 namespace {
 
@@ -11,27 +13,29 @@ constexpr int LastQuestDepth = 29;  // the flower, the chaos lair, the throne ha
 bool BlocksTheWay(int code) {
     // Sticks, logs and doors can be bucked away, so they do not block the way.
     switch (code) {
-        case 1: case 3: case 9: case 31: case 32: case 34: case 68: case 69: case 83: case 84: case 85: case 88:
-        case 89: case 90:
+        case Tree: case DeepWater: case CookingPot: case Grave: case CryptEntrance: case StoneTable: case GemIdol:
+        case Lava: case ObsidianWall: case IronBars: case IronLock: case Bookshelf: case Table: case Candle:
             return true;
         default:
-            return (code >= 12 && code <= 23) || (code >= 25 && code <= 28) || (code >= 36 && code <= 39) ||
-                   (code >= 44 && code <= 50) || code == 55 || code == 56 || code == 57 || (code >= 72 && code <= 77);
+            return (code >= LogTunnel && code <= VineChest) || (code >= MagicalTree && code <= Pit) ||
+                   (code >= StoneWall && code <= BoneThird) || (code >= WeedyStoneWall && code <= QuestFlower) ||
+                   code == RockFirst || code == RockSecond || code == Temple ||
+                   (code >= StandingStone && code <= RungBell);
     }
 }
 
 // The code whose cells must be reachable in each scenario: the forest quest goes on
 // through its exits, the chaos quest through its portal, the castle quest up its stairs.
 int OnwardCode() {
-    switch (GameVars[49]) {
-        case 0: return 5;
-        case 1: return 78;
-        case 2: return 81;
+    switch (GameVars[VarScenario]) {
+        case ScenarioForest: return Exit;
+        case ScenarioChaos: return Portal;
+        case ScenarioCastle: return StairsUp;
         default: return -1;
     }
 }
 
-bool IsWayOn(int code) { return code == 5 || code == 41 || code == 78 || code == 81; }
+bool IsWayOn(int code) { return code == Exit || code == CastlePathOnward || code == Portal || code == StairsUp; }
 
 }  // namespace
 
@@ -77,7 +81,7 @@ int SectorPassesAcceptance() {
         for (int y = 0; y <= MapMaxY; ++y) {
             if (MapMask[x][y] == Wall) MapMask[x][y] = 5000;
             const int code = MapTerrain[x][y];
-            if (code == 11 || code == 42 || code == 79 || code == 80) {
+            if (code == Entrance || code == CastlePathBack || code == ArrivalPortal || code == StairsDown) {
                 sx = x;
                 sy = y;
             }

@@ -1,7 +1,9 @@
 #include "worldgen/castle.h"
 
 #include "core/random.h"
+#include "core/run_vars.h"
 #include "core/state.h"
+#include "items/catalogue.h"
 #include "worldgen/creatures.h"
 #include "worldgen/layouts.h"
 #include "worldgen/placement.h"
@@ -11,45 +13,15 @@
 
 namespace {
 
-constexpr int Tree = 1;
-constexpr int Grass = 2;
-constexpr int Water = 3;
-constexpr int Bridge = 4;
-constexpr int Bush = 6;
-constexpr int Plant = 10;
-constexpr int Pit = 28;
-constexpr int Floor = 35;
-constexpr int Wall = 36;
-constexpr int Door = 40;
-constexpr int GrassyFloor = 43;
-constexpr int WeedyWall = 44;
-constexpr int RelicDisplay = 45;
-constexpr int Bookshelves = 46;
-constexpr int Chest = 47;
-constexpr int Pillar = 48;
-constexpr int Throne = 49;
-constexpr int Lava = 69;
-constexpr int StairsDown = 80;
-constexpr int StairsUp = 81;
-constexpr int IronBars = 84;
-constexpr int IronLock = 85;
-constexpr int Key = 86;
-constexpr int Table = 89;
-constexpr int Candle = 90;
 // Kept out of shortcuts and decor until the generator finishes.
-constexpr int ReservedFloor = ReservedOffset + Floor;
-constexpr int ReservedWall = ReservedOffset + Wall;
+constexpr int ReservedFloor = ReservedOffset + StoneFloor;
+constexpr int ReservedWall = ReservedOffset + StoneWall;
 constexpr int ReservedDoor = ReservedOffset + Door;
 
 // Room attempts allowed to one castle. A castle takes a few hundred at most; a castle
 // that has boxed itself into a corner can never fit its next room (the keep's throne
 // room always has the same size), and would otherwise try for ever.
 constexpr int RoomAttemptLimit = 100000;
-
-constexpr int KindVorgath = 46;
-constexpr int KindBits = 100;
-constexpr int ScenarioChaos = 1;
-constexpr int ScenarioCastle = 2;
 
 bool Is(int x, int y, int code) { return TerrainAt(x, y) == code; }
 
@@ -61,7 +33,8 @@ void Fill(int x0, int x1, int y0, int y1, int code) {
 // A rectangle of floor whose edge cells are wall.
 void WalledRect(int x0, int x1, int y0, int y1) {
     for (int x = x0; x <= x1; ++x)
-        for (int y = y0; y <= y1; ++y) SetTerrain(x, y, (x == x0 || x == x1 || y == y0 || y == y1) ? Wall : Floor);
+        for (int y = y0; y <= y1; ++y)
+            SetTerrain(x, y, (x == x0 || x == x1 || y == y0 || y == y1) ? StoneWall : StoneFloor);
 }
 
 // A random cell of x 1..43, y 1..34 holding `code`; false when the search ran out.
@@ -76,8 +49,8 @@ bool FindCell(int code, int& x, int& y) {
 
 // A floor cell with its back to a wall and open floor in front and to both sides.
 bool AgainstWall(int x, int y) {
-    auto f = [](int cx, int cy) { return Is(cx, cy, Floor); };
-    auto w = [](int cx, int cy) { return Is(cx, cy, Wall); };
+    auto f = [](int cx, int cy) { return Is(cx, cy, StoneFloor); };
+    auto w = [](int cx, int cy) { return Is(cx, cy, StoneWall); };
     return (w(x - 1, y) && f(x, y - 1) && f(x + 1, y - 1) && f(x + 1, y) && f(x + 1, y + 1) && f(x, y + 1)) ||
            (w(x + 1, y) && f(x, y - 1) && f(x - 1, y - 1) && f(x - 1, y) && f(x - 1, y + 1) && f(x, y + 1)) ||
            (w(x, y - 1) && f(x - 1, y) && f(x - 1, y + 1) && f(x, y + 1) && f(x + 1, y + 1) && f(x + 1, y)) ||
@@ -94,7 +67,7 @@ bool DecorSpot(int x, int y) {
             if (dx == 0 && dy == 0) continue;
             if (dy == 0 && dx == -1 && left) continue;
             if (dy == 0 && dx == 1 && right) continue;
-            if (!Is(x + dx, y + dy, Floor)) return false;
+            if (!Is(x + dx, y + dy, StoneFloor)) return false;
         }
     }
     return true;
@@ -109,8 +82,8 @@ void FurnishRelicHall(int ax, int ay) {
 
 void FurnishThroneRoom(int ax, int ay) {
     Fill(ax + 1, ax + 2, ay + 1, ay + 2, Throne);
-    if (Is(ax - 1, ay + 5, Wall)) SetTerrain(ax, ay + 5, Pillar);
-    if (Is(ax + 4, ay + 5, Wall)) SetTerrain(ax + 3, ay + 5, Pillar);
+    if (Is(ax - 1, ay + 5, StoneWall)) SetTerrain(ax, ay + 5, Pillar);
+    if (Is(ax + 4, ay + 5, StoneWall)) SetTerrain(ax + 3, ay + 5, Pillar);
 }
 
 bool PlaceGroundsGate(int& gx, int& gy) {
@@ -118,11 +91,11 @@ bool PlaceGroundsGate(int& gx, int& gy) {
     gy = top ? -1 : MapHeight;
     for (int x = 0; x <= MapMaxX; ++x)
         for (int y = 0; y <= MapMaxY; ++y)
-            if (MapTerrain[x][y] == Wall) gy = top ? (y > gy ? y : gy) : (y < gy ? y : gy);
+            if (MapTerrain[x][y] == StoneWall) gy = top ? (y > gy ? y : gy) : (y < gy ? y : gy);
     const int inside = top ? gy - 1 : gy + 1;
     for (int t = 0; t < SearchLimit; ++t) {
         gx = Rand(1, 43);
-        if (Is(gx, gy, Wall) && Is(gx, inside, Floor)) {
+        if (Is(gx, gy, StoneWall) && Is(gx, inside, StoneFloor)) {
             MapTerrain[gx][gy] = Door;
             return true;
         }
@@ -140,13 +113,13 @@ bool PlaceGroundsBookshelves() {
         for (int t = 0; t < SearchLimit && !found; ++t) {
             x = Rand(1, 43);
             y = Rand(1, 34);
-            found = Is(x, y, Floor) && AgainstWall(x, y);
+            found = Is(x, y, StoneFloor) && AgainstWall(x, y);
         }
         if (!found) return GenerationFails("castle bookshelves");
         MapTerrain[x][y] = Bookshelves;
         // The one chest of the game's castles and crypts.
         if (SiteCooldown[7] == 0 && Rand(0, 100) > 80) {
-            MapTerrain[x][y] = Chest;
+            MapTerrain[x][y] = TreasureChest;
             SiteCooldown[7] = 9999;
         }
     }
@@ -158,7 +131,7 @@ bool ErodeGrounds() {
     for (int k = 0; k < 3; ++k) {
         int bx = 0;
         int by = 0;
-        if (!FindCell(Wall, bx, by)) return GenerationFails("castle breach");
+        if (!FindCell(StoneWall, bx, by)) return GenerationFails("castle breach");
         MapTerrain[bx][by] = Grass;
         for (int x = 1; x <= 43; ++x) {
             for (int y = 1; y <= 34; ++y) {
@@ -166,10 +139,10 @@ bool ErodeGrounds() {
                 int& cell = MapTerrain[x][y];
                 if (cell == Tree) cell = Grass;
                 if (Rand(0, 100) >= 81 && Rand(0, 100) < 90) {
-                    if (cell == Floor) cell = GrassyFloor;
-                    else if (cell == Wall) cell = WeedyWall;
+                    if (cell == StoneFloor) cell = GrassyStoneFloor;
+                    else if (cell == StoneWall) cell = WeedyStoneWall;
                 }
-                if (Rand(0, 100) > 90 && (cell == Floor || cell == Wall)) cell = Grass;
+                if (Rand(0, 100) > 90 && (cell == StoneFloor || cell == StoneWall)) cell = Grass;
             }
         }
     }
@@ -181,7 +154,7 @@ bool ErodeGrounds() {
 enum class Room { Plain, Garden, Library, Prison, LavaPool, LavaBridge, Treasury };
 
 void FurnishGarden(int ax, int ay) {
-    Fill(ax + 1, ax + 7, ay + 1, ay + 7, Water);
+    Fill(ax + 1, ax + 7, ay + 1, ay + 7, DeepWater);
     // Four beds of the same planting, with a cross of water between them.
     for (int x = ax + 1; x <= ax + 3; ++x) {
         for (int y = ay + 1; y <= ay + 3; ++y) {
@@ -212,7 +185,7 @@ void FurnishPrison(int ax, int ay) {
             SetTerrain(x, y, wall ? ReservedWall : ReservedFloor);
         }
     }
-    SetTerrain(ax + 5, ay + 7, Floor);
+    SetTerrain(ax + 5, ay + 7, StoneFloor);
     SetTerrain(ax + 5, ay + 5, ReservedDoor);
     for (const auto& p : {std::pair{4, 2}, {4, 4}, {6, 2}, {6, 4}}) SetTerrain(ax + p.first, ay + p.second, IronBars);
     SetTerrain(ax + 4, ay + 3, IronLock);
@@ -220,10 +193,10 @@ void FurnishPrison(int ax, int ay) {
     SiteCooldown[52] = 1;
     // One of the five friends, each found once per game; the chaos quest has none.
     const int r = Rand(1, 8);
-    if (GameVars[49] != ScenarioChaos && r <= 5 && SiteCooldown[52 + r] == 0) {
+    if (GameVars[VarScenario] != ScenarioChaos && r <= 5 && SiteCooldown[52 + r] == 0) {
         const int x = Rand(1, 2) == 1 ? ax + 3 : ax + 8;
         const int y = ay + Rand(2, 4);
-        SpawnCreature(x, y, 46 + r);
+        SpawnCreature(x, y, KindNougette - 1 + r);
         SiteCooldown[52 + r] = 1000;
     }
 }
@@ -234,9 +207,9 @@ void FurnishTreasury(int ax, int ay) {
             SetTerrain(x, y, (x == ax + 1 || x == ax + 7 || y == ay + 1 || y == ay + 5) ? ReservedWall : ReservedFloor);
     SetTerrain(ax + 4, ay + 5, ReservedDoor);
     SiteCooldown[59] = 1000;
-    PlaceGroundItem(ax + 4, ay + 2, GameVars[16], 0);
+    PlaceGroundItem(ax + 4, ay + 2, GameVars[VarPrizeTreasury], 0);
     for (const auto& p : {std::pair{2, 2}, {6, 2}, {2, 4}, {6, 4}, {3, 3}, {5, 3}}) {
-        const int slot = PlaceGroundItem(ax + p.first, ay + p.second, KindBits, 0);
+        const int slot = PlaceGroundItem(ax + p.first, ay + p.second, ItemBits, 0);
         if (slot != NoGroundSlot) GroundItemCount[slot] = Rand(8, 16);
     }
 }
@@ -331,14 +304,14 @@ void BuildThroneHall() {
 bool CutShortcut() {
     int ax = 0;
     int ay = 0;
-    if (!FindCell(Floor, ax, ay)) return GenerationFails("shortcut start");
+    if (!FindCell(StoneFloor, ax, ay)) return GenerationFails("shortcut start");
     int bx = 0;
     int by = 0;
     bool found = false;
     for (int t = 0; t < SearchLimit && !found; ++t) {
         bx = Rand(1, 43);
         by = Rand(1, 34);
-        if (MapTerrain[bx][by] != Floor) continue;
+        if (MapTerrain[bx][by] != StoneFloor) continue;
         const double d = Distance(ax, ay, bx, by);
         found = d > 5 && d < 20;
     }
@@ -375,9 +348,9 @@ bool CutShortcut() {
         for (int cy = 0; cy <= MapMaxY; ++cy) {
             if (MapMask[cx][cy] != 1) continue;
             if (MapTerrain[cx][cy] == Pit) {
-                MapTerrain[cx][cy] = Floor;
+                MapTerrain[cx][cy] = StoneFloor;
                 MapMask[cx][cy] = 2;
-            } else if (MapTerrain[cx][cy] == Wall) {
+            } else if (MapTerrain[cx][cy] == StoneWall) {
                 MapTerrain[cx][cy] = Door;
                 MapMask[cx][cy] = 2;
             }
@@ -388,18 +361,18 @@ bool CutShortcut() {
             if (MapMask[cx][cy] == 2)
                 for (int nx = cx - 1; nx <= cx + 1; ++nx)
                     for (int ny = cy - 1; ny <= cy + 1; ++ny)
-                        if (Is(nx, ny, Pit)) MapTerrain[nx][ny] = Wall;
+                        if (Is(nx, ny, Pit)) MapTerrain[nx][ny] = StoneWall;
     // Doors side by side, or standing free of any wall line, are only floor.
     for (int cx = 1; cx <= 43; ++cx) {
         for (int cy = 1; cy <= 34; ++cy) {
             if (MapTerrain[cx][cy] != Door) continue;
             if (Is(cx - 1, cy, Door) || Is(cx + 1, cy, Door) || Is(cx, cy - 1, Door) || Is(cx, cy + 1, Door)) {
-                MapTerrain[cx][cy] = Floor;
+                MapTerrain[cx][cy] = StoneFloor;
                 continue;
             }
-            const bool acrossX = Is(cx - 1, cy, Wall) && Is(cx + 1, cy, Wall);
-            const bool acrossY = Is(cx, cy - 1, Wall) && Is(cx, cy + 1, Wall);
-            if (!acrossX && !acrossY) MapTerrain[cx][cy] = Floor;
+            const bool acrossX = Is(cx - 1, cy, StoneWall) && Is(cx + 1, cy, StoneWall);
+            const bool acrossY = Is(cx, cy - 1, StoneWall) && Is(cx, cy + 1, StoneWall);
+            if (!acrossX && !acrossY) MapTerrain[cx][cy] = StoneFloor;
         }
     }
     return true;
@@ -411,7 +384,7 @@ void PlaceCastleDecor() {
         for (int t = 0; t < 9001; ++t) {
             const int x = Rand(1, 43);
             const int y = Rand(1, 34);
-            if (MapTerrain[x][y] != Floor || !DecorSpot(x, y)) continue;
+            if (MapTerrain[x][y] != StoneFloor || !DecorSpot(x, y)) continue;
             const int pick = Rand(1, 3);
             MapTerrain[x][y] = pick == 1 ? Bookshelves : (pick == 2 ? Table : Candle);
             break;
@@ -421,15 +394,10 @@ void PlaceCastleDecor() {
 
 // Open, dry ground clear of buildings, graves, odd trees and stones all around.
 bool StairsSpot(int x, int y) {
-    if (!IsOpenGround(x, y) || MapTerrain[x][y] == Water || MapTerrain[x][y] == Bridge) return false;
-    for (int dx = -1; dx <= 1; ++dx) {
-        for (int dy = -1; dy <= 1; ++dy) {
-            switch (MapTerrain[x + dx][y + dy]) {
-                case 4: case 21: case 24: case 29: case 31: case 32: case 51: case 57: case 58: case 72: return false;
-                default: break;
-            }
-        }
-    }
+    if (!IsOpenGround(x, y) || MapTerrain[x][y] == DeepWater || MapTerrain[x][y] == Bridge) return false;
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            if (IsLandmark(MapTerrain[x + dx][y + dy])) return false;
     return true;
 }
 
@@ -451,15 +419,15 @@ bool TryGrowRoom(int w, int h, int background, int& ax, int& ay, bool& searchFai
     ClearMask();
     int x = 0;
     int y = 0;
-    if (!FindCell(Wall, x, y)) {
+    if (!FindCell(StoneWall, x, y)) {
         searchFailed = true;
         return false;
     }
     int s = 0;
-    if (Is(x - 1, y, Floor)) s = 4;
-    if (Is(x + 1, y, Floor)) s = 3;
-    if (Is(x, y - 1, Floor)) s = 2;
-    if (Is(x, y + 1, Floor)) s = 1;
+    if (Is(x - 1, y, StoneFloor)) s = 4;
+    if (Is(x + 1, y, StoneFloor)) s = 3;
+    if (Is(x, y - 1, StoneFloor)) s = 2;
+    if (Is(x, y + 1, StoneFloor)) s = 1;
     if (s == 0 || (s == 4 && x + w >= 42) || (s == 3 && x - w < 3) || (s == 1 && y - h < 3) || (s == 2 && y + h >= 33))
         return false;
     const int doorX = x;
@@ -483,7 +451,7 @@ bool TryGrowRoom(int w, int h, int background, int& ax, int& ay, bool& searchFai
     if (!fits) return false;
     for (int cx = x0 - 1; cx <= x1 + 1; ++cx)
         for (int cy = y0 - 1; cy <= y1 + 1; ++cy)
-            if (InGrid(cx, cy)) MapTerrain[cx][cy] = MapMask[cx][cy] == 1 ? Floor : Wall;
+            if (InGrid(cx, cy)) MapTerrain[cx][cy] = MapMask[cx][cy] == 1 ? StoneFloor : StoneWall;
     MapTerrain[doorX][doorY] = Door;
     ax = x0;
     ay = y0;
@@ -532,7 +500,7 @@ bool GenerateCastleGrounds() {
     CarveTrail(gx, Depth == 13 ? 4 : 31, 1);
     int sx = 0;
     int sy = 0;
-    if (!FindCell(Floor, sx, sy)) return GenerationFails("castle grounds stairs");
+    if (!FindCell(StoneFloor, sx, sy)) return GenerationFails("castle grounds stairs");
     MapTerrain[sx][sy] = StairsUp;
     if (!PlaceGroundsBookshelves()) return false;
     if (!ErodeGrounds()) return false;
@@ -574,11 +542,11 @@ bool GenerateCastleLevel() {
     if (SiteCooldown[52] == 1) {
         int kx = 0;
         int ky = 0;
-        if (!FindCell(Floor, kx, ky)) return GenerationFails("prison key");
-        MapTerrain[kx][ky] = Key;
+        if (!FindCell(StoneFloor, kx, ky)) return GenerationFails("prison key");
+        MapTerrain[kx][ky] = PrisonKey;
     }
     PlaceCastleDecor();
-    if (GameVars[49] == ScenarioCastle) {
+    if (GameVars[VarScenario] == ScenarioCastle) {
         ShowProgress("Entrance");
         int x = 0;
         int y = 0;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/random.h"
+#include "core/run_vars.h"
 #include "core/state.h"
 #include "core/statuses.h"
 #include "worldgen/levelup.h"
@@ -12,72 +13,74 @@
 
 namespace {
 
+constexpr int Hos = AttitudeHostile;
+constexpr int Fri = AttitudeFriendly;
+constexpr int Neu = AttitudeNeutral;
+
 // The creature catalogue, one row per kind.
 //   kind  name  attitude  flies  mode  extra levels
 constexpr std::array<CreatureKindInfo, 50> Kinds{{
-    {2, "NIBBLIT", 0, true, 0, 0},
-    {3, "PRINCESS NOCTESSA", 1, false, 0, 0},
-    {4, "OMBASI", 1, false, 0, 0},
-    {5, "WASP", 2, true, 0, 0},
-    {6, "SNAKE", 0, false, 0, 0},
-    {7, "BUNNY", 2, false, 0, 0},
-    {8, "RAT", 0, false, 0, 0},  // neutral on a coin toss at spawn
-    {9, "SHADE", 0, false, 0, 0},
-    {10, "CHANGELING", 0, false, 0, 0},
-    {11, "SCORPION", 0, false, 0, 0},
-    {12, "TIMBER WOLF", 0, false, 1, 0},
-    {13, "TREELEPHANT", 2, false, 0, 0},
-    {14, "BEAVER", 2, false, 0, 0},
-    {15, "CERBERUS", 0, false, 1, 0},
-    {16, "WOLF", 0, false, 0, 0},
-    {17, "SPIDER", 0, false, 0, 0},
-    {18, "G SPIDER", 0, false, 0, 0},
-    {19, "TROLL", 1, false, 0, 0},
-    {20, "FAIRY", 1, false, 0, 0},
-    {21, "HYDRA", 0, false, 0, 0},
-    {22, "OGRE", 0, false, 0, 0},
-    {23, "BAT", 0, true, 0, 0},
-    {24, "COCKATRICE", 0, false, 0, 0},
-    {25, "WOBBIN PIP", 1, false, 0, 0},
-    {26, "SALES GRIFFON", 1, false, 0, 0},
-    {27, "GRUBBIN", 1, false, 0, 0},      // mode 1..3 from its huts
-    {28, "SEAHOOFLING", 1, false, 0, 0},  // mode 1..3 from its pond
-    {29, "DRYBONES", 0, false, 0, 0},
-    {30, "TREEMONSTER", 0, false, 0, 0},
-    {31, "DOE", 1, false, 0, 0},   // mode 1..3 from its clearing
-    {32, "BUCK", 1, false, 0, 0},  // mode 1..3 from its clearing
-    {33, "ZOQUIRAL", 0, false, 0, 0},
-    {34, "BEAR", 2, false, 0, 0},
-    {35, "MANTICORE", 0, false, 0, 0},  // neutral to Mellowen
-    {36, "PANTHER", 0, false, 0, 0},
-    {37, "FRUIT BAT", 2, true, 0, 0},
-    {38, "GEM HOUND", 0, false, 0, 0},
-    {39, "A.GEM HOUND", 0, false, 0, 0},
-    {40, "CLOCKWICK", 1, false, 0, 0},
-    {41, "THINWRAITH", 0, false, 0, 2},
-    {42, "TEEN DRAGON", 0, false, 0, 0},
-    {43, "CROCODILE", 0, false, 0, 0},
-    {44, "BRAVA VENN", 1, false, 0, 0},
-    {45, "SKARNIX", 0, false, 0, 2},
-    {46, "VORGATH", 0, false, 0, 4},
-    {47, "NOUGETTE", 1, false, 0, 0},
-    {48, "HARPELLA", 1, false, 0, 0},
-    {49, "MARNELLA", 1, false, 0, 0},
-    {50, "PEARLWICK", 1, false, 0, 0},
-    {51, "BURLO", 1, false, 0, 0},
+    {KindNibblit, "NIBBLIT", Hos, true, ModeNone, 0},
+    {KindNoctessa, "PRINCESS NOCTESSA", Fri, false, ModeNone, 0},
+    {KindOmbasi, "OMBASI", Fri, false, ModeNone, 0},
+    {KindWasp, "WASP", Neu, true, ModeNone, 0},
+    {KindSnake, "SNAKE", Hos, false, ModeNone, 0},
+    {KindBunny, "BUNNY", Neu, false, ModeNone, 0},
+    {KindRat, "RAT", Hos, false, ModeNone, 0},  // neutral on a coin toss at spawn
+    {KindShade, "SHADE", Hos, false, ModeNone, 0},
+    {KindChangeling, "CHANGELING", Hos, false, ModeNone, 0},
+    {KindScorpion, "SCORPION", Hos, false, ModeNone, 0},
+    {KindTimberWolf, "TIMBER WOLF", Hos, false, ModeLyingInWait, 0},
+    {KindTreelephant, "TREELEPHANT", Neu, false, ModeNone, 0},
+    {KindBeaver, "BEAVER", Neu, false, ModeNone, 0},
+    {KindCerberus, "CERBERUS", Hos, false, ModeLyingInWait, 0},
+    {KindWolf, "WOLF", Hos, false, ModeNone, 0},
+    {KindSpider, "SPIDER", Hos, false, ModeNone, 0},
+    {KindGiantSpider, "G SPIDER", Hos, false, ModeNone, 0},
+    {KindTroll, "TROLL", Fri, false, ModeNone, 0},
+    {KindFairy, "FAIRY", Fri, false, ModeNone, 0},
+    {KindHydra, "HYDRA", Hos, false, ModeNone, 0},
+    {KindOgre, "OGRE", Hos, false, ModeNone, 0},
+    {KindBat, "BAT", Hos, true, ModeNone, 0},
+    {KindCockatrice, "COCKATRICE", Hos, false, ModeNone, 0},
+    {KindWobbinPip, "WOBBIN PIP", Fri, false, ModeNone, 0},
+    {KindSalesGriffon, "SALES GRIFFON", Fri, false, ModeNone, 0},
+    {KindGrubbin, "GRUBBIN", Fri, false, ModeNone, 0},      // mode 1..3 from its huts
+    {KindSeahoofling, "SEAHOOFLING", Fri, false, ModeNone, 0},  // mode 1..3 from its pond
+    {KindDrybones, "DRYBONES", Hos, false, ModeNone, 0},
+    {KindTreemonster, "TREEMONSTER", Hos, false, ModeNone, 0},
+    {KindDoe, "DOE", Fri, false, ModeNone, 0},   // mode 1..3 from its clearing
+    {KindBuck, "BUCK", Fri, false, ModeNone, 0},  // mode 1..3 from its clearing
+    {KindZoquiral, "ZOQUIRAL", Hos, false, ModeNone, 0},
+    {KindBear, "BEAR", Neu, false, ModeNone, 0},
+    {KindManticore, "MANTICORE", Hos, false, ModeNone, 0},  // neutral to Mellowen
+    {KindPanther, "PANTHER", Hos, false, ModeNone, 0},
+    {KindFruitBat, "FRUIT BAT", Neu, true, ModeNone, 0},
+    {KindGemHound, "GEM HOUND", Hos, false, ModeNone, 0},
+    {KindAlphaGemHound, "A.GEM HOUND", Hos, false, ModeNone, 0},
+    {KindClockwick, "CLOCKWICK", Fri, false, ModeNone, 0},
+    {KindThinwraith, "THINWRAITH", Hos, false, ModeNone, 2},
+    {KindTeenDragon, "TEEN DRAGON", Hos, false, ModeNone, 0},
+    {KindCrocodile, "CROCODILE", Hos, false, ModeNone, 0},
+    {KindBravaVenn, "BRAVA VENN", Fri, false, ModeNone, 0},
+    {KindSkarnix, "SKARNIX", Hos, false, ModeNone, 2},
+    {KindVorgath, "VORGATH", Hos, false, ModeNone, 4},
+    {KindNougette, "NOUGETTE", Fri, false, ModeNone, 0},
+    {KindHarpella, "HARPELLA", Fri, false, ModeNone, 0},
+    {KindMarnella, "MARNELLA", Fri, false, ModeNone, 0},
+    {KindPearlwick, "PEARLWICK", Fri, false, ModeNone, 0},
+    {KindBurlo, "BURLO", Fri, false, ModeNone, 0},
 }};
 static_assert(Kinds.size() == 50, "creature kinds 2..51");
+// Each row names its kind, so a row in the wrong place, or a name given the wrong
+// number, fails here.
 constexpr bool KindsInOrder() {
     for (size_t i = 0; i < Kinds.size(); ++i)
-        if (Kinds[i].kind != static_cast<int>(i) + 2) return false;
+        if (Kinds[i].kind != static_cast<int>(i) + KindFirstCreature) return false;
     return true;
 }
 static_assert(KindsInOrder(), "row i holds kind i + 2");
-
-constexpr int KindThinwraith = 41;
-constexpr int KindGemHound = 38;
-constexpr int KindGemHoundMember = 39;
-constexpr int HeroMellowen = 6;
+static_assert(Kinds.back().kind == KindLast, "the last kind closes the catalogue");
 
 // ---- Random creature groups -------------------------------------------------------
 
@@ -93,36 +96,36 @@ struct GroupRow {
 
 //   kind  fixed  per open  style
 constexpr std::array<GroupRow, 15> TableA{{
-    {2, 0, 35, Style::Scatter},
-    {19, 1, 0, Style::Bridge},  // only in the river layout
-    {12, 0, 25, Style::Ambush},
-    {21, 1, 0, Style::Scatter},
-    {22, 0, 30, Style::Scatter},
-    {24, 1, 0, Style::Scatter},
-    {9, 0, 40, Style::Scatter},
-    {10, 0, 35, Style::Scatter},
-    {13, 0, 40, Style::Scatter},
-    {15, 1, 0, Style::Scatter},
-    {33, 1, 0, Style::Scatter},
-    {35, 1, 0, Style::Scatter},
-    {37, 0, 40, Style::Scatter},
+    {KindNibblit, 0, 35, Style::Scatter},
+    {KindTroll, 1, 0, Style::Bridge},  // only in the river layout
+    {KindTimberWolf, 0, 25, Style::Ambush},
+    {KindHydra, 1, 0, Style::Scatter},
+    {KindOgre, 0, 30, Style::Scatter},
+    {KindCockatrice, 1, 0, Style::Scatter},
+    {KindShade, 0, 40, Style::Scatter},
+    {KindChangeling, 0, 35, Style::Scatter},
+    {KindTreelephant, 0, 40, Style::Scatter},
+    {KindCerberus, 1, 0, Style::Scatter},
+    {KindZoquiral, 1, 0, Style::Scatter},
+    {KindManticore, 1, 0, Style::Scatter},
+    {KindFruitBat, 0, 40, Style::Scatter},
     {KindGemHound, 0, 40, Style::PackWithMembers},
-    {42, 3, 0, Style::Scatter},
+    {KindTeenDragon, 3, 0, Style::Scatter},
 }};
 
 constexpr std::array<GroupRow, 12> TableB{{
-    {5, 0, 30, Style::Scatter},
-    {6, 0, 25, Style::Scatter},
-    {7, 0, 25, Style::Scatter},
-    {8, 0, 25, Style::Scatter},
-    {11, 0, 35, Style::Scatter},
-    {14, 0, 35, Style::Scatter},  // not in the river or lake layouts
-    {17, 0, 30, Style::Scatter},
-    {18, 0, 30, Style::Scatter},
-    {16, 0, 30, Style::Pack},
-    {23, 0, 30, Style::Scatter},
-    {34, 0, 45, Style::Scatter},
-    {36, 0, 45, Style::Scatter},
+    {KindWasp, 0, 30, Style::Scatter},
+    {KindSnake, 0, 25, Style::Scatter},
+    {KindBunny, 0, 25, Style::Scatter},
+    {KindRat, 0, 25, Style::Scatter},
+    {KindScorpion, 0, 35, Style::Scatter},
+    {KindBeaver, 0, 35, Style::Scatter},  // not in the river or lake layouts
+    {KindSpider, 0, 30, Style::Scatter},
+    {KindGiantSpider, 0, 30, Style::Scatter},
+    {KindWolf, 0, 30, Style::Pack},
+    {KindBat, 0, 30, Style::Scatter},
+    {KindBear, 0, 45, Style::Scatter},
+    {KindPanther, 0, 45, Style::Scatter},
 }};
 
 constexpr int StyleTries = 9001;
@@ -131,7 +134,9 @@ constexpr int RowTries = 9001;
 // Ground a scattered creature may stand on (the open floors of forests and castles).
 bool ScatterGround(int code) {
     switch (code) {
-        case 2: case 4: case 10: case 35: case 43: case 67: case 82: return true;
+        case Grass: case Bridge: case Plant: case StoneFloor: case GrassyStoneFloor: case TempleFloor:
+        case DarkStoneFloor:
+            return true;
         default: return false;
     }
 }
@@ -142,7 +147,7 @@ bool FarFromHero(int x, int y) { return Distance(x, y, MonX[0], MonY[0]) >= 4; }
 bool OpenByCode(int x, int y) { return InGrid(x, y) && Terrain(MapTerrain[x][y]).openGround; }
 
 bool AmbushCell(int x, int y) {
-    return MapTerrain[x][y] == 1 &&
+    return MapTerrain[x][y] == Tree &&
            (OpenByCode(x, y - 1) || OpenByCode(x, y + 1) || OpenByCode(x - 1, y) || OpenByCode(x + 1, y)) &&
            FarFromHero(x, y);
 }
@@ -161,7 +166,7 @@ void PlaceGroup(const GroupRow& row, int open) {
         int by = -1;
         for (int x = 0; x <= MapMaxX; ++x)
             for (int y = 0; y <= MapMaxY; ++y)
-                if (MapTerrain[x][y] == 4) {
+                if (MapTerrain[x][y] == Bridge) {
                     bx = x;
                     by = y;
                 }
@@ -186,7 +191,7 @@ void PlaceGroup(const GroupRow& row, int open) {
             }
             if (!ok) continue;
             int kind = row.kind;
-            if (row.style == Style::PackWithMembers && leaderPlaced && Rand(0, 100) < 71) kind = KindGemHoundMember;
+            if (row.style == Style::PackWithMembers && leaderPlaced && Rand(0, 100) < 71) kind = KindAlphaGemHound;
             SpawnCreature(x, y, kind);
             if (!leaderPlaced) {
                 leaderPlaced = true;
@@ -201,8 +206,8 @@ void PlaceGroup(const GroupRow& row, int open) {
 }  // namespace
 
 const CreatureKindInfo* CreatureKind(int kind) {
-    if (kind < 2 || kind > 51) return nullptr;
-    return &Kinds[kind - 2];
+    if (kind < KindFirstCreature || kind > KindLast) return nullptr;
+    return &Kinds[kind - KindFirstCreature];
 }
 
 void CreatureKindName(int kind) {
@@ -212,7 +217,7 @@ void CreatureKindName(int kind) {
 int SpawnCreature(int x, int y, int kind) {
     int i = NoCreatureSlot;
     for (int m = 1; m <= MonCapacity; ++m) {
-        if (MonKind[m] == 0) {
+        if (MonKind[m] == KindNone) {
             i = m;
             break;
         }
@@ -220,7 +225,7 @@ int SpawnCreature(int x, int y, int kind) {
     if (i == NoCreatureSlot) return NoCreatureSlot;
     if (kind >= 0) {
         // Only the first ten statuses start afresh; the rest stay as the slot had them.
-        for (int s = 0; s <= 9; ++s) MonStatus[i][s] = 0;
+        for (int s = StatusFrozen; s <= StatusFlying; ++s) MonStatus[i][s] = 0;
         if (kind > 0) MonKind[i] = kind;
     }
     MonHp[i] = Rand(5, 10) + 5;
@@ -234,13 +239,13 @@ int SpawnCreature(int x, int y, int kind) {
     MonName[i] = LookupName;
     MonLevel[i] = 0;
     MonAtk[i] = MonDef[i] = MonStr[i] = MonSpd[i] = MonMag[i] = MonCon[i] = 1;
-    MonAttitude[i] = 0;
-    MonMode[i] = 0;
+    MonAttitude[i] = AttitudeHostile;
+    MonMode[i] = ModeNone;
     const CreatureKindInfo* info = CreatureKind(kind);
-    if (info != nullptr && info->flies) MonStatus[i][StatusFlying] = 1000;
+    if (info != nullptr && info->flies) MonStatus[i][StatusFlying] = StatusPermanent;
     if (info != nullptr) MonAttitude[i] = info->attitude;
-    if (kind == 8 && Rand(0, 100) > 50) MonAttitude[i] = 2;
-    if (kind == 35 && HeroId == HeroMellowen) MonAttitude[i] = 2;
+    if (kind == KindRat && Rand(0, 100) > 50) MonAttitude[i] = AttitudeNeutral;
+    if (kind == KindManticore && HeroId == HeroMellowen) MonAttitude[i] = AttitudeNeutral;
     if (info != nullptr)
         for (int k = 0; k < info->extraLevels; ++k) LevelUpCreature(i);
     if (info != nullptr) MonMode[i] = info->mode;
@@ -276,7 +281,7 @@ void ScaleCreaturesForDepth() {
     for (int bound : {5, 11, 23, 27, 35, 42})
         if (Depth > bound) ++levels;
     if (Depth < 0) levels += 3;
-    if (GameVars[47] == 2) ++levels;
+    if (GameVars[VarDifficulty] == DifficultyHard) ++levels;
     for (int m = 1; m <= MonCapacity; ++m) {
         if (MonLevel[m] > 2) continue;
         for (int k = 0; k < levels; ++k) LevelUpCreature(m);
@@ -284,8 +289,8 @@ void ScaleCreaturesForDepth() {
 }
 
 void StalkerEvent() {
-    const int notes = GameVars[50];
-    if (notes < 1 || notes > 9) return;
+    const int notes = GameVars[VarStalkerNotes];
+    if (notes < 1 || notes >= StalkerDefeated) return;
     int r = Rand(0, 100) + 5 * notes;
     for (int m = 1; m <= MonCapacity; ++m)
         if (MonKind[m] == KindThinwraith) r = 0;
@@ -293,7 +298,7 @@ void StalkerEvent() {
     for (int tries = 0; tries < SearchLimit; ++tries) {
         const int x = Rand(0, 44);
         const int y = Rand(0, 35);
-        if (MapTerrain[x][y] != 2 && MapTerrain[x][y] != 10) continue;
+        if (MapTerrain[x][y] != Grass && MapTerrain[x][y] != Plant) continue;
         SpawnCreature(x, y, KindThinwraith);
         PushMessage("You feel a chill...");
         return;

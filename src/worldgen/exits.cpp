@@ -1,5 +1,6 @@
 // The ways in and out of a sector and where the hero arrives.
 #include "core/random.h"
+#include "core/run_vars.h"
 #include "core/state.h"
 #include "worldgen/generator.h"
 #include "worldgen/layouts.h"
@@ -7,22 +8,6 @@
 #include "worldgen/terrain.h"
 
 namespace {
-
-constexpr int Grass = 2;
-constexpr int Exit = 5;
-constexpr int Plant = 10;
-constexpr int Entrance = 11;
-constexpr int LogTunnel = 12;
-constexpr int StoneFloor = 35;
-constexpr int StoneWall = 36;
-constexpr int PathOnward = 41;
-constexpr int PathBack = 42;
-constexpr int Portal = 78;
-constexpr int ArrivalPortal = 79;
-
-constexpr int ScenarioForest = 0;
-constexpr int ScenarioChaos = 1;
-constexpr int ScenarioCastle = 2;
 
 bool GrassOrPlant(int x, int y) {
     const int code = TerrainAt(x, y);
@@ -32,7 +17,8 @@ bool GrassOrPlant(int x, int y) {
 // What an exit or entrance may lean against: tree, mountain, water, swamp or rock.
 bool Backing(int x, int y) {
     const int code = TerrainAt(x, y);
-    return code == 1 || code == 27 || code == 3 || code == 26 || code == 55 || code == 56;
+    return code == Tree || code == Mountain || code == DeepWater || code == Swamp || code == RockFirst ||
+           code == RockSecond;
 }
 
 void PlaceHero(int x, int y) {
@@ -41,7 +27,7 @@ void PlaceHero(int x, int y) {
 }
 
 bool ExitsAndEntrances() {
-    const int scenario = GameVars[49];
+    const int scenario = GameVars[VarScenario];
     // The first open cell from the top (row 1 down) and the last one toward the bottom.
     int topX = 0;
     int topY = 0;
@@ -114,9 +100,9 @@ bool ExitsAndEntrances() {
             const int x = Rand(1, 43);
             if (MapTerrain[x][gy] != StoneWall || TerrainBlocksMovement(x, inside)) continue;
             if (Depth == 12) {
-                MapTerrain[x][gy] = PathOnward;
+                MapTerrain[x][gy] = CastlePathOnward;
             } else {
-                MapTerrain[x][gy] = PathBack;
+                MapTerrain[x][gy] = CastlePathBack;
                 PlaceHero(x, inside);
             }
             break;
@@ -142,16 +128,11 @@ bool ChaosPortals() {
         if (tries >= SearchLimit) return GenerationFails("portal");
         const int x = Rand(2, 42);
         const int y = Rand(2, 33);
-        if (!IsOpenGround(x, y) || MapTerrain[x][y] == 3 || MapTerrain[x][y] == 4) continue;
+        if (!IsOpenGround(x, y) || MapTerrain[x][y] == DeepWater || MapTerrain[x][y] == Bridge) continue;
         bool clear = true;
         for (int dx = -1; dx <= 1; ++dx)
             for (int dy = -1; dy <= 1; ++dy)
-                switch (MapTerrain[x + dx][y + dy]) {
-                    case 4: case 21: case 24: case 29: case 31: case 32: case 51: case 57: case 58: case 72:
-                        clear = false;
-                        break;
-                    default: break;
-                }
+                if (IsLandmark(MapTerrain[x + dx][y + dy])) clear = false;
         if (!clear) continue;
         const int ground = (SectorBiome >= 7 && SectorBiome <= 10) ? StoneFloor : Grass;
         for (int dx = -1; dx <= 1; ++dx)
@@ -172,15 +153,15 @@ void ArriveBeside(int code, int dy) {
 }  // namespace
 
 bool PlaceWaysInAndOut(bool castle) {
-    const int scenario = GameVars[49];
+    const int scenario = GameVars[VarScenario];
     if (Depth >= 0 && (scenario == ScenarioForest || (scenario == ScenarioCastle && Depth < 5))) {
         if (!ExitsAndEntrances()) return false;
     }
     if (scenario == ScenarioChaos && Depth >= 0) {
         if (!ChaosPortals()) return false;
     }
-    if (Depth == -1) ArriveBeside(24, 1);
-    if (Depth == -2) ArriveBeside(33, -1);
-    if (Depth == -3) ArriveBeside(59, -1);
+    if (Depth == -1) ArriveBeside(FairyDoor, 1);
+    if (Depth == -2) ArriveBeside(StairsOut, -1);
+    if (Depth == -3) ArriveBeside(StairsToForest, -1);
     return true;
 }

@@ -3,6 +3,7 @@
 #include "core/convert.h"
 #include "core/frame.h"
 #include "core/random.h"
+#include "core/run_vars.h"
 #include "core/state.h"
 #include "platform/platform.h"
 #include "core/messagelog.h"
@@ -16,22 +17,6 @@
 
 namespace {
 
-constexpr int Tree = 1;
-constexpr int Grass = 2;
-constexpr int Water = 3;
-constexpr int Bush = 6;
-constexpr int Sticks = 7;
-constexpr int Log = 8;
-constexpr int Plant = 10;
-constexpr int Swamp = 26;
-constexpr int Mountain = 27;
-constexpr int StoneFloor = 35;
-constexpr int StoneWall = 36;
-
-constexpr int ScenarioForest = 0;
-constexpr int ScenarioChaos = 1;
-constexpr int ScenarioCastle = 2;
-
 bool IsOneOf(int v, std::initializer_list<int> set) {
     for (int s : set)
         if (v == s) return true;
@@ -41,13 +26,13 @@ bool IsOneOf(int v, std::initializer_list<int> set) {
 // ---- Biome and layout ------------------------------------------------------------
 
 int ChooseBiome() {
-    const int scenario = GameVars[49];
+    const int scenario = GameVars[VarScenario];
     int biome = 1;
     if (scenario == ScenarioForest) {
-        if (Depth >= 6 && Depth <= 10) biome = GameVars[5];
+        if (Depth >= 6 && Depth <= 10) biome = GameVars[VarBandBiomeFirst];
         if (Depth == 12 || Depth == 13) biome = 5;
-        if (Depth >= 15 && Depth <= 19) biome = GameVars[6];
-        if (Depth >= 22 && Depth <= 26) biome = GameVars[7];
+        if (Depth >= 15 && Depth <= 19) biome = GameVars[VarBandBiomeSecond];
+        if (Depth >= 22 && Depth <= 26) biome = GameVars[VarBandBiomeThird];
     } else if (scenario == ScenarioChaos) {
         const int r = Rand(1, 7);
         if (r <= 4) biome = r;
@@ -69,7 +54,7 @@ int ChooseBiome() {
 // sector of the castle quest is given no layout, so SectorLayout keeps the value the
 // previous generated sector left, as the game always has.
 bool ChooseLayout(bool& castle) {
-    const int scenario = GameVars[49];
+    const int scenario = GameVars[VarScenario];
     castle = false;
     switch (SectorBiome) {
         case 1:
@@ -259,8 +244,8 @@ void PlaceRocks() {
     int total = 0;
     for (auto& column : MapTerrain)
         for (int code : column)
-            if (IsOneOf(code, {2, 4, 10, 35, 43})) ++total;
-    auto feeds = [](int code) { return code == Grass || code == Water || code == Plant; };
+            if (IsOneOf(code, {Grass, Bridge, Plant, StoneFloor, GrassyStoneFloor})) ++total;
+    auto feeds = [](int code) { return code == Grass || code == DeepWater || code == Plant; };
     for (int n = total / 20 + 1; n > 0; --n) {
         for (int tries = 0; tries < 9001; ++tries) {
             const int x = Rand(1, 43);
@@ -269,7 +254,7 @@ void PlaceRocks() {
             if (!feeds(MapTerrain[x][y - 1]) && !feeds(MapTerrain[x][y + 1]) && !feeds(MapTerrain[x - 1][y]) &&
                 !feeds(MapTerrain[x + 1][y]))
                 continue;
-            MapTerrain[x][y] = Rand(55, 56);
+            MapTerrain[x][y] = Rand(RockFirst, RockSecond);
             break;
         }
     }
@@ -281,7 +266,7 @@ void ZoneChange(int region) {
     int ey = -1;
     for (int x = 0; x <= MapMaxX; ++x)
         for (int y = 0; y <= MapMaxY; ++y)
-            if (MapTerrain[x][y] == 5) {
+            if (MapTerrain[x][y] == Exit) {
                 ex = x;
                 ey = y;
             }
@@ -296,20 +281,20 @@ void StyleCastle() {
     for (int x = 0; x <= MapMaxX; ++x) {
         for (int y = 0; y <= MapMaxY; ++y) {
             int& cell = MapTerrain[x][y];
-            if (cell == StoneFloor && biome == 7 && Rand(0, 100) > 80) cell = 43;
-            if (cell == StoneFloor && biome == 9) cell = 67;
-            if (cell == StoneFloor && biome == 10) cell = 82;
-            if (cell == StoneWall && biome == 7 && Rand(0, 100) > 80) cell = 44;
+            if (cell == StoneFloor && biome == 7 && Rand(0, 100) > 80) cell = GrassyStoneFloor;
+            if (cell == StoneFloor && biome == 9) cell = TempleFloor;
+            if (cell == StoneFloor && biome == 10) cell = DarkStoneFloor;
+            if (cell == StoneWall && biome == 7 && Rand(0, 100) > 80) cell = WeedyStoneWall;
             const bool inner = x >= 1 && x <= 43 && y >= 1 && y <= 34;
             if (cell == StoneWall && inner && biome == 7 && MapTerrain[x][y - 1] == StoneWall &&
                 MapTerrain[x][y + 1] == StoneWall && Rand(0, 100) > 90)
-                cell = 43;
+                cell = GrassyStoneFloor;
             if (cell == StoneWall && inner && biome == 7 && MapTerrain[x - 1][y] == StoneWall &&
                 MapTerrain[x + 1][y] == StoneWall && Rand(0, 100) > 90)
-                cell = 43;
-            if (cell == StoneWall && biome == 9) cell = 66;
-            if (cell == StoneWall && biome == 10) cell = 83;
-            if (cell == 46) cell = 88;
+                cell = GrassyStoneFloor;
+            if (cell == StoneWall && biome == 9) cell = TempleWall;
+            if (cell == StoneWall && biome == 10) cell = ObsidianWall;
+            if (cell == Bookshelves) cell = Bookshelf;
         }
     }
 }
@@ -358,7 +343,7 @@ bool GenerateSector() {
     ClearSectorTables();
 
     SectorBiome = ChooseBiome();
-    if (GameVars[49] == ScenarioChaos || Depth < 0) SectorLayout = 0;
+    if (GameVars[VarScenario] == ScenarioChaos || Depth < 0) SectorLayout = 0;
     bool castle = false;
     if (!ChooseLayout(castle)) return false;
     const int layout = SectorLayout;
@@ -376,7 +361,7 @@ bool GenerateSector() {
     CarvePathLoops(castle);
     if (layout == 5) {
         ShowProgress("Turning trees into a lake");
-        if (!GrowBlob(Water, 0)) return false;
+        if (!GrowBlob(DeepWater, 0)) return false;
     }
     if (SectorBiome == 3) {
         ShowProgress("Turning trees into mountains");
@@ -393,19 +378,19 @@ bool GenerateSector() {
         for (int code : column)
             if (code == Grass || code == StoneFloor) ++open;
     if (!castle && Depth >= 0) Decorate(open);
-    if (castle) SiteFloorCode = SectorBiome == 10 ? 82 : (SectorBiome == 9 ? 67 : StoneFloor);
+    if (castle) SiteFloorCode = SectorBiome == 10 ? DarkStoneFloor : (SectorBiome == 9 ? TempleFloor : StoneFloor);
     if (Depth >= 0 && SectorBiome != 5 && layout != 123 && layout != 125) PlaceSpecialSites();
     if (layout == 12) SwampFringe();
     if (!castle && Depth >= 0) PlaceRocks();
     if (!PlaceWaysInAndOut(castle)) return false;
-    MonKind[0] = 1;
-    if (GameVars[49] == ScenarioForest) {
-        if (Depth == 5) ZoneChange(10 + GameVars[5]);
-        if (Depth == 14) ZoneChange(10 + GameVars[6]);
-        if (Depth == 21) ZoneChange(10 + GameVars[7]);
+    MonKind[0] = KindHero;
+    if (GameVars[VarScenario] == ScenarioForest) {
+        if (Depth == 5) ZoneChange(10 + GameVars[VarBandBiomeFirst]);
+        if (Depth == 14) ZoneChange(10 + GameVars[VarBandBiomeSecond]);
+        if (Depth == 21) ZoneChange(10 + GameVars[VarBandBiomeThird]);
         if (Depth == 10 || Depth == 19 || Depth == 26) ZoneChange(11);
     }
-    if (GameVars[49] == ScenarioCastle && Depth == 1) ZoneChange(14);
+    if (GameVars[VarScenario] == ScenarioCastle && Depth == 1) ZoneChange(14);
     if (Depth >= 0 && layout != 123) {
         ShowProgress("Placing Monsters?");
         if (!PlaceCreatures()) return false;

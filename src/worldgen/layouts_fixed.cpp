@@ -2,6 +2,7 @@
 // crypt, the quest flower (and the chaos lair built like it) and the temple.
 #include "core/random.h"
 #include "core/state.h"
+#include "items/food.h"
 #include "worldgen/creatures.h"
 #include "worldgen/layouts.h"
 #include "worldgen/placement.h"
@@ -9,31 +10,6 @@
 #include "worldgen/terrain.h"
 
 namespace {
-
-constexpr int Tree = 1;
-constexpr int Grass = 2;
-constexpr int Water = 3;
-constexpr int HealersHut = 21;
-constexpr int FairyDoor = 24;
-constexpr int MagicalTree = 25;
-constexpr int LilyPad = 30;
-constexpr int Grave = 31;
-constexpr int StairsOut = 33;
-constexpr int StoneTable = 34;
-constexpr int StoneFloor = 35;
-constexpr int StoneWall = 36;
-constexpr int QuestFlower = 50;
-constexpr int StairsToForest = 59;
-constexpr int TempleWall = 66;
-constexpr int TempleFloor = 67;
-constexpr int GemIdol = 68;
-constexpr int HiddenWall = 70;
-constexpr int TriggerFloor = 71;
-
-constexpr int KindHealer = 4;
-constexpr int KindFairy = 20;
-constexpr int KindCrocodile = 43;
-constexpr int KindChaosSpirit = 45;
 
 void Fill(int x0, int x1, int y0, int y1, int code) {
     for (int x = x0; x <= x1; ++x)
@@ -53,7 +29,7 @@ void CarveHealersHut() {
     const int y = 17 + Rand(-10, 6);
     PaintDisc(x, y, 4, true, Tree, Grass);
     Fill(x - 1, x, y - 1, y, HealersHut);
-    SpawnCreature(x + 1, y + 1, KindHealer);
+    SpawnCreature(x + 1, y + 1, KindOmbasi);
 }
 
 void CarveFairyGarden() {
@@ -82,18 +58,18 @@ void CarveCrypt() {
 
 void CarveFlowerIsland(bool chaosLair) {
     // An island in a ring of water, reached over lily pads from a clearing below it.
-    PaintDisc(22, 12, 9, false, 0, Grass);
-    PaintDisc(22, 12, 7, false, 0, Water);
-    PaintDisc(22, 12, 5, false, 0, Grass);
+    PaintDisc(22, 12, 9, false, AnyTerrain, Grass);
+    PaintDisc(22, 12, 7, false, AnyTerrain, DeepWater);
+    PaintDisc(22, 12, 5, false, AnyTerrain, Grass);
     if (chaosLair) {
-        SpawnCreature(22, 12, KindChaosSpirit);
+        SpawnCreature(22, 12, KindSkarnix);
     } else {
         SetTerrain(22, 12, QuestFlower);
     }
-    PaintDisc(22, 23, 3, false, 0, Grass);
+    PaintDisc(22, 23, 3, false, AnyTerrain, Grass);
     for (const auto& c : {std::pair{21, 26}, {22, 26}, {23, 26}, {22, 27}, {22, 28}, {22, 29}}) SetTerrain(c.first, c.second, Grass);
     for (int y = 12; y <= MapMaxY; ++y)
-        if (MapTerrain[22][y] == Water) MapTerrain[22][y] = LilyPad;
+        if (MapTerrain[22][y] == DeepWater) MapTerrain[22][y] = LilyPad;
 }
 
 void CarveTemple() {
@@ -123,11 +99,11 @@ void CarveTemple() {
         for (int x = x0; x <= x0 + 2; ++x)
             for (int y = 17; y <= 23; ++y) SetTerrain(x, y, (x == x0 || x == x0 + 2 || y == 17) ? TempleWall : TempleFloor);
     }
-    PlaceGroundItem(11, 18, Rand(140, 194), 0);
-    PlaceGroundItem(33, 18, Rand(140, 194), 0);
+    PlaceGroundItem(11, 18, Rand(DishFirstId, DishLastId), 0);
+    PlaceGroundItem(33, 18, Rand(DishFirstId, DishLastId), 0);
     // Room A's engraved floor; only the rat and bunny tiles are safe to step on.
     for (int x = 20; x <= 24; ++x)
-        for (int y = 5; y <= 10; ++y) MapTerrain[x][y] = Rand(60, 63);
+        for (int y = 5; y <= 10; ++y) MapTerrain[x][y] = Rand(LionTile, WolfTile);
     const int safe[9][2] = {{23, 5}, {23, 6}, {23, 7}, {22, 7}, {21, 7}, {21, 8}, {21, 9}, {22, 9}, {22, 10}};
-    for (const auto& s : safe) MapTerrain[s[0]][s[1]] = Rand(64, 65);
+    for (const auto& s : safe) MapTerrain[s[0]][s[1]] = Rand(RatTile, BunnyTile);
 }

@@ -9,21 +9,10 @@
 
 namespace {
 
-constexpr int Tree = 1;
-constexpr int Grass = 2;
-constexpr int Bridge = 4;
-constexpr int Mountain = 27;
-constexpr int Pit = 28;
-constexpr int Grave = 31;
-constexpr int RibBone = 39;
-constexpr int OddTree = 51;
-constexpr int Lava = 69;
-constexpr int StandingStone = 72;
-
 int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 void StoneCircle(int x, int y) {
-    PaintDisc(x, y, 5, false, 0, Grass);
+    PaintDisc(x, y, 5, false, AnyTerrain, Grass);
     const int stones[8][2] = {{-2, -2}, {2, -2}, {-2, 2}, {2, 2}, {-3, 0}, {3, 0}, {0, -3}, {0, 3}};
     for (const auto& s : stones) SetTerrain(x + s[0], y + s[1], StandingStone);
 }
@@ -50,8 +39,8 @@ bool CarveMountainPath() {
 void CarveMountain() {
     const int x = 22 + Rand(-4, 4);
     const int y = 17 + Rand(-4, 4);
-    PaintDisc(x, y, 9, false, 0, Grass);
-    PaintDisc(x, y, 7, false, 0, Mountain);
+    PaintDisc(x, y, 9, false, AnyTerrain, Grass);
+    PaintDisc(x, y, 7, false, AnyTerrain, Mountain);
 }
 
 bool CarveRavine() {
@@ -112,15 +101,15 @@ void CarveBoneField(int cx, int cy) {
     for (int k = 0; k < 25; ++k) {
         const int x = Rand(0, 44);
         const int y = Rand(0, 35);
-        MapTerrain[x][y] = Rand(37, 39);
+        MapTerrain[x][y] = Rand(BoneFirst, BoneThird);
     }
     const int x = cx + Rand(-4, 4);
     const int y = cy + Rand(-4, 4);
     for (int gx = x - 1; gx <= x + 1; ++gx)
         for (int gy = y - 3; gy <= y + 2; ++gy) SetTerrain(gx, gy, Grass);
     for (int gy = y - 3; gy <= y + 2; ++gy) {
-        SetTerrain(x - 1, gy, RibBone);
-        SetTerrain(x + 1, gy, RibBone);
+        SetTerrain(x - 1, gy, BoneThird);
+        SetTerrain(x + 1, gy, BoneThird);
     }
     SetTerrain(x, y - 4, Grass);
     SetTerrain(x, y + 3, Grass);

@@ -8,12 +8,6 @@
 
 namespace {
 
-constexpr int Tree = 1;
-constexpr int Grass = 2;
-constexpr int Water = 3;
-constexpr int Bridge = 4;
-constexpr int Swamp = 26;
-
 int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 bool TreeOrGrass(int x, int y) {
@@ -26,11 +20,11 @@ bool RunRiver(int x, int lo, int hi) {
     int y = 0;
     for (int tries = 0; y <= MapMaxY; ++tries) {
         if (tries >= SearchLimit) return GenerationFails("river");
-        SetTerrain(x - 1, y, Water);
-        SetTerrain(x, y, Water);
+        SetTerrain(x - 1, y, DeepWater);
+        SetTerrain(x, y, DeepWater);
         if (Rand(0, 100) > 60) {
             ++y;
-            if (y <= MapMaxY) SetTerrain(x, y, Water);
+            if (y <= MapMaxY) SetTerrain(x, y, DeepWater);
         }
         x = Clamp(x + Rand(-1, 1), lo, hi);
     }
@@ -42,7 +36,7 @@ bool FindCrossing(int& bx, int& by) {
     for (int tries = 0; tries < SearchLimit; ++tries) {
         bx = Rand(5, 39);
         by = 17 + Rand(-6, 6);
-        if (MapTerrain[bx][by] == Water) return true;
+        if (MapTerrain[bx][by] == DeepWater) return true;
     }
     return GenerationFails("river crossing");
 }
@@ -58,7 +52,7 @@ bool CarveRiver() {
     if (!FindCrossing(bx, by)) return false;
     PaintDisc(bx, by, 3, true, Tree, Grass);
     for (int x = bx - 3; x <= bx + 3; ++x)
-        if (TerrainAt(x, by) == Water) MapTerrain[x][by] = Bridge;
+        if (TerrainAt(x, by) == DeepWater) MapTerrain[x][by] = Bridge;
     return true;
 }
 
@@ -70,18 +64,18 @@ bool CarveJungleRiver() {
     int by = 0;
     if (!FindCrossing(bx, by)) return false;
     const int r = Rand(5, 7);
-    PaintDisc(bx, by, r, true, 0, Water);
-    PaintDisc(bx, by, r - 3, true, 0, Grass);
+    PaintDisc(bx, by, r, true, AnyTerrain, DeepWater);
+    PaintDisc(bx, by, r - 3, true, AnyTerrain, Grass);
     for (int x = bx - r - 2; x <= bx + r + 2; ++x) {
         if (!InGrid(x, by)) continue;
         if (MapTerrain[x][by] == Tree) {
             SetTerrain(x, by, Grass);
             SetTerrain(x, by - 1, Grass);
             SetTerrain(x, by + 1, Grass);
-        } else if (MapTerrain[x][by] == Water) {
+        } else if (MapTerrain[x][by] == DeepWater) {
             SetTerrain(x, by, Bridge);
-            SetTerrain(x, by - 1, Water);
-            SetTerrain(x, by + 1, Water);
+            SetTerrain(x, by - 1, DeepWater);
+            SetTerrain(x, by + 1, DeepWater);
         }
     }
     return true;
@@ -163,7 +157,7 @@ void CarvePondChain() {
     int y = 17 + Rand(-5, 5);
     for (int k = 0; k < 3; ++k) {
         PaintDisc(x, y, 7, false, Tree, Grass);
-        PaintDisc(x, y, 5, false, 0, Swamp);
+        PaintDisc(x, y, 5, false, AnyTerrain, Swamp);
         y += Rand(-1, 1);
         x += 6;
     }
@@ -173,8 +167,8 @@ void CarvePond() {
     const int x = Rand(10, 34);
     const int y = Rand(10, 25);
     const int r = Rand(4, 7);
-    PaintDisc(x, y, r, false, 0, Grass);
-    PaintDisc(x, y, r - 2, false, 0, Swamp);
+    PaintDisc(x, y, r, false, AnyTerrain, Grass);
+    PaintDisc(x, y, r - 2, false, AnyTerrain, Swamp);
 }
 
 bool CarveRushingRiver() {
@@ -190,8 +184,8 @@ bool CarveRushingRiver() {
     for (int tries = 0; y <= 30; ++tries) {
         if (tries >= SearchLimit) return GenerationFails("rushing river");
         SetTerrain(x, y, Grass);
-        if (h == 2 && c > 0) SetTerrain(x - 1, y, Water);
-        if (h == 3 || h == 4) SetTerrain(x, y + 1, Water);
+        if (h == 2 && c > 0) SetTerrain(x - 1, y, DeepWater);
+        if (h == 3 || h == 4) SetTerrain(x, y + 1, DeepWater);
         if (h == 2) ++y;
         if (h == 4) ++x;
         if (h == 3) --x;
@@ -202,8 +196,8 @@ bool CarveRushingRiver() {
                 next = Rand(0, 1) == 1 ? 3 : 4;
                 if (next == 4 && x > 39) next = 3;
                 if (next == 3 && x < 5) next = 4;
-                SetTerrain(x - 1, y, Water);
-                if (next == 4) SetTerrain(x - 1, y + 1, Water);
+                SetTerrain(x - 1, y, DeepWater);
+                if (next == 4) SetTerrain(x - 1, y + 1, DeepWater);
             } else {
                 const int roll = Rand(0, 2);
                 next = roll == 2 ? 2 : (roll == 1 ? 3 : 4);
@@ -220,8 +214,8 @@ bool CarveRushingRiver() {
     SetTerrain(x, y, Grass);
     for (int cx = 1; cx <= 43; ++cx) {
         for (int cy = 1; cy <= 34; ++cy) {
-            const bool acrossX = MapTerrain[cx - 1][cy] == Water && MapTerrain[cx + 1][cy] == Water;
-            const bool acrossY = MapTerrain[cx][cy - 1] == Water && MapTerrain[cx][cy + 1] == Water;
+            const bool acrossX = MapTerrain[cx - 1][cy] == DeepWater && MapTerrain[cx + 1][cy] == DeepWater;
+            const bool acrossY = MapTerrain[cx][cy - 1] == DeepWater && MapTerrain[cx][cy + 1] == DeepWater;
             if (MapTerrain[cx][cy] == Grass && (acrossX || acrossY)) MapTerrain[cx][cy] = Bridge;
             if (MapTerrain[cx][cy] == Tree && Distance(cx, cy, x, y) < 4) MapTerrain[cx][cy] = Grass;
         }

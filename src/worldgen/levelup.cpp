@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "core/run_vars.h"
 #include "core/state.h"
+#include "worldgen/creatures.h"
 
 namespace {
 
@@ -14,33 +16,33 @@ struct LevelExtra {
 
 //  kind               maxHp maxMp atk def str spd mag con
 constexpr std::array<LevelExtra, 27> Extras{{
-    {6 /* snake */, 0, 0, 0, 0, 0, 1, 0, 0},
-    {9 /* shade */, 0, 0, 0, 0, 0, 1, 0, 0},
-    {10 /* changeling */, 0, 0, 1, 0, 0, 0, 3, 0},
-    {11 /* scorpion */, 0, 0, 1, 0, 0, 0, 0, 0},
-    {12 /* timber wolf */, 0, 0, 2, 0, 0, 1, 0, 0},
-    {13 /* treelephant */, 15, 0, 0, 0, 0, 0, 0, 0},
-    {15 /* cerberus */, 28, 0, 2, 0, 0, 0, 3, 0},
-    {16 /* wolf */, 0, 0, 2, 0, 0, 1, 0, 0},
-    {17 /* spider */, 0, 0, 0, 0, 0, 1, 0, 0},
-    {18 /* giant spider */, 0, 0, 0, 1, 0, 0, 0, 0},
-    {19 /* troll */, 20, 0, 4, 0, 4, 0, 0, 0},
-    {21 /* hydra */, 30, 0, 2, 0, 2, 0, 0, 0},
-    {22 /* ogre */, 5, 0, 1, 0, 1, 0, 0, 0},
-    {23 /* bat */, 0, 0, 0, 0, 0, 1, 0, 0},
-    {24 /* cockatrice */, 0, 0, 0, 0, 0, 0, 2, 2},
-    {29 /* drybones */, 2, 0, 0, 2, 0, 0, 0, 0},
-    {30 /* treemonster */, 2, 0, 0, 2, 0, 0, 2, 0},
-    {33 /* Zoquiral */, 20, 0, 2, 2, 0, 0, 2, 0},
-    {35 /* manticore */, 15, 0, 2, 2, 0, 0, 2, 0},
-    {36 /* panther */, 0, 0, 2, 0, 0, 0, 0, 0},
-    {37 /* fruit bat */, 0, 0, 0, 0, 0, 1, 0, 0},
-    {38 /* gem hound */, 0, 0, 1, 0, 0, 0, 0, 0},
-    {39 /* A. gem hound */, 10, 0, 0, 0, 2, 0, 0, 0},
-    {41 /* Thinwraith */, 25, 0, 2, 2, 0, 2, 4, 20},
-    {42 /* teen dragon */, 5, 10, 1, 0, 0, 0, 0, 0},
-    {45 /* Skarnix */, 15, 0, 2, 2, 0, 0, 2, 0},
-    {46 /* Vorgath */, 20, 0, 2, 2, 0, 0, 2, 0},
+    {KindSnake, 0, 0, 0, 0, 0, 1, 0, 0},
+    {KindShade, 0, 0, 0, 0, 0, 1, 0, 0},
+    {KindChangeling, 0, 0, 1, 0, 0, 0, 3, 0},
+    {KindScorpion, 0, 0, 1, 0, 0, 0, 0, 0},
+    {KindTimberWolf, 0, 0, 2, 0, 0, 1, 0, 0},
+    {KindTreelephant, 15, 0, 0, 0, 0, 0, 0, 0},
+    {KindCerberus, 28, 0, 2, 0, 0, 0, 3, 0},
+    {KindWolf, 0, 0, 2, 0, 0, 1, 0, 0},
+    {KindSpider, 0, 0, 0, 0, 0, 1, 0, 0},
+    {KindGiantSpider, 0, 0, 0, 1, 0, 0, 0, 0},
+    {KindTroll, 20, 0, 4, 0, 4, 0, 0, 0},
+    {KindHydra, 30, 0, 2, 0, 2, 0, 0, 0},
+    {KindOgre, 5, 0, 1, 0, 1, 0, 0, 0},
+    {KindBat, 0, 0, 0, 0, 0, 1, 0, 0},
+    {KindCockatrice, 0, 0, 0, 0, 0, 0, 2, 2},
+    {KindDrybones, 2, 0, 0, 2, 0, 0, 0, 0},
+    {KindTreemonster, 2, 0, 0, 2, 0, 0, 2, 0},
+    {KindZoquiral, 20, 0, 2, 2, 0, 0, 2, 0},
+    {KindManticore, 15, 0, 2, 2, 0, 0, 2, 0},
+    {KindPanther, 0, 0, 2, 0, 0, 0, 0, 0},
+    {KindFruitBat, 0, 0, 0, 0, 0, 1, 0, 0},
+    {KindGemHound, 0, 0, 1, 0, 0, 0, 0, 0},
+    {KindAlphaGemHound, 10, 0, 0, 0, 2, 0, 0, 0},
+    {KindThinwraith, 25, 0, 2, 2, 0, 2, 4, 20},
+    {KindTeenDragon, 5, 10, 1, 0, 0, 0, 0, 0},
+    {KindSkarnix, 15, 0, 2, 2, 0, 0, 2, 0},
+    {KindVorgath, 20, 0, 2, 2, 0, 0, 2, 0},
 }};
 
 }  // namespace
@@ -71,7 +73,7 @@ void LevelUpCreature(int s) {
         MonMag[s] += extra->mag;
         MonCon[s] += extra->con;
     }
-    if (GameVars[47] == 2) MonMaxHp[s] += 5;  // hard mode
+    if (GameVars[VarDifficulty] == DifficultyHard) MonMaxHp[s] += 5;
     MonHp[s] = MonMaxHp[s];
     MonMp[s] = MonMaxMp[s];
     MonXp[s] += 5;

@@ -3,13 +3,11 @@
 #include "core/convert.h"
 #include "core/random.h"
 #include "core/state.h"
+#include "items/catalogue.h"
 #include "worldgen/layouts.h"
 #include "worldgen/terrain.h"
 
 namespace {
-
-constexpr int KindArrows = 8;
-constexpr int KindBits = 100;
 
 bool ItemLiesOn(int x, int y) {
     for (int g = 0; g < GroundSlots; ++g)
@@ -19,9 +17,9 @@ bool ItemLiesOn(int x, int y) {
 
 // A fruit, a vegetable or an ingredient, by group 1, 2 or 3.
 int FoodOfGroup(int group) {
-    if (group == 1) return Rand(101, 105);
-    if (group == 2) return Rand(110, 114);
-    return Rand(120, 134);
+    if (group == 1) return Rand(ItemApple, ItemLemon);
+    if (group == 2) return Rand(ItemTomato, ItemPotato);
+    return Rand(ItemNuts, ItemWheatgerm);
 }
 
 void PlaceFood() {
@@ -42,8 +40,8 @@ void PlaceEquipment() {
         for (int tries = 0; tries < 9001; ++tries) {
             const int x = Rand(2, 42);
             const int y = Rand(2, 33);
-            int kind = Rand(1, 9);
-            if (kind == 6) kind = Rand(1, 5);  // never kind 6 on the ground
+            int kind = Rand(ItemHeadgear, ItemLetter);
+            if (kind == ItemUnused) kind = Rand(ItemHeadgear, ItemWeapon);  // never the unused id on the ground
             if (!IsOpenGround(x, y) || ItemLiesOn(x, y)) continue;
             PlaceGroundItem(x, y, kind, tier);
             break;
@@ -56,17 +54,17 @@ void StockStore() {
     for (int s = 0; s < StoreSlots; ++s) {
         const int r = Rand(1, 100);
         if (r <= 65) {
-            int kind = 9;
-            if (r <= 50) kind = (r - 1) / 10 + 1;
-            else if (r <= 56) kind = 7;
-            else if (r <= 60) kind = 8;
+            int kind = ItemLetter;
+            if (r <= 50) kind = ItemHeadgear + (r - 1) / 10;  // headgear, dress, footwear, accessory, weapon
+            else if (r <= 56) kind = ItemBow;
+            else if (r <= 60) kind = ItemArrows;
             StoreItemKind[s] = kind;
             StoreItemSeed[s] = Rand(0, 100000);
         } else if (r <= 87) {
             // A food offer keeps whatever seed the entry had: food ignores it.
             StoreItemKind[s] = FoodOfGroup(Rand(1, 3));
         } else {
-            StoreItemKind[s] = Rand(140, 184);
+            StoreItemKind[s] = Rand(ItemCupcake, ItemCider);
         }
         StoreItemTier[s] = 1;
     }
@@ -89,8 +87,8 @@ int PlaceGroundItem(int x, int y, int kind, int tier) {
     GroundItemY[i] = y;
     GroundItemSeed[i] = ToInt(RandFloat(1, 100000));
     GroundItemCount[i] = 1;
-    if (kind == KindArrows) GroundItemCount[i] = Rand(4, 6);
-    if (kind == KindBits) GroundItemCount[i] = Rand(2, 6);
+    if (kind == ItemArrows) GroundItemCount[i] = Rand(4, 6);
+    if (kind == ItemBits) GroundItemCount[i] = Rand(2, 6);
     return i;
 }
 

@@ -19,7 +19,9 @@ int MaskAt(int x, int y) { return InGrid(x, y) ? MapMask[x][y] : 0; }
 // Codes a trail refuses to walk into.
 bool TrailStopper(int code) {
     switch (code) {
-        case 3: case 26: case 27: case 28: case 35: case 36: case 37: case 38: case 39: case 51: return true;
+        case DeepWater: case Swamp: case Mountain: case Pit: case StoneFloor: case StoneWall: case BoneFirst:
+        case BoneSecond: case BoneThird: case OddTree:
+            return true;
         default: return false;
     }
 }
@@ -47,7 +49,7 @@ double Distance(int x1, int y1, int x2, int y2) {
 
 bool IsNatural(int x, int y) {
     const int code = TerrainAt(x, y);
-    return code == 1 || code == 26 || code == 27;
+    return code == Tree || code == Swamp || code == Mountain;
 }
 
 void SetTerrain(int x, int y, int code) {
@@ -61,7 +63,7 @@ void PaintDisc(int cx, int cy, double radius, bool inclusive, int from, int to) 
             if (!InGrid(x, y)) continue;
             const double d = Distance(x, y, cx, cy);
             if (inclusive ? d > radius : d >= radius) continue;
-            if (from == 0 || MapTerrain[x][y] == from) MapTerrain[x][y] = to;
+            if (from == AnyTerrain || MapTerrain[x][y] == from) MapTerrain[x][y] = to;
         }
     }
 }
@@ -101,7 +103,7 @@ void CarveTrail(int x, int y, int mark) {
     for (int cx = 0; cx <= MapMaxX; ++cx) {
         for (int cy = 0; cy <= MapMaxY; ++cy) {
             const int m = MapMask[cx][cy];
-            if (MapTerrain[cx][cy] == 1 && m >= 1 && m <= 4) MapTerrain[cx][cy] = m + 1;
+            if (MapTerrain[cx][cy] == Tree && m >= 1 && m <= 4) MapTerrain[cx][cy] = m + 1;
         }
     }
 }
@@ -154,14 +156,14 @@ bool GrowBlob(int code, int mode) {
         const int ry = Rand(5, 30);
         x = seeded ? seedX : rx;
         y = seeded ? seedY : ry;
-        if (MapTerrain[x][y] != 1) {
+        if (MapTerrain[x][y] != Tree) {
             if (seeded) break;
             continue;
         }
         bool allTrees = true;
         for (int dx = -1; dx <= 1; ++dx)
             for (int dy = -1; dy <= 1; ++dy)
-                if (TerrainAt(x + dx, y + dy) != 1) allTrees = false;
+                if (TerrainAt(x + dx, y + dy) != Tree) allTrees = false;
         if (allTrees) break;
     }
     MapMask[x][y] = code;
@@ -179,7 +181,7 @@ bool GrowBlob(int code, int mode) {
         nx = Clamp(nx, lo, hiX);
         ny = Clamp(ny, lo, hiY);
         const int there = MapTerrain[nx][ny];
-        if (there == 1 || there == code || MapMask[nx][ny] == 1) {
+        if (there == Tree || there == code || MapMask[nx][ny] == 1) {
             x = nx;
             y = ny;
             MapMask[x][y] = 1;
@@ -188,6 +190,6 @@ bool GrowBlob(int code, int mode) {
     }
     for (int cx = 0; cx <= MapMaxX; ++cx)
         for (int cy = 0; cy <= MapMaxY; ++cy)
-            if (MapTerrain[cx][cy] == 1 && MapMask[cx][cy] == 1) MapTerrain[cx][cy] = code;
+            if (MapTerrain[cx][cy] == Tree && MapMask[cx][cy] == 1) MapTerrain[cx][cy] = code;
     return true;
 }

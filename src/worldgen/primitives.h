@@ -16,12 +16,15 @@ double Distance(int x1, int y1, int x2, int y2);
 bool IsNatural(int x, int y);
 // Sets `code` on (x, y) when the cell is inside the grid.
 void SetTerrain(int x, int y, int code);
+// PaintDisc's `from` that matches every code.
+constexpr int AnyTerrain = 0;
 // Every cell within `radius` of (cx, cy) (strictly below it, or up to it when
-// `inclusive`) that holds `from` (any code when from is 0) becomes `to`.
+// `inclusive`) that holds `from` (any code when from is AnyTerrain) becomes `to`.
 void PaintDisc(int cx, int cy, double radius, bool inclusive, int from, int to);
 
 // Wanders from (x, y) until the trail touches open ground, marking its cells with
-// `mark`; marked trees then become code mark + 1 (a trail of grass for mark 1).
+// `mark`; marked trees then become code mark + 1 (a trail of grass for mark 1, the only
+// mark in use).
 void CarveTrail(int x, int y, int mark);
 // Marks a way of natural cells from an enclosed site at (x, y) toward open ground;
 // the caller turns the marked natural cells into its floor.

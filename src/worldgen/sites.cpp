@@ -1,6 +1,7 @@
 #include "worldgen/sites.h"
 
 #include "core/random.h"
+#include "core/run_vars.h"
 #include "core/state.h"
 #include "core/messagelog.h"
 #include "worldgen/creatures.h"
@@ -9,13 +10,6 @@
 #include "worldgen/terrain.h"
 
 namespace {
-
-constexpr int Tree = 1;
-constexpr int Grass = 2;
-constexpr int Water = 3;
-constexpr int Bridge = 4;
-constexpr int Plant = 10;
-constexpr int StoneFloor = 35;
 
 constexpr int LimitedTries = 9001;
 
@@ -29,12 +23,12 @@ int ClearedGround() { return InCastle() ? SiteFloorCode : Grass; }
 // and treasury walls and the prison key: covering them would open the cells or lose
 // the key for good.
 bool SquareRefuses(int code) {
-    if (code > ReservedOffset) return true;
+    if (code > ReservedOffset || IsLandmark(code)) return true;
     switch (code) {
-        case 4: case 21: case 24: case 29: case 31: case 32: case 51: case 57: case 58: case 72:
-        case 36: case 66: case 83:
-        case 5: case 11: case 41: case 42: case 78: case 79: case 80: case 81:
-        case 86:
+        case StoneWall: case TempleWall: case ObsidianWall:
+        case Exit: case Entrance: case CastlePathOnward: case CastlePathBack: case Portal: case ArrivalPortal:
+        case StairsDown: case StairsUp:
+        case PrisonKey:
             return true;
         default:
             return code == Grass && InCastle();
@@ -43,7 +37,7 @@ bool SquareRefuses(int code) {
 
 bool SiteCandidate(int x, int y) {
     const int code = MapTerrain[x][y];
-    if (!IsOpenGround(x, y) || code == Water || code == Bridge) return false;
+    if (!IsOpenGround(x, y) || code == DeepWater || code == Bridge) return false;
     for (int dx = -1; dx <= 1; ++dx)
         for (int dy = -1; dy <= 1; ++dy)
             if (SquareRefuses(MapTerrain[x + dx][y + dy])) return false;
@@ -101,26 +95,27 @@ void ClearMaskedNatural() {
 // Three villagers of one site, told apart by their mode 1, 2, 3.
 void SpawnTrio(int x, int y, int kind, bool deer) {
     for (int k = 0; k < 3; ++k) {
-        const int slot = SpawnCreature(x + 1 + 2 * k, y + 2, deer ? Rand(31, 32) : kind);
+        const int slot = SpawnCreature(x + 1 + 2 * k, y + 2, deer ? Rand(KindDoe, KindBuck) : kind);
         if (slot != NoCreatureSlot) MonMode[slot] = k + 1;
     }
 }
 
 // ---- The sites, in their order -------------------------------------------------------
 
-void CookingPot() {
+void CookingPotSite() {
     ShowProgress("Cooking pot");
     int x = 0;
     int y = 0;
-    if (SiteCooldown[0] == 0 && Rand(0, 100) >= 50 && FindSiteCell(9, LimitedTries, x, y)) SiteCooldown[0] = 2;
+    if (SiteCooldown[0] == 0 && Rand(0, 100) >= 50 && FindSiteCell(CookingPot, LimitedTries, x, y)) SiteCooldown[0] = 2;
 }
 
-void NightStatue() {
+void NightStatueSite() {
     ShowProgress("Umbrana");
     int x = 0;
     int y = 0;
-    if (!InCastle() && SiteCooldown[1] == 0 && Rand(0, 100) > 84 && FindSiteCell(13, SiteSearchUnbounded, x, y))
-        SiteCooldown[1] = 12;
+    if (!InCastle() && SiteCooldown[SiteNightStatue] == 0 && Rand(0, 100) > 84 &&
+        FindSiteCell(NightStatue, SiteSearchUnbounded, x, y))
+        SiteCooldown[SiteNightStatue] = 12;
 }
 
 void FruitTrees() {
@@ -146,18 +141,19 @@ void TreelephantShrine() {
     if (!FindTreeBlock(5, 5, x, y)) return;
     ClearMask();
     MaskBlock(x, x + 4, y, y + 4, 1);
-    for (const auto& s : {std::pair{1, 1}, {3, 1}, {1, 3}, {3, 3}}) MapTerrain[x + s.first][y + s.second] = 22;
-    MapTerrain[x + 2][y + 1] = 23;
+    for (const auto& s : {std::pair{1, 1}, {3, 1}, {1, 3}, {3, 3}})
+        MapTerrain[x + s.first][y + s.second] = TreelephantStatue;
+    MapTerrain[x + 2][y + 1] = VineChest;
     ConnectToOpen(x + 2, y + 5);
     ClearMaskedNatural();
     SiteCooldown[3] = 9999;
 }
 
-void FairyDoor() {
+void FairyDoorSite() {
     ShowProgress("Fairy Garden");
     int x = 0;
     int y = 0;
-    if (SiteCooldown[4] == 0 && SectorBiome != 4 && Rand(0, 100) > 84 && FindSiteCell(24, LimitedTries, x, y))
+    if (SiteCooldown[4] == 0 && SectorBiome != 4 && Rand(0, 100) > 84 && FindSiteCell(FairyDoor, LimitedTries, x, y))
         SiteCooldown[4] = 3;
 }
 
@@ -181,20 +177,20 @@ void SeahooflingPond() {
     if (!FindTreeBlock(7, 5, x, y)) return;
     ClearMask();
     MaskDisc(x + 3, y + 3, 4, 2);
-    for (int k = 0; k < 3; ++k) MapTerrain[x + 1 + 2 * k][y + 3] = 30;
-    SpawnTrio(x, y, 28, false);
+    for (int k = 0; k < 3; ++k) MapTerrain[x + 1 + 2 * k][y + 3] = LilyPad;
+    SpawnTrio(x, y, KindSeahoofling, false);
     ConnectToOpen(x + 2, y + 5);
     for (int cx = 0; cx <= MapMaxX; ++cx) {
         for (int cy = 0; cy <= MapMaxY; ++cy) {
             const int code = MapTerrain[cx][cy];
-            if (code != Tree && code != 26) continue;
+            if (code != Tree && code != Swamp) continue;
             if (MapMask[cx][cy] == 1) MapTerrain[cx][cy] = Grass;
-            if (MapMask[cx][cy] == 2) MapTerrain[cx][cy] = Water;
+            if (MapMask[cx][cy] == 2) MapTerrain[cx][cy] = DeepWater;
         }
     }
     // The sea folk swim where they stand.
-    for (int k = 0; k < 3; ++k) MapTerrain[x + 1 + 2 * k][y + 2] = Water;
-    GrowBlob(Water, 2);
+    for (int k = 0; k < 3; ++k) MapTerrain[x + 1 + 2 * k][y + 2] = DeepWater;
+    GrowBlob(DeepWater, 2);
     PushMessage("You hear singing.");
     SiteCooldown[8] = 9999;
 }
@@ -207,8 +203,9 @@ void CreatureHuts() {
     if (!FindTreeBlock(7, 5, x, y)) return;
     ClearMask();
     MaskBlock(x, x + 6, y, y + 4, 1);
-    for (const auto& h : {std::pair{1, 1}, {3, 1}, {1, 3}, {3, 3}, {5, 1}}) MapTerrain[x + h.first][y + h.second] = 29;
-    SpawnTrio(x, y, 27, false);
+    for (const auto& h : {std::pair{1, 1}, {3, 1}, {1, 3}, {3, 3}, {5, 1}})
+        MapTerrain[x + h.first][y + h.second] = CreatureHut;
+    SpawnTrio(x, y, KindGrubbin, false);
     ConnectToOpen(x + 2, y + 5);
     ClearMaskedNatural();
     PushMessage("You hear the sound of pleasant chatter.");
@@ -223,7 +220,7 @@ void DeerClearing() {
     if (!FindTreeBlock(7, 7, x, y)) return;
     ClearMask();
     MaskDisc(x + 3, y + 3, 4, 1);
-    SpawnTrio(x, y, 0, true);
+    SpawnTrio(x, y, KindNone, true);
     ConnectToOpen(x + 2, y + 5);
     ClearMaskedNatural();
     PushMessage("You hear the familiar sound of busy hooves.");
@@ -238,7 +235,7 @@ void CursedPlants() {
         const int x = Rand(2, 42);
         const int y = Rand(2, 33);
         if (GrassOrPlant(x, y)) {
-            MapTerrain[x][y] = 52;
+            MapTerrain[x][y] = CursedPlant;
             ++count;
         }
         if (Rand(3, 6) < count) break;
@@ -257,9 +254,9 @@ void FloorObject(int entry, int code, int cooldown, bool floorToo) {
     SiteCooldown[entry] = cooldown;
 }
 
-void Book() {
+void BookSite() {
     ShowProgress("Book");
-    if (SiteCooldown[12] == 0 && Rand(0, 100) > 59) FloorObject(12, 53, 7, true);
+    if (SiteCooldown[12] == 0 && Rand(0, 100) > 59) FloorObject(12, Book, 7, true);
 }
 
 void TimeTraveller() {
@@ -268,21 +265,21 @@ void TimeTraveller() {
     int y = 0;
     if (SiteCooldown[13] == 0 && Rand(0, 100) >= 60 && Depth > 4 &&
         FindRandomCell(SiteSearchUnbounded, x, y, GrassPlantOrFloor)) {
-        SpawnCreature(x, y, 40);
+        SpawnCreature(x, y, KindClockwick);
         SiteCooldown[13] = 1000;
     }
 }
 
-void Note() {
+void NoteSite() {
     ShowProgress("Notes");
-    if (GameVars[49] != 0 || SiteCooldown[14] != 0) return;
+    if (GameVars[VarScenario] != ScenarioForest || SiteCooldown[14] != 0) return;
     int r = Rand(0, 100);
-    if (GameVars[50] > 0) r += 7 * GameVars[50];
-    if (GameVars[50] >= 8) r = 0;
-    if (r >= 90 && Depth > 2) FloorObject(14, 54, 1, false);
+    if (GameVars[VarStalkerNotes] > 0) r += 7 * GameVars[VarStalkerNotes];
+    if (GameVars[VarStalkerNotes] >= 8) r = 0;
+    if (r >= 90 && Depth > 2) FloorObject(14, Note, 1, false);
 }
 
-void Temple() {
+void TempleSite() {
     ShowProgress("Brava Venn Temple");
     if (SectorBiome != 6 || SiteCooldown[15] != 0 || !(Rand(0, 100) > 55)) return;
     int ty = 0;
@@ -299,7 +296,7 @@ void Temple() {
     MaskBlock(27, 33, ty - 3, ty + 2, 1);
     for (const auto& c : {std::pair{27, ty - 3}, {33, ty - 3}, {27, ty + 2}, {33, ty + 2}}) MapTerrain[c.first][c.second] = Grass;
     for (int x = 29; x <= 31; ++x)
-        for (int y = ty - 2; y <= ty - 1; ++y) MapTerrain[x][y] = 57;
+        for (int y = ty - 2; y <= ty - 1; ++y) MapTerrain[x][y] = Temple;
     ConnectToOpen(30, ty + 3);
     ClearMaskedNatural();
     SiteCooldown[15] = 100;
@@ -311,16 +308,16 @@ void TempleHeroine() {
     int y = 0;
     if (SiteCooldown[16] == 0 && SiteCooldown[15] >= 1 && SiteCooldown[15] <= 99 && Rand(0, 100) > 74 &&
         FindRandomCell(SiteSearchUnbounded, x, y, GrassOrPlant)) {
-        SpawnCreature(x, y, 44);
+        SpawnCreature(x, y, KindBravaVenn);
         SiteCooldown[16] = 1000;
     }
 }
 
-void Well() {
+void WellSite() {
     ShowProgress("Well of Wishes");
     int x = 0;
     int y = 0;
-    if (SiteCooldown[17] == 0 && Depth > 2 && Rand(0, 100) > 74 && FindSiteCell(73, LimitedTries, x, y))
+    if (SiteCooldown[17] == 0 && Depth > 2 && Rand(0, 100) > 74 && FindSiteCell(Well, LimitedTries, x, y))
         SiteCooldown[17] = 5;
 }
 
@@ -328,8 +325,8 @@ void Bell() {
     ShowProgress("Bell");
     int x = 0;
     int y = 0;
-    if (SiteCooldown[18] == 0 && Rand(0, 100) > 64 && FindSiteCell(75, LimitedTries, x, y)) {
-        if (Rand(0, 100) > 50) MapTerrain[x][y] = 76;
+    if (SiteCooldown[18] == 0 && Rand(0, 100) > 64 && FindSiteCell(BellFirst, LimitedTries, x, y)) {
+        if (Rand(0, 100) > 50) MapTerrain[x][y] = BellSecond;
         SiteCooldown[18] = 10;
     }
 }
@@ -337,12 +334,12 @@ void Bell() {
 }  // namespace
 
 int FruitTreeForRoll(int u) {
-    if (u < 38) return 14;  // apple
-    if (u <= 52) return 15;  // banana
-    if (u <= 67) return 16;  // cherry
-    if (u <= 82) return 17;  // orange
-    if (u <= 97) return 18;  // lemon
-    return 19;               // jolt apple
+    if (u < 38) return AppleTree;
+    if (u <= 52) return BananaTree;
+    if (u <= 67) return CherryTree;
+    if (u <= 82) return OrangeTree;
+    if (u <= 97) return LemonTree;
+    return JoltAppleTree;
 }
 
 bool FindSiteCell(int code, int tries, int& x, int& y) {
@@ -369,10 +366,11 @@ void PlaceCryptGraveyard() {
     if (!found) return;
     ClearMask();
     MaskBlock(x, x + 6, y, y + 4, 1);
-    for (const auto& g : {std::pair{1, 1}, {3, 1}, {1, 3}, {3, 3}, {5, 1}, {5, 3}}) MapTerrain[x + g.first][y + g.second] = 31;
+    for (const auto& g : {std::pair{1, 1}, {3, 1}, {1, 3}, {3, 3}, {5, 1}, {5, 3}})
+        MapTerrain[x + g.first][y + g.second] = Grave;
     if (SiteCooldown[7] == 0 && Rand(0, 100) > 60) {
         MaskBlock(x + 2, x + 4, y - 2, y, 1);
-        MapTerrain[x + 3][y - 2] = 32;
+        MapTerrain[x + 3][y - 2] = CryptEntrance;
         SiteCooldown[7] = 9999;
     }
     ConnectToOpen(x + 2, y + 5);
@@ -380,22 +378,22 @@ void PlaceCryptGraveyard() {
 }
 
 void PlaceSpecialSites() {
-    CookingPot();
-    NightStatue();
+    CookingPotSite();
+    NightStatueSite();
     FruitTrees();
     TreelephantShrine();
-    FairyDoor();
-    Visitor("Wobbin Pip", 5, 84, 25, 2);
-    Visitor("Griffon", 6, 59, 26, 5);
+    FairyDoorSite();
+    Visitor("Wobbin Pip", 5, 84, KindWobbinPip, 2);
+    Visitor("Griffon", 6, 59, KindSalesGriffon, 5);
     SeahooflingPond();
     CreatureHuts();
     DeerClearing();
     CursedPlants();
-    Book();
+    BookSite();
     TimeTraveller();
-    Note();
-    Temple();
+    NoteSite();
+    TempleSite();
     TempleHeroine();
-    Well();
+    WellSite();
     Bell();
 }

@@ -6,6 +6,11 @@
 // Tries allowed to the searches that would otherwise go on until they find a cell.
 constexpr int SiteSearchUnbounded = 1000000;
 
+// SiteCooldown entry of the night statue, and its value once Princess Noctessa has come:
+// from then on every statue the frame pass meets turns into a tree.
+constexpr int SiteNightStatue = 1;
+constexpr int NightStatueGone = 1000;
+
 // Looks for a site's 3 x 3 square, up to `tries` candidates: an open, dry centre
 // whose square holds nothing the site must not cover (buildings, graves, walls, the
 // ways in and out, cells a castle reserved, its key; grass in a castle). On success
@@ -18,5 +23,5 @@ void PlaceCryptGraveyard();
 // Every special site in its fixed order. A site whose search runs out is skipped.
 void PlaceSpecialSites();
 
-// The fruit tree (14..19) for a uniform draw u in 0..100: mostly apples.
+// The fruit tree (AppleTree..JoltAppleTree) for a uniform draw u in 0..100: mostly apples.
 int FruitTreeForRoll(int u);

@@ -9,6 +9,8 @@
 
 #include "core/pictures.h"
 #include "core/loop/startup.h"
+#include "core/run_vars.h"
+#include "core/loop/startup.h"
 #include "core/state.h"
 #include "persist/savegame.h"
 #include "persist/sector.h"
@@ -71,14 +73,14 @@ BENCHMARK(BM_TitleFrame)->Unit(benchmark::kMicrosecond);
 void PrepareWorld(int scenario, int seed) {
     ClearAllTables();
     ResetGame();
-    GameVars[5] = 2;
-    GameVars[6] = 3;
-    GameVars[7] = 6;
-    GameVars[49] = scenario;
-    HeroId = 1;
-    MonKind[0] = 1;
+    GameVars[VarBandBiomeFirst] = 2;
+    GameVars[VarBandBiomeSecond] = 3;
+    GameVars[VarBandBiomeThird] = 6;
+    GameVars[VarScenario] = scenario;
+    HeroId = HeroQuenbyArlo;
+    MonKind[0] = KindHero;
     MonHp[0] = MonMaxHp[0] = 50;
-    GameVars[16] = 17;
+    GameVars[VarPrizeTreasury] = ItemOrrindelStaff;
     WorldSeed = seed;
 }
 
@@ -154,7 +156,9 @@ BENCHMARK(BM_MapView)->Unit(benchmark::kMicrosecond);
 // points applied to the hero. The budget is a 60 Hz frame of 16.7 ms.
 void BM_DescribeItem(benchmark::State& state) {
     ClearAllTables();
-    const int kinds[] = {1, 2, 3, 4, 5, 7, 8, 16, 24, 101, 140, 177, 30, 100};
+    const int kinds[] = {ItemHeadgear, ItemDress, ItemFootwear, ItemAccessory, ItemWeapon,
+                         ItemBow, ItemArrows, ItemXRaySpecs, ItemWingthornAmulet, ItemApple,
+                         ItemCupcake, ItemDutchApplePie, ItemLazuliHeart, ItemBits};
     for (int slot = 0; slot < 56; ++slot) {
         InvKind[slot] = kinds[slot % 14];
         InvTier[slot] = slot % 6;
@@ -190,7 +194,7 @@ void PrepareScratchRoot() {
 void BM_SaveGame(benchmark::State& state) {
     PrepareScratchRoot();
     ClearAllTables();
-    HeroId = 2;
+    HeroId = HeroDabbleMoss;
     for (auto _ : state) {
         benchmark::DoNotOptimize(SaveGame());
         benchmark::DoNotOptimize(WriteSector());
@@ -201,7 +205,7 @@ BENCHMARK(BM_SaveGame)->Unit(benchmark::kMicrosecond);
 void BM_LoadGame(benchmark::State& state) {
     PrepareScratchRoot();
     ClearAllTables();
-    HeroId = 2;
+    HeroId = HeroDabbleMoss;
     SaveGame();
     WriteSector();
     std::string message;
@@ -219,7 +223,7 @@ void PrepareBusySector() {
     PrepareWorld(0, 1);
     Depth = 2;
     GenerateSector();
-    MonKind[0] = 1;
+    MonKind[0] = KindHero;
     MonName[0] = "QUENBY ARLO";
     MonHp[0] = MonMaxHp[0] = 1000000;
     for (int& e : Equip) e = -1;
@@ -228,11 +232,19 @@ void PrepareBusySector() {
         bool flies;
     };
     static const Sort Mix[] = {
-        {22, 0, 0, false}, {2, 0, 0, true},   {16, 0, 0, false}, {12, 0, 1, false}, {24, 0, 0, false},
-        {33, 0, 0, false}, {38, 0, 0, false}, {42, 0, 0, false}, {10, 0, 0, false}, {23, 0, 0, true},
-        {5, 2, 0, true},   {14, 2, 0, false}, {34, 2, 0, false}, {37, 2, 0, true},  {20, 1, 0, false},
-        {19, 1, 0, false}, {7, 2, 0, false},  {22, 3, 0, false}, {15, 0, 1, false}, {9, 0, 0, false},
-        {39, 0, 0, false}, {6, 3, 0, false},  {21, 0, 0, false}, {31, 1, 0, false}, {45, 0, 0, false},
+        {KindOgre, AttitudeHostile, ModeNone, false}, {KindNibblit, AttitudeHostile, ModeNone, true},
+        {KindWolf, AttitudeHostile, ModeNone, false}, {KindTimberWolf, AttitudeHostile, ModeLyingInWait, false},
+        {KindCockatrice, AttitudeHostile, ModeNone, false}, {KindZoquiral, AttitudeHostile, ModeNone, false},
+        {KindGemHound, AttitudeHostile, ModeNone, false}, {KindTeenDragon, AttitudeHostile, ModeNone, false},
+        {KindChangeling, AttitudeHostile, ModeNone, false}, {KindBat, AttitudeHostile, ModeNone, true},
+        {KindWasp, AttitudeNeutral, ModeNone, true}, {KindBeaver, AttitudeNeutral, ModeNone, false},
+        {KindBear, AttitudeNeutral, ModeNone, false}, {KindFruitBat, AttitudeNeutral, ModeNone, true},
+        {KindFairy, AttitudeFriendly, ModeNone, false}, {KindTroll, AttitudeFriendly, ModeNone, false},
+        {KindBunny, AttitudeNeutral, ModeNone, false}, {KindOgre, AttitudeAlly, ModeNone, false},
+        {KindCerberus, AttitudeHostile, ModeLyingInWait, false}, {KindShade, AttitudeHostile, ModeNone, false},
+        {KindAlphaGemHound, AttitudeHostile, ModeNone, false}, {KindSnake, AttitudeAlly, ModeNone, false},
+        {KindHydra, AttitudeHostile, ModeNone, false}, {KindDoe, AttitudeFriendly, ModeNone, false},
+        {KindSkarnix, AttitudeHostile, ModeNone, false},
     };
     static int cellX[MapWidth * MapHeight];
     static int cellY[MapWidth * MapHeight];
@@ -256,7 +268,7 @@ void PrepareBusySector() {
         MonMp[m] = MonMaxMp[m] = 1000000;
         MonAttitude[m] = sort.attitude;
         MonMode[m] = sort.mode;
-        MonStatus[m][StatusFlying] = sort.flies ? 1000 : 0;
+        MonStatus[m][StatusFlying] = sort.flies ? StatusPermanent : 0;
     }
     LastPlayerX = MonX[0];
     LastPlayerY = MonY[0];
@@ -287,7 +299,7 @@ BENCHMARK(BM_EndOfTurn)->Unit(benchmark::kMicrosecond);
 void BM_GameFrame(benchmark::State& state) {
     PrepareHeadlessTitle();
     PrepareBusySector();
-    const int kinds[EquipSlots] = {1, 2, 3, 4, 4, 5};
+    const int kinds[EquipSlots] = {ItemHeadgear, ItemDress, ItemFootwear, ItemAccessory, ItemAccessory, ItemWeapon};
     for (int e = 0; e < EquipSlots; ++e) {
         InvKind[e] = kinds[e];
         InvTier[e] = 3;

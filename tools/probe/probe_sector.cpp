@@ -9,11 +9,17 @@
 
 #include "core/convert.h"
 #include "core/random.h"
+#include "core/run_vars.h"
 #include "core/state.h"
 #include "core/statuses.h"
 #include "core/messagelog.h"
 #include "worldgen/acceptance.h"
+#include "items/catalogue.h"
+#include "core/statuses.h"
+#include "core/messagelog.h"
+#include "worldgen/acceptance.h"
 #include "persist/reset.h"
+#include "worldgen/creatures.h"
 #include "worldgen/generator.h"
 #include "worldgen/terrain.h"
 
@@ -22,12 +28,12 @@ namespace {
 struct SectorOptions {
     int seed = 1;
     int depth = 0;
-    int scenario = 0;
+    int scenario = ScenarioForest;
     int bands[3] = {2, 3, 4};
-    int hero = 1;
-    int difficulty = 1;
+    int hero = HeroQuenbyArlo;
+    int difficulty = DifficultyNormal;
     int notes = 0;
-    int prize = 16;
+    int prize = ItemXRaySpecs;
     std::vector<std::pair<int, int>> cooldowns;
     int to = -1;           // chain: last depth
     std::string out;       // map: the PNG to write
@@ -103,21 +109,21 @@ bool ParseOptions(const std::vector<std::string>& args, bool allowDepth, bool al
 void PrepareWorld(const SectorOptions& o) {
     ClearAllTables();
     ResetGame();
-    for (int m = 0; m < MonSlots; ++m) MonAttitude[m] = 0;
+    for (int m = 0; m < MonSlots; ++m) MonAttitude[m] = AttitudeHostile;
     for (int& e : Equip) e = 0;
     for (int s = 0; s < StoreSlots; ++s) StoreItemKind[s] = StoreItemTier[s] = StoreItemSeed[s] = 0;
     WorldSeed = o.seed;
     Depth = o.depth;
-    GameVars[49] = o.scenario;
-    GameVars[5] = o.bands[0];
-    GameVars[6] = o.bands[1];
-    GameVars[7] = o.bands[2];
+    GameVars[VarScenario] = o.scenario;
+    GameVars[VarBandBiomeFirst] = o.bands[0];
+    GameVars[VarBandBiomeSecond] = o.bands[1];
+    GameVars[VarBandBiomeThird] = o.bands[2];
     HeroId = o.hero;
     // The hero is alive, as the new-game wizard leaves him: his cell is taken.
     MonHp[0] = MonMaxHp[0] = 50;
-    GameVars[47] = o.difficulty;
-    GameVars[50] = o.notes;
-    GameVars[16] = o.prize;
+    GameVars[VarDifficulty] = o.difficulty;
+    GameVars[VarStalkerNotes] = o.notes;
+    GameVars[VarPrizeTreasury] = o.prize;
     for (auto [k, v] : o.cooldowns) SiteCooldown[k] = v;
     RegenerateSector = 0;
     DebugText = 0;

@@ -3,8 +3,12 @@
 // status countdown. The order matters: it fixes which random draws happen when.
 #include "core/convert.h"
 #include "core/random.h"
+#include "core/run_vars.h"
 #include "core/state.h"
 #include "core/loop/turnloop.h"
+#include "core/loop/turnloop.h"
+#include "items/catalogue.h"
+#include "items/skills.h"
 #include "rules/behaviour.h"
 #include "rules/combat.h"
 #include "core/statuses.h"
@@ -20,8 +24,6 @@ constexpr int LayoutWindy = 21;
 constexpr int LayoutRockfall = 24;
 constexpr int LayoutChill = 34;
 constexpr int LayoutLava = 43;
-constexpr int Lava = 69;
-constexpr int KindTreemonster = 30;
 
 int HeroTerrain() { return TerrainAt(MonX[0], MonY[0]); }
 bool HeroFlying() { return MonStatus[0][StatusFlying] > 0; }
@@ -36,8 +38,8 @@ bool AccessoryWorn(int firstKind, int lastKind) {
 
 // Rocks are marked two turns before they land, so a watchful hero can step aside.
 void Rockfall() {
-    GameVars[20] += 1;
-    if (GameVars[20] == 1) {
+    GameVars[VarRockfallPhase] += 1;
+    if (GameVars[VarRockfallPhase] == 1) {
         for (int mark = 0; mark < 7; ++mark) {
             for (int tries = 0; tries < SearchLimit; ++tries) {
                 const int x = Rand(1, MapMaxX - 1);
@@ -48,7 +50,7 @@ void Rockfall() {
                 }
             }
         }
-    } else if (GameVars[20] == 3) {
+    } else if (GameVars[VarRockfallPhase] == 3) {
         for (int x = 0; x <= MapMaxX; ++x) {
             for (int y = 0; y <= MapMaxY; ++y) {
                 if (MapRockfall[x][y] == 0) continue;
@@ -62,8 +64,8 @@ void Rockfall() {
                 }
             }
         }
-    } else if (GameVars[20] == 5) {
-        GameVars[20] = 0;
+    } else if (GameVars[VarRockfallPhase] == 5) {
+        GameVars[VarRockfallPhase] = 0;
     }
 }
 
@@ -74,8 +76,8 @@ void Chill() {
     bool changed = false;
     for (int x = 0; x <= MapMaxX; ++x) {
         for (int y = 0; y <= MapMaxY; ++y) {
-            if (MapTerrain[x][y] != 51) continue;
-            MapTerrain[x][y] = 2;
+            if (MapTerrain[x][y] != OddTree) continue;
+            MapTerrain[x][y] = Grass;
             SpawnCreature(x, y, KindTreemonster);
             changed = true;
         }
@@ -105,15 +107,17 @@ void SpillLava(bool (*keep)(int code)) {
     }
 }
 
-bool KeptFromForestLava(int code) { return code == 12 || code == 11 || code == 57 || code == 58; }
-bool KeptFromTempleLava(int code) { return code == 66 || code == 59; }
+bool KeptFromForestLava(int code) {
+    return code == LogTunnel || code == Entrance || code == Temple || code == TempleEntrance;
+}
+bool KeptFromTempleLava(int code) { return code == TempleWall || code == StairsToForest; }
 
 void TempleLava() {
     SpillLava(KeptFromTempleLava);
     for (int attempt = 0; attempt <= 5000; ++attempt) {
         const int x = Rand(1, MapMaxX - 1);
         const int y = Rand(1, MapMaxY - 1);
-        if (MapTerrain[x][y] >= 60 && MapTerrain[x][y] <= 65) {
+        if (IsTempleTile(MapTerrain[x][y])) {
             MapTerrain[x][y] = Lava;
             break;
         }
@@ -122,46 +126,46 @@ void TempleLava() {
 }
 
 // Standing still in a swamp: poison from the second turn, stuck at the fourth, gone at the ninth.
-void Swamp() {
+void SwampSinking() {
     if (MonX[0] == LastPlayerX && MonY[0] == LastPlayerY && !HeroFlying()) {
-        GameVars[8] += 1;
-        const bool swamp = HeroTerrain() == 26;
-        if (GameVars[8] > 1 && swamp && Rand(0, 100) > 75) {
+        GameVars[VarTurnsOnCell] += 1;
+        const bool swamp = HeroTerrain() == Swamp;
+        if (GameVars[VarTurnsOnCell] > 1 && swamp && Rand(0, 100) > 75) {
             int& poison = MonStatus[0][StatusPoisoned];
             if (poison == 0) PushMessage("You are poisoned!");
             poison += 3;
             if (poison > 10) poison = 10;
         }
-        if (GameVars[8] == 4 && swamp) {
+        if (GameVars[VarTurnsOnCell] == 4 && swamp) {
             MonStatus[0][StatusFrozen] = 5;
             PushMessage("You're sinking into the swamp!");
         }
-        if (GameVars[8] == 9 && swamp) {
+        if (GameVars[VarTurnsOnCell] == 9 && swamp) {
             MonHp[0] = 0;
             DeathMessage = MonName[0] + " sank into a swamp!";
         }
     } else {
-        GameVars[8] = 0;
+        GameVars[VarTurnsOnCell] = 0;
     }
     LastPlayerX = MonX[0];
     LastPlayerY = MonY[0];
 }
 
 // Counted per terrain, not per cell: swimming on through deep water does not reset it.
-void Water() {
+void Drowning() {
     const int terrain = HeroTerrain();
     if (terrain == LastPlayerTerrain && !HeroFlying()) {
-        GameVars[9] += 1;
-        if (terrain == 3) {
-            if (GameVars[9] >= 4) PushMessage("You're probably going to drown soon btw");
-            if (GameVars[9] >= 8) PushMessage("Seriously, get out of the water dude!");
-            if (GameVars[9] >= 10) {
+        GameVars[VarTurnsOnTerrain] += 1;
+        if (terrain == DeepWater) {
+            if (GameVars[VarTurnsOnTerrain] >= 4) PushMessage("You're probably going to drown soon btw");
+            if (GameVars[VarTurnsOnTerrain] >= 8) PushMessage("Seriously, get out of the water dude!");
+            if (GameVars[VarTurnsOnTerrain] >= 10) {
                 MonHp[0] = 0;
                 DeathMessage = MonName[0] + " drowned!";
             }
         }
     } else {
-        GameVars[9] = 0;
+        GameVars[VarTurnsOnTerrain] = 0;
     }
     LastPlayerTerrain = terrain;
 }
@@ -172,17 +176,17 @@ void FriendshipTick() {
     FriendshipTimer = 20;
     for (int e = 3; e <= 4; ++e) {
         const int slot = Equip[e];
-        if (slot < 0 || slot >= InvSlots || InvKind[slot] != 24) continue;
+        if (slot < 0 || slot >= InvSlots || InvKind[slot] != ItemWingthornAmulet) continue;
         FriendshipTimer = 5;
         PushMessage("Shazam! The amulet tingles");
         if (MonMp[0] < MonMaxMp[0]) MonMp[0] += 1;
     }
-    if (!AccessoryWorn(10, 15) && Friendship > 0) Friendship -= 1;
+    if (!AccessoryWorn(ItemRelicFirst, ItemRelicLast) && Friendship > 0) Friendship -= 1;
 }
 
 void DabbleSense() {
     for (int s = 0; s < SkillSlots; ++s) {
-        if (SkillId[s] != 10 || SkillLevel[s] <= 0) continue;
+        if (SkillId[s] != SkillDabbleSense || SkillLevel[s] <= 0) continue;
         const int r = Rand(150, 1) + 2 * SkillLevel[s];
         if (r >= 146 && r <= 149) {
             PushMessage("Twitchie tail!");
@@ -224,7 +228,7 @@ void Wind() {
 void EndOfTurn() {
     QuitArmed = 0;
     if (Friendship > 100) Friendship = 100;
-    for (int k = 30; k <= 44; ++k)
+    for (int k = VarTalkFlagFirst; k <= VarTalkFlagLast; ++k)
         if (GameVars[k] > 0) GameVars[k] -= 1;
     if (SectorLayout == LayoutRockfall) Rockfall();
     if (SectorLayout == LayoutChill) Chill();
@@ -232,16 +236,17 @@ void EndOfTurn() {
         SpillLava(KeptFromForestLava);
         RefreshFrames();
     }
-    if (GameVars[51] > 1) {
-        GameVars[51] -= 1;
-        if (GameVars[51] == 1) PushMessage("You hear a rumbling sound... a trap has been triggered by taking the treasure!");
+    if (GameVars[VarTempleTrap] > TempleTrapSprung) {
+        GameVars[VarTempleTrap] -= 1;
+        if (GameVars[VarTempleTrap] == TempleTrapSprung)
+            PushMessage("You hear a rumbling sound... a trap has been triggered by taking the treasure!");
     }
-    if (GameVars[51] == 1 && Depth == -3) TempleLava();
-    Swamp();
-    Water();
+    if (GameVars[VarTempleTrap] == TempleTrapSprung && Depth == -3) TempleLava();
+    SwampSinking();
+    Drowning();
     if (Depth != -1) {
-        for (int k = 0; k < 6; ++k)
-            if (GlobalData[k] > 0) GlobalData[6 + k] += 1;
+        for (int k = 0; k < GardenPlots; ++k)
+            if (GlobalData[GlobalGardenPlotFirst + k] > 0) GlobalData[GlobalGardenGrowthFirst + k] += 1;
     }
     FriendshipTick();
     TurnCount += 1;

@@ -3,6 +3,7 @@
 #include "core/frame.h"
 #include "core/pictures.h"
 #include "core/random.h"
+#include "core/run_vars.h"
 #include "core/state.h"
 #include "core/loop/turnloop.h"
 #include "persist/globals.h"
@@ -46,7 +47,8 @@ void StartNewGame() {
     if (QuitRequested()) return;
     ClearSaveFolder();
     WriteSeedRecord();
-    const int scenario = GameVars[49] >= 0 && GameVars[49] <= 2 ? GameVars[49] : 0;
+    const int chosen = GameVars[VarScenario];
+    const int scenario = chosen >= ScenarioForest && chosen <= ScenarioCastle ? chosen : ScenarioForest;
     for (const char* line : OpeningLines[scenario]) {
         if (*line) PushMessage(line);
     }
@@ -124,7 +126,7 @@ void TitleMenu() {
         LoadIntroPictures();
         InputDelay = 10;
         MenuCursor = FileSize("World/savedata.dat") != -1 ? 1 : 0;
-        DebugText = GlobalData[13] == 1 ? 1 : 0;
+        DebugText = GlobalData[GlobalDebugText] == 1 ? 1 : 0;
 
         const int entry = ChooseTitleEntry();
         if (entry < 0) return;

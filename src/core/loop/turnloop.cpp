@@ -6,6 +6,7 @@
 #include "core/frame.h"
 #include "core/pictures.h"
 #include "core/random.h"
+#include "core/run_vars.h"
 #include "core/state.h"
 #include "core/ui_mode.h"
 #include "items/catalogue.h"
@@ -18,6 +19,8 @@
 #include "view/hud.h"
 #include "view/mapview.h"
 #include "core/messagelog.h"
+#include "core/messagelog.h"
+#include "worldgen/creatures.h"
 #include "worldgen/placement.h"
 #include "worldgen/terrain.h"
 
@@ -45,19 +48,19 @@ int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 // The item a fallen creature may leave behind.
 void DropLoot(int k) {
-    const int d = Rand(0, 100) + (AccessoryWorn(22, 22) ? 15 : 0);
+    const int d = Rand(0, 100) + (AccessoryWorn(ItemLuckyCoin, ItemLuckyCoin) ? 15 : 0);
     if (d <= 70) return;
     const int t = Rand(100, 1);
-    int kind = 100;  // a few bits
+    int kind = ItemBits;  // a few bits
     if (t >= 80 && t <= 84) {
-        kind = Rand(101, 105);
+        kind = Rand(ItemApple, ItemLemon);
     } else if (t >= 85 && t <= 89) {
-        kind = Rand(110, 114);
+        kind = Rand(ItemTomato, ItemPotato);
     } else if (t >= 90 && t <= 94) {
-        kind = Rand(120, 134);
+        kind = Rand(ItemNuts, ItemWheatgerm);
     } else if (t >= 95 && t <= 99) {
-        kind = Rand(1, 9);
-        if (kind == 6) kind = Rand(1, 5);
+        kind = Rand(ItemHeadgear, ItemLetter);
+        if (kind == ItemUnused) kind = Rand(ItemHeadgear, ItemWeapon);
     }
     if (InGrid(MonX[k], MonY[k])) PlaceGroundItem(MonX[k], MonY[k], kind, 0);
 }
@@ -131,10 +134,10 @@ void RecomputeBonuses() {
         }
         if (status[StatusJestbloom] > 0) {
             // The curse takes the shape of the hero's own weakness, on whoever carries it.
-            if (HeroId == 4) {
+            if (HeroId == HeroCorvanne) {
                 MonDefBonus[i] -= 4;
                 MonSpdBonus[i] -= 4;
-            } else if (HeroId == 5) {
+            } else if (HeroId == HeroTansyBrook) {
                 MonAtkBonus[i] -= 4;
                 MonDefBonus[i] -= 4;
                 MonStrBonus[i] -= 4;
@@ -163,21 +166,24 @@ void RecomputeBonuses() {
 void ResolveDeaths() {
     for (int k = 0; k < MonSlots; ++k) {
         if (MonHp[k] > 0) continue;
-        if (MonKind[k] == 1) {
+        if (MonKind[k] == KindHero) {
             GameOver = 1;
             GameWon = 0;
-        } else if (MonKind[k] > 1) {
+        } else if (MonKind[k] > KindHero) {
             const int kind = MonKind[k];
-            if (GameVars[45] == 1 && GameVars[46] > 0 && kind == 16) GameVars[46] += 1;
-            if (GameVars[45] == 4 && GameVars[46] > 0 && kind == 6) GameVars[46] += 1;
-            if (kind == 41) {
-                GameVars[50] = 10;
+            if (GameVars[VarQuestType] == QuestSixWolves && GameVars[VarQuestProgress] > 0 && kind == KindWolf)
+                GameVars[VarQuestProgress] += 1;
+            if (GameVars[VarQuestType] == QuestSixSnakes && GameVars[VarQuestProgress] > 0 && kind == KindSnake)
+                GameVars[VarQuestProgress] += 1;
+            if (kind == KindThinwraith) {
+                GameVars[VarStalkerNotes] = StalkerDefeated;
                 SkillPoints += 1;
                 PushMessage("You defeated Thinwraith! 1 skillpoint awarded!");
             }
             DropLoot(k);
             // The scenario's villain falls: the run is won, even if the hero fell too.
-            if ((kind == 45 && GameVars[49] == 1) || (kind == 46 && GameVars[49] == 2)) {
+            if ((kind == KindSkarnix && GameVars[VarScenario] == ScenarioChaos) ||
+                (kind == KindVorgath && GameVars[VarScenario] == ScenarioCastle)) {
                 GameOver = 1;
                 GameWon = 1;
             }
@@ -204,9 +210,9 @@ void LevelUpHero() {
     PushMessage("Levelled up! " + MonName[0] + " reached level " + IntToText(MonLevel[0]) + "!");
     PushMessage("1 Skill point awarded!  Press (x) to upgrade!");
     LevelUpAnim = 1;
-    GameVars[53] += 1;
-    if (GameVars[53] >= 9 || GameVars[53] < 1) GameVars[53] = 1;
-    switch (GameVars[53]) {
+    GameVars[VarLevelUpCycle] += 1;
+    if (GameVars[VarLevelUpCycle] >= 9 || GameVars[VarLevelUpCycle] < 1) GameVars[VarLevelUpCycle] = 1;
+    switch (GameVars[VarLevelUpCycle]) {
         case 1: MonAtk[0] += 1; break;
         case 2: MonDef[0] += 1; break;
         case 3: MonStr[0] += 1; break;

@@ -1,6 +1,7 @@
 #include "persist/screens/ending.h"
 
 #include "core/frame.h"
+#include "core/run_vars.h"
 #include "core/state.h"
 #include "persist/heroes.h"
 #include "persist/highscores.h"
@@ -24,23 +25,23 @@ const char* const FlowerHomeLines[6] = {
 };
 
 int Scenario() {
-    const int s = GameVars[49];
-    return (s >= 0 && s <= 2) ? s : 0;
+    const int s = GameVars[VarScenario];
+    return (s >= ScenarioForest && s <= ScenarioCastle) ? s : ScenarioForest;
 }
 
 }  // namespace
 
-bool RunIsScored() { return GameVars[47] > 0 || GameWon == 1; }
+bool RunIsScored() { return GameVars[VarDifficulty] > DifficultyEasy || GameWon == 1; }
 
 int ScoreRun() {
     int score = 2 * Bits;
     if (GameWon == 1) {
-        const int difficulty = GameVars[47];
-        score += difficulty == 0 ? 50 : (difficulty == 1 ? 500 : 900);
+        const int difficulty = GameVars[VarDifficulty];
+        score += difficulty == DifficultyEasy ? 50 : (difficulty == DifficultyNormal ? 500 : 900);
         DeathMessage = MonName[0] + WinTexts[Scenario()];
     }
     score += 25 * MonLevel[0];
-    if (GameVars[47] == 2) score += 100;
+    if (GameVars[VarDifficulty] == DifficultyHard) score += 100;
     return score;
 }
 
@@ -103,13 +104,13 @@ void VictoryScreen() {
         SetColor(255, 255, 255);
         const char* lines[4] = {"", "", "", ""};
         switch (Scenario()) {
-            case 0:
-                lines[0] = (HeroId >= 1 && HeroId <= 6) ? FlowerHomeLines[HeroId - 1] : "";
+            case ScenarioForest:
+                lines[0] = (HeroId >= HeroQuenbyArlo && HeroId <= HeroMellowen) ? FlowerHomeLines[HeroId - 1] : "";
                 lines[1] = "A cure is quickly created from the flower's nectar.";
                 lines[2] = "Everyhoofling in Clovermere is cured thanks to you!";
                 lines[3] = "Congratulations!";
                 break;
-            case 1:
+            case ScenarioChaos:
                 lines[0] = "You defeated Skarnix and returned Harmony to the Thornwild Forest!";
                 lines[1] = "Well, as much harmony as the Thornwild Forest is used to anyway...";
                 break;

@@ -2,8 +2,10 @@
 
 #include "core/frame.h"
 #include "core/random.h"
+#include "core/run_vars.h"
 #include "core/state.h"
 #include "core/ui_mode.h"
+#include "items/catalogue.h"
 #include "items/skill_upgrade.h"
 #include "persist/heroes.h"
 #include "persist/screens/title_scene.h"
@@ -97,15 +99,17 @@ void NewGameWizard() {
         if (UiMode == PageHero) {
             DrawPage("Choose your character:", HeroLines[hero], RaceLines[hero % 3], HeroEntries, 6, hero, true);
         } else if (UiMode == PageDifficulty) {
-            GameVars[49] = 0;
-            DrawPage("Choose game difficulty:", DifficultyLines[GameVars[47]][0], DifficultyLines[GameVars[47]][1],
-                     DifficultyEntries, 3, GameVars[47], false);
+            GameVars[VarScenario] = ScenarioForest;
+            const int difficulty = GameVars[VarDifficulty];
+            DrawPage("Choose game difficulty:", DifficultyLines[difficulty][0], DifficultyLines[difficulty][1],
+                     DifficultyEntries, 3, difficulty, false);
         } else {
-            DrawPage("Choose game scenario:", ScenarioLines[GameVars[49]][0], ScenarioLines[GameVars[49]][1],
-                     ScenarioEntries, 3, GameVars[49], false);
+            const int scenario = GameVars[VarScenario];
+            DrawPage("Choose game scenario:", ScenarioLines[scenario][0], ScenarioLines[scenario][1], ScenarioEntries,
+                     3, scenario, false);
         }
         if (InputDelay == 0) {
-            int& cursor = UiMode == PageHero ? hero : (UiMode == PageDifficulty ? GameVars[47] : GameVars[49]);
+            int& cursor = UiMode == PageHero ? hero : (UiMode == PageDifficulty ? GameVars[VarDifficulty] : GameVars[VarScenario]);
             const int last = UiMode == PageHero ? 5 : 2;
             if (Held(1)) {
                 if (cursor > 0) cursor--;
@@ -124,7 +128,7 @@ void NewGameWizard() {
                 if (UiMode == PageHero) {
                     HeroId = hero + 1;
                     UiMode = PageDifficulty;
-                    GameVars[47] = 1;
+                    GameVars[VarDifficulty] = DifficultyNormal;
                 } else if (UiMode == PageDifficulty) {
                     UiMode = PageScenario;
                 } else {
@@ -144,20 +148,21 @@ void NewGameWizard() {
 }
 
 void DrawRunPlan() {
-    for (int k = 10; k <= 19; ++k) {
+    for (int k = VarPrizeFirst; k <= VarPrizeLast; ++k) {
         int value = 0;
         do {
+            // The hero's own relic, or one of the unique items from the X Ray Specs on.
             const int r = Rand(1, 10);
-            value = r == 1 ? 9 + HeroId : 14 + r;
-        } while (Present(value, 10, k));
+            value = r == 1 ? ItemRelicInsight - 1 + HeroId : ItemXRaySpecs - 2 + r;
+        } while (Present(value, VarPrizeFirst, k));
         GameVars[k] = value;
     }
-    for (int k = 5; k <= 7; ++k) {
+    for (int k = VarBandBiomeFirst; k <= VarBandBiomeThird; ++k) {
         static const int Bands[5] = {0, 2, 3, 4, 6};
         int value = 0;
         do {
             value = Bands[Rand(1, 4)];
-        } while (Present(value, 5, k));
+        } while (Present(value, VarBandBiomeFirst, k));
         GameVars[k] = value;
     }
     for (int k = 0; k <= 8; ++k) {
@@ -165,17 +170,17 @@ void DrawRunPlan() {
         for (;;) {
             const int r = Rand(1, 4);
             if (r <= 2) {
-                value = 2;
+                value = RoleQuestGiver;
             } else if (r == 3) {
-                value = Rand(3, 13);
+                value = Rand(RoleRecipeHintFirst, RoleRecipeHintLast);
             } else {
-                value = Rand(21, 30);
+                value = Rand(RoleLoreFirst, RoleLoreLast);
             }
-            if (k == 0 || k == 4 || k == 8) value = 1;
-            if (value == 1 || !Present(value, 21, 21 + k)) break;
+            if (k == 0 || k == 4 || k == 8) value = RoleMerchant;
+            if (value == RoleMerchant || !Present(value, VarFolkRoleFirst, VarFolkRoleFirst + k)) break;
         }
-        GameVars[21 + k] = value;
+        GameVars[VarFolkRoleFirst + k] = value;
     }
     InputDelay = 10;
-    GameVars[45] = Rand(1, 4);
+    GameVars[VarQuestType] = Rand(QuestSixWolves, QuestSixSnakes);
 }

@@ -2,6 +2,7 @@
 
 #include "core/convert.h"
 #include "core/frame.h"
+#include "core/run_vars.h"
 #include "core/state.h"
 #include "persist/globals.h"
 #include "persist/highscores.h"
@@ -123,7 +124,7 @@ void HighScoreScreen(int table) {
 }
 
 void ApplyScreenMode() {
-    if (GlobalData[12] == 1) {
+    if (GlobalData[GlobalScreenMode] == ScreenMode800x600) {
         ScreenWidth = 800;
         ScreenHeight = 600;
     } else {
@@ -149,7 +150,7 @@ void OptionsScreen() {
         TextColor();
         for (int k = 0; k < OptionCount; ++k) Say(OptionEntries[k], 110, oy + 320 + 30 * k);
         Say(ScreenWidth == 800 ? "800x600" : "1024x768", 410, oy + 350);
-        Say(GlobalData[13] == 0 ? "Disabled" : "Enabled", 410, oy + 410);
+        Say(GlobalData[GlobalDebugText] == 0 ? "Disabled" : "Enabled", 410, oy + 410);
         Say(FileSize(HighScoreFile(0)) != -1 ? "Highscores exist" : "Highscores deleted", 410, oy + 440);
 
         bool leave = false;
@@ -167,11 +168,11 @@ void OptionsScreen() {
                         leave = true;
                         break;
                     case 1:
-                        GlobalData[12] = (GlobalData[12] + 1) % 2;
+                        GlobalData[GlobalScreenMode] = (GlobalData[GlobalScreenMode] + 1) % 2;
                         ApplyScreenMode();
                         break;
                     case 3:
-                        GlobalData[13] = (GlobalData[13] + 1) % 2;
+                        GlobalData[GlobalDebugText] = (GlobalData[GlobalDebugText] + 1) % 2;
                         break;
                     case 4:
                         DeleteHighScores();

@@ -9,5 +9,5 @@ void HighScoreScreen(int table);
 // Screen mode, debug texts and deleting the high scores; GlobalData.dat is written
 // when the screen is left.
 void OptionsScreen();
-// Switches between 1024 x 768 (GlobalData[12] 0) and 800 x 600 (1), at once.
+// Switches between 1024 x 768 and 800 x 600 by GlobalData[GlobalScreenMode], at once.
 void ApplyScreenMode();

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/state.h"
-#include "items/inventory.h"
+#include "rules/inventory.h"
 
 namespace {
 

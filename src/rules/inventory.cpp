@@ -1,6 +1,7 @@
-#include "items/inventory.h"
+#include "rules/inventory.h"
 
 #include "core/convert.h"
+#include "core/run_vars.h"
 #include "core/state.h"
 #include "items/category.h"
 #include "items/food.h"
@@ -8,15 +9,10 @@
 #include "core/messagelog.h"
 #include "worldgen/creatures.h"
 #include "worldgen/placement.h"
+#include "worldgen/sites.h"
 #include "worldgen/terrain.h"
 
 namespace {
-
-constexpr int CodeStatue = 13;
-constexpr int CodeGrass = 2;
-constexpr int KindTreelephant = 13;
-constexpr int KindNoctessa = 3;
-constexpr int StatueSite = 1;  // SiteCooldown entry of the night statue
 
 bool ValidInvSlot(int slot) { return slot >= 0 && slot < InvSlots; }
 bool ValidGroundSlot(int slot) { return slot >= 0 && slot < GroundSlots; }
@@ -70,11 +66,12 @@ void PutOnOrTakeOff(int s, int t) {
 void OfferAtStatues(int g) {
     for (int x = MonX[0] - 1; x <= MonX[0] + 1; ++x) {
         for (int y = MonY[0] - 1; y <= MonY[0] + 1; ++y) {
-            if (!InGrid(x, y) || MapTerrain[x][y] != CodeStatue) continue;
-            if (GameVars[0] == 1) {
-                if (GameVars[1] == -10) PushMessage("I guess Noctessa is upset...");
-                if (GameVars[1] == 10) PushMessage("I guess Noctessa doesn't want any more?");
-                if (GameVars[2] == 4) PushMessage("This text should never appear");
+            if (!InGrid(x, y) || MapTerrain[x][y] != NightStatue) continue;
+            if (GameVars[VarStatueOfferingDone] == 1) {
+                const int favour = GameVars[VarStatueFavour];
+                if (favour == StatueFavourMin) PushMessage("I guess Noctessa is upset...");
+                if (favour == StatueFavourMax) PushMessage("I guess Noctessa doesn't want any more?");
+                if (GameVars[VarSweetOfferings] == NoctessaOfferings) PushMessage("This text should never appear");
                 continue;
             }
             if (!ValidGroundSlot(g) || GroundItemKind[g] == 0) continue;
@@ -82,36 +79,36 @@ void OfferAtStatues(int g) {
             const int n = GroundItemCount[g];
             const FoodOffering offering = food ? food->offering : OfferSavoury;
             if (offering == OfferSavoury) {
-                GameVars[1] -= 2 * n;
+                GameVars[VarStatueFavour] -= 2 * n;
             } else if (offering == OfferSweet && GroundItemTier[g] == 0) {
-                GameVars[1] += n;
+                GameVars[VarStatueFavour] += n;
             } else if (offering == OfferSweet) {
-                GameVars[2] += n;
+                GameVars[VarSweetOfferings] += n;
             } else {
-                GameVars[1] -= 10 * n;
+                GameVars[VarStatueFavour] -= 10 * n;
             }
-            if (GameVars[1] < -10) {
+            if (GameVars[VarStatueFavour] < StatueFavourMin) {
                 PushMessage("The world seems to have grown darker... !?");
-                GameVars[1] = -10;
-                GameVars[0] = 1;
+                GameVars[VarStatueFavour] = StatueFavourMin;
+                GameVars[VarStatueOfferingDone] = 1;
             }
-            if (GameVars[1] > 10) {
+            if (GameVars[VarStatueFavour] > StatueFavourMax) {
                 PushMessage("The world seems to have grown brighter!");
-                GameVars[1] = 10;
-                GameVars[0] = 1;
+                GameVars[VarStatueFavour] = StatueFavourMax;
+                GameVars[VarStatueOfferingDone] = 1;
             }
-            if (GameVars[2] >= 4) {
+            if (GameVars[VarSweetOfferings] >= NoctessaOfferings) {
                 PushMessage("Noctessa appears!");
-                GameVars[2] = 4;
-                GameVars[0] = 1;
-                GameVars[1] = 0;
-                MapTerrain[x][y] = CodeGrass;
+                GameVars[VarSweetOfferings] = NoctessaOfferings;
+                GameVars[VarStatueOfferingDone] = 1;
+                GameVars[VarStatueFavour] = 0;
+                MapTerrain[x][y] = Grass;
                 RefreshFrames();
                 SpawnCreature(x, y, KindNoctessa);
                 // The other statues of the sector turn to trees at the next frame pass.
-                SiteCooldown[StatueSite] = 1000;
+                SiteCooldown[SiteNightStatue] = NightStatueGone;
             }
-            if (GameVars[0] == 0) PushMessage("The item disappeared?!");
+            if (GameVars[VarStatueOfferingDone] == 0) PushMessage("The item disappeared?!");
             GroundItemKind[g] = 0;
             GroundItemSeed[g] = 0;
             GroundItemTier[g] = 0;
@@ -165,11 +162,11 @@ void EatItem(int slot, int source) {
         if (mp > 0) PushMessage("You healed " + IntToText(mp) + " magics!");
         InputDelay = 10;
         if (food->animal) {
-            GameVars[3] = 1;
+            GameVars[VarAteAnimalFood] = 1;
             bool told = false;
             for (int m = 1; m <= MonCapacity; ++m) {
-                if (MonKind[m] != KindTreelephant || MonAttitude[m] != 2) continue;
-                MonAttitude[m] = 0;
+                if (MonKind[m] != KindTreelephant || MonAttitude[m] != AttitudeNeutral) continue;
+                MonAttitude[m] = AttitudeHostile;
                 if (!told) PushMessage("The Treelephants become enraged!");
                 told = true;
             }
