@@ -40,8 +40,6 @@ bool AccessoryWorn(int firstKind, int lastKind) {
     return false;
 }
 
-int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
-
 // The item a fallen creature may leave behind.
 void DropLoot(int k) {
     const int d = Rand(0, 100) + (AccessoryWorn(22, 22) ? 15 : 0);

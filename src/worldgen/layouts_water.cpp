@@ -1,4 +1,5 @@
 // Layouts shaped by water: rivers, docks and ponds.
+#include "core/convert.h"
 #include "core/random.h"
 #include "core/state.h"
 #include "view/messagelog.h"
@@ -13,8 +14,6 @@ constexpr int Grass = 2;
 constexpr int Water = 3;
 constexpr int Bridge = 4;
 constexpr int Swamp = 26;
-
-int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 bool TreeOrGrass(int x, int y) {
     const int code = TerrainAt(x, y);
