@@ -72,13 +72,6 @@ void PlaceHeroBeside(int code, int dy) {
     MonY[0] = y + dy;
 }
 
-void ClearGroundSlot(int g) {
-    GroundItemKind[g] = 0;
-    GroundItemCount[g] = 0;
-    GroundItemTier[g] = 0;
-    GroundItemSeed[g] = 0;
-}
-
 // E: eats one unit of the last food on the hero's cell, straight from the ground.
 void EatFromGround() {
     if (ItemUnderHero == -1) return;
