@@ -15,6 +15,7 @@
 #include "view/messagelog.h"
 #include "worldgen/creatures.h"
 #include "worldgen/generator.h"
+#include "worldgen/layouts.h"
 #include "worldgen/terrain.h"
 
 namespace {
@@ -205,12 +206,11 @@ void GrowGardenTrees() {
         }
     }
     if (dx < 0) return;
-    static const int Offsets[6][2] = {{2, -3}, {4, 0}, {2, 3}, {-2, 3}, {-4, 0}, {-2, -3}};
-    for (int k = 0; k < 6; ++k) {
+    for (int k = 0; k < GardenPlots; ++k) {
         const int fruit = GlobalData[k];
         if (GlobalData[6 + k] < 600 || fruit < 101 || fruit > 106) continue;
-        const int x = dx + Offsets[k][0];
-        const int y = dy + Offsets[k][1];
+        const int x = dx + GardenPlotOffset[k][0];
+        const int y = dy + GardenPlotOffset[k][1];
         if (InGrid(x, y)) MapTerrain[x][y] = fruit - 87;
     }
     RefreshFrames();

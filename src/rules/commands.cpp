@@ -16,6 +16,7 @@
 #include "rules/statuses.h"
 #include "view/messagelog.h"
 #include "worldgen/creatures.h"
+#include "worldgen/layouts.h"
 #include "worldgen/placement.h"
 #include "worldgen/primitives.h"
 #include "worldgen/terrain.h"
@@ -168,9 +169,8 @@ void BuckCell(int x, int y, int code) {
 int GardenSlotOf(int tx, int ty) {
     int dx = 0, dy = 0;
     if (!LastCellOf(24, dx, dy)) return -1;
-    static const int Offsets[6][2] = {{2, -3}, {4, 0}, {2, 3}, {-2, 3}, {-4, 0}, {-2, -3}};
-    for (int k = 0; k < 6; ++k)
-        if (tx == dx + Offsets[k][0] && ty == dy + Offsets[k][1]) return k;
+    for (int k = 0; k < GardenPlots; ++k)
+        if (tx == dx + GardenPlotOffset[k][0] && ty == dy + GardenPlotOffset[k][1]) return k;
     return -1;
 }
 

@@ -28,6 +28,10 @@ void CarveStandingStones();
 // The story sectors: healer's hut, fairy garden, crypt, quest flower or chaos lair, temple.
 void CarveHealersHut();
 void CarveFairyGarden();
+// The fairy garden's six trees around its door, by plot number (GlobalData 0..5 holds
+// the fruit planted in each plot): column and row from the door.
+constexpr int GardenPlots = 6;
+constexpr int GardenPlotOffset[GardenPlots][2] = {{2, -3}, {4, 0}, {2, 3}, {-2, 3}, {-4, 0}, {-2, -3}};
 void CarveCrypt();
 void CarveFlowerIsland(bool chaosLair);
 void CarveTemple();
