@@ -15,6 +15,7 @@
 #include "core/turnloop.h"
 #include "platform/input.h"
 #include "platform/platform.h"
+#include "support/sector_grid.h"
 #include "view/messagelog.h"
 
 // A script that runs dry presses the close button, which ends the program there and
@@ -40,8 +41,7 @@ protected:
         SetMessageListener(Hear);
         ScreenWidth = 1024;
         ScreenHeight = 768;
-        for (auto& column : MapTerrain)
-            for (int& cell : column) cell = 2;
+        FillTerrain(2);
         MonKind[0] = 1;
         MonName[0] = "HERO";
         MonHp[0] = MonMaxHp[0] = 50;
