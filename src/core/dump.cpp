@@ -33,21 +33,30 @@ void WriteEntry(std::ostream& out, int i, int j) {
     }
 }
 
+struct Shape {
+    int rank;     // 0 a scalar, 1 a list, 2 a grid
+    int entries;  // first index
+    int columns;  // second index
+};
+
+template <typename T>
+constexpr Shape ShapeOf() {
+    return {static_cast<int>(std::rank_v<T>), static_cast<int>(std::extent_v<T, 0>),
+            static_cast<int>(std::extent_v<T, 1>)};
+}
+
 struct DumpedTable {
     const char* name;
     DumpAs::Rule rule;
     Element element;
-    int rank;     // 0 a scalar, 1 a list, 2 a grid
-    int entries;  // first index
-    int columns;  // second index
+    Shape shape;
     void (*write)(std::ostream& out, int i, int j);
 };
 
 // Every table of state.h, in the order it lists them.
 const DumpedTable Tables[] = {
-#define HOOF_TABLE(type, name, dims, dump)                                                             \
-    {#name, DumpAs::dump, ElementOf<type>(), std::rank_v<decltype(name)>, std::extent_v<decltype(name), 0>, \
-     std::extent_v<decltype(name), 1>, &WriteEntry<decltype(name), name>},
+#define HOOF_TABLE(type, name, dims, dump) \
+    {#name, DumpAs::dump, ElementOf<type>(), ShapeOf<decltype(name)>(), &WriteEntry<decltype(name), name>},
 #include "core/state.h"
 };
 
@@ -69,7 +78,7 @@ void WriteValues(std::ostream& out) {
 void WriteLists(std::ostream& out, DumpAs::Kind kind) {
     for (const DumpedTable& t : Tables) {
         if (t.rule.kind != kind) continue;
-        const int count = t.rule.entries > 0 ? t.rule.entries : t.entries;
+        const int count = t.rule.entries > 0 ? t.rule.entries : t.shape.entries;
         for (int i = 0; i < count; ++i) {
             out << t.name << '[' << i << "] ";
             WriteValueLine(out, t, i, 0);
@@ -82,14 +91,15 @@ void WriteLists(std::ostream& out, DumpAs::Kind kind) {
 void WriteHeroSlot(std::ostream& out) {
     for (const bool text : {true, false}) {
         for (const DumpedTable& t : Tables) {
-            if (t.rule.kind != DumpAs::Kind::HeroSlot || t.rank != 1 || (t.element == Element::Text) != text) continue;
+            const bool field = t.rule.kind == DumpAs::Kind::HeroSlot && t.shape.rank == 1;
+            if (!field || (t.element == Element::Text) != text) continue;
             out << t.name << "[0] ";
             WriteValueLine(out, t, 0, 0);
         }
     }
     for (const DumpedTable& t : Tables) {
-        if (t.rule.kind != DumpAs::Kind::HeroSlot || t.rank != 2) continue;
-        for (int s = 0; s < t.columns; ++s) {
+        if (t.rule.kind != DumpAs::Kind::HeroSlot || t.shape.rank != 2) continue;
+        for (int s = 0; s < t.shape.columns; ++s) {
             out << t.name << "[0," << s << "] ";
             WriteValueLine(out, t, 0, s);
         }
@@ -102,13 +112,13 @@ void WriteRanked(std::ostream& out) {
     int ranks = 0, tables = 0;
     for (const DumpedTable& t : Tables) {
         if (t.rule.kind != DumpAs::Kind::Ranked) continue;
-        ranks = std::max(ranks, t.entries);
-        tables = std::max(tables, t.columns);
+        ranks = std::max(ranks, t.shape.entries);
+        tables = std::max(tables, t.shape.columns);
     }
     for (int c = 0; c < tables; ++c) {
         for (int r = 0; r < ranks; ++r) {
             for (const DumpedTable& t : Tables) {
-                if (t.rule.kind != DumpAs::Kind::Ranked || r >= t.entries || c >= t.columns) continue;
+                if (t.rule.kind != DumpAs::Kind::Ranked || r >= t.shape.entries || c >= t.shape.columns) continue;
                 out << t.name << '[' << r << ',' << c << "] ";
                 WriteValueLine(out, t, r, c);
             }

@@ -77,6 +77,8 @@ void ClearAllTables();
 #ifndef HOOF_TABLE
 #define HOOF_TABLE(type, name, dims, dump) extern type name dims;
 #endif
+// The list is a table, each line with its meaning beside it: the formatter leaves it be.
+// clang-format off
 
 // ---- Sector layers, indexed [x][y]; walked x outer, y inner ----------------
 HOOF_TABLE(int, MapTerrain, [MapWidth][MapHeight], Omitted)       // terrain code of the cell (1..90)
@@ -246,6 +248,7 @@ HOOF_TABLE(int, SiteCooldown, [SiteCooldownCount], Countdowns(SiteCooldownKept))
 HOOF_TABLE(std::string, SectorGenFailure, , Omitted)  // short name of the search that ran out; empty when the last generation succeeded
 HOOF_TABLE(int, SiteFloorCode, , Omitted)             // floor that special sites clear to in a castle sector (35, 67 or 82)
 HOOF_TABLE(int, MessagePushCount, , Omitted)          // messages pushed into the log since program start (for the probe)
+// clang-format on
 
 #undef HOOF_TABLE
 #undef HOOF_STATE_LISTING
