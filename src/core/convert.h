@@ -8,6 +8,9 @@
 int ToInt(double x);
 int64_t ToInt64(double x);
 
+// v kept within lo..hi.
+inline int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
+
 // Decimal digits with a leading "-" for negatives.
 std::string IntToText(int n);
 

@@ -2,7 +2,8 @@
 // Tables are created zeroed at program start and never resized; a new game clears
 // the run's tables (ResetGame), loading overwrites them. One thread reads and writes
 // them directly.
-#pragma once
+#ifndef HOOF_CORE_STATE_H
+#define HOOF_CORE_STATE_H
 #include <string>
 
 // ---- Size constants --------------------------------------------------------
@@ -28,168 +29,220 @@ constexpr int HighScoreTables = 3;   // one per scenario
 constexpr int MessageLogCount = 9;   // entries 0..7 used, 7 the newest
 constexpr int MessageLogNewest = 7;
 constexpr int SiteCooldownCount = 99;
+// SiteCooldown entries 0..90 count down and are saved; the others stay 0.
+constexpr int SiteCooldownKept = 91;
+
+// ---- How the state dump writes a table (core/dump.cpp) ------------------------
+// The dump writes the kinds in the order below, each kind's tables in the order of the
+// list; the lines that are no table (the map size, the title's scroll and fade,
+// TerrainHash, RandomState) sit between them, where dump.cpp writes them.
+namespace DumpAs {
+enum class Kind {
+    Omitted,     // left out (the sector's terrain shows only as TerrainHash)
+    Value,       // "Name value": the ints, then the texts, then the real number
+    Vars,        // "Name[i] value" for every entry, ahead of the List tables
+    List,        // "Name[i] value" for the leading entries in use
+    HeroSlot,    // the hero's slot 0: "Name[0] value", texts first, then "Name[0,s] value" per column
+    Ranked,      // "Name[rank,table] value", table by table and rank by rank, the kind's tables interleaved
+    Countdowns,  // "Name[i] value" for the leading entries in use, after the sector's TerrainHash
+    Slots,       // only in the line of each occupied slot ("Inv[i] ...", "Ground[g] ...") beside its other columns
+};
+struct Rule {
+    Kind kind;
+    int entries;  // how many leading entries a list writes; 0 all of them
+};
+constexpr Rule Omitted{Kind::Omitted, 0};
+constexpr Rule Value{Kind::Value, 0};
+constexpr Rule Vars{Kind::Vars, 0};
+constexpr Rule List{Kind::List, 0};
+constexpr Rule ListFirst(int entries) { return {Kind::List, entries}; }
+constexpr Rule HeroSlot{Kind::HeroSlot, 0};
+constexpr Rule Ranked{Kind::Ranked, 0};
+constexpr Rule Countdowns(int entries) { return {Kind::Countdowns, entries}; }
+constexpr Rule Slots{Kind::Slots, 0};
+}  // namespace DumpAs
+
+// Zeroes every table of the list below (texts emptied), as at program start.
+void ClearAllTables();
+#endif  // HOOF_CORE_STATE_H
+
+// ---- The tables ---------------------------------------------------------------------
+// One HOOF_TABLE(type, name, dimensions, how the state dump writes it) line per table.
+// Included as usual, the list declares the tables. state.cpp (the definitions and
+// ClearAllTables) and dump.cpp define HOOF_TABLE to what they need and include this
+// header again, so a table added here is also defined, cleared and dumped. Keep
+// #include lines above the list: it may be read inside a function.
+#ifndef HOOF_STATE_LISTING  // an include from inside the list skips it
+#define HOOF_STATE_LISTING
+#ifndef HOOF_TABLE
+#define HOOF_TABLE(type, name, dims, dump) extern type name dims;
+#endif
+// The list is a table, each line with its meaning beside it: the formatter leaves it be.
+// clang-format off
 
 // ---- Sector layers, indexed [x][y]; walked x outer, y inner ----------------
-extern int MapTerrain[MapWidth][MapHeight];      // terrain code of the cell (1..90)
-extern int MapFrame[MapWidth][MapHeight];        // 0 nothing; 1..999 tile frame + 1; above 1000 animated (frame - 1001 + phase)
-extern int MapSeen[MapWidth][MapHeight];         // 0 never seen, 1 remembered (drawn dimmed), 2 in view now
-extern int MapRegion[MapWidth][MapHeight];       // ground-style region, picks the floor frame (1..4, 11..16)
-extern int MapRockfall[MapWidth][MapHeight];     // 1 where falling rocks will land (warning mark drawn)
-extern int MapHighlight[MapWidth][MapHeight];    // 1 draws a translucent red square; also the acceptance test's path marks
-extern int MapDistHero[MapWidth][MapHeight];     // walking distance to the hero, recomputed every turn
-extern int MapDistHostile[MapWidth][MapHeight];  // walking distance to the nearest hostile, recomputed every turn
-extern int MapDistHeroFree[MapWidth][MapHeight]; // walking distance to the hero ignoring creatures, every turn
-extern int MapDistSkill[MapWidth][MapHeight];    // distance field of a skill effect (kept in the sector file)
-extern int MapMask[MapWidth][MapHeight];         // scratch layer of generators, on-demand fields, acceptance test
+HOOF_TABLE(int, MapTerrain, [MapWidth][MapHeight], Omitted)       // terrain code of the cell (1..90)
+HOOF_TABLE(int, MapFrame, [MapWidth][MapHeight], Omitted)         // 0 nothing; 1..999 tile frame + 1; above 1000 animated (frame - 1001 + phase)
+HOOF_TABLE(int, MapSeen, [MapWidth][MapHeight], Omitted)          // 0 never seen, 1 remembered (drawn dimmed), 2 in view now
+HOOF_TABLE(int, MapRegion, [MapWidth][MapHeight], Omitted)        // ground-style region, picks the floor frame (1..4, 11..16)
+HOOF_TABLE(int, MapRockfall, [MapWidth][MapHeight], Omitted)      // 1 where falling rocks will land (warning mark drawn)
+HOOF_TABLE(int, MapHighlight, [MapWidth][MapHeight], Omitted)     // 1 draws a translucent red square; also the acceptance test's path marks
+HOOF_TABLE(int, MapDistHero, [MapWidth][MapHeight], Omitted)      // walking distance to the hero, recomputed every turn
+HOOF_TABLE(int, MapDistHostile, [MapWidth][MapHeight], Omitted)   // walking distance to the nearest hostile, recomputed every turn
+HOOF_TABLE(int, MapDistHeroFree, [MapWidth][MapHeight], Omitted)  // walking distance to the hero ignoring creatures, every turn
+HOOF_TABLE(int, MapDistSkill, [MapWidth][MapHeight], Omitted)     // distance field of a skill effect (kept in the sector file)
+HOOF_TABLE(int, MapMask, [MapWidth][MapHeight], Omitted)          // scratch layer of generators, on-demand fields, acceptance test
 
 // ---- Creature table: slot 0 the hero, 1..50 creatures -----------------------
 // A slot counts only while MonKind >= 1 and MonHp > 0.
-extern int MonKind[MonSlots];          // 0 free; 1 the hero; 2.. creature kind
-extern std::string MonName[MonSlots];  // hero's name in capitals, or the kind's display name
-extern int MonX[MonSlots];
-extern int MonY[MonSlots];
-extern int MonHp[MonSlots];
-extern int MonMaxHp[MonSlots];
-extern int MonMp[MonSlots];
-extern int MonMaxMp[MonSlots];
-extern int MonXp[MonSlots];            // hero: experience collected; creature: experience it is worth
-extern int MonLevel[MonSlots];         // creatures: number of level-ups applied
-extern int MonAtk[MonSlots];
-extern int MonDef[MonSlots];
-extern int MonStr[MonSlots];
-extern int MonSpd[MonSlots];
-extern int MonMag[MonSlots];
-extern int MonCon[MonSlots];
-extern int MonAtkBonus[MonSlots];      // the six bonuses are recomputed every frame
-extern int MonDefBonus[MonSlots];
-extern int MonStrBonus[MonSlots];
-extern int MonSpdBonus[MonSlots];
-extern int MonMagBonus[MonSlots];
-extern int MonConBonus[MonSlots];
-extern int MonStatus[MonSlots][MonStatusCount];  // turns left per status id (rules/statuses.h); 1000 and above permanent
-extern int MonAttitude[MonSlots];      // 0 hostile, 1 friendly, 2 neutral, 3 ally
-extern int MonMode[MonSlots];          // per-kind behaviour state
-extern int MonDamageTaken[MonSlots];   // damage of the last attack resolved against the slot
+HOOF_TABLE(int, MonKind, [MonSlots], HeroSlot)                    // 0 free; 1 the hero; 2.. creature kind
+HOOF_TABLE(std::string, MonName, [MonSlots], HeroSlot)            // hero's name in capitals, or the kind's display name
+HOOF_TABLE(int, MonX, [MonSlots], HeroSlot)                       // column of the slot's cell
+HOOF_TABLE(int, MonY, [MonSlots], HeroSlot)                       // row of the slot's cell
+HOOF_TABLE(int, MonHp, [MonSlots], HeroSlot)                      // hit points; the slot counts only while above 0
+HOOF_TABLE(int, MonMaxHp, [MonSlots], HeroSlot)                   // most hit points
+HOOF_TABLE(int, MonMp, [MonSlots], HeroSlot)                      // magic points
+HOOF_TABLE(int, MonMaxMp, [MonSlots], HeroSlot)                   // most magic points
+HOOF_TABLE(int, MonXp, [MonSlots], HeroSlot)                      // hero: experience collected; creature: experience it is worth
+HOOF_TABLE(int, MonLevel, [MonSlots], HeroSlot)                   // creatures: number of level-ups applied
+HOOF_TABLE(int, MonAtk, [MonSlots], HeroSlot)                     // the six base statistics, shown as ATK, DEF, STR, SPD, MAG, CON
+HOOF_TABLE(int, MonDef, [MonSlots], HeroSlot)
+HOOF_TABLE(int, MonStr, [MonSlots], HeroSlot)
+HOOF_TABLE(int, MonSpd, [MonSlots], HeroSlot)
+HOOF_TABLE(int, MonMag, [MonSlots], HeroSlot)
+HOOF_TABLE(int, MonCon, [MonSlots], HeroSlot)
+HOOF_TABLE(int, MonAtkBonus, [MonSlots], HeroSlot)                // the six bonuses are recomputed every frame
+HOOF_TABLE(int, MonDefBonus, [MonSlots], HeroSlot)
+HOOF_TABLE(int, MonStrBonus, [MonSlots], HeroSlot)
+HOOF_TABLE(int, MonSpdBonus, [MonSlots], HeroSlot)
+HOOF_TABLE(int, MonMagBonus, [MonSlots], HeroSlot)
+HOOF_TABLE(int, MonConBonus, [MonSlots], HeroSlot)
+HOOF_TABLE(int, MonStatus, [MonSlots][MonStatusCount], HeroSlot)  // turns left per status id (rules/statuses.h); 1000 and above permanent
+HOOF_TABLE(int, MonAttitude, [MonSlots], HeroSlot)                // 0 hostile, 1 friendly, 2 neutral, 3 ally
+HOOF_TABLE(int, MonMode, [MonSlots], HeroSlot)                    // per-kind behaviour state
+HOOF_TABLE(int, MonDamageTaken, [MonSlots], HeroSlot)             // damage of the last attack resolved against the slot
 
 // ---- Ground items, slots 0..500 (kind 0 = free slot) -------------------------
-extern int GroundItemKind[GroundSlots];
-extern int GroundItemTier[GroundSlots];
-extern int GroundItemX[GroundSlots];
-extern int GroundItemY[GroundSlots];
-extern int GroundItemSeed[GroundSlots];
-extern int GroundItemCount[GroundSlots];
+HOOF_TABLE(int, GroundItemKind, [GroundSlots], Slots)
+HOOF_TABLE(int, GroundItemTier, [GroundSlots], Slots)
+HOOF_TABLE(int, GroundItemX, [GroundSlots], Slots)
+HOOF_TABLE(int, GroundItemY, [GroundSlots], Slots)
+HOOF_TABLE(int, GroundItemSeed, [GroundSlots], Slots)
+HOOF_TABLE(int, GroundItemCount, [GroundSlots], Slots)
 
 // ---- Inventory, slots 0..56 (kind 0 = empty) --------------------------------
-extern int InvKind[InvSlots];
-extern int InvTier[InvSlots];
-extern int InvSeed[InvSlots];
-extern int InvCount[InvSlots];
+HOOF_TABLE(int, InvKind, [InvSlots], Slots)
+HOOF_TABLE(int, InvTier, [InvSlots], Slots)
+HOOF_TABLE(int, InvSeed, [InvSlots], Slots)
+HOOF_TABLE(int, InvCount, [InvSlots], Slots)
 
 // ---- Equipment: the inventory slot worn in each place, -1 none ---------------
-extern int Equip[EquipSlots];
-extern int EquipReservedA[EquipSlots];  // kept only for the save game's layout; always 0
-extern int EquipReservedB[EquipSlots];  // kept only for the save game's layout; always 0
+HOOF_TABLE(int, Equip, [EquipSlots], List)
+HOOF_TABLE(int, EquipReservedA, [EquipSlots], Omitted)  // kept only for the save game's layout; always 0
+HOOF_TABLE(int, EquipReservedB, [EquipSlots], Omitted)  // kept only for the save game's layout; always 0
 
 // ---- Skills ------------------------------------------------------------------
-extern int SkillId[SkillSlots];     // skill id, 0 none
-extern int SkillLevel[SkillSlots];  // 0..3
+HOOF_TABLE(int, SkillId, [SkillSlots], List)     // skill id, 0 none
+HOOF_TABLE(int, SkillLevel, [SkillSlots], List)  // 0..3
 
 // ---- Store offers and the cooking pot -----------------------------------------
-extern int StoreItemKind[StoreSlots];
-extern int StoreItemTier[StoreSlots];
-extern int StoreItemSeed[StoreSlots];
-extern int PotKind[PotSlots];
-extern int PotTier[PotSlots];
-extern int PotSeed[PotSlots];
+HOOF_TABLE(int, StoreItemKind, [StoreSlots], Omitted)
+HOOF_TABLE(int, StoreItemTier, [StoreSlots], Omitted)
+HOOF_TABLE(int, StoreItemSeed, [StoreSlots], Omitted)
+HOOF_TABLE(int, PotKind, [PotSlots], Omitted)
+HOOF_TABLE(int, PotTier, [PotSlots], Omitted)
+HOOF_TABLE(int, PotSeed, [PotSlots], Omitted)
 
 // ---- Hero and run scalars kept in the save game -------------------------------
-extern int HeroId;             // chosen hero 1..6
-extern int Bits;               // money
-extern int Friendship;         // 0..100, shown as fs
-extern int FriendshipTimer;    // turns until the next friendship tick
-extern int XpNext;             // experience needed for the next level
-extern int SkillPoints;        // unspent skill points
-extern int InvCapacity;        // usable inventory slots: 48, or 56 for earth hooflings
-extern int FullStomachTimer;   // turns until eating is possible again
-extern int TurnCount;          // turns played
-extern int WorldSeed;          // seed of the game; sectors derive their seeds from it
-extern int Depth;              // number of the current sector; names its sector file
-extern int LastPlayerX;        // hero position at the end of the previous turn
-extern int LastPlayerY;
-extern int LastPlayerTerrain;  // terrain under the hero at the end of the previous turn
+HOOF_TABLE(int, HeroId, , Value)             // chosen hero 1..6
+HOOF_TABLE(int, Bits, , Value)               // money
+HOOF_TABLE(int, Friendship, , Value)         // 0..100, shown as fs
+HOOF_TABLE(int, FriendshipTimer, , Value)    // turns until the next friendship tick
+HOOF_TABLE(int, XpNext, , Value)             // experience needed for the next level
+HOOF_TABLE(int, SkillPoints, , Value)        // unspent skill points
+HOOF_TABLE(int, InvCapacity, , Value)        // usable inventory slots: 48, or 56 for earth hooflings
+HOOF_TABLE(int, FullStomachTimer, , Value)   // turns until eating is possible again
+HOOF_TABLE(int, TurnCount, , Value)          // turns played
+HOOF_TABLE(int, WorldSeed, , Value)          // seed of the game; sectors derive their seeds from it
+HOOF_TABLE(int, Depth, , Value)              // number of the current sector; names its sector file
+HOOF_TABLE(int, LastPlayerX, , Value)        // hero position at the end of the previous turn
+HOOF_TABLE(int, LastPlayerY, , Value)
+HOOF_TABLE(int, LastPlayerTerrain, , Value)  // terrain under the hero at the end of the previous turn
 
 // ---- Sector scalars kept in the sector file -----------------------------------
-extern int SectorBiome;
-extern int SectorLayout;
+HOOF_TABLE(int, SectorBiome, , Value)
+HOOF_TABLE(int, SectorLayout, , Value)
 
 // ---- Working scalars, never saved ----------------------------------------------
-extern std::string DeathMessage;  // how the run ended, entered into the high-score table
-extern int GameOver;              // 1 ends the turn loop
-extern int GameWon;               // 0 the hero died, 1 the scenario was won
-extern int GameInProgress;        // 1 while a game is played
-extern int InGame;                // 1 while the turn loop runs
-extern int QuitArmed;             // 1 after the first Esc inside a game
-extern int QuitRequest;           // 0 playing on; 1 every loop returns and the program ends; 2 the same, saving the run first
-extern int TurnTaken;             // 1 when the player's action used up the turn
-extern int UiMode;                // 0 map, 1 inventory, 2 skill list, 3 aiming; wizard page number
-extern int DialogueState;         // the active interaction and its progress
-extern int DialogueStep;
-extern int DialogueCreature;
-extern int DialogueCellX;
-extern int DialogueCellY;
-extern int AttackerSlot;          // working values of combat and movement
-extern int DefenderSlot;
-extern int FlyerMoveTest;
-extern int ActiveSkillSlot;       // the skill slot being used
-extern int HelpSkillSlot;         // the skill slot shown by the help text
-extern int AimPhase;              // progress of aiming the active skill
-extern int IgnoreCreaturesOnce;   // 1: the next occupancy test treats creatures as absent
-extern int InputDelay;            // frames for which keys are ignored
-extern int MenuCursor;            // list cursor of menus and dialogues
-extern int InvCursor;             // inventory panel cursor
-extern int TargetX;               // skill target cell, -1 when none
-extern int TargetY;
-extern int CameraX;               // scroll offset of the map view in pixels
-extern int CameraY;
-extern int MouseTileX;            // cell under the mouse pointer
-extern int MouseTileY;
-extern int HoverMonster;          // look-mode inputs, reset every frame
-extern int HoverTerrain;
-extern int HoverItem;
-extern int HoverItemSource;
-extern int ItemUnderHero;
-extern int HoverSkill;
-extern int HoverTopic;
-extern int PanelSwap;             // 800 x 600: 1 while the inventory replaces the other left panels
-extern int LevelUpAnim;           // frame counter of the level-up effect, 0 idle
-extern int WaterFrame;            // animation phase of animated tiles
-extern int WaterTick;
-extern int RegenerateSector;      // 1 while a generated sector must be generated again
-extern std::string LookupName;    // texts returned by the name and description lookups
-extern std::string LookupText;
-extern std::string LookupText2;
-extern int ApplyItemMods;         // 1 while describing an item also adds its bonuses to the hero
-extern double DistanceResult;     // result of the distance routine
-extern int ScreenWidth;           // 1024 x 768 or 800 x 600
-extern int ScreenHeight;
-extern int DebugText;             // 1 shows generation progress texts
+HOOF_TABLE(std::string, DeathMessage, , Value)  // how the run ended, entered into the high-score table
+HOOF_TABLE(int, GameOver, , Value)              // 1 ends the turn loop
+HOOF_TABLE(int, GameWon, , Value)               // 0 the hero died, 1 the scenario was won
+HOOF_TABLE(int, GameInProgress, , Value)        // 1 while a game is played
+HOOF_TABLE(int, InGame, , Value)                // 1 while the turn loop runs
+HOOF_TABLE(int, QuitArmed, , Value)             // 1 after the first Esc inside a game
+HOOF_TABLE(int, QuitRequest, , Omitted)         // 0 playing on; 1 every loop returns and the program ends; 2 the same, saving the run first
+HOOF_TABLE(int, TurnTaken, , Value)             // 1 when the player's action used up the turn
+HOOF_TABLE(int, UiMode, , Value)                // 0 map, 1 inventory, 2 skill list, 3 aiming; wizard page number
+HOOF_TABLE(int, DialogueState, , Value)         // the active interaction and its progress
+HOOF_TABLE(int, DialogueStep, , Value)
+HOOF_TABLE(int, DialogueCreature, , Value)
+HOOF_TABLE(int, DialogueCellX, , Value)
+HOOF_TABLE(int, DialogueCellY, , Value)
+HOOF_TABLE(int, AttackerSlot, , Value)          // working values of combat and movement
+HOOF_TABLE(int, DefenderSlot, , Value)
+HOOF_TABLE(int, FlyerMoveTest, , Value)
+HOOF_TABLE(int, ActiveSkillSlot, , Value)       // the skill slot being used
+HOOF_TABLE(int, HelpSkillSlot, , Value)         // the skill slot shown by the help text
+HOOF_TABLE(int, AimPhase, , Value)              // progress of aiming the active skill
+HOOF_TABLE(int, IgnoreCreaturesOnce, , Value)   // 1: the next occupancy test treats creatures as absent
+HOOF_TABLE(int, InputDelay, , Value)            // frames for which keys are ignored
+HOOF_TABLE(int, MenuCursor, , Value)            // list cursor of menus and dialogues
+HOOF_TABLE(int, InvCursor, , Value)             // inventory panel cursor
+HOOF_TABLE(int, TargetX, , Value)               // skill target cell, -1 when none
+HOOF_TABLE(int, TargetY, , Value)
+HOOF_TABLE(int, CameraX, , Value)               // scroll offset of the map view in pixels
+HOOF_TABLE(int, CameraY, , Value)
+HOOF_TABLE(int, MouseTileX, , Value)            // cell under the mouse pointer
+HOOF_TABLE(int, MouseTileY, , Value)
+HOOF_TABLE(int, HoverMonster, , Value)          // look-mode inputs, reset every frame
+HOOF_TABLE(int, HoverTerrain, , Value)
+HOOF_TABLE(int, HoverItem, , Value)
+HOOF_TABLE(int, HoverItemSource, , Value)
+HOOF_TABLE(int, ItemUnderHero, , Value)
+HOOF_TABLE(int, HoverSkill, , Value)
+HOOF_TABLE(int, HoverTopic, , Value)
+HOOF_TABLE(int, PanelSwap, , Value)             // 800 x 600: 1 while the inventory replaces the other left panels
+HOOF_TABLE(int, LevelUpAnim, , Value)           // frame counter of the level-up effect, 0 idle
+HOOF_TABLE(int, WaterFrame, , Value)            // animation phase of animated tiles
+HOOF_TABLE(int, WaterTick, , Value)
+HOOF_TABLE(int, RegenerateSector, , Value)      // 1 while a generated sector must be generated again
+HOOF_TABLE(std::string, LookupName, , Value)    // texts returned by the name and description lookups
+HOOF_TABLE(std::string, LookupText, , Value)
+HOOF_TABLE(std::string, LookupText2, , Value)
+HOOF_TABLE(int, ApplyItemMods, , Value)         // 1 while describing an item also adds its bonuses to the hero
+HOOF_TABLE(double, DistanceResult, , Value)     // result of the distance routine
+HOOF_TABLE(int, ScreenWidth, , Value)           // 1024 x 768 or 800 x 600
+HOOF_TABLE(int, ScreenHeight, , Value)
+HOOF_TABLE(int, DebugText, , Value)             // 1 shows generation progress texts
 
 // ---- Run variables, tables kept across games, scores and the log ------------------
 // GameVars: the run's variables; every index is named in core/run_vars.h.
-extern int GameVars[GameVarCount];
+HOOF_TABLE(int, GameVars, [GameVarCount], Vars)
 // GlobalData: garden plots, screen mode, debug text; indices named in core/run_vars.h.
-extern int GlobalData[GlobalDataCount];
-extern int RecipeBook[RecipeBookCount];  // entry r is 1 once the recipe of food 140 + r is known
-extern int HighScoreValue[HighScoreRanks][HighScoreTables];          // [rank][table], rank 0 best
-extern std::string HighScoreName[HighScoreRanks][HighScoreTables];   // how the run ended; empty = no score yet
-extern int HighScoreDepth[HighScoreRanks][HighScoreTables];          // Depth + 1 at the end of the run
-extern std::string MessageLog[MessageLogCount];  // 0..7 used, 7 the newest
-extern int SiteCooldown[SiteCooldownCount];      // sectors before a special site may appear again (9999 never)
+HOOF_TABLE(int, GlobalData, [GlobalDataCount], Vars)
+HOOF_TABLE(int, RecipeBook, [RecipeBookCount], Omitted)                                  // entry r is 1 once the recipe of food 140 + r is known
+HOOF_TABLE(int, HighScoreValue, [HighScoreRanks][HighScoreTables], Ranked)               // [rank][table], rank 0 best
+HOOF_TABLE(std::string, HighScoreName, [HighScoreRanks][HighScoreTables], Ranked)        // how the run ended; empty = no score yet
+HOOF_TABLE(int, HighScoreDepth, [HighScoreRanks][HighScoreTables], Ranked)               // Depth + 1 at the end of the run
+HOOF_TABLE(std::string, MessageLog, [MessageLogCount], ListFirst(MessageLogNewest + 1))  // 0..7 used, 7 the newest
+HOOF_TABLE(int, SiteCooldown, [SiteCooldownCount], Countdowns(SiteCooldownKept))         // sectors before a special site may appear again (9999 never)
 
 // ---- World generation working values --------------------------------------------------
-extern std::string SectorGenFailure;  // short name of the search that ran out; empty when the last generation succeeded
-extern int SiteFloorCode;             // floor that special sites clear to in a castle sector (35, 67 or 82)
-extern int MessagePushCount;          // messages pushed into the log since program start (for the probe)
+HOOF_TABLE(std::string, SectorGenFailure, , Omitted)  // short name of the search that ran out; empty when the last generation succeeded
+HOOF_TABLE(int, SiteFloorCode, , Omitted)             // floor that special sites clear to in a castle sector (35, 67 or 82)
+HOOF_TABLE(int, MessagePushCount, , Omitted)          // messages pushed into the log since program start (for the probe)
+// clang-format on
 
-// Zeroes every table above (texts emptied), as at program start.
-void ClearAllTables();
+#undef HOOF_TABLE
+#undef HOOF_STATE_LISTING
+#endif  // HOOF_STATE_LISTING

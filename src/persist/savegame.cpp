@@ -50,7 +50,7 @@ std::vector<int*> SaveLayout() {
 }
 
 // Keeps a value inside [low, high]; says so in `mended` when it had to.
-void Clamp(int& value, int low, int high, const char* what, std::string& mended) {
+void MendRange(int& value, int low, int high, const char* what, std::string& mended) {
     if (value >= low && value <= high) return;
     mended += (mended.empty() ? "" : ", ") + std::string(what);
     value = value < low ? low : high;
@@ -85,18 +85,18 @@ bool LoadGame(std::string& message) {
     // Values that index tables are kept inside them, so a damaged save can never make
     // the game read or write out of bounds.
     std::string mended;
-    Clamp(MonX[0], 0, MapMaxX, "position", mended);
-    Clamp(MonY[0], 0, MapMaxY, "position", mended);
-    Clamp(HeroId, HeroQuenbyArlo, HeroMellowen, "hero", mended);
-    Clamp(InvCapacity, 0, InvSlots - 1, "inventory size", mended);
-    for (int e = 0; e < EquipSlots; ++e) Clamp(Equip[e], -1, InvSlots - 1, "equipment", mended);
+    MendRange(MonX[0], 0, MapMaxX, "position", mended);
+    MendRange(MonY[0], 0, MapMaxY, "position", mended);
+    MendRange(HeroId, HeroQuenbyArlo, HeroMellowen, "hero", mended);
+    MendRange(InvCapacity, 0, InvSlots - 1, "inventory size", mended);
+    for (int e = 0; e < EquipSlots; ++e) MendRange(Equip[e], -1, InvSlots - 1, "equipment", mended);
     for (int s = 0; s < SkillSlots; ++s) {
-        Clamp(SkillId[s], SkillNone, SkillIdCount, "skills", mended);
-        Clamp(SkillLevel[s], 0, SkillMaxLevel, "skill levels", mended);
+        MendRange(SkillId[s], SkillNone, SkillIdCount, "skills", mended);
+        MendRange(SkillLevel[s], 0, SkillMaxLevel, "skill levels", mended);
     }
     for (int i = 0; i < InvSlots; ++i) {
-        Clamp(InvKind[i], 0, 1000, "items", mended);
-        Clamp(InvCount[i], 0, 1000000, "item counts", mended);
+        MendRange(InvKind[i], 0, 1000, "items", mended);
+        MendRange(InvCount[i], 0, 1000000, "item counts", mended);
     }
     for (int e = 0; e < EquipSlots; ++e) {
         EquipReservedA[e] = 0;

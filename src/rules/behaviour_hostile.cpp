@@ -10,6 +10,7 @@
 #include "core/messagelog.h"
 #include "worldgen/levelup.h"
 #include "worldgen/creatures.h"
+#include "worldgen/placement.h"
 #include "worldgen/primitives.h"
 #include "worldgen/terrain.h"
 
@@ -17,13 +18,6 @@ namespace {
 
 // A Nibblit born deeper than each of these sectors grows one level more.
 constexpr int BreedGrowthDepths[3] = {7, 14, 21};
-
-void ClearGroundSlot(int g) {
-    GroundItemKind[g] = 0;
-    GroundItemCount[g] = 0;
-    GroundItemTier[g] = 0;
-    GroundItemSeed[g] = 0;
-}
 
 // Unwatched, a Nibblit eats what lies under it and splits: each item becomes a new
 // Nibblit on the first free cell east, west, south or north.

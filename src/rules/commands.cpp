@@ -22,6 +22,7 @@
 #include "rules/interactions.h"
 #include "rules/satchel_picker.h"
 #include "worldgen/creatures.h"
+#include "worldgen/layouts.h"
 #include "worldgen/placement.h"
 #include "worldgen/primitives.h"
 #include "worldgen/terrain.h"
@@ -76,13 +77,6 @@ void PlaceHeroBeside(int code, int dy) {
     if (!LastCellOf(code, x, y) || !InGrid(x, y + dy)) return;
     MonX[0] = x;
     MonY[0] = y + dy;
-}
-
-void ClearGroundSlot(int g) {
-    GroundItemKind[g] = 0;
-    GroundItemCount[g] = 0;
-    GroundItemTier[g] = 0;
-    GroundItemSeed[g] = 0;
 }
 
 // E: eats one unit of the last food on the hero's cell, straight from the ground.
@@ -181,9 +175,8 @@ void BuckCell(int x, int y, int code) {
 int GardenSlotOf(int tx, int ty) {
     int dx = 0, dy = 0;
     if (!LastCellOf(FairyDoor, dx, dy)) return -1;
-    static const int Offsets[6][2] = {{2, -3}, {4, 0}, {2, 3}, {-2, 3}, {-4, 0}, {-2, -3}};
-    for (int k = 0; k < 6; ++k)
-        if (tx == dx + Offsets[k][0] && ty == dy + Offsets[k][1]) return k;
+    for (int k = 0; k < GardenPlots; ++k)
+        if (tx == dx + GardenPlotOffset[k][0] && ty == dy + GardenPlotOffset[k][1]) return k;
     return -1;
 }
 

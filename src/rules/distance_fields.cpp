@@ -5,7 +5,6 @@
 #include "core/state.h"
 #include "rules/behaviour.h"
 #include "core/statuses.h"
-#include "core/statuses.h"
 #include "worldgen/creatures.h"
 #include "worldgen/terrain.h"
 

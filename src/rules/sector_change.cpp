@@ -17,6 +17,7 @@
 #include "worldgen/acceptance.h"
 #include "worldgen/creatures.h"
 #include "worldgen/generator.h"
+#include "worldgen/layouts.h"
 #include "worldgen/terrain.h"
 
 namespace {
@@ -99,12 +100,11 @@ void GrowGardenTrees() {
         }
     }
     if (dx < 0) return;
-    static const int Offsets[6][2] = {{2, -3}, {4, 0}, {2, 3}, {-2, 3}, {-4, 0}, {-2, -3}};
     for (int k = 0; k < GardenPlots; ++k) {
         const int fruit = GlobalData[GlobalGardenPlotFirst + k];
         if (GlobalData[GlobalGardenGrowthFirst + k] < 600 || !IsFruit(fruit)) continue;
-        const int x = dx + Offsets[k][0];
-        const int y = dy + Offsets[k][1];
+        const int x = dx + GardenPlotOffset[k][0];
+        const int y = dy + GardenPlotOffset[k][1];
         // The fruit trees stand in the order of their fruits.
         if (InGrid(x, y)) MapTerrain[x][y] = AppleTree + (fruit - ItemApple);
     }

@@ -7,7 +7,6 @@
 #include "items/category.h"
 #include "platform/platform.h"
 #include "core/statuses.h"
-#include "core/statuses.h"
 #include "worldgen/creatures.h"
 #include "worldgen/terrain.h"
 

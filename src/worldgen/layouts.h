@@ -2,6 +2,8 @@
 // clearing). (cx, cy) is the sector centre after the clearing step.
 #pragma once
 
+#include "core/run_vars.h"
+
 // Carves the layout's own landform; layouts without one carve nothing. False when a
 // search ran out (SectorGenFailure names it).
 bool CarveLayout(int layout, int cx, int cy);
@@ -28,6 +30,9 @@ void CarveStandingStones();
 // The story sectors: healer's hut, fairy garden, crypt, quest flower or chaos lair, temple.
 void CarveHealersHut();
 void CarveFairyGarden();
+// The fairy garden's six trees around its door, by plot number (GlobalData 0..5 holds
+// the fruit planted in each plot): column and row from the door.
+constexpr int GardenPlotOffset[GardenPlots][2] = {{2, -3}, {4, 0}, {2, 3}, {-2, 3}, {-4, 0}, {-2, -3}};
 void CarveCrypt();
 void CarveFlowerIsland(bool chaosLair);
 void CarveTemple();

@@ -38,8 +38,7 @@ void CarveFairyGarden() {
     PaintDisc(x, y, 6, true, Tree, Grass);
     SetTerrain(x, y, FairyDoor);
     SpawnCreature(x, y - 3, KindFairy);
-    const int trees[6][2] = {{-2, -3}, {-4, 0}, {-2, 3}, {2, -3}, {4, 0}, {2, 3}};
-    for (const auto& t : trees) SetTerrain(x + t[0], y + t[1], MagicalTree);
+    for (const auto& plot : GardenPlotOffset) SetTerrain(x + plot[0], y + plot[1], MagicalTree);
 }
 
 void CarveCrypt() {

@@ -1,5 +1,6 @@
 // Layouts shaped by the land: paths, mountains, the ravine, the dark forest's
 // graveyard, bones and odd trees, the volcano, the sinkhole and the standing stones.
+#include "core/convert.h"
 #include "core/random.h"
 #include "core/state.h"
 #include "core/messagelog.h"
@@ -9,7 +10,6 @@
 
 namespace {
 
-int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 void StoneCircle(int x, int y) {
     PaintDisc(x, y, 5, false, AnyTerrain, Grass);

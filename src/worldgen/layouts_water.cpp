@@ -1,4 +1,5 @@
 // Layouts shaped by water: rivers, docks and ponds.
+#include "core/convert.h"
 #include "core/random.h"
 #include "core/state.h"
 #include "core/messagelog.h"
@@ -8,7 +9,6 @@
 
 namespace {
 
-int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 bool TreeOrGrass(int x, int y) {
     const int code = TerrainAt(x, y);

@@ -92,6 +92,13 @@ int PlaceGroundItem(int x, int y, int kind, int tier) {
     return i;
 }
 
+void ClearGroundSlot(int g) {
+    GroundItemKind[g] = 0;
+    GroundItemCount[g] = 0;
+    GroundItemTier[g] = 0;
+    GroundItemSeed[g] = 0;
+}
+
 bool PlaceSectorItems() {
     PlaceFood();
     PlaceEquipment();

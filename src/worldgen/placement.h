@@ -9,6 +9,9 @@ constexpr int NoGroundSlot = -1;
 // (callers then skip their own follow-up writes, such as a pile's amount).
 int PlaceGroundItem(int x, int y, int kind, int tier);
 
+// Frees ground slot g: kind, count, tier and seed become 0 (the cell is left as it was).
+void ClearGroundSlot(int g);
+
 // The item pass of a new forest sector: food, equipment and a fresh store offer.
 // Always succeeds: an item without a cell is skipped.
 bool PlaceSectorItems();

@@ -26,8 +26,6 @@ bool TrailStopper(int code) {
     }
 }
 
-int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
-
 }  // namespace
 
 bool GenerationFails(const char* name) {

@@ -8,6 +8,7 @@
 #include "rules/combat.h"
 #include "rules/meadow_fixture.h"
 #include "core/statuses.h"
+#include "support/sector_grid.h"
 
 namespace {
 
@@ -15,12 +16,6 @@ class EndOfTurnTest : public MeadowTest {
 protected:
     static void Turns(int n) {
         for (int k = 0; k < n; ++k) EndOfTurn();
-    }
-    static int CountTerrain(int code) {
-        int n = 0;
-        for (auto& column : MapTerrain)
-            for (int cell : column) n += cell == code;
-        return n;
     }
 };
 

@@ -120,15 +120,7 @@ TEST(Title, ScreenModeSwitchTakesEffectAndSurvivesARestart) {
 
 TEST(Title, HighScoresAreReadAtStartAndDeletedFromOptions) {
     TempFolder root;
-    std::vector<unsigned char> file;
-    for (int r = 0; r < 10; ++r) {
-        const std::string name = r == 0 ? "TANSY BROOK defeated Skarnix!" : "";
-        auto head = IntBytes({r == 0 ? 1234 : 0, static_cast<int>(name.size())});
-        file.insert(file.end(), head.begin(), head.end());
-        file.insert(file.end(), name.begin(), name.end());
-        auto tail = IntBytes({r == 0 ? 9 : 0});
-        file.insert(file.end(), tail.begin(), tail.end());
-    }
+    const auto file = ScoreFile({{1234, "TANSY BROOK defeated Skarnix!", 9}});
     WriteBytes(root.path + "/highscores2.dat", file);
     WriteBytes(root.path + "/Highscores.dat", file);
     std::string script = "wait 10\ndump " + root.path + "/start.txt\n";

@@ -7,37 +7,10 @@
 #include "persist/highscores.h"
 #include "persist/reset.h"
 #include "platform/files.h"
+#include "support/data_root_fixture.h"
 #include "support/test_support.h"
 
-namespace {
-
-struct GlobalFiles : ::testing::Test {
-    TempFolder folder;
-    void SetUp() override {
-        std::string error;
-        ASSERT_TRUE(ChooseDataRoot(folder.path, error)) << error;
-        ClearAllTables();
-    }
-    std::string At(const std::string& name) const { return folder.path + "/" + name; }
-};
-
-// One high-score file: rows of (value, name, depth), padded to ten empty rows.
-std::vector<unsigned char> ScoreFile(const std::vector<std::tuple<int, std::string, int>>& rows) {
-    std::vector<unsigned char> bytes;
-    for (int r = 0; r < 10; ++r) {
-        int value = 0, depth = 0;
-        std::string name;
-        if (r < static_cast<int>(rows.size())) std::tie(value, name, depth) = rows[static_cast<size_t>(r)];
-        const auto head = IntBytes({value, static_cast<int>(name.size())});
-        bytes.insert(bytes.end(), head.begin(), head.end());
-        bytes.insert(bytes.end(), name.begin(), name.end());
-        const auto tail = IntBytes({depth});
-        bytes.insert(bytes.end(), tail.begin(), tail.end());
-    }
-    return bytes;
-}
-
-}  // namespace
+using GlobalFiles = DataRootTest;
 
 TEST_F(GlobalFiles, GlobalDataAndRecipeBookRoundTrip) {
     GlobalData[0] = 103;

@@ -3,21 +3,10 @@
 #include "core/state.h"
 #include "persist/savegame.h"
 #include "platform/files.h"
+#include "support/data_root_fixture.h"
 #include "support/test_support.h"
 
-namespace {
-
-struct SaveGameFiles : ::testing::Test {
-    TempFolder folder;
-    void SetUp() override {
-        std::string error;
-        ASSERT_TRUE(ChooseDataRoot(folder.path, error)) << error;
-        ClearAllTables();
-    }
-    std::string At(const std::string& name) const { return folder.path + "/" + name; }
-};
-
-}  // namespace
+using SaveGameFiles = DataRootTest;
 
 TEST_F(SaveGameFiles, EveryFieldRoundTripsInItsPlace) {
     TurnCount = 321;

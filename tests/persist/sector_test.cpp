@@ -8,20 +8,17 @@
 #include "rules/sector_change.h"
 #include "platform/files.h"
 #include "platform/platform.h"
+#include "support/data_root_fixture.h"
+#include "support/sector_grid.h"
 #include "support/test_support.h"
 
 namespace {
 
-struct SectorFiles : ::testing::Test {
-    TempFolder folder;
+struct SectorFiles : DataRootTest {
     void SetUp() override {
-        std::string error;
-        ASSERT_TRUE(ChooseDataRoot(folder.path, error)) << error;
-        ClearAllTables();
-        for (auto& column : MapTerrain)
-            for (int& cell : column) cell = 2;
+        DataRootTest::SetUp();
+        FillTerrain(2);
     }
-    std::string At(const std::string& name) const { return folder.path + "/" + name; }
 };
 
 }  // namespace

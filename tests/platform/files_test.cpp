@@ -7,20 +7,12 @@
 #include <unistd.h>
 
 #include "platform/files.h"
+#include "support/data_root_fixture.h"
 #include "support/test_support.h"
 
 namespace {
 
-// Points the game's data root at a fresh folder for one test.
-struct DataRootFixture : ::testing::Test {
-    TempFolder folder;
-    void SetUp() override {
-        std::string error;
-        ASSERT_TRUE(ChooseDataRoot(folder.path, error)) << error;
-    }
-};
-
-using Files = DataRootFixture;
+using Files = DataRootTest;
 
 }  // namespace
 

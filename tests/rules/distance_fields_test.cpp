@@ -9,6 +9,7 @@
 #include "rules/behaviour.h"
 #include "rules/meadow_fixture.h"
 #include "core/statuses.h"
+#include "support/sector_grid.h"
 
 namespace {
 
@@ -36,13 +37,6 @@ void ReferenceField(int (&out)[MapWidth][MapHeight], const std::set<int>& obstac
     for (auto& column : out)
         for (int& v : column)
             if (v == -1) v = 5000;
-}
-
-std::set<int> Codes(std::initializer_list<std::pair<int, int>> ranges) {
-    std::set<int> codes;
-    for (const auto& [a, b] : ranges)
-        for (int c = a; c <= b; ++c) codes.insert(c);
-    return codes;
 }
 
 TEST_F(DistanceFieldsTest, MatchTheLayerRelaxationOnRandomTerrain) {

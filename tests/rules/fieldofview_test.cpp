@@ -4,6 +4,7 @@
 #include "core/state.h"
 #include "core/statuses.h"
 #include "rules/fieldofview.h"
+#include "support/sector_grid.h"
 
 namespace {
 
@@ -11,8 +12,7 @@ class FieldOfViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ClearAllTables();
-        for (auto& column : MapTerrain)
-            for (int& cell : column) cell = 2;
+        FillTerrain(2);
         for (int& e : Equip) e = -1;
         PlaceHero(20, 18);
     }

@@ -2,6 +2,7 @@
 
 #include "core/state.h"
 #include "rules/inventory.h"
+#include "support/sector_grid.h"
 
 namespace {
 
@@ -178,8 +179,7 @@ TEST_F(Satchel, SortingSweepsOneSlotPastTheSatchelAndNoFurther) {
 TEST_F(Satchel, DroppingPutsTheWholeStackDownAndTakesItOff) {
     MonX[0] = 10;
     MonY[0] = 10;
-    for (auto& column : MapTerrain)
-        for (int& cell : column) cell = 2;
+    FillTerrain(2);
     Give(4, 101, 0, 8, 33);  // eight apples
     Give(5, 5, 2, 1, 77);    // a worn sword
     Equip[5] = 5;
@@ -213,8 +213,7 @@ TEST_F(Satchel, DroppingPutsTheWholeStackDownAndTakesItOff) {
 }
 
 TEST_F(Satchel, FoodOfferedAtTheNightStatue) {
-    for (auto& column : MapTerrain)
-        for (int& cell : column) cell = 2;
+    FillTerrain(2);
     MonX[0] = 10;
     MonY[0] = 10;
     MapTerrain[11][10] = 13;  // the statue beside the hero

@@ -17,6 +17,7 @@
 #include "platform/input.h"
 #include "platform/platform.h"
 #include "core/messagelog.h"
+#include "support/sector_grid.h"
 
 class MeadowTest : public ::testing::Test {
 protected:
@@ -30,8 +31,7 @@ protected:
         SetMessageListener(Hear);
         ScreenWidth = 1024;
         ScreenHeight = 768;
-        for (auto& column : MapTerrain)
-            for (int& cell : column) cell = 2;
+        FillTerrain(2);
         MonKind[0] = 1;
         MonName[0] = "HERO";
         MonHp[0] = MonMaxHp[0] = 50;

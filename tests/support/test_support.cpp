@@ -114,3 +114,18 @@ std::vector<unsigned char> IntBytes(const std::vector<int>& values) {
     }
     return bytes;
 }
+
+std::vector<unsigned char> ScoreFile(const std::vector<std::tuple<int, std::string, int>>& rows) {
+    std::vector<unsigned char> bytes;
+    for (int r = 0; r < 10; ++r) {
+        int value = 0, depth = 0;
+        std::string name;
+        if (r < static_cast<int>(rows.size())) std::tie(value, name, depth) = rows[static_cast<size_t>(r)];
+        const auto head = IntBytes({value, static_cast<int>(name.size())});
+        bytes.insert(bytes.end(), head.begin(), head.end());
+        bytes.insert(bytes.end(), name.begin(), name.end());
+        const auto tail = IntBytes({depth});
+        bytes.insert(bytes.end(), tail.begin(), tail.end());
+    }
+    return bytes;
+}

@@ -2,6 +2,7 @@
 #pragma once
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // A fresh empty folder under /tmp, removed when the object goes away.
@@ -33,3 +34,5 @@ bool Exists(const std::string& path);
 std::map<std::string, std::string> ReadDump(const std::string& path);
 // Little-endian ints, as the game's files hold them.
 std::vector<unsigned char> IntBytes(const std::vector<int>& values);
+// One high-score file: rows of (value, name, depth) from rank 0, padded to ten with empty rows.
+std::vector<unsigned char> ScoreFile(const std::vector<std::tuple<int, std::string, int>>& rows);

@@ -8,6 +8,7 @@
 #include "core/state.h"
 #include "platform/platform.h"
 #include "core/statuses.h"
+#include "support/sector_grid.h"
 #include "view/mapview.h"
 
 namespace {
@@ -27,8 +28,7 @@ protected:
         ClearAllTables();
         ScreenWidth = 1024;
         ScreenHeight = 768;
-        for (auto& column : MapTerrain)
-            for (int& cell : column) cell = 2;
+        FillTerrain(2);
         MonKind[0] = 1;
         MonHp[0] = 20;
         MonX[0] = 1;

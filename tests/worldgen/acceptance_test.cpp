@@ -3,6 +3,7 @@
 
 #include "core/state.h"
 #include "worldgen/acceptance.h"
+#include "support/sector_grid.h"
 
 namespace {
 
@@ -11,8 +12,7 @@ protected:
     void SetUp() override {
         ClearAllTables();
         Depth = 7;
-        for (auto& column : MapTerrain)
-            for (int& cell : column) cell = 1;
+        FillTerrain(1);
     }
     // A straight corridor of grass in column x from row y0 to row y1.
     static void Corridor(int x, int y0, int y1) {

@@ -2,7 +2,9 @@
 // castle levels with their special rooms, shortcuts, key, stairs and throne hall.
 #include <gtest/gtest.h>
 
+#include "support/generator_fixture.h"
 #include "support/grid_paths.h"
+#include "support/sector_grid.h"
 
 #include <queue>
 #include <set>
@@ -17,30 +19,15 @@
 
 namespace {
 
-class CastleTest : public ::testing::Test {
+class CastleTest : public GeneratorFixture {
 protected:
     void SetUp() override {
-        ClearAllTables();
-        ResetGame();
-        HeroId = 1;
-        GameVars[5] = 2;
-        GameVars[6] = 3;
-        GameVars[7] = 4;
+        GeneratorFixture::SetUp();
         GameVars[16] = 17;  // the run's prize item
     }
     static bool Generate(int seed, int depth, int scenario) {
-        WorldSeed = static_cast<int>(seed * 35791393u);  // seeds spread over the whole range
-        Depth = depth;
-        GameVars[49] = scenario;
-        RegenerateSector = 0;
-        return GenerateSector();
-    }
-    static int Count(int code) {
-        int n = 0;
-        for (auto& column : MapTerrain)
-            for (int cell : column)
-                if (cell == code) ++n;
-        return n;
+        // seeds spread over the whole range
+        return GeneratorFixture::Generate(static_cast<int>(seed * 35791393u), depth, scenario);
     }
     static bool Find(int code, int& fx, int& fy) {
         bool found = false;
@@ -68,8 +55,7 @@ bool CastleWalk(int code) {
 
 TEST_F(CastleTest, RoomGrowsOffAWallIntoTheBackgroundAndKeepsOffTheEdge) {
     for (int seed = 1; seed <= 200; ++seed) {
-        for (auto& column : MapTerrain)
-            for (int& cell : column) cell = 28;
+        FillTerrain(28);
         for (int x = 20; x <= 24; ++x)
             for (int y = 15; y <= 19; ++y) MapTerrain[x][y] = (x == 20 || x == 24 || y == 15 || y == 19) ? 36 : 35;
         SeedRandom(static_cast<int>(seed * 35791393u));  // seeds spread over the whole range
@@ -95,7 +81,7 @@ TEST_F(CastleTest, RoomGrowsOffAWallIntoTheBackgroundAndKeepsOffTheEdge) {
                 }
             }
         }
-        EXPECT_EQ(Count(40), 1);
+        EXPECT_EQ(CountTerrain(40), 1);
         int dx = 0;
         int dy = 0;
         Find(40, dx, dy);
@@ -129,8 +115,8 @@ TEST_F(CastleTest, CastleLevelsAreWalledAboveTheAbyssWithStairsAndHero) {
             SCOPED_TRACE(testing::Message() << "seed " << seed << " depth " << depth);
             ASSERT_TRUE(Generate(seed, depth, 2));
             EXPECT_GE(SectorBiome, 7);
-            EXPECT_EQ(Count(80), 1);
-            EXPECT_EQ(Count(81), depth < 29 ? 1 : 0);
+            EXPECT_EQ(CountTerrain(80), 1);
+            EXPECT_EQ(CountTerrain(81), depth < 29 ? 1 : 0);
             int sx = 0;
             int sy = 0;
             ASSERT_TRUE(Find(80, sx, sy));
@@ -164,7 +150,7 @@ TEST_F(CastleTest, ThroneHallHoldsVorgathInsideTheLavaRingReachedOverTwoBridges)
         // The ring's cells may be paved by a site's square, but never its bridges.
         EXPECT_EQ(MapTerrain[x0 + 2][y0 + 8], 4);
         EXPECT_EQ(MapTerrain[x0 + 10][y0 + 8], 4);
-        EXPECT_GE(Count(69), 20);
+        EXPECT_GE(CountTerrain(69), 20);
         int sx = 0;
         int sy = 0;
         ASSERT_TRUE(Find(80, sx, sy));
@@ -186,13 +172,13 @@ TEST_F(CastleTest, PrisonKeyTreasuryAndPrisonersAppearAsTheirCountdownsSay) {
         for (int depth = 5; depth <= 30; ++depth) {
             SCOPED_TRACE(testing::Message() << "seed " << seed << " depth " << depth);
             ASSERT_TRUE(Generate(seed, depth, 2));
-            const bool prison = Count(84) > 0;
+            const bool prison = CountTerrain(84) > 0;
             EXPECT_EQ(prison, SiteCooldown[52] == 1);
-            EXPECT_EQ(Count(86), prison ? 1 : 0) << "a key exactly where a prison is";
+            EXPECT_EQ(CountTerrain(86), prison ? 1 : 0) << "a key exactly where a prison is";
             if (prison) {
                 ++prisons;
-                EXPECT_EQ(Count(84), 4);
-                EXPECT_EQ(Count(85), 2);
+                EXPECT_EQ(CountTerrain(84), 4);
+                EXPECT_EQ(CountTerrain(85), 2);
             }
             for (int kind = 47; kind <= 51; ++kind) {
                 prisoners[kind] += Live(kind);
@@ -250,9 +236,9 @@ TEST_F(CastleTest, ChaosCastlesHaveNoPrisonersNorStairs) {
             ASSERT_TRUE(Generate(seed, depth, 1));
             if (SectorBiome < 7) continue;
             ++castles;
-            EXPECT_EQ(Count(80) + Count(81), 0);
+            EXPECT_EQ(CountTerrain(80) + CountTerrain(81), 0);
             for (int kind = 47; kind <= 51; ++kind) EXPECT_EQ(Live(kind), 0);
-            EXPECT_EQ(Count(78), 1);
+            EXPECT_EQ(CountTerrain(78), 1);
         }
     }
     EXPECT_GT(castles, 0);
@@ -264,18 +250,18 @@ TEST_F(CastleTest, CastleGroundsTouchTheirEdgeAndHoldTheirHalls) {
         // Depth 12: castle along the top, the way on in its top wall, a relic hall.
         ASSERT_TRUE(Generate(seed, 12, 0));
         EXPECT_EQ(SectorBiome, 5);
-        EXPECT_EQ(Count(41), 1);
-        EXPECT_EQ(Count(45), 4);
-        EXPECT_EQ(Count(81), 1);
+        EXPECT_EQ(CountTerrain(41), 1);
+        EXPECT_EQ(CountTerrain(45), 4);
+        EXPECT_EQ(CountTerrain(81), 1);
         int gx = 0;
         int gy = 0;
         ASSERT_TRUE(Find(41, gx, gy));
         EXPECT_EQ(gy, 0);
         // Depth 13: castle along the bottom, the way back in its bottom wall, the throne.
         ASSERT_TRUE(Generate(seed, 13, 0));
-        EXPECT_EQ(Count(42), 1);
-        EXPECT_EQ(Count(49), 4);
-        EXPECT_EQ(Count(5), 1);
+        EXPECT_EQ(CountTerrain(42), 1);
+        EXPECT_EQ(CountTerrain(49), 4);
+        EXPECT_EQ(CountTerrain(5), 1);
         ASSERT_TRUE(Find(42, gx, gy));
         EXPECT_EQ(gy, MapMaxY);
         EXPECT_EQ(MonX[0], gx);
@@ -284,9 +270,9 @@ TEST_F(CastleTest, CastleGroundsTouchTheirEdgeAndHoldTheirHalls) {
         // stairs up are the way on unless the centre clearing paved them over.
         ASSERT_TRUE(Generate(seed, 4, 2));
         EXPECT_EQ(SectorLayout, 126);
-        EXPECT_EQ(Count(5), 0);
-        EXPECT_EQ(Count(11), 1);
-        EXPECT_LE(Count(81), 1);
+        EXPECT_EQ(CountTerrain(5), 0);
+        EXPECT_EQ(CountTerrain(11), 1);
+        EXPECT_LE(CountTerrain(81), 1);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "core/statuses.h"
 #include "persist/reset.h"
 #include "worldgen/levelup.h"
+#include "support/sector_grid.h"
 #include "worldgen/creatures.h"
 #include "worldgen/primitives.h"
 #include "worldgen/terrain.h"
@@ -23,16 +24,6 @@ protected:
         HeroId = 1;
         GameVars[47] = 1;
         SeedRandom(77);
-    }
-    static void FillMap(int code) {
-        for (auto& column : MapTerrain)
-            for (int& cell : column) cell = code;
-    }
-    static int Live() {
-        int n = 0;
-        for (int m = 1; m <= MonCapacity; ++m)
-            if (MonKind[m] > 0) ++n;
-        return n;
     }
     static bool TableA(int kind) {
         static const std::set<int> kinds{2, 19, 12, 21, 22, 24, 9, 10, 13, 15, 33, 35, 37, 38, 39, 42};
@@ -237,32 +228,32 @@ TEST_F(CreaturesTest, DepthScalingLevelsOnlyCreaturesOfLevelTwoOrLess) {
 }
 
 TEST_F(CreaturesTest, StalkerFollowsOnlyWhileNotesAreHeldAndOnlyOnce) {
-    FillMap(2);
+    FillTerrain(2);
     // No notes, or the stalker defeated (10): no roll at all.
     for (int notes : {0, 10}) {
         GameVars[50] = notes;
         const int state = RandomState();
         StalkerEvent();
         EXPECT_EQ(RandomState(), state);
-        EXPECT_EQ(Live(), 0);
+        EXPECT_EQ(LiveCreatures(), 0);
     }
     // Nine notes: a roll of 46 or more brings it; over many seeds it comes sometimes.
     GameVars[50] = 9;
     int came = 0;
     for (int seed = 1; seed <= 60; ++seed) {
         ClearAllTables();
-        FillMap(2);
+        FillTerrain(2);
         GameVars[50] = 9;
         SeedRandom(static_cast<int>(seed * 35791393u));  // seeds spread over the whole range
         const int before = MessagePushCount;
         StalkerEvent();
-        if (Live() == 1) {
+        if (LiveCreatures() == 1) {
             ++came;
             EXPECT_EQ(MonKind[1], 41);
             EXPECT_EQ(MessagePushCount, before + 1);
             // Once here, it does not come twice.
             for (int again = 0; again < 20; ++again) StalkerEvent();
-            EXPECT_EQ(Live(), 1);
+            EXPECT_EQ(LiveCreatures(), 1);
         }
     }
     EXPECT_GT(came, 20);
@@ -277,7 +268,7 @@ protected:
         SectorLayout = layout;
         HeroId = 1;
         GameVars[47] = 1;
-        FillMap(1);
+        FillTerrain(1);
         // 16 x 15 = 240 open cells: every "open / n" row places at least 5.
         for (int x = 10; x <= 25; ++x)
             for (int y = 10; y <= 24; ++y) MapTerrain[x][y] = 2;
@@ -384,7 +375,7 @@ TEST_F(GroupsTest, StylesKeepTheirDistancesAndGround) {
 TEST_F(GroupsTest, FewOpenCellsPlaceOnlyTheSingleCreatureRows) {
     for (int seed = 1; seed <= 60; ++seed) {
         ClearAllTables();
-        FillMap(1);
+        FillTerrain(1);
         for (int x = 2; x <= 12; ++x) MapTerrain[x][20] = 2;  // 11 open cells
         MonKind[0] = 1;
         MonX[0] = 40;

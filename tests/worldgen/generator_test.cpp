@@ -1,7 +1,9 @@
 // The forest generator: determinism, the ways in and out, and what each layout carves.
 #include <gtest/gtest.h>
 
+#include "support/generator_fixture.h"
 #include "support/grid_paths.h"
+#include "support/sector_grid.h"
 
 #include <cstring>
 #include <queue>
@@ -15,35 +17,7 @@
 
 namespace {
 
-class GeneratorTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ClearAllTables();
-        ResetGame();
-        GameVars[5] = 2;
-        GameVars[6] = 3;
-        GameVars[7] = 4;
-        HeroId = 1;
-    }
-    static bool Generate(int seed, int depth, int scenario = 0) {
-        WorldSeed = seed;
-        Depth = depth;
-        GameVars[49] = scenario;
-        RegenerateSector = 0;
-        return GenerateSector();
-    }
-    static void FillTrees() {
-        for (auto& column : MapTerrain)
-            for (int& cell : column) cell = 1;
-    }
-    static int Count(int code) {
-        int n = 0;
-        for (auto& column : MapTerrain)
-            for (int cell : column)
-                if (cell == code) ++n;
-        return n;
-    }
-};
+using GeneratorTest = GeneratorFixture;
 
 TEST_F(GeneratorTest, SameSeedAndDepthGiveTheSameSectorWhateverCameBefore) {
     // Site countdowns are part of what a sector is made from; they are set back below.
@@ -73,8 +47,8 @@ TEST_F(GeneratorTest, SameSeedAndDepthGiveTheSameSectorWhateverCameBefore) {
 TEST_F(GeneratorTest, DepthZeroHasAnExitAndNoEntranceAndTheHeroOnGrass) {
     for (int seed : {1, 2, 3, 77, 1000}) {
         ASSERT_TRUE(Generate(seed, 0)) << SectorGenFailure;
-        EXPECT_EQ(Count(5), 1) << seed;
-        EXPECT_EQ(Count(11), 0) << seed;
+        EXPECT_EQ(CountTerrain(5), 1) << seed;
+        EXPECT_EQ(CountTerrain(11), 0) << seed;
         EXPECT_EQ(MapTerrain[MonX[0]][MonY[0]], 2) << seed;
         EXPECT_EQ(MonKind[0], 1);
     }
@@ -83,8 +57,8 @@ TEST_F(GeneratorTest, DepthZeroHasAnExitAndNoEntranceAndTheHeroOnGrass) {
 TEST_F(GeneratorTest, DeeperForestSectorsHaveOneExitAndOneEntranceUnderTheHero) {
     for (int depth : {1, 2, 4, 8, 16, 22}) {
         ASSERT_TRUE(Generate(31, depth)) << depth << " " << SectorGenFailure;
-        EXPECT_EQ(Count(5), 1) << depth;
-        EXPECT_EQ(Count(11), 1) << depth;
+        EXPECT_EQ(CountTerrain(5), 1) << depth;
+        EXPECT_EQ(CountTerrain(11), 1) << depth;
         EXPECT_EQ(MapTerrain[MonX[0]][MonY[0]], 11) << depth;
     }
 }
@@ -98,26 +72,26 @@ TEST_F(GeneratorTest, StorySectorsTakeTheirFixedLayoutAndPlaceTheHero) {
         EXPECT_EQ(SectorBiome, 1);
         ASSERT_EQ(MapTerrain[MonX[0]][MonY[0] - c.dy], c.door) << c.depth;
     }
-    EXPECT_EQ(Count(5), 0);  // the quest flower's sector leads nowhere
-    EXPECT_EQ(Count(50), 1);
+    EXPECT_EQ(CountTerrain(5), 0);  // the quest flower's sector leads nowhere
+    EXPECT_EQ(CountTerrain(50), 1);
 }
 
 TEST_F(GeneratorTest, ChaosSectorsHaveAnArrivalPortalAndAWayOnUntilTheLair) {
     ASSERT_TRUE(Generate(8, 1, 1));
     const bool castle = SectorBiome >= 7;
     if (!castle) {
-        EXPECT_EQ(Count(79) + (MapTerrain[MonX[0]][MonY[0]] == 78 ? 1 : 0), 1);
-        EXPECT_EQ(Count(78), 1);
+        EXPECT_EQ(CountTerrain(79) + (MapTerrain[MonX[0]][MonY[0]] == 78 ? 1 : 0), 1);
+        EXPECT_EQ(CountTerrain(78), 1);
     }
     ASSERT_TRUE(Generate(8, 29, 1));
     EXPECT_EQ(SectorLayout, 125);
-    EXPECT_EQ(Count(78), 0);
+    EXPECT_EQ(CountTerrain(78), 0);
     EXPECT_EQ(MapTerrain[MonX[0]][MonY[0]], 79);
 }
 
 TEST_F(GeneratorTest, RiverCrossesTopToBottomAndHasABridge) {
     SeedRandom(3);
-    FillTrees();
+    FillTerrain(1);
     ASSERT_TRUE(CarveRiver());
     auto wet = [](int code) { return code == 3 || code == 4; };
     int top = -1;
@@ -129,7 +103,7 @@ TEST_F(GeneratorTest, RiverCrossesTopToBottomAndHasABridge) {
     ASSERT_GE(top, 0);
     ASSERT_GE(bottom, 0);
     EXPECT_TRUE(WalkableBetween(top, 0, bottom, MapMaxY, wet));
-    EXPECT_GE(Count(4), 2);
+    EXPECT_GE(CountTerrain(4), 2);
     for (int y = 0; y <= MapMaxY; ++y) {
         int wide = 0;
         for (int x = 0; x <= MapMaxX; ++x) wide += wet(MapTerrain[x][y]) ? 1 : 0;
@@ -140,7 +114,7 @@ TEST_F(GeneratorTest, RiverCrossesTopToBottomAndHasABridge) {
 TEST_F(GeneratorTest, RavineCrossesLeftToRightWithABridgeOverIt) {
     for (int seed : {1, 9, 40}) {
         SeedRandom(seed);
-        FillTrees();
+        FillTerrain(1);
         ASSERT_TRUE(CarveRavine());
         auto pit = [](int code) { return code == 28 || code == 4; };
         int left = -1;
@@ -176,7 +150,7 @@ TEST_F(GeneratorTest, MountainPathHasNoCentreClearingAndRunsTopToBottom) {
         }
     }
     SeedRandom(found);
-    FillTrees();
+    FillTerrain(1);
     CarveMountainPath();
     auto open = [](int code) { return code == 2; };
     int top = -1;
@@ -196,7 +170,7 @@ TEST_F(GeneratorTest, MountainPathHasNoCentreClearingAndRunsTopToBottom) {
 
 TEST_F(GeneratorTest, TempleSafeTilesFormOnePathAndTheRoomsAreInPlace) {
     SeedRandom(11);
-    FillTrees();
+    FillTerrain(1);
     CarveTemple();
     auto safe = [](int code) { return code == 64 || code == 65; };
     EXPECT_TRUE(WalkableBetween(23, 5, 22, 10, safe));
@@ -224,9 +198,9 @@ TEST_F(GeneratorTest, LayoutsCarveTheirLandforms) {
                          Case{32, 31, 8}, Case{33, 39, 6}, Case{34, 51, 1}, Case{35, 2, 29}, Case{42, 4, 1},
                          Case{43, 69, 1}, Case{44, 28, 40}, Case{45, 72, 8}, Case{120, 21, 4}, Case{122, 31, 6}}) {
         SeedRandom(c.layout * 7 + 1);
-        FillTrees();
+        FillTerrain(1);
         ASSERT_TRUE(CarveLayout(c.layout, 22, 17)) << c.layout;
-        EXPECT_GE(Count(c.code), c.minimum) << c.layout;
+        EXPECT_GE(CountTerrain(c.code), c.minimum) << c.layout;
     }
 }
 
@@ -259,8 +233,7 @@ TEST_F(GeneratorTest, ZoneChangeShowsTheNextBiomeAroundTheExit) {
 
 TEST_F(GeneratorTest, SearchThatCannotSucceedReportsFailureInsteadOfHanging) {
     // A grid of mountains leaves no tree for a lake to start from.
-    for (auto& column : MapTerrain)
-        for (int& cell : column) cell = 27;
+    FillTerrain(27);
     SeedRandom(5);
     EXPECT_FALSE(GrowBlob(3, 0));
     EXPECT_EQ(SectorGenFailure, "blob centre");

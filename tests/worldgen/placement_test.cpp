@@ -6,6 +6,7 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "persist/reset.h"
+#include "support/sector_grid.h"
 #include "worldgen/placement.h"
 #include "worldgen/terrain.h"
 
@@ -17,10 +18,6 @@ protected:
         ClearAllTables();
         ResetGame();
         SeedRandom(4321);
-    }
-    static void FillMap(int code) {
-        for (auto& column : MapTerrain)
-            for (int& cell : column) cell = code;
     }
     static int Items() {
         int n = 0;
@@ -59,7 +56,7 @@ TEST_F(PlacementTest, FullGroundTableDropsFurtherItemsWithoutADraw) {
     EXPECT_EQ(PlaceGroundItem(3, 3, 100, 0), NoGroundSlot);
     EXPECT_EQ(RandomState(), state);
     // The sector pass still runs its draws and leaves the table as it was.
-    FillMap(2);
+    FillTerrain(2);
     EXPECT_TRUE(PlaceSectorItems());
     EXPECT_EQ(Items(), GroundSlots);
     for (int g = 0; g < GroundSlots; ++g) EXPECT_EQ(GroundItemKind[g], 101);
@@ -73,7 +70,7 @@ TEST_F(PlacementTest, FoodAndEquipmentLieOnlyOnFreeOpenGround) {
         SeedRandom(static_cast<int>(seed * 35791393u));  // seeds spread over the whole range
         Depth = 6;
         // Half open ground, half trees and water; a creature and an old item in the field.
-        FillMap(1);
+        FillTerrain(1);
         for (int x = 0; x <= 22; ++x)
             for (int y = 0; y <= MapMaxY; ++y) MapTerrain[x][y] = (x + y) % 5 == 0 ? 3 : 2;
         MonKind[1] = 6;
@@ -113,7 +110,7 @@ TEST_F(PlacementTest, EquipmentTierFollowsDepth) {
     };
     for (const Case c : {Case{0, 0}, Case{3, 0}, Case{4, 1}, Case{8, 1}, Case{9, 2}, Case{13, 2}, Case{14, 3}, Case{29, 6}}) {
         ClearAllTables();
-        FillMap(2);
+        FillTerrain(2);
         Depth = c.depth;
         PlaceSectorItems();
         for (int g = 0; g < GroundSlots; ++g)
@@ -126,7 +123,7 @@ TEST_F(PlacementTest, StoreOffersNineItemsOfTierOneAndNeverKindSix) {
     std::set<int> seen;
     for (int seed = 1; seed <= 60; ++seed) {
         ClearAllTables();
-        FillMap(1);
+        FillTerrain(1);
         SeedRandom(static_cast<int>(seed * 35791393u));  // seeds spread over the whole range
         PlaceSectorItems();
         for (int s = 0; s < StoreSlots; ++s) {

@@ -5,6 +5,7 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "persist/reset.h"
+#include "support/sector_grid.h"
 #include "worldgen/generator.h"
 #include "worldgen/sites.h"
 #include "worldgen/terrain.h"
@@ -21,26 +22,9 @@ protected:
         MonY[0] = -1;
         SeedRandom(99);
     }
-    static void FillMap(int code) {
-        for (auto& column : MapTerrain)
-            for (int& cell : column) cell = code;
-    }
-    static int Count(int code) {
-        int n = 0;
-        for (auto& column : MapTerrain)
-            for (int cell : column)
-                if (cell == code) ++n;
-        return n;
-    }
     // Every site but `entry` waits, so only that site draws.
     static void OnlySite(int entry) {
         for (int k = 0; k <= 18; ++k) SiteCooldown[k] = k == entry ? 0 : 50;
-    }
-    static int Live() {
-        int n = 0;
-        for (int m = 1; m <= MonCapacity; ++m)
-            if (MonKind[m] > 0) ++n;
-        return n;
     }
 };
 
@@ -50,7 +34,7 @@ TEST_F(SitesTest, SiteCellRefusesSquaresHoldingWaysBuildingsWallsAndReservedCell
                            5, 11, 41, 42, 78, 79, 80, 81, 86, 5035, 5036, 5040};
     for (int code : refused) {
         ClearAllTables();
-        FillMap(1);
+        FillTerrain(1);
         MapTerrain[10][10] = 2;
         MapTerrain[11][11] = code;
         int x = 0;
@@ -61,7 +45,7 @@ TEST_F(SitesTest, SiteCellRefusesSquaresHoldingWaysBuildingsWallsAndReservedCell
     }
     // Trees, water or bushes around are fine: they are cleared to grass.
     ClearAllTables();
-    FillMap(1);
+    FillTerrain(1);
     MapTerrain[10][10] = 2;
     MapTerrain[9][11] = 3;
     int x = 0;
@@ -76,12 +60,12 @@ TEST_F(SitesTest, SiteCellRefusesSquaresHoldingWaysBuildingsWallsAndReservedCell
     // The centre must be free open ground, not water or a bridge, nor taken.
     for (int centre : {3, 4, 1}) {
         ClearAllTables();
-        FillMap(1);
+        FillTerrain(1);
         MapTerrain[10][10] = centre;
         EXPECT_FALSE(FindSiteCell(9, 2000, x, y)) << centre;
     }
     ClearAllTables();
-    FillMap(1);
+    FillTerrain(1);
     MapTerrain[10][10] = 2;
     MonKind[1] = 6;
     MonHp[1] = 5;
@@ -93,7 +77,7 @@ TEST_F(SitesTest, SiteCellRefusesSquaresHoldingWaysBuildingsWallsAndReservedCell
 TEST_F(SitesTest, CastleSitesSitOnCastleFloorTouchingNoGrass) {
     SectorBiome = 9;
     SiteFloorCode = 67;
-    FillMap(28);
+    FillTerrain(28);
     for (int x = 5; x <= 9; ++x)
         for (int y = 5; y <= 9; ++y) MapTerrain[x][y] = 35;
     MapTerrain[5][5] = 2;
@@ -113,21 +97,21 @@ TEST_F(SitesTest, FruitTreesWaitASectorEvenWhenTheirRollFails) {
     int emptySectors = 0;
     for (int seed = 1; seed <= 60; ++seed) {
         ClearAllTables();
-        FillMap(2);
+        FillTerrain(2);
         SectorBiome = 1;
         OnlySite(2);
         SeedRandom(static_cast<int>(seed * 35791393u));  // seeds spread over the whole range
         PlaceSpecialSites();
         EXPECT_EQ(SiteCooldown[2], 2);
         int trees = 0;
-        for (int code = 14; code <= 19; ++code) trees += Count(code);
+        for (int code = 14; code <= 19; ++code) trees += CountTerrain(code);
         EXPECT_LE(trees, 3);
         (trees > 0 ? placedSectors : emptySectors)++;
     }
     EXPECT_GT(placedSectors, 0);
     EXPECT_GT(emptySectors, 0);
     // While waiting, no draw is made.
-    FillMap(2);
+    FillTerrain(2);
     SiteCooldown[2] = 1;
     const int state = RandomState();
     PlaceSpecialSites();
@@ -137,44 +121,44 @@ TEST_F(SitesTest, FruitTreesWaitASectorEvenWhenTheirRollFails) {
 TEST_F(SitesTest, NotesStopAtEightAndTheHeroineNeedsATemple) {
     for (int seed = 1; seed <= 80; ++seed) {
         ClearAllTables();
-        FillMap(2);
+        FillTerrain(2);
         SectorBiome = 1;
         Depth = 10;
         GameVars[50] = 8;
         OnlySite(14);
         SeedRandom(static_cast<int>(seed * 35791393u));  // seeds spread over the whole range
         PlaceSpecialSites();
-        EXPECT_EQ(Count(54), 0);
+        EXPECT_EQ(CountTerrain(54), 0);
         // Seven notes: 49 + a roll of 0..100 is always at least 90 from a roll of 41.
         ClearAllTables();
-        FillMap(2);
+        FillTerrain(2);
         SectorBiome = 1;
         Depth = 10;
         GameVars[50] = 7;
         OnlySite(14);
         SeedRandom(static_cast<int>(seed * 35791393u));  // seeds spread over the whole range
         PlaceSpecialSites();
-        EXPECT_LE(Count(54), 1);
-        EXPECT_EQ(SiteCooldown[14], Count(54) == 1 ? 1 : 0);
+        EXPECT_LE(CountTerrain(54), 1);
+        EXPECT_EQ(SiteCooldown[14], CountTerrain(54) == 1 ? 1 : 0);
         // The heroine: no temple countdown, no heroine.
         ClearAllTables();
-        FillMap(2);
+        FillTerrain(2);
         OnlySite(16);
         SiteCooldown[15] = 0;
         SeedRandom(static_cast<int>(seed * 35791393u));  // seeds spread over the whole range
         PlaceSpecialSites();
-        EXPECT_EQ(Live(), 0);
+        EXPECT_EQ(LiveCreatures(), 0);
         EXPECT_EQ(SiteCooldown[16], 0);
     }
     int heroines = 0;
     for (int seed = 1; seed <= 40; ++seed) {
         ClearAllTables();
-        FillMap(2);
+        FillTerrain(2);
         OnlySite(16);
         SiteCooldown[15] = 60;
         SeedRandom(static_cast<int>(seed * 35791393u));  // seeds spread over the whole range
         PlaceSpecialSites();
-        if (Live() == 1) {
+        if (LiveCreatures() == 1) {
             ++heroines;
             EXPECT_EQ(MonKind[1], 44);
             EXPECT_EQ(SiteCooldown[16], 1000);
@@ -187,16 +171,16 @@ TEST_F(SitesTest, TempleStandsAtColumnsTwentyNineToThirtyOneInItsClearing) {
     int temples = 0;
     for (int seed = 1; seed <= 60; ++seed) {
         ClearAllTables();
-        FillMap(1);
+        FillTerrain(1);
         for (int x = 2; x <= 20; ++x)
             for (int y = 2; y <= 30; ++y) MapTerrain[x][y] = 2;
         SectorBiome = 6;
         OnlySite(15);
         SeedRandom(static_cast<int>(seed * 35791393u));  // seeds spread over the whole range
         PlaceSpecialSites();
-        if (Count(57) == 0) continue;
+        if (CountTerrain(57) == 0) continue;
         ++temples;
-        EXPECT_EQ(Count(57), 6);
+        EXPECT_EQ(CountTerrain(57), 6);
         EXPECT_EQ(SiteCooldown[15], 100);
         for (int x = 0; x <= MapMaxX; ++x)
             for (int y = 0; y <= MapMaxY; ++y)
@@ -213,7 +197,7 @@ TEST_F(SitesTest, VillagesOfThreeGetModesOneToThree) {
         int found = 0;
         for (int seed = 1; seed <= 30; ++seed) {
             ClearAllTables();
-            FillMap(1);
+            FillTerrain(1);
             for (int x = 2; x <= 10; ++x)
                 for (int y = 2; y <= 30; ++y) MapTerrain[x][y] = 2;
             SectorBiome = c.biome;
@@ -221,9 +205,9 @@ TEST_F(SitesTest, VillagesOfThreeGetModesOneToThree) {
             OnlySite(c.entry);
             SeedRandom(static_cast<int>(seed * 35791393u));  // seeds spread over the whole range
             PlaceSpecialSites();
-            if (Live() == 0) continue;
+            if (LiveCreatures() == 0) continue;
             ++found;
-            ASSERT_EQ(Live(), 3);
+            ASSERT_EQ(LiveCreatures(), 3);
             EXPECT_EQ(SiteCooldown[c.entry], 9999);
             for (int m = 1; m <= 3; ++m) {
                 EXPECT_TRUE(MonKind[m] == c.kindA || MonKind[m] == c.kindB) << MonKind[m];
@@ -242,7 +226,7 @@ TEST_F(SitesTest, VillagesOfThreeGetModesOneToThree) {
 TEST_F(SitesTest, SiteWhoseSearchRunsOutIsSkippedAndLeavesItsCountdown) {
     // No open ground at all: the statue, pot, door, visitors, book, well and bell
     // all search in vain; the sector goes on without them.
-    FillMap(1);
+    FillTerrain(1);
     SectorBiome = 1;
     Depth = 10;
     for (int k = 0; k <= 18; ++k) SiteCooldown[k] = 0;
@@ -253,8 +237,8 @@ TEST_F(SitesTest, SiteWhoseSearchRunsOutIsSkippedAndLeavesItsCountdown) {
     for (int seed = 1; seed <= 3; ++seed) {
         SeedRandom(static_cast<int>(seed * 35791393u));  // seeds spread over the whole range
         PlaceSpecialSites();
-        EXPECT_EQ(Count(1), MapWidth * MapHeight);
-        EXPECT_EQ(Live(), 0);
+        EXPECT_EQ(CountTerrain(1), MapWidth * MapHeight);
+        EXPECT_EQ(LiveCreatures(), 0);
         for (int k : {0, 1, 4, 5, 6, 12, 13, 14, 17, 18}) EXPECT_EQ(SiteCooldown[k], 0) << k;
     }
 }
@@ -279,15 +263,15 @@ TEST_F(SitesTest, CryptGraveyardAndCastleChestShareOneCountdown) {
         SiteCooldown[7] = 0;
         GameVars[49] = 0;
         ASSERT_TRUE(generate(seed, seed % 2 == 0 ? 12 : 13));
-        if (Count(47) > 0) {
+        if (CountTerrain(47) > 0) {
             ++chests;
-            EXPECT_EQ(Count(47), 1);
+            EXPECT_EQ(CountTerrain(47), 1);
             EXPECT_EQ(SiteCooldown[7], 9999);
         }
         SiteCooldown[7] = 0;
         GameVars[49] = 2;  // castle quest: depths 2 and 3 are dark forest, sometimes a graveyard
         ASSERT_TRUE(generate(seed, 2 + seed % 2));
-        if (Count(32) > 0) {
+        if (CountTerrain(32) > 0) {
             ++crypts;
             EXPECT_EQ(SectorLayout, 32);
             EXPECT_EQ(SiteCooldown[7], 9999);
@@ -300,10 +284,10 @@ TEST_F(SitesTest, CryptGraveyardAndCastleChestShareOneCountdown) {
         SiteCooldown[7] = 9999;
         GameVars[49] = 0;
         ASSERT_TRUE(generate(seed, 12 + seed % 2));
-        EXPECT_EQ(Count(47), 0);
+        EXPECT_EQ(CountTerrain(47), 0);
         GameVars[49] = 2;
         ASSERT_TRUE(generate(seed, 2 + seed % 2));
-        EXPECT_EQ(Count(32), 0);
+        EXPECT_EQ(CountTerrain(32), 0);
     }
 }
 

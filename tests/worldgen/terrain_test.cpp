@@ -5,23 +5,10 @@
 
 #include "core/random.h"
 #include "core/state.h"
+#include "support/sector_grid.h"
 #include "worldgen/terrain.h"
 
 namespace {
-
-std::set<int> Codes(std::initializer_list<std::pair<int, int>> ranges) {
-    std::set<int> out;
-    for (auto [a, b] : ranges) {
-        for (int c = a; c <= b; ++c) out.insert(c);
-    }
-    return out;
-}
-
-void FillTerrain(int code) {
-    for (auto& column : MapTerrain) {
-        for (int& cell : column) cell = code;
-    }
-}
 
 class TerrainTest : public ::testing::Test {
 protected:

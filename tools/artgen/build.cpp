@@ -1,17 +1,12 @@
 #include "build.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "png_io.h"
-#ifdef HOOF_PICTURE_STUB
-#include "stub/picture_stub.h"
-#else
 #include "picture.h"
-#endif
 
 namespace fs = std::filesystem;
 
@@ -101,13 +96,6 @@ bool BuildAllOutputs(const std::string& artDir, std::vector<BuiltOutput>& output
         } else {
             std::string src = (fs::path(artDir) / e.source).string();
             std::string why;
-#ifdef HOOF_PICTURE_STUB
-            // This build has no picture renderer: the sheets are still made,
-            // and the pictures are left for a build that has one.
-            std::fprintf(stderr, "%s: warning: %s skipped, pictures not available in this build\n", listWhere.c_str(),
-                         e.file.c_str());
-            continue;
-#endif
             if (!RenderPicture(src, artDir, b.image, why)) {
                 // The renderer may already say where; otherwise point at our list.
                 err = why.rfind(src, 0) == 0 ? why : listWhere + ": " + src + ": " + why;

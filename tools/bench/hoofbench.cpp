@@ -10,7 +10,6 @@
 #include "core/pictures.h"
 #include "core/loop/startup.h"
 #include "core/run_vars.h"
-#include "core/loop/startup.h"
 #include "core/state.h"
 #include "persist/savegame.h"
 #include "persist/sector.h"

@@ -1,7 +1,10 @@
 #include "core/loop/dump.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <ostream>
 #include <sstream>
+#include <type_traits>
 
 #include "core/random.h"
 #include "core/loop/startup.h"
@@ -10,100 +13,117 @@
 
 namespace {
 
-// Every int scalar, in the order the state tables list them.
-const struct {
-    const char* name;
-    const int* value;
-} IntScalars[] = {
-    {"HeroId", &HeroId},
-    {"Bits", &Bits},
-    {"Friendship", &Friendship},
-    {"FriendshipTimer", &FriendshipTimer},
-    {"XpNext", &XpNext},
-    {"SkillPoints", &SkillPoints},
-    {"InvCapacity", &InvCapacity},
-    {"FullStomachTimer", &FullStomachTimer},
-    {"TurnCount", &TurnCount},
-    {"WorldSeed", &WorldSeed},
-    {"Depth", &Depth},
-    {"LastPlayerX", &LastPlayerX},
-    {"LastPlayerY", &LastPlayerY},
-    {"LastPlayerTerrain", &LastPlayerTerrain},
-    {"SectorBiome", &SectorBiome},
-    {"SectorLayout", &SectorLayout},
-    {"GameOver", &GameOver},
-    {"GameWon", &GameWon},
-    {"GameInProgress", &GameInProgress},
-    {"InGame", &InGame},
-    {"QuitArmed", &QuitArmed},
-    {"TurnTaken", &TurnTaken},
-    {"UiMode", &UiMode},
-    {"DialogueState", &DialogueState},
-    {"DialogueStep", &DialogueStep},
-    {"DialogueCreature", &DialogueCreature},
-    {"DialogueCellX", &DialogueCellX},
-    {"DialogueCellY", &DialogueCellY},
-    {"AttackerSlot", &AttackerSlot},
-    {"DefenderSlot", &DefenderSlot},
-    {"FlyerMoveTest", &FlyerMoveTest},
-    {"ActiveSkillSlot", &ActiveSkillSlot},
-    {"HelpSkillSlot", &HelpSkillSlot},
-    {"AimPhase", &AimPhase},
-    {"IgnoreCreaturesOnce", &IgnoreCreaturesOnce},
-    {"InputDelay", &InputDelay},
-    {"MenuCursor", &MenuCursor},
-    {"InvCursor", &InvCursor},
-    {"TargetX", &TargetX},
-    {"TargetY", &TargetY},
-    {"CameraX", &CameraX},
-    {"CameraY", &CameraY},
-    {"MouseTileX", &MouseTileX},
-    {"MouseTileY", &MouseTileY},
-    {"HoverMonster", &HoverMonster},
-    {"HoverTerrain", &HoverTerrain},
-    {"HoverItem", &HoverItem},
-    {"HoverItemSource", &HoverItemSource},
-    {"ItemUnderHero", &ItemUnderHero},
-    {"HoverSkill", &HoverSkill},
-    {"HoverTopic", &HoverTopic},
-    {"PanelSwap", &PanelSwap},
-    {"LevelUpAnim", &LevelUpAnim},
-    {"WaterFrame", &WaterFrame},
-    {"WaterTick", &WaterTick},
-    {"RegenerateSector", &RegenerateSector},
-    {"ApplyItemMods", &ApplyItemMods},
-    {"ScreenWidth", &ScreenWidth},
-    {"ScreenHeight", &ScreenHeight},
-    {"DebugText", &DebugText},
+enum class Element { Int, Text, Real };
+
+template <typename T>
+constexpr Element ElementOf() {
+    static_assert(std::is_same_v<T, int> || std::is_same_v<T, std::string> || std::is_same_v<T, double>);
+    return std::is_same_v<T, int> ? Element::Int : std::is_same_v<T, std::string> ? Element::Text : Element::Real;
+}
+
+// Writes entry [i][j] of a table; a list ignores j and a scalar both.
+template <typename T, T& table>
+void WriteEntry(std::ostream& out, int i, int j) {
+    if constexpr (std::rank_v<T> == 0) {
+        out << table;
+    } else if constexpr (std::rank_v<T> == 1) {
+        out << table[i];
+    } else {
+        out << table[i][j];
+    }
+}
+
+struct Shape {
+    int rank;     // 0 a scalar, 1 a list, 2 a grid
+    int entries;  // first index
+    int columns;  // second index
 };
 
-const struct {
+template <typename T>
+constexpr Shape ShapeOf() {
+    return {static_cast<int>(std::rank_v<T>), static_cast<int>(std::extent_v<T, 0>),
+            static_cast<int>(std::extent_v<T, 1>)};
+}
+
+struct DumpedTable {
     const char* name;
-    const std::string* value;
-} TextScalars[] = {
-    {"DeathMessage", &DeathMessage},
-    {"LookupName", &LookupName},
-    {"LookupText", &LookupText},
-    {"LookupText2", &LookupText2},
+    DumpAs::Rule rule;
+    Element element;
+    Shape shape;
+    void (*write)(std::ostream& out, int i, int j);
 };
 
-// The hero's own fields, written as Name[0].
-const struct {
-    const char* name;
-    const int* table;
-} HeroFields[] = {
-    {"MonKind", MonKind},         {"MonX", MonX},         {"MonY", MonY},
-    {"MonHp", MonHp},             {"MonMaxHp", MonMaxHp}, {"MonMp", MonMp},
-    {"MonMaxMp", MonMaxMp},       {"MonXp", MonXp},       {"MonLevel", MonLevel},
-    {"MonAtk", MonAtk},           {"MonDef", MonDef},     {"MonStr", MonStr},
-    {"MonSpd", MonSpd},           {"MonMag", MonMag},     {"MonCon", MonCon},
-    {"MonAtkBonus", MonAtkBonus}, {"MonDefBonus", MonDefBonus}, {"MonStrBonus", MonStrBonus},
-    {"MonSpdBonus", MonSpdBonus}, {"MonMagBonus", MonMagBonus}, {"MonConBonus", MonConBonus},
-    {"MonAttitude", MonAttitude}, {"MonMode", MonMode},   {"MonDamageTaken", MonDamageTaken},
+// Every table of state.h, in the order it lists them.
+const DumpedTable Tables[] = {
+#define HOOF_TABLE(type, name, dims, dump) \
+    {#name, DumpAs::dump, ElementOf<type>(), ShapeOf<decltype(name)>(), &WriteEntry<decltype(name), name>},
+#include "core/state.h"
 };
 
-void Array(std::ostringstream& out, const char* name, const int* table, int count) {
-    for (int i = 0; i < count; ++i) out << name << '[' << i << "] " << table[i] << '\n';
+void WriteValueLine(std::ostream& out, const DumpedTable& t, int i, int j) {
+    t.write(out, i, j);
+    out << '\n';
+}
+
+void WriteValues(std::ostream& out) {
+    for (const Element e : {Element::Int, Element::Text, Element::Real}) {
+        for (const DumpedTable& t : Tables) {
+            if (t.rule.kind != DumpAs::Kind::Value || t.element != e) continue;
+            out << t.name << ' ';
+            WriteValueLine(out, t, 0, 0);
+        }
+    }
+}
+
+void WriteLists(std::ostream& out, DumpAs::Kind kind) {
+    for (const DumpedTable& t : Tables) {
+        if (t.rule.kind != kind) continue;
+        const int count = t.rule.entries > 0 ? t.rule.entries : t.shape.entries;
+        for (int i = 0; i < count; ++i) {
+            out << t.name << '[' << i << "] ";
+            WriteValueLine(out, t, i, 0);
+        }
+    }
+}
+
+// The hero's slot of the creature table: its name first, then its numbers, then its
+// columns (the statuses).
+void WriteHeroSlot(std::ostream& out) {
+    for (const bool text : {true, false}) {
+        for (const DumpedTable& t : Tables) {
+            const bool field = t.rule.kind == DumpAs::Kind::HeroSlot && t.shape.rank == 1;
+            if (!field || (t.element == Element::Text) != text) continue;
+            out << t.name << "[0] ";
+            WriteValueLine(out, t, 0, 0);
+        }
+    }
+    for (const DumpedTable& t : Tables) {
+        if (t.rule.kind != DumpAs::Kind::HeroSlot || t.shape.rank != 2) continue;
+        for (int s = 0; s < t.shape.columns; ++s) {
+            out << t.name << "[0," << s << "] ";
+            WriteValueLine(out, t, 0, s);
+        }
+    }
+}
+
+// The Ranked tables, [rank][table] (the high scores): each rank of each table shows
+// its value, name and depth together.
+void WriteRanked(std::ostream& out) {
+    int ranks = 0, tables = 0;
+    for (const DumpedTable& t : Tables) {
+        if (t.rule.kind != DumpAs::Kind::Ranked) continue;
+        ranks = std::max(ranks, t.shape.entries);
+        tables = std::max(tables, t.shape.columns);
+    }
+    for (int c = 0; c < tables; ++c) {
+        for (int r = 0; r < ranks; ++r) {
+            for (const DumpedTable& t : Tables) {
+                if (t.rule.kind != DumpAs::Kind::Ranked || r >= t.shape.entries || c >= t.shape.columns) continue;
+                out << t.name << '[' << r << ',' << c << "] ";
+                WriteValueLine(out, t, r, c);
+            }
+        }
+    }
 }
 
 }  // namespace
@@ -111,34 +131,21 @@ void Array(std::ostringstream& out, const char* name, const int* table, int coun
 std::string StateDumpText() {
     std::ostringstream out;
     out << "MapMaxX " << MapMaxX << '\n' << "MapMaxY " << MapMaxY << '\n';
-    for (const auto& s : IntScalars) out << s.name << ' ' << *s.value << '\n';
-    for (const auto& s : TextScalars) out << s.name << ' ' << *s.value << '\n';
-    out << "DistanceResult " << DistanceResult << '\n';
+    WriteValues(out);
     out << "TitleScroll " << TitleScroll() << '\n' << "TitleFade " << TitleFade() << '\n';
-    Array(out, "GameVars", GameVars, GameVarCount);
-    Array(out, "GlobalData", GlobalData, GlobalDataCount);
-    Array(out, "Equip", Equip, EquipSlots);
-    Array(out, "SkillId", SkillId, SkillSlots);
-    Array(out, "SkillLevel", SkillLevel, SkillSlots);
-    for (int i = 0; i <= MessageLogNewest; ++i) out << "MessageLog[" << i << "] " << MessageLog[i] << '\n';
-    out << "MonName[0] " << MonName[0] << '\n';
-    for (const auto& f : HeroFields) out << f.name << "[0] " << f.table[0] << '\n';
-    for (int s = 0; s < MonStatusCount; ++s) out << "MonStatus[0," << s << "] " << MonStatus[0][s] << '\n';
-    for (int t = 0; t < HighScoreTables; ++t) {
-        for (int r = 0; r < HighScoreRanks; ++r) {
-            out << "HighScoreValue[" << r << ',' << t << "] " << HighScoreValue[r][t] << '\n';
-            out << "HighScoreName[" << r << ',' << t << "] " << HighScoreName[r][t] << '\n';
-            out << "HighScoreDepth[" << r << ',' << t << "] " << HighScoreDepth[r][t] << '\n';
-        }
-    }
+    WriteLists(out, DumpAs::Kind::Vars);
+    WriteLists(out, DumpAs::Kind::List);
+    WriteHeroSlot(out);
+    WriteRanked(out);
     out << "TerrainHash " << TerrainHash() << '\n';
-    for (int c = 0; c <= 90; ++c) out << "SiteCooldown[" << c << "] " << SiteCooldown[c] << '\n';
+    WriteLists(out, DumpAs::Kind::Countdowns);
+    // The Slots tables: one line per occupied slot of the satchel and the ground, kind
+    // tier seed count and kind tier x y seed count; between them the creatures, kind x
+    // y hp maxhp attitude mode level, from their HeroSlot tables.
     for (int i = 0; i < InvSlots; ++i) {
         if (InvKind[i] == 0) continue;
         out << "Inv[" << i << "] " << InvKind[i] << ' ' << InvTier[i] << ' ' << InvSeed[i] << ' ' << InvCount[i] << '\n';
     }
-    // The creatures and ground items of the sector, one line per occupied slot:
-    // kind x y hp maxhp attitude mode level, and kind tier x y seed count.
     for (int m = 1; m <= MonCapacity; ++m) {
         if (MonKind[m] == 0) continue;
         out << "Mon[" << m << "] " << MonKind[m] << ' ' << MonX[m] << ' ' << MonY[m] << ' ' << MonHp[m] << ' '

@@ -6,7 +6,6 @@
 #include "core/run_vars.h"
 #include "core/state.h"
 #include "core/loop/turnloop.h"
-#include "core/loop/turnloop.h"
 #include "items/catalogue.h"
 #include "items/skills.h"
 #include "rules/behaviour.h"

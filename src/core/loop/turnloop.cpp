@@ -19,7 +19,6 @@
 #include "view/hud.h"
 #include "view/mapview.h"
 #include "core/messagelog.h"
-#include "core/messagelog.h"
 #include "worldgen/creatures.h"
 #include "worldgen/placement.h"
 #include "worldgen/terrain.h"
@@ -43,8 +42,6 @@ bool AccessoryWorn(int firstKind, int lastKind) {
     }
     return false;
 }
-
-int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 // The item a fallen creature may leave behind.
 void DropLoot(int k) {
