@@ -18,6 +18,13 @@ constexpr int GroundCapacity = 500;  // highest ground-item slot
 constexpr int GroundSlots = GroundCapacity + 1;
 constexpr int InvSlots = 57;         // inventory slots 0..56; InvCapacity of them usable
 constexpr int EquipSlots = 6;        // 0 Headgear, 1 Dress, 2 Boots, 3 Acc. 1, 4 Acc. 2, 5 Weapon
+// The places of Equip, in the order the equipment panel lists them.
+constexpr int EquipHeadgear = 0;
+constexpr int EquipDress = 1;
+constexpr int EquipBoots = 2;
+constexpr int EquipAccessory1 = 3;
+constexpr int EquipAccessory2 = 4;
+constexpr int EquipWeapon = 5;
 constexpr int SkillSlots = 10;
 constexpr int StoreSlots = 9;
 constexpr int PotSlots = 5;

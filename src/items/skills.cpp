@@ -92,7 +92,7 @@ void DescribeSkill(int id) {
 int SkillMpCost(int id) {
     if (!KnownSkill(id)) return 0;
     const int cost = Skills[id].mpCost;
-    const int weapon = Equip[5];
+    const int weapon = Equip[EquipWeapon];
     if (weapon >= 0 && weapon < InvSlots && InvKind[weapon] != 0 && cost > 0 && InvKind[weapon] == ItemOrrindelStaff)
         return ToInt(cost / 2.0);
     return cost;

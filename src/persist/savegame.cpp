@@ -44,7 +44,7 @@ std::vector<int*> SaveLayout() {
         f.push_back(&SkillLevel[s]);
     }
     for (int s = 0; s < MonStatusCount; ++s) f.push_back(&MonStatus[0][s]);
-    for (int c = 0; c <= 90; ++c) f.push_back(&SiteCooldown[c]);
+    for (int c = 0; c < SiteCooldownKept; ++c) f.push_back(&SiteCooldown[c]);
     for (int g = 0; g < GameVarCount; ++g) f.push_back(&GameVars[g]);
     return f;
 }

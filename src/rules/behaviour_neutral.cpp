@@ -3,6 +3,7 @@
 #include "items/category.h"
 #include "rules/creature_turn.h"
 #include "core/messagelog.h"
+#include "worldgen/placement.h"
 #include "worldgen/terrain.h"
 
 namespace {
@@ -36,10 +37,7 @@ void BearEats(int s) {
     for (int g = 0; g < GroundSlots; ++g) {
         if (GroundItemKind[g] == 0 || GroundItemX[g] != MonX[s] || GroundItemY[g] != MonY[s]) continue;
         if (ItemCategory(GroundItemKind[g]) != CategoryFood) continue;
-        GroundItemKind[g] = 0;
-        GroundItemCount[g] = 0;
-        GroundItemTier[g] = 0;
-        GroundItemSeed[g] = 0;
+        ClearGroundSlot(g);
         MonHp[s] += 10;
         MonHp[s] = MonMaxHp[s];
     }

@@ -128,7 +128,7 @@ int Resolve(int a, int b) {
 }  // namespace
 
 int WornWeaponSlot() {
-    const int slot = Equip[5];
+    const int slot = Equip[EquipWeapon];
     if (slot < 0 || slot >= InvSlots || InvKind[slot] == 0) return -1;
     return slot;
 }

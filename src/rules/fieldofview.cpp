@@ -13,7 +13,7 @@ namespace {
 constexpr int DarkForestLayout = 31;        // the dark grove: short sight and a short memory
 
 bool WearsSeeThroughHeadgear() {
-    const int slot = Equip[0];
+    const int slot = Equip[EquipHeadgear];
     return slot >= 0 && slot < InvSlots && InvKind[slot] == ItemXRaySpecs;
 }
 

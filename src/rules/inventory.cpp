@@ -44,21 +44,21 @@ void PutOnOrTakeOff(int s, int t) {
     }
     // Two accessory places: taking off wins; a new one fills Acc. 1 before Acc. 2.
     bool wasWorn = false;
-    if (Equip[3] == s) {
-        Equip[3] = -1;
+    if (Equip[EquipAccessory1] == s) {
+        Equip[EquipAccessory1] = -1;
         wasWorn = true;
     }
-    if (Equip[4] == s) {
-        Equip[4] = -1;
+    if (Equip[EquipAccessory2] == s) {
+        Equip[EquipAccessory2] = -1;
         wasWorn = true;
     }
     if (wasWorn) return;
-    if (Equip[3] == -1 && Equip[4] == -1) {
-        Equip[3] = s;
-    } else if (Equip[3] != -1 && Equip[4] == -1) {
-        Equip[4] = s;
-    } else if (Equip[3] == -1 && Equip[4] != -1) {
-        Equip[3] = s;
+    if (Equip[EquipAccessory1] == -1 && Equip[EquipAccessory2] == -1) {
+        Equip[EquipAccessory1] = s;
+    } else if (Equip[EquipAccessory1] != -1 && Equip[EquipAccessory2] == -1) {
+        Equip[EquipAccessory2] = s;
+    } else if (Equip[EquipAccessory1] == -1 && Equip[EquipAccessory2] != -1) {
+        Equip[EquipAccessory1] = s;
     }
 }
 
@@ -109,15 +109,20 @@ void OfferAtStatues(int g) {
                 SiteCooldown[SiteNightStatue] = NightStatueGone;
             }
             if (GameVars[VarStatueOfferingDone] == 0) PushMessage("The item disappeared?!");
-            GroundItemKind[g] = 0;
-            GroundItemSeed[g] = 0;
-            GroundItemTier[g] = 0;
-            GroundItemCount[g] = 0;
+            ClearGroundSlot(g);
         }
     }
 }
 
 }  // namespace
+
+bool AccessoryWorn(int firstKind, int lastKind) {
+    for (int e = EquipAccessory1; e <= EquipAccessory2; ++e) {
+        const int slot = Equip[e];
+        if (slot >= 0 && slot < InvSlots && InvKind[slot] >= firstKind && InvKind[slot] <= lastKind) return true;
+    }
+    return false;
+}
 
 int UsableInvSlots() {
     if (InvCapacity < 0) return 0;

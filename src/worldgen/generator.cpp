@@ -309,7 +309,7 @@ void ClearSectorTables() {
     }
     for (int m = 1; m < MonSlots; ++m) MonKind[m] = 0;
     if (Depth >= 0) {
-        for (int s = 0; s <= 90; ++s)
+        for (int s = 0; s < SiteCooldownKept; ++s)
             if (SiteCooldown[s] > 0) --SiteCooldown[s];
     }
     for (int x = 0; x <= MapMaxX; ++x) {

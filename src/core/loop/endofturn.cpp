@@ -8,6 +8,7 @@
 #include "core/loop/turnloop.h"
 #include "items/catalogue.h"
 #include "items/skills.h"
+#include "rules/inventory.h"
 #include "rules/behaviour.h"
 #include "rules/combat.h"
 #include "core/statuses.h"
@@ -26,14 +27,6 @@ constexpr int LayoutLava = 43;
 
 int HeroTerrain() { return TerrainAt(MonX[0], MonY[0]); }
 bool HeroFlying() { return MonStatus[0][StatusFlying] > 0; }
-
-bool AccessoryWorn(int firstKind, int lastKind) {
-    for (int e = 3; e <= 4; ++e) {
-        const int slot = Equip[e];
-        if (slot >= 0 && slot < InvSlots && InvKind[slot] >= firstKind && InvKind[slot] <= lastKind) return true;
-    }
-    return false;
-}
 
 // Rocks are marked two turns before they land, so a watchful hero can step aside.
 void Rockfall() {
@@ -173,7 +166,7 @@ void FriendshipTick() {
     if (FriendshipTimer > 0) FriendshipTimer -= 1;
     if (FriendshipTimer != 0) return;
     FriendshipTimer = 20;
-    for (int e = 3; e <= 4; ++e) {
+    for (int e = EquipAccessory1; e <= EquipAccessory2; ++e) {
         const int slot = Equip[e];
         if (slot < 0 || slot >= InvSlots || InvKind[slot] != ItemWingthornAmulet) continue;
         FriendshipTimer = 5;

@@ -12,6 +12,7 @@
 #include "items/catalogue.h"
 #include "items/skill_use.h"
 #include "platform/platform.h"
+#include "rules/inventory.h"
 #include "rules/commands.h"
 #include "rules/interactions.h"
 #include "core/statuses.h"
@@ -33,14 +34,6 @@ void AddToAll(int slot, int amount) {
     MonSpdBonus[slot] += amount;
     MonMagBonus[slot] += amount;
     MonConBonus[slot] += amount;
-}
-
-bool AccessoryWorn(int firstKind, int lastKind) {
-    for (int e = 3; e <= 4; ++e) {
-        const int slot = Equip[e];
-        if (slot >= 0 && slot < InvSlots && InvKind[slot] >= firstKind && InvKind[slot] <= lastKind) return true;
-    }
-    return false;
 }
 
 // The item a fallen creature may leave behind.
