@@ -8,6 +8,7 @@
 #pragma once
 
 // ---- GameVars: one run; saved with the game, cleared for a new game -------------------
+// clang-format off
 enum GameVar : int {
     VarStatueOfferingDone = 0,  // 1 once an offering at the night statue has had its result
     VarStatueFavour = 1,        // favour of the night statue, StatueFavourMin..StatueFavourMax
@@ -55,8 +56,10 @@ enum GameVar : int {
     VarTalkVillagerLast = 58,   //   and Burlo, never counted down
     // 59..100 always 0
 };
+// clang-format on
 
 // ---- GlobalData: kept across games in GlobalData.dat ------------------------------
+// clang-format off
 enum GlobalDatum : int {
     GlobalGardenPlotFirst = 0,    // 0..5: the fruit (item id) planted in each fairy garden tree, 0 none
     GlobalGardenPlotLast = 5,
@@ -66,6 +69,7 @@ enum GlobalDatum : int {
     GlobalDebugText = 13,         // 1 shows generation progress texts
     // 14..20 always 0
 };
+// clang-format on
 constexpr int GardenPlots = GlobalGardenPlotLast - GlobalGardenPlotFirst + 1;
 
 // ---- Values that are codes ------------------------------------------------------------
@@ -104,6 +108,7 @@ enum QuestType : int {
 };
 
 // GameVars[VarFolkRoleFirst..VarFolkRoleLast].
+// clang-format off
 enum FolkRole : int {
     RoleMerchant = 1,
     RoleQuestGiver = 2,
@@ -112,6 +117,7 @@ enum FolkRole : int {
     RoleLoreFirst = 21,       // 21..30: creature lore
     RoleLoreLast = 30,
 };
+// clang-format on
 
 // GlobalData[GlobalScreenMode].
 enum ScreenModeCode : int {

@@ -13,6 +13,7 @@ struct StatusRow {
 };
 
 // The help lines are the game's own, spelling included.
+// clang-format off
 constexpr StatusRow Statuses[StatusLabelCount] = {
     {StatusFrozen, "Frozen", "Frozen", "You are stuck in place, but you can still attack. Press space or arrow keys to wait."},
     {StatusShield, "Shield", "Shield", "Your defence is increased!"},
@@ -31,6 +32,7 @@ constexpr StatusRow Statuses[StatusLabelCount] = {
     {StatusStrongBuck, "StrongBuck", "Err", "Kapow! You shouldn't be able to read this really..."},
     {StatusJestbloom, "Jestbloom", "Jestbloom", ""},
 };
+// clang-format on
 
 constexpr bool RowsMatchIds() {
     for (int i = 0; i < StatusLabelCount; ++i) {

@@ -22,6 +22,7 @@ struct FixedItem {
     const char* line2;
 };
 
+// clang-format off
 constexpr FixedItem FixedItems[] = {
     {ItemArrows, "Arrows", "Ammunition for your bow.", ""},
     {ItemLetter, "Letter", "You could write a letter to Princess Auralis.", "But would you find anyone to deliver it in here?"},
@@ -44,6 +45,7 @@ constexpr FixedItem FixedItems[] = {
      "stone in the centre! Wait... this was real!?!"},
     {ItemBits, "bits", "", ""},
 };
+// clang-format on
 static_assert(std::size(FixedItems) == 17 + 2, "ids 8..24, 30 and 100");
 
 const FixedItem* FindFixedItem(int kind) {

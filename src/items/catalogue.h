@@ -12,6 +12,7 @@
 #include "items/food.h"
 
 // Every item id but food. Ids 31..99 are special objects without a name.
+// clang-format off
 enum ItemId : int {
     ItemNone = 0,
     ItemHeadgear = 1,        // 1..5 and 7: generated equipment, named by tier and seed
@@ -41,6 +42,7 @@ enum ItemId : int {
     ItemLazuliHeart = 30,    // the gem idol of the temple
     ItemBits = 100,          // money; its count is the amount
 };
+// clang-format on
 constexpr int ItemRelicFirst = ItemRelicInsight;
 constexpr int ItemRelicLast = ItemRelicMercy;
 constexpr int ItemUniqueFirst = ItemRelicInsight;  // relics and unique equipment, 10..24

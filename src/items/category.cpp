@@ -7,11 +7,13 @@ int ItemCategory(int kind) {
         case ItemHeadgear: case ItemRelicInsight: case ItemXRaySpecs: case ItemChefsHat: return CategoryHeadgear;
         case ItemDress: case ItemBusinessSuit: return CategoryDress;
         case ItemFootwear: return CategoryBoots;
+        // clang-format off
         case ItemAccessory: case ItemRelicMirth: case ItemRelicFealty: case ItemRelicBounty: case ItemRelicCandor:
         case ItemRelicMercy: case ItemLuckyCoin: case ItemWingthornAmulet:
             return CategoryAccessory;
         case ItemWeapon: case ItemOrrindelStaff: case ItemMjolna: case ItemSoulReaver: return CategoryWeapon;
         case ItemBow: case ItemInfinityBow: return CategoryBow;
+        // clang-format on
         case ItemArrows: return CategoryArrows;
         case ItemLetter: return CategoryLetter;
         case ItemBits: return CategoryMoney;

@@ -56,6 +56,7 @@ struct Adjective {
 };
 
 // Row a - 1 holds adjective a. The dress line says "a orange": kept as players know it.
+// clang-format off
 constexpr Adjective Adjectives[] = {
     /*  1 */ {"pink ", "pink ", {"It's a pink coloured ", ""}, {"It's a pink ", ""}, {"It's pink ", ""}},
     /*  2 */ {"blue ", "blue ", {"It's a blue coloured ", ""}, {"It's a blue ", ""}, {"It's blue ", ""}},
@@ -76,6 +77,7 @@ constexpr Adjective Adjectives[] = {
     /* 17 */ {"enchanty ", "enchanty ", {"It's a ", " that has been enchanted somehow"}, {"It's a ", " that has been enchanted somehow"}, {"It's ", " that has been enchanted somehow"}},
     /* 18 */ {"sparkly ", "sparkly ", {"It's a ", " with a sparkly texture"}, {"It's a ", " with a sparkly texture"}, {"It's ", " with a sparkly texture"}},
 };
+// clang-format on
 
 // The adjective numbers each tier draws from; tiers 0 and 1 share the six colours.
 struct Range {
@@ -91,6 +93,7 @@ struct Material {
     const char* prefix;  // first line before the item word
 };
 
+// clang-format off
 constexpr Material AccessoryMaterials[][3] = {
     /* 0 */ {{"dirty", "It's a dirty looking "}, {"tacky", "It's a pretty cheap looking "},
              {"odd", "This is a weird looking thing. I think it's supposed to be a "}},
@@ -104,11 +107,13 @@ constexpr Material AccessoryMaterials[][3] = {
     /* 5 */ {{"precious", "It's a very expensive looking "}, {"enchanted", "It's an enchanted "},
              {"mystic", "It's a mystical looking "}},
 };
+// clang-format on
 
 // Appended to the accessory's first line. The prefix ends in a space and these begin with
 // one, so the line shows two spaces before the word; players know it that way.
 constexpr const char* AccessoryKinds[] = {" jewel", " bracelet", " necklace", " hair-clip", " earring", " band"};
 
+// clang-format off
 constexpr Material WeaponMaterials[][3] = {
     /* 0 */ {{"toy", "It's a pretty cheap plastic "}, {"wooden", "It's a flimsy wooden "},
              {"rusty", "It's a pretty old and rusty looking "}},
@@ -119,11 +124,13 @@ constexpr Material WeaponMaterials[][3] = {
     /* 4 */ {{"crystal", "It's a crystal "}, {"steel", "It's a steel "}, {"ruby", "It's a ruby studded "}},
     /* 5 */ {{"diamond", "It's a diamond "}, {"enchanted", "It's an enchanted "}, {"legendary", "It's the legendary "}},
 };
+// clang-format on
 
 // Weapon type draw 1..4; type 3 is the staff, whose stone variant is the quarterstaff.
 constexpr const char* WeaponWords[] = {" sword", " hammer", " staff", " axe"};
 constexpr int WeaponStaff = 3;
 
+// clang-format off
 constexpr Material Bows[][3] = {
     /* 0 */ {{"toy bow", "It's a pretty cheap looking toy bow"}, {"broken bow", "It's a busted bow, but it should still work"},
              {"wooden bow", "It's a basic wooden bow"}},
@@ -138,6 +145,7 @@ constexpr Material Bows[][3] = {
     /* 5 */ {{"wingthorn bow", "It's an wingthorn bow.  It's kind of weird to be using this..."},
              {"enchanted bow", "It's a bow that has been enchanted"}, {"elkbone bow", "It's a bow made from elk bone"}},
 };
+// clang-format on
 
 // Every table has a row for each draw outcome; a short row would name an item "(null)".
 static_assert(std::size(HeadgearWords) == 7 && std::size(DressWords) == DressWordCount - 1);

@@ -24,6 +24,7 @@ constexpr FoodOffering Bad = OfferSpoiled;
 
 // Lemon, Baking Soda, Worm and Wheatgerm nourish nothing: eating them only uses them up.
 // Baked Bads fill the stomach without healing, and are what the statue hates most.
+// clang-format off
 constexpr FoodEntry FoodTable[FoodCount] = {
     //  id  name                           price stom  hp  mp  status  status2 offer animal  first line / second line
     {ItemApple, "Apple",                       5,  2, 10,  0, None, None, Swt, false, "It's a delicious apple.  Great for baking.", ""},
@@ -126,6 +127,7 @@ constexpr FoodEntry FoodTable[FoodCount] = {
     HOOF_UNNAMED(198, 2000, 2),
     HOOF_UNNAMED(199, 2000, 2),
 };
+// clang-format on
 
 #undef HOOF_UNNAMED
 

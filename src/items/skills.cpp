@@ -16,6 +16,7 @@ struct SkillRow {
 };
 
 // The help texts are the game's own, spelling included.
+// clang-format off
 constexpr SkillRow Skills[SkillIdCount + 1] = {
     {SkillNone, "?", 0, 2, "", ""},
     {SkillHolding, "Holding", 5, 2, "Use telekenisis to hold an enemy in place for a few turns",
@@ -68,6 +69,7 @@ constexpr SkillRow Skills[SkillIdCount + 1] = {
      "Higher skill levels increase the quality of food you cook/allow you to eat more"},
     {SkillWeaponPro, "Weapon Pro", 0, 2, "Skill at using melee weapons", "Higher skill levels increase combat ability"},
 };
+// clang-format on
 
 constexpr bool RowsMatchIds() {
     for (int i = 0; i <= SkillIdCount; ++i) {

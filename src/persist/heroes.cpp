@@ -23,6 +23,7 @@ struct HeroRow {
     int invCapacity;  // earth hooflings carry more
 };
 
+// clang-format off
 const HeroRow Heroes[6] = {
     {HeroQuenbyArlo, "QUENBY ARLO",
      {SkillHolding, SkillTeleport, SkillMagicBeam, SkillCovetCharm, SkillShield}, SkillBow, 0,
@@ -43,6 +44,7 @@ const HeroRow Heroes[6] = {
      {SkillTheStare, SkillTameAnimal, SkillSummonAnimal, SkillEmpathy, SkillDeepMassage}, SkillFlight, 1,
      {{ItemCupcake, 2}, {ItemVegetableSoup, 1}, {ItemNone, 0}}, 0, 0, 0, 0, 0, 4, 48},
 };
+// clang-format on
 
 bool KnownHero(int heroId) { return heroId >= HeroQuenbyArlo && heroId <= HeroMellowen; }
 

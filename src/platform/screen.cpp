@@ -61,11 +61,13 @@ void ToggleFullscreen() {
 // NumLock says; letters follow the layout the player types with.
 int GameKey(const SDL_Keysym& key) {
     switch (key.scancode) {
+        // clang-format off
         case SDL_SCANCODE_UP: case SDL_SCANCODE_KP_8: return KeyUp;
         case SDL_SCANCODE_DOWN: case SDL_SCANCODE_KP_2: return KeyDown;
         case SDL_SCANCODE_LEFT: case SDL_SCANCODE_KP_4: return KeyLeft;
         case SDL_SCANCODE_RIGHT: case SDL_SCANCODE_KP_6: return KeyRight;
         case SDL_SCANCODE_RETURN: case SDL_SCANCODE_KP_ENTER: return KeyEnter;
+        // clang-format on
         case SDL_SCANCODE_ESCAPE: return KeyEsc;
         case SDL_SCANCODE_SPACE: return KeySpace;
         case SDL_SCANCODE_LSHIFT: return KeyLShift;

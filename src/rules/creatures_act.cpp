@@ -14,12 +14,14 @@ namespace {
 // hero can find it again to talk.
 bool IsWanderer(int kind) {
     switch (kind) {
+        // clang-format off
         case KindFairy: case KindGrubbin: case KindClockwick: case KindBravaVenn:
         case KindNougette: case KindHarpella: case KindMarnella: case KindPearlwick:
         case KindBurlo: case KindDoe: case KindBuck:
             return true;
         default:
             return false;
+        // clang-format on
     }
 }
 

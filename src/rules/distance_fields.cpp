@@ -21,6 +21,7 @@ ObstacleTable MakeObstacles(std::initializer_list<std::pair<int, int>> ranges) {
 
 // Each list holds runs of codes, first to last.
 // Walkers avoid water, pits and lava as well as everything solid.
+// clang-format off
 const ObstacleTable WalkerObstacles = MakeObstacles({
     {Tree, Tree}, {DeepWater, DeepWater}, {Sticks, CookingPot}, {LogTunnel, MagicalTree}, {Mountain, CreatureHut},
     {Grave, CryptEntrance}, {StoneWall, Door}, {WeedyStoneWall, Throne}, {OddTree, OddTree},
@@ -46,6 +47,7 @@ const ObstacleTable NoObstacles{};
 bool IsObstacle(const ObstacleTable& table, int code) {
     return code >= 0 && code <= TerrainCodeCount && table[code];
 }
+// clang-format on
 
 using Field = int[MapWidth][MapHeight];
 

@@ -26,10 +26,12 @@ bool InMap(int x, int y) { return x >= 0 && x <= MapMaxX && y >= 0 && y <= MapMa
 // list has always held 100 too, which is no terrain code.
 bool FullTile(int code) {
     switch (code) {
+        // clang-format off
         case Grass: case DeepWater: case Bridge: case LogTunnel: case Swamp: case Pit: case LilyPad: case StoneFloor:
         case StoneWall: case Door: case GrassyStoneFloor: case WeedyStoneWall: case RelicDisplay: case Bookshelves:
         case Pillar: case Throne: case DarkStoneFloor: case ObsidianWall: case 100:
             return true;
+        // clang-format on
         default: return false;
     }
 }

@@ -13,9 +13,11 @@ constexpr int LastQuestDepth = 29;  // the flower, the chaos lair, the throne ha
 bool BlocksTheWay(int code) {
     // Sticks, logs and doors can be bucked away, so they do not block the way.
     switch (code) {
+        // clang-format off
         case Tree: case DeepWater: case CookingPot: case Grave: case CryptEntrance: case StoneTable: case GemIdol:
         case Lava: case ObsidianWall: case IronBars: case IronLock: case Bookshelf: case Table: case Candle:
             return true;
+        // clang-format on
         default:
             return (code >= LogTunnel && code <= VineChest) || (code >= MagicalTree && code <= Pit) ||
                    (code >= StoneWall && code <= BoneThird) || (code >= WeedyStoneWall && code <= QuestFlower) ||

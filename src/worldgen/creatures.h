@@ -8,6 +8,7 @@
 #pragma once
 
 // Every value of MonKind. Names follow the display names of the catalogue.
+// clang-format off
 enum CreatureKindCode : int {
     KindNone = 0,           // a free slot
     KindHero = 1,           // slot 0 only
@@ -62,6 +63,7 @@ enum CreatureKindCode : int {
     KindPearlwick = 50,
     KindBurlo = 51,
 };
+// clang-format on
 constexpr int KindFirstCreature = KindNibblit;  // kinds 2..51 have a catalogue row
 constexpr int KindLast = KindBurlo;
 

@@ -14,6 +14,7 @@ struct LevelExtra {
     int maxHp, maxMp, atk, def, str, spd, mag, con;
 };
 
+// clang-format off
 //  kind               maxHp maxMp atk def str spd mag con
 constexpr std::array<LevelExtra, 27> Extras{{
     {KindSnake, 0, 0, 0, 0, 0, 1, 0, 0},
@@ -44,6 +45,7 @@ constexpr std::array<LevelExtra, 27> Extras{{
     {KindSkarnix, 15, 0, 2, 2, 0, 0, 2, 0},
     {KindVorgath, 20, 0, 2, 2, 0, 0, 2, 0},
 }};
+// clang-format on
 
 }  // namespace
 

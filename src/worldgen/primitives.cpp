@@ -19,9 +19,11 @@ int MaskAt(int x, int y) { return InGrid(x, y) ? MapMask[x][y] : 0; }
 // Codes a trail refuses to walk into.
 bool TrailStopper(int code) {
     switch (code) {
+        // clang-format off
         case DeepWater: case Swamp: case Mountain: case Pit: case StoneFloor: case StoneWall: case BoneFirst:
         case BoneSecond: case BoneThird: case OddTree:
             return true;
+        // clang-format on
         default: return false;
     }
 }

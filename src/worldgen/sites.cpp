@@ -25,6 +25,7 @@ int ClearedGround() { return InCastle() ? SiteFloorCode : Grass; }
 bool SquareRefuses(int code) {
     if (code > ReservedOffset || IsLandmark(code)) return true;
     switch (code) {
+        // clang-format off
         case StoneWall: case TempleWall: case ObsidianWall:
         case Exit: case Entrance: case CastlePathOnward: case CastlePathBack: case Portal: case ArrivalPortal:
         case StairsDown: case StairsUp:
@@ -32,6 +33,7 @@ bool SquareRefuses(int code) {
             return true;
         default:
             return code == Grass && InCastle();
+        // clang-format on
     }
 }
 

@@ -14,6 +14,7 @@
 
 // Every value of MapTerrain. Code 0 is no terrain (outside the grid); names follow the
 // catalogue's labels.
+// clang-format off
 enum TerrainCode : int {
     NoTerrain = 0,
     Tree = 1,
@@ -107,6 +108,7 @@ enum TerrainCode : int {
     Table = 89,
     Candle = 90,
 };
+// clang-format on
 
 constexpr int TerrainCodeCount = 90;  // codes 1..90
 constexpr int ReservedOffset = 5000;  // a generator's "keep out" mark on a cell, removed at its end
@@ -120,11 +122,13 @@ constexpr bool IsTempleTile(int code) { return code >= LionTile && code <= Bunny
 // stones: what a special site, a portal or castle stairs must keep clear of.
 constexpr bool IsLandmark(int code) {
     switch (code) {
+        // clang-format off
         case Bridge: case HealersHut: case FairyDoor: case CreatureHut: case Grave: case CryptEntrance:
         case OddTree: case Temple: case TempleEntrance: case StandingStone:
             return true;
         default:
             return false;
+        // clang-format on
     }
 }
 

@@ -49,8 +49,10 @@ bool InRanges(int n, std::initializer_list<std::pair<int, int>> ranges) {
 
 // Tiles drawn without a floor beneath them: they must be fully opaque.
 bool IsFullTile(int n) {
+    // clang-format off
     return InRanges(n, {{4, 12}, {20, 20}, {40, 43}, {56, 67}, {69, 69}, {72, 72}, {77, 78}, {82, 82}, {85, 91},
                         {93, 97}, {99, 99}, {111, 114}, {143, 144}});
+    // clang-format on
 }
 
 // Decorations that are floors, walls or stairs themselves: drawn over a floor

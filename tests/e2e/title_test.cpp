@@ -36,6 +36,7 @@ constexpr unsigned Panel = 0x141428;     // (20, 20, 40): menu and credits panel
 TEST(Title, HoldingDownMovesTheCursorEveryTenFramesAndStopsOnQuit) {
     TempFolder root;
     // The title starts with InputDelay 10: the first move comes on frame 11.
+    // clang-format off
     const RunResult r = RunHeadless(root.path,
                                     "hold Down\n"
                                     "wait 9\n dump " + root.path + "/f10.txt\n"
@@ -43,6 +44,7 @@ TEST(Title, HoldingDownMovesTheCursorEveryTenFramesAndStopsOnQuit) {
                                     "wait 8\n dump " + root.path + "/f20.txt\n"
                                     "wait 0\n dump " + root.path + "/f21.txt\n"
                                     "wait 200\n dump " + root.path + "/end.txt\n");
+    // clang-format on
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(ReadDump(root.path + "/f10.txt")["MenuCursor"], "0");
     EXPECT_EQ(ReadDump(root.path + "/f11.txt")["MenuCursor"], "1");

@@ -49,6 +49,7 @@ struct PriceCase {
 TEST_F(ItemCatalogue, PricesAndTheSalesBonusDiscount) {
     const PriceCase cases[] = {
         // Generated equipment: (10t + 10) + t * ((10t + 10) / 3).
+        // clang-format off
         {5, 0, 1, 0, 10}, {1, 1, 1, 0, 26}, {2, 2, 1, 0, 50}, {3, 3, 1, 0, 79}, {4, 4, 1, 0, 114}, {5, 5, 1, 0, 160},
         {7, 6, 1, 0, 208},
         // Unique equipment is 100 whatever its category, then scaled by tier.
@@ -61,6 +62,7 @@ TEST_F(ItemCatalogue, PricesAndTheSalesBonusDiscount) {
         // raw = 1 is the shop's own price, whatever the hero's skill.
         {24, 0, 1, 3, 100}, {5, 0, 1, 1, 10},
     };
+        // clang-format on
     for (const PriceCase& c : cases) {
         ClearAllTables();
         if (c.sales > 0) {

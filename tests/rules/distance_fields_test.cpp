@@ -40,10 +40,12 @@ void ReferenceField(int (&out)[MapWidth][MapHeight], const std::set<int>& obstac
 }
 
 TEST_F(DistanceFieldsTest, MatchTheLayerRelaxationOnRandomTerrain) {
+    // clang-format off
     const std::set<int> walker = Codes({{1, 1}, {3, 3}, {7, 9}, {12, 25}, {27, 29}, {31, 32}, {36, 40}, {44, 49},
                                         {51, 51}, {55, 58}, {66, 66}, {69, 70}, {72, 77}, {83, 83}, {88, 90}});
     const std::set<int> flyer = Codes({{1, 1}, {7, 9}, {12, 25}, {27, 27}, {29, 29}, {31, 32}, {36, 40}, {44, 49},
                                        {51, 51}, {55, 58}, {66, 66}, {70, 70}, {72, 77}, {83, 83}});
+    // clang-format on
     std::set<int> hostile = walker;
     hostile.insert({84, 85, 87});
     static int expected[MapWidth][MapHeight];
@@ -96,9 +98,11 @@ TEST_F(DistanceFieldsTest, WalkersGoRoundWaterThatFlyersCross) {
 
 TEST_F(DistanceFieldsTest, OnDemandFieldsMatchTheLayerRelaxationInEveryMode) {
     // What blocks a step when creatures are ignored (a pit too: nobody is flying here).
+    // clang-format off
     const std::set<int> walking = Codes({{1, 1}, {7, 9}, {12, 23}, {25, 25}, {27, 29}, {31, 31}, {34, 34}, {36, 40},
                                          {44, 49}, {51, 51}, {55, 57}, {66, 66}, {68, 68}, {70, 70}, {72, 77},
                                          {83, 85}, {87, 90}});
+    // clang-format on
     const std::set<int> treesAndMountains = {1, 27};
     static int expected[MapWidth][MapHeight];
     for (int seed = 1; seed <= 12; ++seed) {

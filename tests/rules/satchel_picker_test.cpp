@@ -28,7 +28,9 @@ protected:
 };
 
 TEST_F(SatchelPickerTest, TheCursorWalksTheUsableSatchelOneMoveAFrame) {
+    // clang-format off
     struct Case { int capacity; int from; std::initializer_list<int> keys; int to; };
+    // clang-format on
     const Case cases[] = {
         {48, 10, {KeyUp, KeyDown}, 8},     // the first move's delay holds the other arrows
         {48, 46, {KeyDown, KeyRight}, 47}, // no row below the last: the next arrow moves it
@@ -56,8 +58,10 @@ TEST_F(SatchelPickerTest, TheCursorWalksTheUsableSatchelOneMoveAFrame) {
 
 TEST_F(SatchelPickerTest, ConfirmTakesAnItemAndCOrTheUsersOwnKeyLeaves) {
     InvKind[3] = 101;
+    // clang-format off
     InvKind[50] = 101;  // past a satchel of 48
     struct Case { int cursor; int delay; int key; bool picked; };
+    // clang-format on
     const Case cases[] = {
         {3, 0, KeySpace, true},  {3, 0, KeyEnter, true}, {4, 0, KeySpace, false}, {50, 0, KeySpace, false},
         {-1, 0, KeySpace, false}, {3, 1, KeySpace, false}, {3, 0, KeyOf('C'), false},
@@ -67,8 +71,10 @@ TEST_F(SatchelPickerTest, ConfirmTakesAnItemAndCOrTheUsersOwnKeyLeaves) {
         Hold({c.key});
         EXPECT_EQ(SatchelPicked(c.cursor), c.picked) << "slot " << c.cursor << " key " << c.key;
     }
+// clang-format off
 
     struct Leave { int key; int otherKey; int delay; bool left; };
+// clang-format on
     const Leave leaves[] = {
         {KeyOf('C'), 0, 0, true}, {KeyOf('I'), KeyOf('I'), 0, true}, {KeyOf('I'), 0, 0, false},
         {KeyOf('S'), KeyOf('I'), 0, false}, {KeyOf('C'), KeyOf('I'), 3, false},

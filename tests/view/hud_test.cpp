@@ -87,7 +87,9 @@ protected:
 };
 
 TEST_F(HudTest, InventoryCursorMovesWithinItsRowsAndColumns) {
+    // clang-format off
     struct Case { int capacity; int from; int key; int to; };
+    // clang-format on
     const Case cases[] = {
         {48, 2, KeyUp, 0},      {48, 1, KeyUp, 1},     {48, 0, KeyLeft, 0},   {48, 3, KeyLeft, 2},
         {48, 45, KeyDown, 47},  {48, 46, KeyDown, 46}, {48, 46, KeyRight, 47}, {48, 47, KeyRight, 47},
@@ -151,7 +153,9 @@ TEST_F(HudTest, PanelKeysNeverReachOutsideTheTables) {
 
 TEST_F(HudTest, PanelSwapAt800FollowsTheInventoryAndTheItemChoice) {
     UseScreen(800, 600);
+    // clang-format off
     struct Case { int uiMode; int dialogue; int step; int activeSkill; int aim; int swap; };
+    // clang-format on
     constexpr int MagicBeam = 3;
     const Case cases[] = {
         {UiInventory, DialogueNone, 0, 0, AimStart, 1},
@@ -208,11 +212,13 @@ TEST_F(HudTest, ASkillThatTakesAnItemGivesTheStatisticsBackWhenItsUseEnds) {
 }
 
 TEST_F(HudTest, NumberKeysAndTheListChooseSkillsThatCanBePaidFor) {
+    // clang-format off
     GiveSkill(0, 1, 1);   // 1) Holding, 5 MP
     GiveSkill(1, 2, 0);   // not bought: not listed
     GiveSkill(2, 3, 2);   // 2) Magic Beam, 7 MP
     GiveSkill(3, 2, 1);   // 3) Teleport, 10 MP
     struct Case { int mp; bool staff; int key; int slot; int mode; bool refused; };
+    // clang-format on
     const Case cases[] = {
         {7, false, KeyDigit1 + 1, 2, UiAiming, false},     // 7 MP pays for Magic Beam
         {7, false, KeyDigit1 + 2, 0, UiSkillList, true},   // but not for Teleport: back to the list, the use ended
@@ -291,9 +297,11 @@ TEST_F(HudTest, SkillListCursorStaysOnListedEntriesAndSOrCCloses) {
 }
 
 TEST_F(HudTest, HoverTopicsAtBothScreenSizes) {
+    // clang-format off
     MonStatus[0][3] = 2;   // Hiccups: first label at (10, 100)
     MonStatus[0][11] = 4;  // Poisoned: second label at (110, 100)
     struct Case { int w; int x; int y; int topic; };
+    // clang-format on
     const Case cases[] = {
         {1024, 170, 12, 1},  {1024, 20, 30, 2},   {1024, 170, 30, 3},  {1024, 20, 41, 4},   {1024, 200, 62, 5},
         {1024, 20, 85, 7},   {1024, 20, 102, 103}, {1024, 150, 102, 111}, {1024, 20, 152, 8}, {1024, 250, 152, 9},
@@ -314,7 +322,9 @@ TEST_F(HudTest, HoveringItemsAndSkillsPicksWhatTheHelpDescribes) {
     Equip[0] = 3;  // the headgear row is the third: y = 275 + 15 + 24
     GiveSkill(0, 1, 1);
     GiveSkill(1, 3, 1);
+    // clang-format off
     struct Case { int mode; int x; int y; int source; int item; int skillSlot; };
+    // clang-format on
     const Case cases[] = {
         {UiMap, 20, 424, 2, 0, -1},         // inventory slot 0
         {UiMap, 170, 436, 2, 3, -1},        // inventory slot 3

@@ -64,7 +64,9 @@ TEST_F(GeneratorTest, DeeperForestSectorsHaveOneExitAndOneEntranceUnderTheHero) 
 }
 
 TEST_F(GeneratorTest, StorySectorsTakeTheirFixedLayoutAndPlaceTheHero) {
+    // clang-format off
     struct Case { int depth; int scenario; int layout; int door; int dy; };
+    // clang-format on
     for (const Case c : {Case{-1, 0, 121, 24, 1}, Case{-2, 1, 122, 33, -1}, Case{-3, 2, 124, 59, -1},
                          Case{3, 0, 120, 11, 0}, Case{29, 0, 123, 11, 0}}) {
         ASSERT_TRUE(Generate(5, c.depth, c.scenario)) << c.depth;

@@ -21,12 +21,14 @@ protected:
 };
 
 TEST_F(TerrainTest, CatalogueFlagsMatchTheBlockingAndOpenGroundLists) {
+    // clang-format off
     const std::set<int> move = Codes({{1, 1}, {7, 9}, {12, 23}, {25, 25}, {27, 29}, {31, 31}, {34, 34},
                                       {36, 40}, {44, 49}, {51, 51}, {55, 57}, {66, 66}, {68, 68},
                                       {70, 70}, {72, 77}, {83, 85}, {87, 90}});
     const std::set<int> sight = Codes({{1, 1}, {7, 8}, {13, 23}, {25, 25}, {27, 27}, {31, 31}, {36, 36},
                                        {40, 40}, {44, 44}, {46, 48}, {51, 51}, {55, 56}, {66, 66},
                                        {70, 70}, {72, 72}, {83, 83}, {88, 88}});
+    // clang-format on
     const std::set<int> open = {2, 4, 10, 30, 35, 43, 67, 82};
     for (int code = 1; code <= TerrainCodeCount; ++code) {
         SCOPED_TRACE(code);

@@ -231,6 +231,7 @@ void PrepareBusySector() {
         bool flies;
     };
     static const Sort Mix[] = {
+        // clang-format off
         {KindOgre, AttitudeHostile, ModeNone, false}, {KindNibblit, AttitudeHostile, ModeNone, true},
         {KindWolf, AttitudeHostile, ModeNone, false}, {KindTimberWolf, AttitudeHostile, ModeLyingInWait, false},
         {KindCockatrice, AttitudeHostile, ModeNone, false}, {KindZoquiral, AttitudeHostile, ModeNone, false},
@@ -245,6 +246,7 @@ void PrepareBusySector() {
         {KindHydra, AttitudeHostile, ModeNone, false}, {KindDoe, AttitudeFriendly, ModeNone, false},
         {KindSkarnix, AttitudeHostile, ModeNone, false},
     };
+        // clang-format on
     static int cellX[MapWidth * MapHeight];
     static int cellY[MapWidth * MapHeight];
     int cells = 0;

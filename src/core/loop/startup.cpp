@@ -34,12 +34,14 @@ int Fade = 0;
 // credits, until the next choice.
 std::string Notice[2];
 
+// clang-format off
 const char* const OpeningLines[3][3] = {
     {"You venture into the Thornwild Forest in search of the plant", "Ombasi's treehouse is just a little further ahead", ""},
     {"Skarnix has led you into the Thornwild Forest!", "Things don't feel right... you better find Skarnix fast!", ""},
     {"Vorgath has kidnapped your friends!", "You're going to have to venture into Duskhold Castle",
      "and rescue your friends from his evil clutches!"},
 };
+// clang-format on
 
 void StartNewGame() {
     NewGameWizard();

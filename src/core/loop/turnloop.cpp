@@ -80,6 +80,7 @@ struct KeyOwner {
 // The rows stand in the order the keys are handed over within a frame: the map's
 // commands open the panels and interactions, a number or the list starts a skill, and a
 // bump opens an interaction, which therefore comes last.
+// clang-format off
 constexpr KeyOwner KeyOwners[] = {
     // the mode       panel keys          world keys
     {OnTheMap,        RunSkillHotkeys,    MapCommands},
@@ -88,6 +89,7 @@ constexpr KeyOwner KeyOwners[] = {
     {AimingASkill,    nullptr,            UseSkill},
     {InteractionOpen, nullptr,            RunInteraction},
 };
+// clang-format on
 
 void DrawLevelUpEffect() {
     if (LevelUpAnim <= 0) return;

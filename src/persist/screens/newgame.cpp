@@ -28,12 +28,15 @@ const char* const RaceLines[3] = {
     "Pegasus hooflings can fly over obstacles - combat skill is reduced when flying",
 };
 const char* const DifficultyEntries[3] = {"Easy mode", "Normal mode", "Hard mode"};
+// clang-format off
 const char* const DifficultyLines[3][2] = {
     {"On easy mode, your file is not deleted when you die", "You won't be scored if you die, and your score will be lower"},
     {"On normal mode, once you die, your save is deleted", "You will be scored if you die or win"},
     {"Hard mode is like normal mode, but tougher monsters", "Your score will be higher, and you will be scored if you die or win"},
 };
+// clang-format on
 const char* const ScenarioEntries[3] = {"Thornwild", "Chaos Reigns", "Duskhold Castle"};
+// clang-format off
 const char* const ScenarioLines[3][2] = {
     {"Main game.  The hooflings of clovermere are sick, only a healing plant found",
      "deep within the Thornwild Forest can save everyhoofling!"},
@@ -41,6 +44,7 @@ const char* const ScenarioLines[3][2] = {
     {"Vorgath has been kidnapping hooflings and turning them into monsters!",
      "Sneak into Duskhold Castle and defeat him to rescue your friends!"},
 };
+// clang-format on
 
 // One page: the text box with the heading and two lines, the list with its bar.
 void DrawPage(const char* heading, const char* line1, const char* line2, const char* const* entries, int count,
