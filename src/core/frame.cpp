@@ -1,8 +1,8 @@
 #include "core/frame.h"
 
+#include "core/messagelog.h"
 #include "core/state.h"
 #include "platform/platform.h"
-#include "core/messagelog.h"
 
 int Held(int kind) {
     switch (kind) {

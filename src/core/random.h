@@ -53,7 +53,9 @@ int RandWide(int a, int b);
 inline int Rand(int a, int b) {
     constexpr long long Small = 1LL << 30;
     const long long r = static_cast<long long>(b) - a;
-    if (r > 0 && r < Small && a > -Small && a < Small) return a + static_cast<int>(RandomUnit() * static_cast<double>(r + 1));
-    if (r <= 0 && r > -Small && b > -Small && b < Small) return b + static_cast<int>(RandomUnit() * static_cast<double>(1 - r));
+    if (r > 0 && r < Small && a > -Small && a < Small)
+        return a + static_cast<int>(RandomUnit() * static_cast<double>(r + 1));
+    if (r <= 0 && r > -Small && b > -Small && b < Small)
+        return b + static_cast<int>(RandomUnit() * static_cast<double>(1 - r));
     return RandWide(a, b);
 }

@@ -7,17 +7,17 @@
 #include <string>
 
 // ---- Size constants --------------------------------------------------------
-constexpr int MapMaxX = 44;          // last column; a sector has 45 columns
-constexpr int MapMaxY = 35;          // last row; a sector has 36 rows
+constexpr int MapMaxX = 44;  // last column; a sector has 45 columns
+constexpr int MapMaxY = 35;  // last row; a sector has 36 rows
 constexpr int MapWidth = MapMaxX + 1;
 constexpr int MapHeight = MapMaxY + 1;
-constexpr int MonCapacity = 50;      // highest creature slot; slot 0 is always the hero
+constexpr int MonCapacity = 50;  // highest creature slot; slot 0 is always the hero
 constexpr int MonSlots = MonCapacity + 1;
 constexpr int MonStatusCount = 21;   // status ids 0..20
 constexpr int GroundCapacity = 500;  // highest ground-item slot
 constexpr int GroundSlots = GroundCapacity + 1;
-constexpr int InvSlots = 57;         // inventory slots 0..56; InvCapacity of them usable
-constexpr int EquipSlots = 6;        // 0 Headgear, 1 Dress, 2 Boots, 3 Acc. 1, 4 Acc. 2, 5 Weapon
+constexpr int InvSlots = 57;   // inventory slots 0..56; InvCapacity of them usable
+constexpr int EquipSlots = 6;  // 0 Headgear, 1 Dress, 2 Boots, 3 Acc. 1, 4 Acc. 2, 5 Weapon
 // The places of Equip, in the order the equipment panel lists them.
 constexpr int EquipHeadgear = 0;
 constexpr int EquipDress = 1;
@@ -32,8 +32,8 @@ constexpr int GameVarCount = 101;
 constexpr int GlobalDataCount = 21;
 constexpr int RecipeBookCount = 100;
 constexpr int HighScoreRanks = 10;
-constexpr int HighScoreTables = 3;   // one per scenario
-constexpr int MessageLogCount = 9;   // entries 0..7 used, 7 the newest
+constexpr int HighScoreTables = 3;  // one per scenario
+constexpr int MessageLogCount = 9;  // entries 0..7 used, 7 the newest
 constexpr int MessageLogNewest = 7;
 constexpr int SiteCooldownCount = 99;
 // SiteCooldown entries 0..90 count down and are saved; the others stay 0.

@@ -4,8 +4,12 @@
 
 int ItemCategory(int kind) {
     switch (kind) {
-        case ItemHeadgear: case ItemRelicInsight: case ItemXRaySpecs: case ItemChefsHat: return CategoryHeadgear;
-        case ItemDress: case ItemBusinessSuit: return CategoryDress;
+        case ItemHeadgear:
+        case ItemRelicInsight:
+        case ItemXRaySpecs:
+        case ItemChefsHat: return CategoryHeadgear;
+        case ItemDress:
+        case ItemBusinessSuit: return CategoryDress;
         case ItemFootwear: return CategoryBoots;
         // clang-format off
         case ItemAccessory: case ItemRelicMirth: case ItemRelicFealty: case ItemRelicBounty: case ItemRelicCandor:
@@ -21,5 +25,5 @@ int ItemCategory(int kind) {
     }
     if (kind >= FoodFirstId) return CategoryFood;  // every id from 101 up, named or not
     if (kind >= ItemSpecialFirst && kind <= ItemSpecialLast) return CategorySpecial;
-    return CategoryNone;                           // 0, 6, 25..29 and negative ids
+    return CategoryNone;  // 0, 6, 25..29 and negative ids
 }

@@ -12,8 +12,8 @@ constexpr int CategoryFood = 6;       // eaten
 constexpr int CategoryBow = 7;        // worn as weapon
 constexpr int CategoryArrows = 8;
 constexpr int CategoryLetter = 9;
-constexpr int CategoryMoney = 10;     // added to Bits when picked up
-constexpr int CategorySpecial = 11;   // quest objects and unnamed special objects
+constexpr int CategoryMoney = 10;    // added to Bits when picked up
+constexpr int CategorySpecial = 11;  // quest objects and unnamed special objects
 
 // The category 0..11 of an item id; 0 for ids that are nothing. Pure.
 int ItemCategory(int kind);

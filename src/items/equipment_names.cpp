@@ -152,8 +152,8 @@ static_assert(std::size(HeadgearWords) == 7 && std::size(DressWords) == DressWor
 static_assert(std::size(Costumes) == 4 && std::size(FootwearWords) == 6 && std::size(Adjectives) == 18);
 static_assert(std::size(AccessoryKinds) == 6 && std::size(WeaponWords) == 4);
 static_assert(std::size(AdjectiveRange) == EquipmentWordTierMax + 1);
-static_assert(std::size(AccessoryMaterials) == EquipmentWordTierMax + 1 && std::size(WeaponMaterials) == EquipmentWordTierMax + 1 &&
-              std::size(Bows) == EquipmentWordTierMax + 1);
+static_assert(std::size(AccessoryMaterials) == EquipmentWordTierMax + 1 &&
+              std::size(WeaponMaterials) == EquipmentWordTierMax + 1 && std::size(Bows) == EquipmentWordTierMax + 1);
 
 constexpr bool MaterialsFilled(const Material (&table)[EquipmentWordTierMax + 1][3]) {
     for (const auto& row : table) {
@@ -178,9 +178,7 @@ const Adjective& DrawAdjective(int tier) {
     return Adjectives[Rand(range.low, range.high) - 1];
 }
 
-std::string Framed(const LineFrame& frame, const char* word) {
-    return std::string(frame.prefix) + word + frame.suffix;
-}
+std::string Framed(const LineFrame& frame, const char* word) { return std::string(frame.prefix) + word + frame.suffix; }
 
 }  // namespace
 
@@ -244,8 +242,7 @@ void NameGeneratedEquipment(int kind, int tier) {
             LookupText = b.prefix;
             return;
         }
-        default:
-            return;
+        default: return;
     }
 }
 
@@ -263,16 +260,20 @@ int OwnStat(int kind) {
         }
         case ItemWeapon: return StatAtk;
         case ItemBow: return StatSpd;
-        case ItemRelicInsight: case ItemRelicMirth: case ItemRelicFealty: case ItemRelicBounty: case ItemRelicCandor:
-        case ItemRelicMercy:
-            return StatMag;
+        case ItemRelicInsight:
+        case ItemRelicMirth:
+        case ItemRelicFealty:
+        case ItemRelicBounty:
+        case ItemRelicCandor:
+        case ItemRelicMercy: return StatMag;
         case ItemXRaySpecs: return Rand(1, 6);
         case ItemOrrindelStaff: return StatMag;
         case ItemMjolna: return StatStr;
         case ItemSoulReaver: return StatAtk;
         case ItemInfinityBow: return StatSpd;
         case ItemChefsHat: return StatCon;
-        case ItemLuckyCoin: case ItemBusinessSuit: return Rand(1, 6);
+        case ItemLuckyCoin:
+        case ItemBusinessSuit: return Rand(1, 6);
         case ItemWingthornAmulet: return StatMag;
         default: return 0;
     }

@@ -108,16 +108,16 @@ constexpr int NoStatus = -1;
 
 struct FoodEntry {
     int id;
-    const char* name;      // empty for the ids no rule creates
-    int basePrice;         // before ItemPrice's tier scaling
-    int stomach;           // added to FullStomachTimer per unit eaten
-    int hp;                // hit points restored per unit
-    int mp;                // magic points restored per unit
-    int status;            // status id raised by 10 turns, NoStatus for none
-    int status2;           // a second one (only the chocolate banana has one)
+    const char* name;  // empty for the ids no rule creates
+    int basePrice;     // before ItemPrice's tier scaling
+    int stomach;       // added to FullStomachTimer per unit eaten
+    int hp;            // hit points restored per unit
+    int mp;            // magic points restored per unit
+    int status;        // status id raised by 10 turns, NoStatus for none
+    int status2;       // a second one (only the chocolate banana has one)
     FoodOffering offering;
-    bool animal;           // made with egg, milk or the like: angers the treelephants
-    const char* line1;     // description lines as the look texts and recipe book show them
+    bool animal;        // made with egg, milk or the like: angers the treelephants
+    const char* line1;  // description lines as the look texts and recipe book show them
     const char* line2;
 };
 

@@ -1,11 +1,11 @@
 #include "items/skill_use.h"
 
 #include "core/frame.h"
+#include "core/messagelog.h"
 #include "core/state.h"
 #include "core/ui_mode.h"
 #include "items/skills.h"
 #include "platform/platform.h"
-#include "core/messagelog.h"
 
 namespace {
 
@@ -28,9 +28,7 @@ void ChooseSkill(int slot) {
 
 }  // namespace
 
-bool SkillListed(int slot) {
-    return slot >= 0 && slot < SkillSlots && SkillId[slot] > 0 && SkillLevel[slot] > 0;
-}
+bool SkillListed(int slot) { return slot >= 0 && slot < SkillSlots && SkillId[slot] > 0 && SkillLevel[slot] > 0; }
 
 int ListedSkillCount() {
     int count = 0;

@@ -7,7 +7,9 @@ bool ReadDataFile(const std::string& name, int minBytes, int maxBytes, IntStream
     if (size == -1) return false;
     // The size is checked before anything is read, so even a huge file costs nothing.
     if (size < minBytes || size > maxBytes) {
-        const std::string expected = minBytes == maxBytes ? std::to_string(minBytes) : std::to_string(minBytes) + " to " + std::to_string(maxBytes);
+        const std::string expected = minBytes == maxBytes
+                                         ? std::to_string(minBytes)
+                                         : std::to_string(minBytes) + " to " + std::to_string(maxBytes);
         SetDamagedFileAside(name, "it has " + std::to_string(size) + " bytes instead of " + expected);
         return false;
     }
@@ -23,9 +25,10 @@ bool ReadDataFile(const std::string& name, int minBytes, int maxBytes, IntStream
 void SetDamagedFileAside(const std::string& name, const std::string& why) {
     const std::string aside = SetFileAside(name);
     if (aside.empty()) {
-        std::fprintf(stderr, "hoofbound: %s is damaged (%s); ignoring it and using the defaults\n", name.c_str(), why.c_str());
+        std::fprintf(stderr, "hoofbound: %s is damaged (%s); ignoring it and using the defaults\n", name.c_str(),
+                     why.c_str());
     } else {
-        std::fprintf(stderr, "hoofbound: %s is damaged (%s); it is kept as %s and the defaults are used\n", name.c_str(),
-                     why.c_str(), aside.c_str());
+        std::fprintf(stderr, "hoofbound: %s is damaged (%s); it is kept as %s and the defaults are used\n",
+                     name.c_str(), why.c_str(), aside.c_str());
     }
 }

@@ -15,9 +15,9 @@ struct StartingItem {
 struct HeroRow {
     int heroId;
     const char* name;
-    int skills[5];      // slots 0..4, all at level 0
-    int slot5Skill;     // the hero's race skill in slot 5
-    int slot5Level;     // pegasi start with Flight at level 1
+    int skills[5];   // slots 0..4, all at level 0
+    int slot5Skill;  // the hero's race skill in slot 5
+    int slot5Level;  // pegasi start with Flight at level 1
     StartingItem items[3];
     int bonusMag, bonusCon, bonusSpd, bonusAtk, bonusStr, bonusDef;
     int invCapacity;  // earth hooflings carry more

@@ -87,7 +87,6 @@ int MendSector() {
 
 }  // namespace
 
-
 std::string SectorFileName(int depth) { return "World/Forest" + IntToText(depth) + ".flr"; }
 
 bool WriteSector() {

@@ -17,7 +17,7 @@ std::string Root;
 std::string WriteError;
 
 bool IsFolder(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
@@ -30,9 +30,7 @@ bool MakeFolders(const std::string& path) {
     return IsFolder(path);
 }
 
-bool FolderWritable(const std::string& path) {
-    return IsFolder(path) && access(path.c_str(), W_OK | X_OK) == 0;
-}
+bool FolderWritable(const std::string& path) { return IsFolder(path) && access(path.c_str(), W_OK | X_OK) == 0; }
 
 // Joins `base` with the game's relative path, choosing for each component an existing
 // entry that matches without regard to case, or the name as written when none exists.
@@ -54,7 +52,7 @@ std::string Resolve(const std::string& base, const std::string& gamePath) {
         }
         std::string chosen = part;
         const std::string exact = result + "/" + part;
-        struct stat st{};
+        struct stat st {};
         if (stat(exact.c_str(), &st) != 0) {
             // Of several spellings on disk, the first in byte order wins, so the
             // choice never depends on the order the folder happens to list them.
@@ -126,7 +124,8 @@ bool ChooseDataRoot(const std::string& requested, std::string& error) {
                 error = "the program's folder " + root + " cannot be written and no per-user folder could be made";
                 return false;
             }
-            std::fprintf(stderr, "hoofbound: the program's folder %s cannot be written; keeping saves and settings in %s\n",
+            std::fprintf(stderr,
+                         "hoofbound: the program's folder %s cannot be written; keeping saves and settings in %s\n",
                          root.c_str(), fallback.c_str());
             root = fallback;
         }
@@ -147,14 +146,14 @@ std::string DataPath(const std::string& gamePath) { return Resolve(DataRoot(), g
 std::string ImagePath(const std::string& gamePath) { return Resolve(ProgramFolder(), gamePath); }
 
 int FileSize(const std::string& gamePath) {
-    struct stat st{};
+    struct stat st {};
     const std::string path = DataPath(gamePath);
     if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
     return st.st_size > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(st.st_size);
 }
 
 int FileKind(const std::string& gamePath) {
-    struct stat st{};
+    struct stat st {};
     const std::string path = DataPath(gamePath);
     if (stat(path.c_str(), &st) != 0) return 0;
     return S_ISDIR(st.st_mode) ? 2 : 1;
@@ -237,7 +236,7 @@ std::string SetFileAside(const std::string& gamePath) {
         std::string suffix = ".damaged";
         if (k > 1) suffix.append(1, '-').append(std::to_string(k));
         const std::string target = path + suffix;
-        struct stat st{};
+        struct stat st {};
         if (stat(target.c_str(), &st) == 0) continue;
         if (rename(path.c_str(), target.c_str()) == 0) return gamePath + suffix;
         return std::string();

@@ -1,8 +1,8 @@
 // Drawing shared by the window and the headless target: both draw through an SDL
 // renderer, so a headless frame is the very picture the window would show.
 #include <cmath>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <set>
 #include <vector>
@@ -207,7 +207,8 @@ void DrawText(const std::string& text, int x, int y) {
     for (const char ch : text) {
         const int c = static_cast<unsigned char>(ch);
         // Characters outside the font are shown as '?', so nothing silently vanishes.
-        const int glyph = (c >= FontFirstChar && c < FontFirstChar + FontGlyphs) ? c - FontFirstChar : '?' - FontFirstChar;
+        const int glyph = (c >= FontFirstChar && c < FontFirstChar + FontGlyphs) ? c - FontFirstChar
+                                                                                 : '?' - FontFirstChar;
         if (c != ' ') {
             const SDL_FRect dst{static_cast<float>(penX), static_cast<float>(y), GlyphW, GlyphH};
             CopyFrame(FontSheet, glyph, dst, false, false);

@@ -32,7 +32,8 @@ long long FramesShown = 0;
 DumpWriter Dumper = nullptr;
 
 double NowMs() {
-    return static_cast<double>(SDL_GetPerformanceCounter()) * 1000.0 / static_cast<double>(SDL_GetPerformanceFrequency());
+    return static_cast<double>(SDL_GetPerformanceCounter()) * 1000.0 /
+           static_cast<double>(SDL_GetPerformanceFrequency());
 }
 
 void FreeRenderer() {
@@ -75,7 +76,8 @@ int GameKey(const SDL_Keysym& key) {
         case SDL_SCANCODE_F12: return KeyF12;
         default: break;
     }
-    if (key.scancode >= SDL_SCANCODE_1 && key.scancode <= SDL_SCANCODE_9) return KeyDigit1 + (key.scancode - SDL_SCANCODE_1);
+    if (key.scancode >= SDL_SCANCODE_1 && key.scancode <= SDL_SCANCODE_9)
+        return KeyDigit1 + (key.scancode - SDL_SCANCODE_1);
     if (key.sym >= SDLK_a && key.sym <= SDLK_z) return KeyA + (key.sym - SDLK_a);
     return -1;
 }
@@ -84,9 +86,7 @@ void PumpWindowEvents() {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         switch (e.type) {
-            case SDL_QUIT:
-                InputClose();
-                break;
+            case SDL_QUIT: InputClose(); break;
             case SDL_WINDOWEVENT:
                 if (e.window.event == SDL_WINDOWEVENT_CLOSE) InputClose();
                 if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) UpdateScaling();
@@ -128,8 +128,7 @@ void PumpWindowEvents() {
                 // With a logical size set, SDL already reports game pixels.
                 InputPointer(e.motion.x, e.motion.y);
                 break;
-            default:
-                break;
+            default: break;
         }
     }
 }
@@ -154,7 +153,8 @@ void Pace() {
 void TakeCaptures() {
     for (const std::string& path : Runner.shots) {
         std::string error;
-        if (!SaveFrame(path, error)) std::fprintf(stderr, "hoofbound: screenshot %s not saved: %s\n", path.c_str(), error.c_str());
+        if (!SaveFrame(path, error))
+            std::fprintf(stderr, "hoofbound: screenshot %s not saved: %s\n", path.c_str(), error.c_str());
     }
     for (const std::string& path : Runner.dumps) {
         if (Dumper) Dumper(path);
@@ -220,7 +220,8 @@ void OpenScreen(int width, int height) {
         FreeRenderer();
         Target = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
         if (Target) Renderer = SDL_CreateSoftwareRenderer(Target);
-        if (!Renderer) std::fprintf(stderr, "hoofbound: cannot make a %dx%d frame: %s\n", width, height, SDL_GetError());
+        if (!Renderer)
+            std::fprintf(stderr, "hoofbound: cannot make a %dx%d frame: %s\n", width, height, SDL_GetError());
         ++Generation;
         return;
     }

@@ -34,8 +34,7 @@ bool Fail(std::string& error, int line, const std::string& reason) {
 }
 
 // Reads the key names of a hold, release or tap step.
-bool ParseKeys(const std::vector<std::string>& words, size_t from, size_t to, ScriptStep& step,
-               std::string& error) {
+bool ParseKeys(const std::vector<std::string>& words, size_t from, size_t to, ScriptStep& step, std::string& error) {
     for (size_t k = from; k < to; ++k) {
         const int code = KeyCodeFromName(words[k]);
         if (code < 0) return Fail(error, step.line, "unknown key '" + words[k] + "'");
@@ -51,9 +50,9 @@ int KeyCodeFromName(const std::string& name) {
         const char* name;
         int code;
     } Named[] = {
-        {"left", KeyLeft},   {"right", KeyRight}, {"up", KeyUp},       {"down", KeyDown},
-        {"space", KeySpace}, {"enter", KeyEnter}, {"esc", KeyEsc},     {"lshift", KeyLShift},
-        {"rshift", KeyRShift}, {"f11", KeyF11},   {"f12", KeyF12},
+        {"left", KeyLeft},     {"right", KeyRight}, {"up", KeyUp},   {"down", KeyDown},
+        {"space", KeySpace},   {"enter", KeyEnter}, {"esc", KeyEsc}, {"lshift", KeyLShift},
+        {"rshift", KeyRShift}, {"f11", KeyF11},     {"f12", KeyF12},
     };
     const std::string lower = Lower(name);
     for (const auto& n : Named) {
@@ -95,7 +94,8 @@ bool ParseScript(const std::string& text, std::vector<ScriptStep>& steps, std::s
         } else if (verb == "tap") {
             step.kind = ScriptStep::Tap;
             step.frames = 1;
-            if (w.size() < 2 || w.size() > 3) return Fail(error, lineNo, "tap takes a key and an optional number of frames");
+            if (w.size() < 2 || w.size() > 3)
+                return Fail(error, lineNo, "tap takes a key and an optional number of frames");
             if (!ParseKeys(w, 1, 2, step, error)) return false;
             if (w.size() == 3 && !ParseCount(w[2], 1, 10000000, step.frames))
                 return Fail(error, lineNo, "tap's frame count must be a number from 1 to 10000000");
@@ -137,9 +137,7 @@ void BeginScriptFrame(ScriptRunner& runner) {
         }
         const ScriptStep& step = runner.steps[runner.next++];
         switch (step.kind) {
-            case ScriptStep::Wait:
-                runner.framesLeft = step.frames;
-                break;
+            case ScriptStep::Wait: runner.framesLeft = step.frames; break;
             case ScriptStep::Hold:
                 for (int code : step.keys) InputPress(code);
                 break;
@@ -151,19 +149,14 @@ void BeginScriptFrame(ScriptRunner& runner) {
                 runner.releaseAfter = step.keys;
                 runner.framesLeft = step.frames;
                 break;
-            case ScriptStep::Pointer:
-                InputPointer(step.x, step.y);
-                break;
-            case ScriptStep::Close:
-                InputClose();
-                break;
+            case ScriptStep::Pointer: InputPointer(step.x, step.y); break;
+            case ScriptStep::Close: InputClose(); break;
             case ScriptStep::Shot:
             case ScriptStep::Dump:
                 // Shots and dumps written one after another all capture the same frame.
                 (step.kind == ScriptStep::Shot ? runner.shots : runner.dumps).push_back(step.file);
-                while (runner.next < runner.steps.size() &&
-                       (runner.steps[runner.next].kind == ScriptStep::Shot ||
-                        runner.steps[runner.next].kind == ScriptStep::Dump)) {
+                while (runner.next < runner.steps.size() && (runner.steps[runner.next].kind == ScriptStep::Shot ||
+                                                             runner.steps[runner.next].kind == ScriptStep::Dump)) {
                     const ScriptStep& more = runner.steps[runner.next++];
                     (more.kind == ScriptStep::Shot ? runner.shots : runner.dumps).push_back(more.file);
                 }

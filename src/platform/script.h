@@ -12,7 +12,7 @@ struct ScriptStep {
     int frames = 0;         // Wait, Tap
     int x = 0;              // Pointer
     int y = 0;
-    std::string file;       // Shot, Dump
+    std::string file;  // Shot, Dump
 };
 
 // Parses a whole script; on the first line that cannot be read, false with

@@ -15,8 +15,8 @@ void ComputeDistanceFields();
 void CreaturesAct();
 
 // Obstacle modes of BuildField.
-constexpr int FieldWalking = 0;       // what blocks a step when creatures are ignored
-constexpr int FieldOpen = 1;          // nothing blocks
+constexpr int FieldWalking = 0;         // what blocks a step when creatures are ignored
+constexpr int FieldOpen = 1;            // nothing blocks
 constexpr int FieldTreesMountains = 2;  // only trees and mountains block
 
 // Steps from (x, y) into MapMask in one of the modes above, with the walking fields'

@@ -1,6 +1,6 @@
 // Friendly creatures: the troll who guards his water, and the folk who stroll about.
-#include "rules/creature_turn.h"
 #include "core/messagelog.h"
+#include "rules/creature_turn.h"
 #include "worldgen/terrain.h"
 
 void FriendlyTurn(int s, bool& done) {

@@ -3,13 +3,13 @@
 #include <string>
 
 #include "core/convert.h"
+#include "core/messagelog.h"
 #include "core/random.h"
+#include "core/statuses.h"
 #include "items/category.h"
 #include "rules/creature_turn.h"
-#include "core/statuses.h"
-#include "core/messagelog.h"
-#include "worldgen/levelup.h"
 #include "worldgen/creatures.h"
+#include "worldgen/levelup.h"
 #include "worldgen/placement.h"
 #include "worldgen/primitives.h"
 #include "worldgen/terrain.h"
@@ -114,8 +114,10 @@ void Reshape(int s) {
     for (int x = MonX[s] - 1; x <= MonX[s] + 1; ++x) {
         for (int y = MonY[s] - 1; y <= MonY[s] + 1; ++y) {
             if (!InGrid(x, y)) continue;
-            if (MapTerrain[x][y] == Grass) MapTerrain[x][y] = GrassInto[a - 1];
-            else if (MapTerrain[x][y] == Tree) MapTerrain[x][y] = TreeInto[b - 1];
+            if (MapTerrain[x][y] == Grass)
+                MapTerrain[x][y] = GrassInto[a - 1];
+            else if (MapTerrain[x][y] == Tree)
+                MapTerrain[x][y] = TreeInto[b - 1];
         }
     }
     RefreshFrames();

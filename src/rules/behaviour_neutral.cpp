@@ -1,8 +1,8 @@
 // Neutral creatures: they wander, and a few kinds have habits of their own.
+#include "core/messagelog.h"
 #include "core/random.h"
 #include "items/category.h"
 #include "rules/creature_turn.h"
-#include "core/messagelog.h"
 #include "worldgen/placement.h"
 #include "worldgen/terrain.h"
 

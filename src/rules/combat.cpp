@@ -3,14 +3,14 @@
 #include <string>
 
 #include "core/convert.h"
+#include "core/messagelog.h"
 #include "core/random.h"
 #include "core/state.h"
+#include "core/statuses.h"
 #include "items/catalogue.h"
 #include "items/category.h"
 #include "items/skills.h"
 #include "platform/platform.h"
-#include "core/statuses.h"
-#include "core/messagelog.h"
 #include "worldgen/creatures.h"
 
 namespace {
@@ -24,7 +24,7 @@ struct Affliction {
     int status;
     const char* message;
     int value;
-    bool onlyBelowThree;      // "set to 9 if below 3" rather than "raised to value"
+    bool onlyBelowThree;  // "set to 9 if below 3" rather than "raised to value"
 };
 constexpr Affliction Afflictions[] = {
     {KindShade, false, 70, StatusBlinded, "Everything goes dark...", 6, false},

@@ -4,23 +4,23 @@
 
 #include "core/convert.h"
 #include "core/frame.h"
+#include "core/messagelog.h"
 #include "core/random.h"
 #include "core/run_vars.h"
 #include "core/state.h"
+#include "core/statuses.h"
 #include "core/ui_mode.h"
 #include "items/catalogue.h"
 #include "items/category.h"
-#include "rules/inventory.h"
 #include "items/skill_upgrade.h"
-#include "rules/recipebook.h"
 #include "persist/sector.h"
-#include "rules/sector_change.h"
 #include "platform/platform.h"
 #include "rules/combat.h"
-#include "core/statuses.h"
-#include "core/messagelog.h"
 #include "rules/interactions.h"
+#include "rules/inventory.h"
+#include "rules/recipebook.h"
 #include "rules/satchel_picker.h"
+#include "rules/sector_change.h"
 #include "worldgen/creatures.h"
 #include "worldgen/layouts.h"
 #include "worldgen/placement.h"
@@ -208,7 +208,8 @@ int BumpInteraction(int code) {
         case GemIdol: return DialogueGemIdol;  // the Lazuli Heart on its pedestal
         case Well: return DialogueWell;
         case UsedWell: return DialogueUsedWell;
-        case BellFirst: case BellSecond: return DialogueBell;
+        case BellFirst:
+        case BellSecond: return DialogueBell;
         case RungBell: return DialogueUsedBell;
         default: return DialogueNone;
     }
@@ -270,7 +271,8 @@ void GrabItem() {
     const int usable = UsableInvSlots();
     if (category == CategoryFood || category == CategoryArrows) {
         for (int s = 0; s < usable; ++s) {
-            if (InvKind[s] != GroundItemKind[g] || InvTier[s] != GroundItemTier[g] || InvCount[s] >= StackLimit) continue;
+            if (InvKind[s] != GroundItemKind[g] || InvTier[s] != GroundItemTier[g] || InvCount[s] >= StackLimit)
+                continue;
             while (InvCount[s] < StackLimit && GroundItemCount[g] > 0) {
                 InvCount[s] += 1;
                 GroundItemCount[g] -= 1;
@@ -479,10 +481,14 @@ void PlayerCommand() {
     MenuKeys();
     if (Key('G') && ItemUnderHero != -1) GrabItem();
     int direction = 0;  // 1 up, 2 down, 3 left, 4 right; right wins over left over down over up
-    if (Held(4)) direction = 4;
-    else if (Held(3)) direction = 3;
-    else if (Held(2)) direction = 2;
-    else if (Held(1)) direction = 1;
+    if (Held(4))
+        direction = 4;
+    else if (Held(3))
+        direction = 3;
+    else if (Held(2))
+        direction = 2;
+    else if (Held(1))
+        direction = 1;
     // Waiting. It sets the delay before the step is looked at, so confirm with an arrow
     // only waits; and like every key it needs the delay at 0, so the Space that closes
     // the upgrade screen in this very frame is not also taken as a wait.

@@ -10,18 +10,20 @@ namespace {
 
 // Places of a recipe that take any ingredient of a class. The "different" classes must be
 // filled with ingredients that differ from each other.
-constexpr int AnyFruit = -1;        // Apple..Jolt Apple
-constexpr int AnyVeg = -2;          // Tomato..Carrot: potatoes are not greens
-constexpr int AnyVegPlus = -3;      // Tomato..Potato
-constexpr int NotTomato = -4;       // Lettuce, Asparagus, Carrot or Potato
+constexpr int AnyFruit = -1;    // Apple..Jolt Apple
+constexpr int AnyVeg = -2;      // Tomato..Carrot: potatoes are not greens
+constexpr int AnyVegPlus = -3;  // Tomato..Potato
+constexpr int NotTomato = -4;   // Lettuce, Asparagus, Carrot or Potato
 constexpr int DifferentFruit = -5;
 constexpr int DifferentVegPlus = -6;
 
 bool Fits(int place, int kind) {
     switch (place) {
-        case AnyFruit: case DifferentFruit: return IsFruit(kind);
+        case AnyFruit:
+        case DifferentFruit: return IsFruit(kind);
         case AnyVeg: return kind >= ItemTomato && kind <= ItemCarrot;
-        case AnyVegPlus: case DifferentVegPlus: return kind >= ItemTomato && kind <= ItemPotato;
+        case AnyVegPlus:
+        case DifferentVegPlus: return kind >= ItemTomato && kind <= ItemPotato;
         case NotTomato: return kind >= ItemLettuce && kind <= ItemPotato;
         default: return kind == place;
     }

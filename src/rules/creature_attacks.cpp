@@ -3,10 +3,10 @@
 #include <string>
 
 #include "core/convert.h"
+#include "core/messagelog.h"
 #include "core/random.h"
 #include "rules/combat.h"
 #include "rules/creature_turn.h"
-#include "core/messagelog.h"
 
 namespace {
 

@@ -32,10 +32,10 @@ bool UphillStep(int s, const int (&field)[MapWidth][MapHeight], StepTest test);
 bool RandomStep(int s);
 
 // ---- The blocks of each attitude; `done` is true once the creature may not step ------
-void HostileTurn(int s, bool& done);    // behaviour_hostile.cpp
-void FriendlyTurn(int s, bool& done);   // behaviour_friendly.cpp
-void NeutralTurn(int s, bool& done);    // behaviour_neutral.cpp
-void AllyTurn(int s, bool& done);       // behaviour_allies.cpp
+void HostileTurn(int s, bool& done);   // behaviour_hostile.cpp
+void FriendlyTurn(int s, bool& done);  // behaviour_friendly.cpp
+void NeutralTurn(int s, bool& done);   // behaviour_neutral.cpp
+void AllyTurn(int s, bool& done);      // behaviour_allies.cpp
 
 // ---- Attacks (creature_attacks.cpp) ---------------------------------------------------
 // A hostile creature's attack at the end of its turn: the hero, or else an adjacent ally.

@@ -3,8 +3,8 @@
 #include "items/food.h"
 #include "rules/behaviour.h"
 
-#include "rules/creature_turn.h"
 #include "core/statuses.h"
+#include "rules/creature_turn.h"
 #include "worldgen/primitives.h"
 #include "worldgen/terrain.h"
 
@@ -21,7 +21,7 @@ bool IsWanderer(int kind) {
             return true;
         default:
             return false;
-        // clang-format on
+            // clang-format on
     }
 }
 

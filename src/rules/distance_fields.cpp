@@ -3,8 +3,8 @@
 #include <array>
 
 #include "core/state.h"
-#include "rules/behaviour.h"
 #include "core/statuses.h"
+#include "rules/behaviour.h"
 #include "worldgen/creatures.h"
 #include "worldgen/terrain.h"
 

@@ -1,5 +1,5 @@
-#include "core/statuses.h"
 #include "rules/fieldofview.h"
+#include "core/statuses.h"
 
 #include "core/convert.h"
 #include "core/run_vars.h"
@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int DarkForestLayout = 31;        // the dark grove: short sight and a short memory
+constexpr int DarkForestLayout = 31;  // the dark grove: short sight and a short memory
 
 bool WearsSeeThroughHeadgear() {
     const int slot = Equip[EquipHeadgear];

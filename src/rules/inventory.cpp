@@ -1,12 +1,12 @@
 #include "rules/inventory.h"
 
 #include "core/convert.h"
+#include "core/messagelog.h"
 #include "core/run_vars.h"
 #include "core/state.h"
 #include "items/category.h"
 #include "items/food.h"
 #include "items/skills.h"
-#include "core/messagelog.h"
 #include "worldgen/creatures.h"
 #include "worldgen/placement.h"
 #include "worldgen/sites.h"
@@ -221,8 +221,10 @@ void DropItem(int s) {
 
 void SortInventory(int mode) {
     static const int Passes[2][8] = {
-        {CategoryWeapon, CategoryBow, CategoryDress, CategoryHeadgear, CategoryBoots, CategoryAccessory, CategoryFood, -1},
-        {CategoryFood, CategoryWeapon, CategoryBow, CategoryDress, CategoryHeadgear, CategoryBoots, CategoryAccessory, -1},
+        {CategoryWeapon, CategoryBow, CategoryDress, CategoryHeadgear, CategoryBoots, CategoryAccessory, CategoryFood,
+         -1},
+        {CategoryFood, CategoryWeapon, CategoryBow, CategoryDress, CategoryHeadgear, CategoryBoots, CategoryAccessory,
+         -1},
     };
     const int order = mode == 1 ? 1 : 0;
     // The sort sweeps one slot past the satchel's end, slot InvCapacity itself. Play

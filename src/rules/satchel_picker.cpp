@@ -2,10 +2,10 @@
 
 #include "core/frame.h"
 #include "core/state.h"
-#include "rules/inventory.h"
 #include "items/skill_use.h"
 #include "platform/platform.h"
 #include "rules/interactions.h"
+#include "rules/inventory.h"
 
 void MoveSatchelCursor(int& cursor) {
     const int usable = UsableInvSlots();

@@ -5,8 +5,8 @@
 
 #include "core/convert.h"
 #include "core/frame.h"
-#include "core/run_vars.h"
 #include "core/messagelog.h"
+#include "core/run_vars.h"
 #include "core/state.h"
 #include "items/food.h"
 #include "persist/savegame.h"
@@ -36,7 +36,8 @@ void GenerateAcceptedSectorInPlace() {
         const bool accepted = built && (Depth <= 0 || SectorPassesAcceptance() == 1);
         if (accepted) return;
         if (attempt >= RegenerationLimit) {
-            std::fprintf(stderr, "hoofbound: sector %d failed its test %d times; keeping the last one\n", Depth, attempt);
+            std::fprintf(stderr, "hoofbound: sector %d failed its test %d times; keeping the last one\n", Depth,
+                         attempt);
             return;
         }
         RegenerateSector = 1;

@@ -21,7 +21,7 @@ bool FieldStep(int s, const int (&field)[MapWidth][MapHeight], StepTest test, bo
     const int y = MonY[s];
     if (!InGrid(x, y)) return false;
     const int here = field[x][y];
-    const bool inside[4] = {x > 0, x < MapMaxX, y > 0, y < MapMaxY};
+    const bool inside[4] = {x > 0, x<MapMaxX, y> 0, y < MapMaxY};
     static const int StepX[4] = {-1, 1, 0, 0};
     static const int StepY[4] = {0, 0, -1, 1};
     for (int d = 0; d < 4; ++d) {

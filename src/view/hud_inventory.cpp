@@ -7,8 +7,8 @@
 #include "core/state.h"
 #include "core/ui_mode.h"
 #include "items/catalogue.h"
-#include "rules/inventory.h"
 #include "platform/platform.h"
+#include "rules/inventory.h"
 #include "rules/satchel_picker.h"
 #include "view/hud_parts.h"
 

@@ -6,22 +6,20 @@
 #include "core/convert.h"
 #include "core/frame.h"
 #include "core/state.h"
+#include "core/statuses.h"
 #include "core/ui_mode.h"
 #include "items/catalogue.h"
-#include "rules/inventory.h"
 #include "items/skills.h"
 #include "platform/platform.h"
-#include "core/statuses.h"
 #include "rules/interactions.h"
+#include "rules/inventory.h"
 #include "view/hud_parts.h"
 #include "view/look.h"
 
 namespace {
 
 // Characters that fit on a line of the text box from x to its right edge.
-int BoxChars(int x) {
-    return (ScreenWidth - 5 - x) / 8;
-}
+int BoxChars(int x) { return (ScreenWidth - 5 - x) / 8; }
 
 // Splits a line at blanks into rows of at most `width` characters; a word longer than
 // a row is cut.

@@ -5,9 +5,9 @@
 #include "core/frame.h"
 #include "core/run_vars.h"
 #include "core/state.h"
+#include "core/statuses.h"
 #include "items/catalogue.h"
 #include "platform/platform.h"
-#include "core/statuses.h"
 #include "view/hud_parts.h"
 
 namespace {

@@ -3,10 +3,10 @@
 #include "core/convert.h"
 #include "core/frame.h"
 #include "core/state.h"
+#include "core/statuses.h"
 #include "items/catalogue.h"
 #include "items/category.h"
 #include "platform/platform.h"
-#include "core/statuses.h"
 #include "worldgen/creatures.h"
 #include "worldgen/terrain.h"
 
@@ -93,7 +93,8 @@ void DrawMapLookTexts(int x, int& y) {
             y += 10;
             switch (MonAttitude[m]) {
                 case AttitudeAlly:
-                    Say("This creature is on your side. HP:" + IntToText(MonHp[m]) + "/" + IntToText(MonMaxHp[m]), x, y);
+                    Say("This creature is on your side. HP:" + IntToText(MonHp[m]) + "/" + IntToText(MonMaxHp[m]), x,
+                        y);
                     break;
                 case AttitudeHostile: Say(HealthWords(m), x, y); break;
                 case AttitudeFriendly: Say("This creature is friendly.", x, y); break;

@@ -1,5 +1,5 @@
-#include "core/statuses.h"
 #include "view/mapview.h"
+#include "core/statuses.h"
 
 #include "core/convert.h"
 #include "core/pictures.h"

@@ -139,8 +139,10 @@ bool ErodeGrounds() {
                 int& cell = MapTerrain[x][y];
                 if (cell == Tree) cell = Grass;
                 if (Rand(0, 100) >= 81 && Rand(0, 100) < 90) {
-                    if (cell == StoneFloor) cell = GrassyStoneFloor;
-                    else if (cell == StoneWall) cell = WeedyStoneWall;
+                    if (cell == StoneFloor)
+                        cell = GrassyStoneFloor;
+                    else if (cell == StoneWall)
+                        cell = WeedyStoneWall;
                 }
                 if (Rand(0, 100) > 90 && (cell == StoneFloor || cell == StoneWall)) cell = Grass;
             }
@@ -166,7 +168,8 @@ void FurnishGarden(int ax, int ay) {
             SetTerrain(x + 4, y + 4, code);
         }
     }
-    for (const auto& p : {std::pair{2, 2}, {6, 2}, {2, 6}, {6, 6}}) SetTerrain(ax + p.first, ay + p.second, FruitTreeForRoll(Rand(0, 100)));
+    for (const auto& p : {std::pair{2, 2}, {6, 2}, {2, 6}, {6, 6}})
+        SetTerrain(ax + p.first, ay + p.second, FruitTreeForRoll(Rand(0, 100)));
     SiteCooldown[50] = 3;
 }
 

@@ -2,12 +2,12 @@
 
 #include <array>
 
+#include "core/messagelog.h"
 #include "core/random.h"
 #include "core/run_vars.h"
 #include "core/state.h"
 #include "core/statuses.h"
 #include "worldgen/levelup.h"
-#include "core/messagelog.h"
 #include "worldgen/primitives.h"
 #include "worldgen/terrain.h"
 
@@ -45,11 +45,11 @@ constexpr std::array<CreatureKindInfo, 50> Kinds{{
     {KindCockatrice, "COCKATRICE", Hos, false, ModeNone, 0},
     {KindWobbinPip, "WOBBIN PIP", Fri, false, ModeNone, 0},
     {KindSalesGriffon, "SALES GRIFFON", Fri, false, ModeNone, 0},
-    {KindGrubbin, "GRUBBIN", Fri, false, ModeNone, 0},      // mode 1..3 from its huts
+    {KindGrubbin, "GRUBBIN", Fri, false, ModeNone, 0},          // mode 1..3 from its huts
     {KindSeahoofling, "SEAHOOFLING", Fri, false, ModeNone, 0},  // mode 1..3 from its pond
     {KindDrybones, "DRYBONES", Hos, false, ModeNone, 0},
     {KindTreemonster, "TREEMONSTER", Hos, false, ModeNone, 0},
-    {KindDoe, "DOE", Fri, false, ModeNone, 0},   // mode 1..3 from its clearing
+    {KindDoe, "DOE", Fri, false, ModeNone, 0},    // mode 1..3 from its clearing
     {KindBuck, "BUCK", Fri, false, ModeNone, 0},  // mode 1..3 from its clearing
     {KindZoquiral, "ZOQUIRAL", Hos, false, ModeNone, 0},
     {KindBear, "BEAR", Neu, false, ModeNone, 0},
@@ -134,9 +134,13 @@ constexpr int RowTries = 9001;
 // Ground a scattered creature may stand on (the open floors of forests and castles).
 bool ScatterGround(int code) {
     switch (code) {
-        case Grass: case Bridge: case Plant: case StoneFloor: case GrassyStoneFloor: case TempleFloor:
-        case DarkStoneFloor:
-            return true;
+        case Grass:
+        case Bridge:
+        case Plant:
+        case StoneFloor:
+        case GrassyStoneFloor:
+        case TempleFloor:
+        case DarkStoneFloor: return true;
         default: return false;
     }
 }

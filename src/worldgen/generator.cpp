@@ -2,11 +2,11 @@
 
 #include "core/convert.h"
 #include "core/frame.h"
+#include "core/messagelog.h"
 #include "core/random.h"
 #include "core/run_vars.h"
 #include "core/state.h"
 #include "platform/platform.h"
-#include "core/messagelog.h"
 #include "worldgen/castle.h"
 #include "worldgen/creatures.h"
 #include "worldgen/layouts.h"

@@ -66,7 +66,8 @@ void CarveFlowerIsland(bool chaosLair) {
         SetTerrain(22, 12, QuestFlower);
     }
     PaintDisc(22, 23, 3, false, AnyTerrain, Grass);
-    for (const auto& c : {std::pair{21, 26}, {22, 26}, {23, 26}, {22, 27}, {22, 28}, {22, 29}}) SetTerrain(c.first, c.second, Grass);
+    for (const auto& c : {std::pair{21, 26}, {22, 26}, {23, 26}, {22, 27}, {22, 28}, {22, 29}})
+        SetTerrain(c.first, c.second, Grass);
     for (int y = 12; y <= MapMaxY; ++y)
         if (MapTerrain[22][y] == DeepWater) MapTerrain[22][y] = LilyPad;
 }
@@ -87,7 +88,8 @@ void CarveTemple() {
     SetTerrain(22, 21, TempleFloor);
     Fill(21, 21, 16, 20, HiddenWall);
     Fill(23, 23, 16, 20, HiddenWall);
-    for (const auto& c : {std::pair{20, 16}, {20, 20}, {24, 16}, {24, 20}}) SpawnCreature(c.first, c.second, KindCrocodile);
+    for (const auto& c : {std::pair{20, 16}, {20, 20}, {24, 16}, {24, 20}})
+        SpawnCreature(c.first, c.second, KindCrocodile);
     SetTerrain(22, Rand(16, 18), TriggerFloor);
     // The hall across the corridor.
     Room(10, 34, 23, 25, TempleFloor, TempleWall);
@@ -96,7 +98,8 @@ void CarveTemple() {
     // Side chambers off the hall, each with a treasure.
     for (const int x0 : {10, 32}) {
         for (int x = x0; x <= x0 + 2; ++x)
-            for (int y = 17; y <= 23; ++y) SetTerrain(x, y, (x == x0 || x == x0 + 2 || y == 17) ? TempleWall : TempleFloor);
+            for (int y = 17; y <= 23; ++y)
+                SetTerrain(x, y, (x == x0 || x == x0 + 2 || y == 17) ? TempleWall : TempleFloor);
     }
     PlaceGroundItem(11, 18, Rand(DishFirstId, DishLastId), 0);
     PlaceGroundItem(33, 18, Rand(DishFirstId, DishLastId), 0);

@@ -1,15 +1,14 @@
 // Layouts shaped by the land: paths, mountains, the ravine, the dark forest's
 // graveyard, bones and odd trees, the volcano, the sinkhole and the standing stones.
 #include "core/convert.h"
+#include "core/messagelog.h"
 #include "core/random.h"
 #include "core/state.h"
-#include "core/messagelog.h"
 #include "worldgen/layouts.h"
 #include "worldgen/primitives.h"
 #include "worldgen/terrain.h"
 
 namespace {
-
 
 void StoneCircle(int x, int y) {
     PaintDisc(x, y, 5, false, AnyTerrain, Grass);

@@ -1,14 +1,13 @@
 // Layouts shaped by water: rivers, docks and ponds.
 #include "core/convert.h"
+#include "core/messagelog.h"
 #include "core/random.h"
 #include "core/state.h"
-#include "core/messagelog.h"
 #include "worldgen/layouts.h"
 #include "worldgen/primitives.h"
 #include "worldgen/terrain.h"
 
 namespace {
-
 
 bool TreeOrGrass(int x, int y) {
     const int code = TerrainAt(x, y);

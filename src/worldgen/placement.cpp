@@ -55,9 +55,12 @@ void StockStore() {
         const int r = Rand(1, 100);
         if (r <= 65) {
             int kind = ItemLetter;
-            if (r <= 50) kind = ItemHeadgear + (r - 1) / 10;  // headgear, dress, footwear, accessory, weapon
-            else if (r <= 56) kind = ItemBow;
-            else if (r <= 60) kind = ItemArrows;
+            if (r <= 50)
+                kind = ItemHeadgear + (r - 1) / 10;  // headgear, dress, footwear, accessory, weapon
+            else if (r <= 56)
+                kind = ItemBow;
+            else if (r <= 60)
+                kind = ItemArrows;
             StoreItemKind[s] = kind;
             StoreItemSeed[s] = Rand(0, 100000);
         } else if (r <= 87) {

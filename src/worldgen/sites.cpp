@@ -1,9 +1,9 @@
 #include "worldgen/sites.h"
 
+#include "core/messagelog.h"
 #include "core/random.h"
 #include "core/run_vars.h"
 #include "core/state.h"
-#include "core/messagelog.h"
 #include "worldgen/creatures.h"
 #include "worldgen/layouts.h"
 #include "worldgen/primitives.h"
@@ -33,7 +33,7 @@ bool SquareRefuses(int code) {
             return true;
         default:
             return code == Grass && InCastle();
-        // clang-format on
+            // clang-format on
     }
 }
 
@@ -296,7 +296,8 @@ void TempleSite() {
     if (!found) return;
     ClearMask();
     MaskBlock(27, 33, ty - 3, ty + 2, 1);
-    for (const auto& c : {std::pair{27, ty - 3}, {33, ty - 3}, {27, ty + 2}, {33, ty + 2}}) MapTerrain[c.first][c.second] = Grass;
+    for (const auto& c : {std::pair{27, ty - 3}, {33, ty - 3}, {27, ty + 2}, {33, ty + 2}})
+        MapTerrain[c.first][c.second] = Grass;
     for (int x = 29; x <= 31; ++x)
         for (int y = ty - 2; y <= ty - 1; ++y) MapTerrain[x][y] = Temple;
     ConnectToOpen(30, ty + 3);

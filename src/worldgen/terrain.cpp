@@ -10,9 +10,9 @@
 
 namespace {
 
-constexpr bool M = true;   // blocks movement
-constexpr bool S = true;   // blocks sight
-constexpr bool O = true;   // open ground
+constexpr bool M = true;  // blocks movement
+constexpr bool S = true;  // blocks sight
+constexpr bool O = true;  // open ground
 constexpr bool _ = false;
 using R = FrameRule;
 

@@ -128,7 +128,7 @@ constexpr bool IsLandmark(int code) {
             return true;
         default:
             return false;
-        // clang-format on
+            // clang-format on
     }
 }
 
@@ -152,7 +152,7 @@ struct TerrainInfo {
     bool blocksSight;      // S: bushes are handled apart (see TerrainBlocksSight)
     bool openGround;       // O: sites, creatures and items may be put here
     FrameRule rule;
-    int frame;             // Fixed/Statue: MapFrame value; Block2x2: first frame
+    int frame;  // Fixed/Statue: MapFrame value; Block2x2: first frame
 };
 
 // Row for a code 1..90; codes outside that range get an empty row (rule None).

@@ -58,11 +58,11 @@ bool IsFullTile(int n) {
 // Decorations that are floors, walls or stairs themselves: drawn over a floor
 // frame, but meant to cover their whole cell so that floor never shows.
 bool CoversItsCell(int n) {
-    return InRanges(n, {{121, 128},   // engraved temple tiles, temple wall and floor
-                        {130, 133},   // lava
-                        {119, 119},   // temple entrance: the middle of the temple's base
-                        {134, 134},   // stairs to the forest
-                        {141, 142}}); // stairs down and up
+    return InRanges(n, {{121, 128},    // engraved temple tiles, temple wall and floor
+                        {130, 133},    // lava
+                        {119, 119},    // temple entrance: the middle of the temple's base
+                        {134, 134},    // stairs to the forest
+                        {141, 142}});  // stairs down and up
 }
 
 constexpr int kUnusedTile = 151;
@@ -73,11 +73,9 @@ TEST(Images, EachFileHasTheSizeTheGameExpects) {
         int w, h;
     };
     const Want wants[] = {
-        {"tiles.png", 256, 160},   // 152 cells, 16 per row
-        {"animals.png", 256, 64},  // 51 cells
-        {"hooflings.png", 256, 16},
-        {"items.png", 256, 16},
-        {"font.png", 128, 96},  // 96 glyphs of 8 x 16, 16 per row
+        {"tiles.png", 256, 160},                                                    // 152 cells, 16 per row
+        {"animals.png", 256, 64},                                                   // 51 cells
+        {"hooflings.png", 256, 16}, {"items.png", 256, 16}, {"font.png", 128, 96},  // 96 glyphs of 8 x 16, 16 per row
     };
     for (const Want& w : wants) {
         const Canvas& c = Image(w.file);
@@ -119,8 +117,8 @@ TEST(Images, NoTwoFramesOfASheetAreTheSame) {
         const char* file;
         int frames;
     };
-    for (Sheet s : {Sheet{"tiles.png", 152}, Sheet{"animals.png", 51}, Sheet{"hooflings.png", 6},
-                    Sheet{"items.png", 11}}) {
+    for (Sheet s :
+         {Sheet{"tiles.png", 152}, Sheet{"animals.png", 51}, Sheet{"hooflings.png", 6}, Sheet{"items.png", 11}}) {
         const Canvas& sheet = Image(s.file);
         std::map<std::vector<uint32_t>, int> seen;
         for (int n = 0; n < s.frames; ++n) {
@@ -193,7 +191,8 @@ TEST(Font, GlyphsArePureWhiteAndAllDistinct) {
     std::map<std::vector<uint32_t>, int> seen;
     for (int code = 32; code < 128; ++code) {
         Canvas g = Glyph(code);
-        for (uint32_t p : g.px) EXPECT_TRUE(p == 0u || p == 0xFFFFFFFFu) << "glyph " << code << " pixel " << std::hex << p;
+        for (uint32_t p : g.px)
+            EXPECT_TRUE(p == 0u || p == 0xFFFFFFFFu) << "glyph " << code << " pixel " << std::hex << p;
         if (code == 32) {
             EXPECT_EQ(Transparent(g), 8 * 16) << "space must be blank";
             continue;

@@ -23,7 +23,7 @@ Palette TwoColours() {
 struct BadSource {
     const char* what;
     const char* text;
-    const char* where;  // expected "file:line" prefix
+    const char* where;   // expected "file:line" prefix
     const char* reason;  // expected words in the message
 };
 
@@ -34,8 +34,8 @@ TEST(SpriteSource, RejectsBadGridsWithFileAndLine) {
         {"unknown character", "frame 1 b\nAAA\nAZA\nAAA\n", "s.txt:3:", "'Z'"},
         {"too few rows at end", "frame 0 a\nAAA\nAAA\n", "s.txt:1:", "rows"},
         {"too few rows before next frame", "frame 0 a\nAAA\nAAA\nframe 1 b\nAAA\nAAA\nAAA\n", "s.txt:1:", "rows"},
-        {"duplicate frame", "frame 0 a\nAAA\nAAA\nAAA\n# again\nframe 0 b\nBBB\nBBB\nBBB\n", "s.txt:6:",
-         "already defined at s.txt:1"},
+        {"duplicate frame", "frame 0 a\nAAA\nAAA\nAAA\n# again\nframe 0 b\nBBB\nBBB\nBBB\n",
+         "s.txt:6:", "already defined at s.txt:1"},
         {"frame out of range", "empty 4\n", "s.txt:1:", "out of range"},
         {"frame not a number", "frame x\n", "s.txt:1:", "not a frame number"},
         {"duplicate via empty", "empty 1\nsame 1 0\n", "s.txt:2:", "already defined"},
@@ -87,8 +87,8 @@ TEST(SpriteSource, EveryFrameMustBeAccountedFor) {
 TEST(SpriteSource, SheetListAndPaletteErrors) {
     std::vector<OutputEntry> list;
     std::string err;
-    ASSERT_TRUE(ParseSheetList("sheet a.png 16 16 3 16 tiles\nfont f.png font\nimage r.png r/r.txt\n", "l.txt", list,
-                               err))
+    ASSERT_TRUE(
+        ParseSheetList("sheet a.png 16 16 3 16 tiles\nfont f.png font\nimage r.png r/r.txt\n", "l.txt", list, err))
         << err;
     ASSERT_EQ(list.size(), 3u);
     EXPECT_EQ(list[1].count, 96);

@@ -2,10 +2,10 @@
 // and line, and the same procedure must always give the same pixels.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cstdio>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 #include "picture.h"
 

@@ -5,8 +5,8 @@
 TEST(CommandLine, ReadsEveryOption) {
     CommandLine line;
     std::string error;
-    ASSERT_TRUE(ParseCommandLine({"--headless", "--script", "s.txt", "--root", "/tmp/x", "--seed", "-7", "--clock", "500"},
-                                 line, error))
+    ASSERT_TRUE(ParseCommandLine(
+        {"--headless", "--script", "s.txt", "--root", "/tmp/x", "--seed", "-7", "--clock", "500"}, line, error))
         << error;
     EXPECT_TRUE(line.headless);
     EXPECT_EQ(line.script, "s.txt");

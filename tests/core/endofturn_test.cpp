@@ -2,12 +2,12 @@
 // status countdown, on small hand-built meadows.
 #include <gtest/gtest.h>
 
+#include "core/loop/turnloop.h"
 #include "core/random.h"
 #include "core/state.h"
-#include "core/loop/turnloop.h"
+#include "core/statuses.h"
 #include "rules/combat.h"
 #include "rules/meadow_fixture.h"
-#include "core/statuses.h"
 #include "support/sector_grid.h"
 
 namespace {
@@ -282,8 +282,8 @@ TEST_F(EndOfTurnTest, FriendshipDecaysEveryTwentyTurnsUnlessACharmIsWorn) {
         int amuletLines;
     } cases[] = {
         {0, 49, 5, 20, 0},
-        {12, 50, 5, 20, 0},   // a friendship charm keeps it
-        {24, 49, 6, 5, 1},    // the amulet tingles, gives a magic point and ticks sooner
+        {12, 50, 5, 20, 0},  // a friendship charm keeps it
+        {24, 49, 6, 5, 1},   // the amulet tingles, gives a magic point and ticks sooner
     };
     for (const Case& c : cases) {
         SetUp();

@@ -8,20 +8,20 @@
 #include <fstream>
 #include <string>
 
+#include "core/loop/turnloop.h"
 #include "core/random.h"
 #include "core/state.h"
-#include "core/loop/turnloop.h"
+#include "core/statuses.h"
 #include "core/ui_mode.h"
-#include "items/skill_use.h"
-#include "rules/interactions.h"
-#include "persist/savegame.h"
 #include "items/catalogue.h"
+#include "items/skill_use.h"
+#include "persist/savegame.h"
 #include "persist/sector.h"
 #include "platform/files.h"
 #include "platform/input.h"
 #include "platform/platform.h"
+#include "rules/interactions.h"
 #include "rules/meadow_fixture.h"
-#include "core/statuses.h"
 #include "support/test_support.h"
 
 namespace {
@@ -33,7 +33,8 @@ struct Bonuses {
     bool operator==(const Bonuses&) const = default;
 };
 Bonuses BonusesOf(int slot) {
-    return {MonAtkBonus[slot], MonDefBonus[slot], MonStrBonus[slot], MonSpdBonus[slot], MonMagBonus[slot], MonConBonus[slot]};
+    return {MonAtkBonus[slot], MonDefBonus[slot], MonStrBonus[slot],
+            MonSpdBonus[slot], MonMagBonus[slot], MonConBonus[slot]};
 }
 std::ostream& operator<<(std::ostream& out, const Bonuses& b) {
     return out << b.atk << "," << b.def << "," << b.str << "," << b.spd << "," << b.mag << "," << b.con;
@@ -91,7 +92,7 @@ TEST_F(TurnLoopTest, WornItemsAddTheirPointsToTheHeroOnly) {
 
     Equip[0] = 3;
     Equip[5] = 8;
-    Equip[1] = 57;   // damaged pointers are ignored, never read
+    Equip[1] = 57;  // damaged pointers are ignored, never read
     Equip[2] = -9;
     MonStatus[0][1] = 5;
     RecomputeBonuses();
@@ -174,10 +175,10 @@ TEST_F(TurnLoopTest, LevelUpsComeOnePerFrameThroughTheEightStepCycle) {
     EXPECT_EQ(MonAtk[0], 2);
     EXPECT_EQ(MonDef[0], 1);
     EXPECT_EQ(MonCon[0], 1);
-    EXPECT_EQ(SkillPoints, 9 + 1);          // one per level, one more at step 7
+    EXPECT_EQ(SkillPoints, 9 + 1);           // one per level, one more at step 7
     EXPECT_EQ(MonMaxHp[0], 30 + 2 * 9 + 2);  // step 8 adds 2 more
     EXPECT_EQ(MonMaxMp[0], 4 + 9 + 1);
-    EXPECT_EQ(MonHp[0], MonMaxHp[0]);       // healed, never above the maximum
+    EXPECT_EQ(MonHp[0], MonMaxHp[0]);  // healed, never above the maximum
     EXPECT_EQ(MonMp[0], MonMaxMp[0]);
     EXPECT_EQ(LevelUpAnim, 1);
 }

@@ -94,13 +94,10 @@ TEST(Title, ScreenModeSwitchTakesEffectAndSurvivesARestart) {
     const std::string toOptions = "tap Down 1\nwait 10\n";
     std::string script = "wait 10\n";
     for (int i = 0; i < 4; ++i) script += toOptions;
-    script += "tap Enter\nwait 12\n"
-              "tap Down\nwait 10\n"
-              "tap Space\nwait 10\n"
-              "shot " + root.path + "/switched.png\n"
-              "tap Up\nwait 10\n"
-              "tap Space\nwait 12\n"
-              "dump " + root.path + "/after.txt\n";
+    script += "tap Enter\nwait 12\ntap Down\nwait 10\ntap Space\nwait 10\n";
+    script += "shot " + root.path + "/switched.png\n";
+    script += "tap Up\nwait 10\ntap Space\nwait 12\n";
+    script += "dump " + root.path + "/after.txt\n";
     RunResult r = RunHeadless(root.path, script);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(LoadShot(root.path + "/switched.png").w, 800);
@@ -147,8 +144,9 @@ TEST(Title, DamagedGlobalFileIsReportedAndThePlayGoesOn) {
     WriteBytes(root.path + "/Highscores3.dat", IntBytes({5, -7, 0}));
     const RunResult r = RunHeadless(root.path, "wait 20\ndump " + root.path + "/d.txt\n");
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.err.find("GlobalData.dat is damaged (it has 3 bytes instead of 84); it is kept as GlobalData.dat.damaged"),
-              std::string::npos)
+    EXPECT_NE(
+        r.err.find("GlobalData.dat is damaged (it has 3 bytes instead of 84); it is kept as GlobalData.dat.damaged"),
+        std::string::npos)
         << r.err;
     EXPECT_NE(r.err.find("Highscores3.dat is damaged"), std::string::npos) << r.err;
     EXPECT_EQ(ReadDump(root.path + "/d.txt")["ScreenWidth"], "1024");
@@ -212,11 +210,13 @@ TEST(DataFolder, AnUnwritableProgramFolderFallsBackToThePerUserFolder) {
     const int status = std::system(run.c_str());
     const std::string err = ReadTextFile(place.path + "/err");
     ASSERT_EQ(status, 0) << err;
-    EXPECT_NE(err.find("cannot be written; keeping saves and settings in " + data + "/hoofbound"), std::string::npos) << err;
+    EXPECT_NE(err.find("cannot be written; keeping saves and settings in " + data + "/hoofbound"), std::string::npos)
+        << err;
     EXPECT_TRUE(Exists(data + "/hoofbound/World"));
     // Each missing picture is named once, and the game runs on without it.
     size_t mentions = 0;
-    for (size_t at = err.find("introscene.png"); at != std::string::npos; at = err.find("introscene.png", at + 1)) ++mentions;
+    for (size_t at = err.find("introscene.png"); at != std::string::npos; at = err.find("introscene.png", at + 1))
+        ++mentions;
     EXPECT_EQ(mentions, 1u) << err;
     EXPECT_NE(err.find("font.png"), std::string::npos);
 }
@@ -257,13 +257,13 @@ TEST(NewGame, ADamagedSaveIsKeptAsideAndTheTitleSaysSo) {
 
 TEST(NewGame, EscTwiceSavesAndLoadGameResumesTheSameRun) {
     TempFolder root;
-    const std::string newGame = "wait 12\ntap Space\nwait 12\ntap Space\nwait 12\ntap Space\nwait 12\n"
-                                "tap Space\nwait 12\ntap Space\nwait 30\n";
-    RunResult r = RunHeadless(root.path,
-                              newGame + "hold Up\nwait 80\nrelease Up\nhold Left\nwait 60\nrelease Left\nwait 12\n"
-                                        "dump " + root.path + "/before.txt\ntap Esc\nwait 12\ntap Esc\nwait 3\n"
-                                        "dump " + root.path + "/never.txt\n",
-                              {"--seed", "77"});
+    const std::string newGame =
+        "wait 12\ntap Space\nwait 12\ntap Space\nwait 12\ntap Space\nwait 12\n"
+        "tap Space\nwait 12\ntap Space\nwait 30\n";
+    std::string play = newGame + "hold Up\nwait 80\nrelease Up\nhold Left\nwait 60\nrelease Left\nwait 12\n";
+    play += "dump " + root.path + "/before.txt\ntap Esc\nwait 12\ntap Esc\nwait 3\n";
+    play += "dump " + root.path + "/never.txt\n";
+    RunResult r = RunHeadless(root.path, play, {"--seed", "77"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_FALSE(Exists(root.path + "/never.txt")) << "the second Esc ends the program at once";
     EXPECT_EQ(ReadBytes(root.path + "/World/savedata.dat").size(), 2028u);

@@ -8,9 +8,9 @@
 // change, and say why in the commit.
 #include <gtest/gtest.h>
 
+#include <dirent.h>
 #include <algorithm>
 #include <cstdlib>
-#include <dirent.h>
 #include <fstream>
 #include <ostream>
 #include <sstream>
@@ -24,8 +24,8 @@ namespace {
 const std::string GoldenDir = std::string(HOOF_SOURCE_DIR) + "/tests/golden";
 
 struct GoldenCase {
-    std::string kind;  // "probe" or "game"
-    std::string name;  // the fixture (probe) or the fixtures' prefix (game)
+    std::string kind;    // "probe" or "game"
+    std::string name;    // the fixture (probe) or the fixtures' prefix (game)
     std::string script;  // game: the script in games/
     std::vector<std::string> args;
 };
@@ -92,7 +92,8 @@ std::string IntListing(const std::vector<unsigned char>& bytes) {
     out << "# " << bytes.size() << " bytes\n";
     const size_t ints = bytes.size() / 4;
     for (size_t i = 0; i < ints; ++i) {
-        const unsigned v = bytes[4 * i] | bytes[4 * i + 1] << 8 | bytes[4 * i + 2] << 16 | unsigned(bytes[4 * i + 3]) << 24;
+        const unsigned v = bytes[4 * i] | bytes[4 * i + 1] << 8 | bytes[4 * i + 2] << 16 |
+                           unsigned(bytes[4 * i + 3]) << 24;
         if (i % 10 == 0) out << (i == 0 ? "" : "\n") << i << ":";
         out << " " << static_cast<int>(v);
     }
@@ -162,7 +163,8 @@ TEST_P(Golden, MatchesTheProgram) {
     // A file the game no longer writes would otherwise go unnoticed.
     for (const std::string& f : FilesIn(GoldenDir + "/expected")) {
         if (f.rfind(c.name + ".World.", 0) != 0) continue;
-        EXPECT_NE(std::find(made.begin(), made.end(), f), made.end()) << "the game no longer writes what " << f << " holds";
+        EXPECT_NE(std::find(made.begin(), made.end(), f), made.end())
+            << "the game no longer writes what " << f << " holds";
     }
 }
 

@@ -6,8 +6,8 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "items/catalogue.h"
-#include "items/skills.h"
 #include "items/food.h"
+#include "items/skills.h"
 
 namespace {
 
@@ -29,14 +29,10 @@ Texts Describe(int kind, int tier, int seed) {
 
 TEST_F(ItemCatalogue, CategoryOfEveryKindOfId) {
     const std::vector<std::pair<int, int>> cases = {
-        {0, 0}, {6, 0}, {25, 0}, {29, 0}, {-1, 0}, {-500, 0},
-        {1, 1}, {10, 1}, {16, 1}, {21, 1},
-        {2, 2}, {23, 2}, {3, 3},
-        {4, 4}, {11, 4}, {15, 4}, {22, 4}, {24, 4},
-        {5, 5}, {17, 5}, {18, 5}, {19, 5},
-        {7, 7}, {20, 7}, {8, 8}, {9, 9},
-        {30, 11}, {31, 11}, {99, 11}, {100, 10},
-        {101, 6}, {107, 6}, {160, 6}, {199, 6}, {200, 6}, {5000, 6},
+        {0, 0},   {6, 0},   {25, 0},   {29, 0},  {-1, 0},  {-500, 0}, {1, 1},   {10, 1},  {16, 1},
+        {21, 1},  {2, 2},   {23, 2},   {3, 3},   {4, 4},   {11, 4},   {15, 4},  {22, 4},  {24, 4},
+        {5, 5},   {17, 5},  {18, 5},   {19, 5},  {7, 7},   {20, 7},   {8, 8},   {9, 9},   {30, 11},
+        {31, 11}, {99, 11}, {100, 10}, {101, 6}, {107, 6}, {160, 6},  {199, 6}, {200, 6}, {5000, 6},
     };
     for (const auto& [kind, category] : cases) EXPECT_EQ(ItemCategory(kind), category) << "id " << kind;
 }
@@ -62,7 +58,7 @@ TEST_F(ItemCatalogue, PricesAndTheSalesBonusDiscount) {
         // raw = 1 is the shop's own price, whatever the hero's skill.
         {24, 0, 1, 3, 100}, {5, 0, 1, 1, 10},
     };
-        // clang-format on
+    // clang-format on
     for (const PriceCase& c : cases) {
         ClearAllTables();
         if (c.sales > 0) {
@@ -137,8 +133,9 @@ TEST_F(ItemCatalogue, FixedTextsAndWhereTheModsLineStays) {
     EXPECT_EQ(relic.line2.rfind("Mods:   ", 0), 0u) << relic.line2;
 
     // The Lazuli Heart's description runs on over its points.
-    EXPECT_EQ(Describe(30, 0, 42), (Texts{"L.Heart", "The Lazuli Heart! Two anubis figures crafted with a giant sapphire",
-                                          "stone in the centre! Wait... this was real!?!"}));
+    EXPECT_EQ(Describe(30, 0, 42),
+              (Texts{"L.Heart", "The Lazuli Heart! Two anubis figures crafted with a giant sapphire",
+                     "stone in the centre! Wait... this was real!?!"}));
     // Unnamed special objects stay "?" with their points.
     const Texts odd = Describe(31, 0, 42);
     EXPECT_EQ(odd.name, "?");
@@ -164,8 +161,8 @@ TEST_F(ItemCatalogue, AppleAndOrangesReadDifferentlyForTansyBrook) {
 
 TEST_F(ItemCatalogue, DescribingTakesOneDrawFromTheGameAndReseeds) {
     // kind, tier, seed: every branch of the description.
-    const int items[][3] = {{1, 2, 777}, {2, 0, 10010}, {3, 3, 3}, {4, 5, 99999}, {5, 1, 3709}, {7, 4, 1},
-                            {16, 0, 7}, {30, 0, 5}, {101, 2, 0}, {9, 0, 0}, {0, 0, 12}, {31, 1, 8}};
+    const int items[][3] = {{1, 2, 777}, {2, 0, 10010}, {3, 3, 3},   {4, 5, 99999}, {5, 1, 3709}, {7, 4, 1},
+                            {16, 0, 7},  {30, 0, 5},    {101, 2, 0}, {9, 0, 0},     {0, 0, 12},   {31, 1, 8}};
     for (const auto& item : items) {
         for (int gameState : {1, 4660, 123456789}) {
             SeedRandom(gameState);

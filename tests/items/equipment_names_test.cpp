@@ -60,12 +60,16 @@ struct Golden {
 
 TEST_F(ItemEquipment, KnownPiecesKeepTheirNamesAndPoints) {
     const Golden cases[] = {
-        {1, 4, 1, 0, "cool hat", "It's a very cool looking hat", "Mods:   ATK(1)   DEF(2)   STR(1)   SPD(2)   MAG(1)   CON(4)"},
+        {1, 4, 1, 0, "cool hat", "It's a very cool looking hat",
+         "Mods:   ATK(1)   DEF(2)   STR(1)   SPD(2)   MAG(1)   CON(4)"},
         {2, 3, 10010, 0, "gorilla costume", "It's a gorilla costume, from Gloamfest I guess?",
          "Mods:   DEF(3)   SPD(2)   MAG(3)   CON(1)"},
-        {3, 3, 3, 0, "crystal slip.", "It's silk slippers", "Mods:   ATK(1)   DEF(2)   STR(1)   SPD(3)   MAG(1)   CON(1)"},
-        {4, 2, 5, 3, "pretty acc.", "It's a very pretty  jewel", "Mods:   ATK(1)   DEF(1)   STR(3)   SPD(1)   MAG(2)   CON(2)"},
-        {5, 1, 3709, 0, "qrtr staff", "It's a pretty strong looking qrtr staff", "Mods:   ATK(1)   DEF(1)   MAG(2)   CON(1)"},
+        {3, 3, 3, 0, "crystal slip.", "It's silk slippers",
+         "Mods:   ATK(1)   DEF(2)   STR(1)   SPD(3)   MAG(1)   CON(1)"},
+        {4, 2, 5, 3, "pretty acc.", "It's a very pretty  jewel",
+         "Mods:   ATK(1)   DEF(1)   STR(3)   SPD(1)   MAG(2)   CON(2)"},
+        {5, 1, 3709, 0, "qrtr staff", "It's a pretty strong looking qrtr staff",
+         "Mods:   ATK(1)   DEF(1)   MAG(2)   CON(1)"},
         {5, 1, 3710, 0, "stone sword", "It's a stone stone sword", "Mods:   ATK(1)   STR(2)   MAG(2)"},
         {7, 5, 7415, 0, "elkbone bow", "It's a bow made from elk bone",
          "Mods:   ATK(2)   DEF(2)   STR(1)   SPD(6)   MAG(1)   CON(1)"},
@@ -135,7 +139,8 @@ TEST_F(ItemEquipment, CostumesCarryNoAdjective) {
     for (int tier = 0; tier <= 6; ++tier) {
         for (int seed = 1; seed <= 400; ++seed) {
             DescribeItem(2, tier, SpreadSeed(seed));
-            if (LookupName.find("costume") == std::string::npos && LookupName.find("uniform") == std::string::npos) continue;
+            if (LookupName.find("costume") == std::string::npos && LookupName.find("uniform") == std::string::npos)
+                continue;
             EXPECT_TRUE(costumes.count({LookupName, LookupText})) << LookupName << " / " << LookupText;
             seen.insert(LookupName);
         }
@@ -175,12 +180,11 @@ TEST_F(ItemEquipment, TiersZeroAndOneShareTheSixColours) {
 TEST_F(ItemEquipment, PointsGrowWithTierAndFashionSense) {
     // kind, tier, Fashion Sense level, points. Every point of these ids lands on a stat.
     const int cases[][4] = {
-        {1, 0, 0, 3}, {5, 0, 0, 3}, {7, 0, 0, 3}, {3, 5, 0, 13}, {4, 5, 0, 13}, {2, 5, 0, 13},
-        {10, 0, 0, 11}, {18, 5, 0, 11}, {24, 3, 0, 11},
-        {7, 6, 0, 15},                               // deeper pieces keep growing
-        {4, 2, 3, 10}, {2, 2, 3, 10}, {2, 2, 1, 8},  // dresses and jewellery gain with the skill
-        {13, 0, 2, 13}, {22, 4, 1, 12}, {23, 0, 3, 14},
-        {1, 2, 3, 7}, {3, 2, 3, 7}, {5, 2, 3, 7}, {10, 0, 3, 11},  // the rest do not
+        {1, 0, 0, 3},   {5, 0, 0, 3},   {7, 0, 0, 3},   {3, 5, 0, 13},  {4, 5, 0, 13},
+        {2, 5, 0, 13},  {10, 0, 0, 11}, {18, 5, 0, 11}, {24, 3, 0, 11}, {7, 6, 0, 15},  // deeper pieces keep growing
+        {4, 2, 3, 10},  {2, 2, 3, 10},  {2, 2, 1, 8},  // dresses and jewellery gain with the skill
+        {13, 0, 2, 13}, {22, 4, 1, 12}, {23, 0, 3, 14}, {1, 2, 3, 7},   {3, 2, 3, 7},
+        {5, 2, 3, 7},   {10, 0, 3, 11},  // the rest do not
     };
     for (const auto& c : cases) {
         for (int seed : {1, 500, 99999}) {
@@ -190,7 +194,8 @@ TEST_F(ItemEquipment, PointsGrowWithTierAndFashionSense) {
                 SkillLevel[9] = c[2];
             }
             const Points p = DescribeApplied(c[0], c[1], seed);
-            EXPECT_EQ(p.total(), c[3]) << "kind " << c[0] << " tier " << c[1] << " fashion " << c[2] << " seed " << seed;
+            EXPECT_EQ(p.total(), c[3]) << "kind " << c[0] << " tier " << c[1] << " fashion " << c[2] << " seed "
+                                       << seed;
             EXPECT_EQ(LookupText2, ModsLine(p));
         }
     }

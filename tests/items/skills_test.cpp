@@ -9,7 +9,8 @@ TEST(Skills, DescriptionsAndUnknownIds) {
     EXPECT_EQ(LookupText, "Start a party! Any creature in range will start partying");
     EXPECT_EQ(LookupText2, "Higher skill levels make the party last longer");
     DescribeSkill(2);
-    EXPECT_EQ(LookupText, "This spell allows for short teleportation.  Teleporting into solid objects hurts, be careful!");
+    EXPECT_EQ(LookupText,
+              "This spell allows for short teleportation.  Teleporting into solid objects hurts, be careful!");
     for (int bad : {0, 35, -1}) {
         DescribeSkill(bad);
         EXPECT_EQ(LookupName, "?");

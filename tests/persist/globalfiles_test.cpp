@@ -30,7 +30,7 @@ TEST_F(GlobalFiles, GlobalDataAndRecipeBookRoundTrip) {
 }
 
 TEST_F(GlobalFiles, DamagedGlobalFilesLeaveTheDefaults) {
-    WriteBytes(At("GlobalData.dat"), IntBytes({1, 2, 3}));             // too short
+    WriteBytes(At("GlobalData.dat"), IntBytes({1, 2, 3}));              // too short
     WriteBytes(At("RecipeBook.dat"), std::vector<unsigned char>(401));  // one byte too many
     ReadGlobalFiles();
     for (int v : GlobalData) EXPECT_EQ(v, 0);
@@ -42,14 +42,14 @@ TEST_F(GlobalFiles, DamagedGlobalFilesLeaveTheDefaults) {
 
     // Impossible values are set back to their defaults; sound ones are kept.
     std::vector<int> data(21, 0);
-    data[3] = 104;   // a fruit planted in plot 3
-    data[9] = 250;   // and its growth
-    data[1] = 999;   // no such fruit: the plot and its growth are emptied
+    data[3] = 104;  // a fruit planted in plot 3
+    data[9] = 250;  // and its growth
+    data[1] = 999;  // no such fruit: the plot and its growth are emptied
     data[7] = 40;
-    data[8] = -5;    // growth below 0
-    data[12] = 7;    // neither screen mode
+    data[8] = -5;  // growth below 0
+    data[12] = 7;  // neither screen mode
     data[13] = -1;
-    data[20] = 3;    // unused entries stay 0
+    data[20] = 3;  // unused entries stay 0
     WriteBytes(At("GlobalData.dat"), IntBytes(data));
     ReadGlobalFiles();
     const int expected[21] = {0, 0, 0, 104, 0, 0, 0, 0, 0, 250, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};

@@ -96,13 +96,13 @@ TEST_F(SaveGameFiles, DamagedSavesAreKeptAsideOrMended) {
 
     // Values that would index outside the tables are put back inside them.
     std::vector<int> ints(507, 0);
-    ints[1] = 900;      // hero x
-    ints[2] = -4;       // hero y
-    ints[20] = 999;     // InvCapacity
-    ints[24] = 0;       // HeroId
-    ints[256] = 4000;   // Equip[0]
-    ints[274] = 77;     // SkillId[0]
-    ints[275] = -2;     // SkillLevel[0]
+    ints[1] = 900;     // hero x
+    ints[2] = -4;      // hero y
+    ints[20] = 999;    // InvCapacity
+    ints[24] = 0;      // HeroId
+    ints[256] = 4000;  // Equip[0]
+    ints[274] = 77;    // SkillId[0]
+    ints[275] = -2;    // SkillLevel[0]
     WriteBytes(At("World/savedata.dat"), IntBytes(ints));
     ASSERT_TRUE(LoadGame(message));
     EXPECT_NE(message.find("impossible values"), std::string::npos);

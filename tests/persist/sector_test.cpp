@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-
 #include "core/frame.h"
 #include "core/loop/startup.h"
 #include "core/state.h"
 #include "persist/sector.h"
-#include "rules/sector_change.h"
 #include "platform/files.h"
 #include "platform/platform.h"
+#include "rules/sector_change.h"
 #include "support/data_root_fixture.h"
 #include "support/sector_grid.h"
 #include "support/test_support.h"
@@ -103,10 +102,10 @@ TEST_F(SectorFiles, DamagedFilesAreKeptAsideOrMended) {
     // A whole file with impossible values: terrain codes, positions and kinds are put
     // back inside their tables so nothing can index outside them.
     std::vector<int> ints(13035, 0);
-    ints[0] = 9999;           // terrain of (0, 0)
-    ints[3] = 77;             // region of (0, 0)
+    ints[0] = 9999;  // terrain of (0, 0)
+    ints[3] = 77;    // region of (0, 0)
     const int creatures = 8100 + 2;
-    ints[creatures + 0] = 1;  // slot 1 claims to be the hero
+    ints[creatures + 0] = 1;         // slot 1 claims to be the hero
     ints[creatures + 38 + 0] = 900;  // slot 2: no such kind
     ints[creatures + 38 * 2 + 0] = 12;
     ints[creatures + 38 * 2 + 12] = -40;  // slot 3's x

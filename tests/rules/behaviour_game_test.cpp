@@ -8,14 +8,14 @@
 #include <fstream>
 #include <string>
 
+#include "core/loop/turnloop.h"
 #include "core/pictures.h"
 #include "core/state.h"
-#include "core/loop/turnloop.h"
 #include "platform/files.h"
 #include "platform/platform.h"
+#include "rules/fieldofview.h"
 #include "rules/meadow_fixture.h"
 #include "support/test_support.h"
-#include "rules/fieldofview.h"
 #include "worldgen/terrain.h"
 
 namespace {
@@ -47,7 +47,8 @@ TEST_F(CreatureGameTest, AnOgreChasesTheHeroTradesBlowsAndKnocksHimOut) {
     EXPECT_EQ(MonX[1], 9);
     int bites = 0, blows = 0;
     for (const std::string& line : said) {
-        if (line.rfind("HERO takes ", 0) == 0 && line.size() > 11 && line.substr(line.size() - 11) == " from OGRE!") ++bites;
+        if (line.rfind("HERO takes ", 0) == 0 && line.size() > 11 && line.substr(line.size() - 11) == " from OGRE!")
+            ++bites;
         if (line.rfind("HERO dealt ", 0) == 0 || line == "HERO missed!") ++blows;
     }
     EXPECT_GE(bites, 1);

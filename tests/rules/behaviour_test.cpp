@@ -5,12 +5,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/loop/turnloop.h"
 #include "core/random.h"
 #include "core/state.h"
-#include "core/loop/turnloop.h"
+#include "core/statuses.h"
 #include "rules/behaviour.h"
 #include "rules/meadow_fixture.h"
-#include "core/statuses.h"
 
 namespace {
 
@@ -34,7 +34,8 @@ protected:
     }
     static bool HeroStruck() {
         for (const std::string& line : said)
-            if (line.rfind("HERO takes ", 0) == 0 || line.rfind("HERO dodges ", 0) == 0 || line.rfind("HERO was knocked", 0) == 0)
+            if (line.rfind("HERO takes ", 0) == 0 || line.rfind("HERO dodges ", 0) == 0 ||
+                line.rfind("HERO was knocked", 0) == 0)
                 return true;
         return false;
     }
@@ -56,14 +57,10 @@ TEST_F(BehaviourTest, AHostileWalkerChasesFromTwoToElevenStepsStandsToNineteenAn
         bool flyer;
         enum { Attacks, Chases, Stands, Wanders } does;
     } cases[] = {
-        {"next to the hero", 1, false, Case::Attacks},
-        {"two steps", 2, false, Case::Chases},
-        {"eleven steps", 11, false, Case::Chases},
-        {"twelve steps", 12, false, Case::Stands},
-        {"nineteen steps", 19, false, Case::Stands},
-        {"twenty steps", 20, false, Case::Wanders},
-        {"out of reach", 30, false, Case::Wanders},
-        {"a flyer at fifteen homes in", 15, true, Case::Chases},
+        {"next to the hero", 1, false, Case::Attacks}, {"two steps", 2, false, Case::Chases},
+        {"eleven steps", 11, false, Case::Chases},     {"twelve steps", 12, false, Case::Stands},
+        {"nineteen steps", 19, false, Case::Stands},   {"twenty steps", 20, false, Case::Wanders},
+        {"out of reach", 30, false, Case::Wanders},    {"a flyer at fifteen homes in", 15, true, Case::Chases},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -90,9 +87,9 @@ TEST_F(BehaviourTest, StepsFollowWestEastNorthSouthToTheFirstFittingNeighbour) {
     struct Case {
         const char* what;
         int x, y;
-        int kind, mode;       // an ogre chasing, or a wolf in flight (mode above 0)
-        int near[4];          // field values west, east, north, south; here is 5
-        int obstacle;         // direction holding a tree (or swamp, for the wolf)
+        int kind, mode;  // an ogre chasing, or a wolf in flight (mode above 0)
+        int near[4];     // field values west, east, north, south; here is 5
+        int obstacle;    // direction holding a tree (or swamp, for the wolf)
         int expected;
     } cases[] = {
         {"west first of several lower", 5, 5, 22, 0, {4, 3, 2, 1}, None, W},
@@ -375,12 +372,9 @@ TEST_F(BehaviourTest, LurkersWakeWhenTheHeroComesNear) {
         int mode;
         bool growl;
     } cases[] = {
-        {"timber wolf four off", 12, 14, 10, 1, false},
-        {"timber wolf three off", 12, 13, 10, 0, false},
-        {"cerberus above the hero, far", 15, 10, 5, 1, false},
-        {"cerberus two above the hero", 15, 10, 8, 0, false},
-        {"cerberus on the hero's row", 15, 16, 10, 0, true},
-        {"cerberus below the hero", 15, 10, 16, 0, true},
+        {"timber wolf four off", 12, 14, 10, 1, false},        {"timber wolf three off", 12, 13, 10, 0, false},
+        {"cerberus above the hero, far", 15, 10, 5, 1, false}, {"cerberus two above the hero", 15, 10, 8, 0, false},
+        {"cerberus on the hero's row", 15, 16, 10, 0, true},   {"cerberus below the hero", 15, 10, 16, 0, true},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -576,10 +570,8 @@ TEST_F(BehaviourTest, ABeaverFellsATreeBesideItNowAndThenWhileItHasMagic) {
         int x, mode, mp;
         bool fells;
     } cases[] = {
-        {"in the woods", 20, 0, 30, true},
-        {"at the inner rim", 42, 0, 30, true},
-        {"too near the edge", 43, 0, 30, false},
-        {"out of magic", 20, 0, 0, false},
+        {"in the woods", 20, 0, 30, true},       {"at the inner rim", 42, 0, 30, true},
+        {"too near the edge", 43, 0, 30, false}, {"out of magic", 20, 0, 0, false},
         {"not in the mood", 20, 1, 30, false},
     };
     for (const Case& c : cases) {
@@ -595,7 +587,8 @@ TEST_F(BehaviourTest, ABeaverFellsATreeBesideItNowAndThenWhileItHasMagic) {
             SeedRandom(Spread(turn));
             OneTurn();
             int grass = 0;
-            for (const auto& [dx, dy] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) grass += MapTerrain[c.x + dx][20 + dy] == 2;
+            for (const auto& [dx, dy] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}})
+                grass += MapTerrain[c.x + dx][20 + dy] == 2;
             ASSERT_LE(grass, 1) << c.what << ": one tree a turn";
             if (grass == 1) {
                 ++felled;
@@ -640,7 +633,8 @@ TEST_F(BehaviourTest, AnyCrowdWithDamagedValuesPlaysOnWithoutLeavingTheMap) {
         for (int m = 1; m <= MonCapacity; ++m) {
             const bool onMap = startX[m] >= 0 && startX[m] <= MapMaxX && startY[m] >= 0 && startY[m] <= MapMaxY;
             if (onMap) {
-                EXPECT_TRUE(MonX[m] >= 0 && MonX[m] <= MapMaxX && MonY[m] >= 0 && MonY[m] <= MapMaxY) << seed << " " << m;
+                EXPECT_TRUE(MonX[m] >= 0 && MonX[m] <= MapMaxX && MonY[m] >= 0 && MonY[m] <= MapMaxY)
+                    << seed << " " << m;
             } else {
                 EXPECT_EQ(MonX[m], startX[m]) << seed << " " << m;
                 EXPECT_EQ(MonY[m], startY[m]) << seed << " " << m;

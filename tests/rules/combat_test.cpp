@@ -6,10 +6,10 @@
 
 #include "core/random.h"
 #include "core/state.h"
+#include "core/statuses.h"
 #include "platform/platform.h"
 #include "rules/combat.h"
 #include "rules/meadow_fixture.h"
-#include "core/statuses.h"
 
 namespace {
 
@@ -89,9 +89,9 @@ TEST_F(CombatTest, TheHerosDamageModifiers) {
 
     struct Case {
         const char* what;
-        int flight;      // -1 not flying, else the Flight skill's level
-        int weapon;      // item kind worn as the weapon, 0 none
-        int weaponPro;   // Weapon Pro level
+        int flight;     // -1 not flying, else the Flight skill's level
+        int weapon;     // item kind worn as the weapon, 0 none
+        int weaponPro;  // Weapon Pro level
         int expected;
     } cases[] = {
         {"flying without the skill loses half", 0, 0, 0, a - a / 2 - 2},
@@ -240,7 +240,7 @@ TEST_F(CombatTest, BitesAfflictTheDefenderAndTellTheHeroOnlyTheFirstTime) {
         {18, StatusPoisoned, 3, 3, nullptr},
         {24, StatusStone, 8, 9, nullptr},
         {24, StatusStone, 0, 9, "Stone!"},
-        {22, StatusStone, 0, 0, nullptr},   // an ogre bites nothing in
+        {22, StatusStone, 0, 0, nullptr},  // an ogre bites nothing in
     };
     for (const Case& c : cases) {
         SetUp();

@@ -7,17 +7,17 @@
 
 #include "core/random.h"
 #include "core/state.h"
+#include "core/statuses.h"
+#include "core/ui_mode.h"
 #include "persist/sector.h"
-#include "rules/sector_change.h"
 #include "platform/files.h"
 #include "platform/input.h"
 #include "platform/platform.h"
-#include "core/ui_mode.h"
 #include "rules/combat.h"
-#include "rules/interactions.h"
 #include "rules/commands.h"
+#include "rules/interactions.h"
 #include "rules/meadow_fixture.h"
-#include "core/statuses.h"
+#include "rules/sector_change.h"
 #include "support/test_support.h"
 
 namespace {
@@ -55,9 +55,8 @@ TEST_F(CommandsTest, ArrowsStepOneCellWithRightBeforeLeftBeforeDownBeforeUp) {
         std::initializer_list<int> keys;
         int dx, dy;
     } cases[] = {
-        {{KeyRight}, 1, 0},           {{KeyLeft}, -1, 0},         {{KeyDown}, 0, 1},
-        {{KeyUp}, 0, -1},             {{KeyLeft, KeyRight}, 1, 0}, {{KeyUp, KeyLeft}, -1, 0},
-        {{KeyUp, KeyDown}, 0, 1},
+        {{KeyRight}, 1, 0},          {{KeyLeft}, -1, 0},        {{KeyDown}, 0, 1},        {{KeyUp}, 0, -1},
+        {{KeyLeft, KeyRight}, 1, 0}, {{KeyUp, KeyLeft}, -1, 0}, {{KeyUp, KeyDown}, 0, 1},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -211,8 +210,10 @@ TEST_F(CommandsTest, TempleTilesSwitchesAndKeysChangeTheSector) {
         int farFrom, farTo;  // a distant cell of code farFrom that must become farTo
         const char* message;
     } cases[] = {
-        {"lion tile", 60, false, 0, 1, 60, 1, 68, 69, "You hear a loud rumbling... maybe you shouldn't have stepped on that?"},
-        {"wolf tile", 63, false, 0, 1, 63, 1, 68, 69, "You hear a loud rumbling... maybe you shouldn't have stepped on that?"},
+        {"lion tile", 60, false, 0, 1, 60, 1, 68, 69,
+         "You hear a loud rumbling... maybe you shouldn't have stepped on that?"},
+        {"wolf tile", 63, false, 0, 1, 63, 1, 68, 69,
+         "You hear a loud rumbling... maybe you shouldn't have stepped on that?"},
         {"rat tile is safe", 64, false, 0, 1, 64, 0, 68, 68, nullptr},
         {"lion tile, flying", 60, true, 0, 1, 60, 0, 68, 68, nullptr},
         {"lion tile, trap sprung", 60, false, 1, 1, 60, 1, 68, 68, nullptr},
@@ -335,9 +336,9 @@ TEST_F(CommandsTest, BumpingFeaturesOpensTheirInteractionWithoutATurn) {
     struct Case {
         int code, dialogue;
     } cases[] = {
-        {9, DialogueCookingPot}, {23, DialogueVineChest}, {25, DialogueMagicalTree}, {34, DialogueStoneTable},
-        {47, DialogueTreasureChest}, {68, DialogueGemIdol}, {73, DialogueWell}, {74, DialogueUsedWell},
-        {75, DialogueBell}, {76, DialogueBell}, {77, DialogueUsedBell},
+        {9, DialogueCookingPot},     {23, DialogueVineChest}, {25, DialogueMagicalTree}, {34, DialogueStoneTable},
+        {47, DialogueTreasureChest}, {68, DialogueGemIdol},   {73, DialogueWell},        {74, DialogueUsedWell},
+        {75, DialogueBell},          {76, DialogueBell},      {77, DialogueUsedBell},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -405,7 +406,8 @@ TEST_F(CommandsTest, BumpingCreaturesByAttitude) {
         {"neutral", 2, 1, false, false, false, false, DialogueNone, nullptr},
         {"ally", 3, 1, false, false, false, false, DialogueNone, nullptr},
         {"friendly talks", 1, 1, false, false, false, false, DialogueDoe, nullptr},
-        {"friendly, Dabble Moss cursed", 1, 2, true, false, false, false, DialogueNone, "You're unable to talk like this!"},
+        {"friendly, Dabble Moss cursed", 1, 2, true, false, false, false, DialogueNone,
+         "You're unable to talk like this!"},
         {"friendly, Mellowen cursed", 1, 6, true, false, false, false, DialogueNone, "You just can't talk like this!"},
         {"neutral with shift swaps", 2, 1, false, true, true, true, DialogueNone, nullptr},
         {"friendly with shift swaps", 1, 1, false, true, true, true, DialogueNone, nullptr},
@@ -518,8 +520,10 @@ TEST_F(CommandsTest, JestbloomSendsSkelterVaneAstrayAndKeepsHimFlying) {
         Walk(KeyRight);
         EXPECT_EQ(MonStatus[0][StatusFlying], 1000);
         EXPECT_EQ(std::abs(MonX[0] - 20) + std::abs(MonY[0] - 15), 1);
-        if (Said("Your wings are messed up!")) ++astray;
-        else EXPECT_EQ(MonX[0], 21);
+        if (Said("Your wings are messed up!"))
+            ++astray;
+        else
+            EXPECT_EQ(MonX[0], 21);
     }
     EXPECT_GT(astray, 5);
     EXPECT_LT(astray, 30);

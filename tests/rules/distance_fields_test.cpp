@@ -6,9 +6,9 @@
 
 #include "core/random.h"
 #include "core/state.h"
+#include "core/statuses.h"
 #include "rules/behaviour.h"
 #include "rules/meadow_fixture.h"
-#include "core/statuses.h"
 #include "support/sector_grid.h"
 
 namespace {
@@ -68,7 +68,8 @@ TEST_F(DistanceFieldsTest, MatchTheLayerRelaxationOnRandomTerrain) {
         if (MonStatus[0][StatusDisguised] == 0) hero.push_back({MonX[0], MonY[0]});
         ReferenceField(expected, walker, hero);
         for (int x = 0; x <= MapMaxX; ++x)
-            for (int y = 0; y <= MapMaxY; ++y) ASSERT_EQ(MapDistHero[x][y], expected[x][y]) << seed << " " << x << "," << y;
+            for (int y = 0; y <= MapMaxY; ++y)
+                ASSERT_EQ(MapDistHero[x][y], expected[x][y]) << seed << " " << x << "," << y;
         ReferenceField(expected, flyer, {{MonX[0], MonY[0]}});
         for (int x = 0; x <= MapMaxX; ++x)
             for (int y = 0; y <= MapMaxY; ++y) ASSERT_EQ(MapDistHeroFree[x][y], expected[x][y]) << seed;
@@ -121,7 +122,8 @@ TEST_F(DistanceFieldsTest, OnDemandFieldsMatchTheLayerRelaxationInEveryMode) {
             ReferenceField(expected, m.obstacles, {{sx, sy}});
             for (int x = 0; x <= MapMaxX; ++x)
                 for (int y = 0; y <= MapMaxY; ++y)
-                    ASSERT_EQ(MapMask[x][y], expected[x][y]) << "mode " << m.mode << " seed " << seed << " " << x << "," << y;
+                    ASSERT_EQ(MapMask[x][y], expected[x][y])
+                        << "mode " << m.mode << " seed " << seed << " " << x << "," << y;
         }
         BuildCovetField(sx, sy);
         ReferenceField(expected, {}, {{sx, sy}});

@@ -32,9 +32,8 @@ TEST_F(FieldOfViewTest, SightRadiusRules) {
     struct Case { int favour; int blinded; int layout; int jestbloom; int hero; int radius; };
     // clang-format on
     const Case cases[] = {
-        {0, 0, 0, 0, 1, 9},   {-10, 0, 0, 0, 1, 4}, {10, 0, 0, 0, 1, 12}, {0, 3, 0, 0, 1, 5},
-        {0, 0, 31, 0, 1, 5},  {0, 0, 0, 5, 4, 3},   {0, 0, 0, 5, 3, 9},   {-10, 2, 31, 0, 1, 2},
-        {10, 2, 31, 4, 4, 2}, {10, 1, 0, 0, 2, 8},
+        {0, 0, 0, 0, 1, 9}, {-10, 0, 0, 0, 1, 4}, {10, 0, 0, 0, 1, 12},  {0, 3, 0, 0, 1, 5},   {0, 0, 31, 0, 1, 5},
+        {0, 0, 0, 5, 4, 3}, {0, 0, 0, 5, 3, 9},   {-10, 2, 31, 0, 1, 2}, {10, 2, 31, 4, 4, 2}, {10, 1, 0, 0, 2, 8},
     };
     for (const Case& c : cases) {
         GameVars[1] = c.favour;

@@ -102,26 +102,25 @@ TEST_F(Satchel, UsingFoodEatsOneUnitUnlessTheStomachIsFull) {
 }
 
 TEST_F(Satchel, WearingTakingOffAndTheTwoAccessoryPlaces) {
-    Give(0, 5, 1);   // a sword
-    Give(1, 5, 2);   // another sword
-    Give(2, 7, 1);   // a bow
-    Give(3, 4, 1);   // three accessories
+    Give(0, 5, 1);  // a sword
+    Give(1, 5, 2);  // another sword
+    Give(2, 7, 1);  // a bow
+    Give(3, 4, 1);  // three accessories
     Give(4, 4, 1);
     Give(5, 4, 1);
     const struct {
         int use;
         int weapon, acc1, acc2;
     } steps[] = {
-        {0, 0, -1, -1},  // put on the sword
-        {0, -1, -1, -1}, // Space again takes it off
-        {0, 0, -1, -1},
-        {1, 1, -1, -1},  // another sword replaces it
-        {2, 2, -1, -1},  // a bow shares the weapon place
-        {3, 2, 3, -1},   // first accessory to Acc. 1
-        {4, 2, 3, 4},    // second to Acc. 2
-        {5, 2, 3, 4},    // a third finds no place
-        {3, 2, -1, 4},   // taking off the first
-        {5, 2, 5, 4},    // the third goes to Acc. 1
+        {0, 0, -1, -1},                   // put on the sword
+        {0, -1, -1, -1},                  // Space again takes it off
+        {0, 0, -1, -1},  {1, 1, -1, -1},  // another sword replaces it
+        {2, 2, -1, -1},                   // a bow shares the weapon place
+        {3, 2, 3, -1},                    // first accessory to Acc. 1
+        {4, 2, 3, 4},                     // second to Acc. 2
+        {5, 2, 3, 4},                     // a third finds no place
+        {3, 2, -1, 4},                    // taking off the first
+        {5, 2, 5, 4},                     // the third goes to Acc. 1
     };
     for (const auto& s : steps) {
         InputDelay = 0;
@@ -133,11 +132,11 @@ TEST_F(Satchel, WearingTakingOffAndTheTwoAccessoryPlaces) {
 }
 
 TEST_F(Satchel, SortingKeepsWornItemsWorn) {
-    Give(0, 7, 1);       // bow
+    Give(0, 7, 1);  // bow
     Give(1, Apple, 0, 3);
     Give(3, 5, 1, 1, 77);  // sword, worn
-    Give(4, 6, 1);       // an id that is nothing: dropped by the sort
-    Give(6, 8, 1, 20);   // arrows come last
+    Give(4, 6, 1);         // an id that is nothing: dropped by the sort
+    Give(6, 8, 1, 20);     // arrows come last
     Equip[5] = 3;
     SortInventory(1);
     EXPECT_EQ(InvKind[0], Apple);
@@ -159,7 +158,11 @@ TEST_F(Satchel, SortingKeepsWornItemsWorn) {
 TEST_F(Satchel, SortingSweepsOneSlotPastTheSatchelAndNoFurther) {
     // An item a save left just past the satchel's end comes back into it; one further
     // out stays where it is, and a damaged capacity never takes the sweep off the table.
-    struct Case { int capacity; int from; int to; };
+    struct Case {
+        int capacity;
+        int from;
+        int to;
+    };
     const Case cases[] = {
         {48, 48, 0}, {48, 49, 49}, {56, 56, 0}, {80, InvSlots - 1, 0}, {-2, 0, 0}, {-2, 1, 1},
     };

@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "core/frame.h"
+#include "core/loop/turnloop.h"
+#include "core/messagelog.h"
 #include "core/pictures.h"
 #include "core/state.h"
-#include "core/loop/turnloop.h"
 #include "platform/input.h"
 #include "platform/platform.h"
-#include "core/messagelog.h"
 #include "support/sector_grid.h"
 
 class MeadowTest : public ::testing::Test {

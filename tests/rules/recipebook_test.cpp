@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "core/state.h"
-#include "rules/recipebook.h"
 #include "platform/platform.h"
 #include "platform/png_io.h"
+#include "rules/recipebook.h"
 #include "support/test_support.h"
 
 namespace {
@@ -31,7 +31,9 @@ TEST(RecipeBook, OfTwoArrowsHeldTheFirstOfUpDownLeftRightMovesTheCursor) {
                                                   "hold Down Right\nwait 1\nrelease Down Right\nwait 12\n"
                                                   "hold Right\nwait 1\nrelease Right\nwait 12\n"
                                                   "hold Up Left Right\nwait 1\nrelease Up Left Right\nwait 12\n"
-                                                  "shot " << shot << "\n"
+                                                  "shot "
+                                               << shot
+                                               << "\n"
                                                   "tap Space\nwait 20000\n";
     ClearAllTables();
     PlatformOptions options;

@@ -32,13 +32,13 @@ TEST_F(SatchelPickerTest, TheCursorWalksTheUsableSatchelOneMoveAFrame) {
     struct Case { int capacity; int from; std::initializer_list<int> keys; int to; };
     // clang-format on
     const Case cases[] = {
-        {48, 10, {KeyUp, KeyDown}, 8},     // the first move's delay holds the other arrows
-        {48, 46, {KeyDown, KeyRight}, 47}, // no row below the last: the next arrow moves it
+        {48, 10, {KeyUp, KeyDown}, 8},      // the first move's delay holds the other arrows
+        {48, 46, {KeyDown, KeyRight}, 47},  // no row below the last: the next arrow moves it
         {48, 1, {KeyUp, KeyLeft}, 0},
         {56, 53, {KeyDown}, 55},
         {80, InvSlots - 2, {KeyRight}, InvSlots - 1},  // a damaged capacity: the table's end
         {80, InvSlots - 1, {KeyRight}, InvSlots - 1},
-        {-3, 0, {KeyDown, KeyRight}, 0},    // nothing usable
+        {-3, 0, {KeyDown, KeyRight}, 0},  // nothing usable
     };
     for (const Case& c : cases) {
         InvCapacity = c.capacity;
@@ -63,7 +63,7 @@ TEST_F(SatchelPickerTest, ConfirmTakesAnItemAndCOrTheUsersOwnKeyLeaves) {
     struct Case { int cursor; int delay; int key; bool picked; };
     // clang-format on
     const Case cases[] = {
-        {3, 0, KeySpace, true},  {3, 0, KeyEnter, true}, {4, 0, KeySpace, false}, {50, 0, KeySpace, false},
+        {3, 0, KeySpace, true},   {3, 0, KeyEnter, true},  {4, 0, KeySpace, false},   {50, 0, KeySpace, false},
         {-1, 0, KeySpace, false}, {3, 1, KeySpace, false}, {3, 0, KeyOf('C'), false},
     };
     for (const Case& c : cases) {
@@ -71,12 +71,12 @@ TEST_F(SatchelPickerTest, ConfirmTakesAnItemAndCOrTheUsersOwnKeyLeaves) {
         Hold({c.key});
         EXPECT_EQ(SatchelPicked(c.cursor), c.picked) << "slot " << c.cursor << " key " << c.key;
     }
-// clang-format off
+    // clang-format off
 
     struct Leave { int key; int otherKey; int delay; bool left; };
-// clang-format on
+    // clang-format on
     const Leave leaves[] = {
-        {KeyOf('C'), 0, 0, true}, {KeyOf('I'), KeyOf('I'), 0, true}, {KeyOf('I'), 0, 0, false},
+        {KeyOf('C'), 0, 0, true},           {KeyOf('I'), KeyOf('I'), 0, true},  {KeyOf('I'), 0, 0, false},
         {KeyOf('S'), KeyOf('I'), 0, false}, {KeyOf('C'), KeyOf('I'), 3, false},
     };
     for (const Leave& l : leaves) {

@@ -90,7 +90,7 @@ std::vector<unsigned char> ReadBytes(const std::string& path) {
 }
 
 bool Exists(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return stat(path.c_str(), &st) == 0;
 }
 

@@ -18,8 +18,8 @@
 
 #include "core/random.h"
 #include "core/state.h"
-#include "worldgen/acceptance.h"
 #include "persist/reset.h"
+#include "worldgen/acceptance.h"
 #include "worldgen/creatures.h"
 #include "worldgen/generator.h"
 
@@ -150,8 +150,9 @@ TEST(Sweep, EveryDepthOfEveryQuestGeneratesInTimeAndMostlyPasses) {
     std::printf("sweep: %d seeds from %d, %lld sectors generated\n", seeds, first, generated);
     std::printf("sweep: rejected by the acceptance test: %lld (forest %lld, chaos %lld, castle %lld)\n", rejected,
                 rejectedBy[0], rejectedBy[1], rejectedBy[2]);
-    std::printf("sweep: sector time median %.3f ms, 99th percentile %.3f ms, slowest %.3f ms (seed %d scenario %d depth %d)\n",
-                median, p99, slowest.ms, slowest.seed, slowest.scenario, slowest.depth);
+    std::printf(
+        "sweep: sector time median %.3f ms, 99th percentile %.3f ms, slowest %.3f ms (seed %d scenario %d depth %d)\n",
+        median, p99, slowest.ms, slowest.seed, slowest.scenario, slowest.depth);
     std::printf("sweep: slowest: hoofprobe sector %s\n", slowest.probe.c_str());
     std::printf("sweep: searches that ran out: %zu\n", exhausted.size());
     for (const std::string& e : exhausted) std::printf("sweep:   %s\n", e.c_str());
@@ -173,10 +174,13 @@ TEST(Sweep, EveryDepthOfEveryQuestGeneratesInTimeAndMostlyPasses) {
                 worstScenario = s;
                 worstDepth = d;
             }
-    std::printf("sweep: most rejected: scenario %d depth %d, %d of %d seeds\n", worstScenario, worstDepth, worst, seeds);
+    std::printf("sweep: most rejected: scenario %d depth %d, %d of %d seeds\n", worstScenario, worstDepth, worst,
+                seeds);
     EXPECT_TRUE(exhausted.empty());
     // A depth rejected for nearly every seed would keep a game generating for ever.
-    if (seeds >= 20) { EXPECT_LT(worst, seeds / 2) << "scenario " << worstScenario << " depth " << worstDepth; }
+    if (seeds >= 20) {
+        EXPECT_LT(worst, seeds / 2) << "scenario " << worstScenario << " depth " << worstDepth;
+    }
 }
 
 }  // namespace

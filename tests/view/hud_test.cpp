@@ -5,9 +5,9 @@
 
 #include <string>
 
+#include "core/loop/turnloop.h"
 #include "core/random.h"
 #include "core/state.h"
-#include "core/loop/turnloop.h"
 #include "core/ui_mode.h"
 #include "items/catalogue.h"
 #include "items/skill_use.h"
@@ -91,9 +91,9 @@ TEST_F(HudTest, InventoryCursorMovesWithinItsRowsAndColumns) {
     struct Case { int capacity; int from; int key; int to; };
     // clang-format on
     const Case cases[] = {
-        {48, 2, KeyUp, 0},      {48, 1, KeyUp, 1},     {48, 0, KeyLeft, 0},   {48, 3, KeyLeft, 2},
-        {48, 45, KeyDown, 47},  {48, 46, KeyDown, 46}, {48, 46, KeyRight, 47}, {48, 47, KeyRight, 47},
-        {56, 53, KeyDown, 55},  {56, 54, KeyDown, 54}, {56, 55, KeyRight, 55}, {56, 47, KeyDown, 49},
+        {48, 2, KeyUp, 0},     {48, 1, KeyUp, 1},     {48, 0, KeyLeft, 0},    {48, 3, KeyLeft, 2},
+        {48, 45, KeyDown, 47}, {48, 46, KeyDown, 46}, {48, 46, KeyRight, 47}, {48, 47, KeyRight, 47},
+        {56, 53, KeyDown, 55}, {56, 54, KeyDown, 54}, {56, 55, KeyRight, 55}, {56, 47, KeyDown, 49},
     };
     for (const Case& c : cases) {
         UiMode = UiInventory;
@@ -163,8 +163,8 @@ TEST_F(HudTest, PanelSwapAt800FollowsTheInventoryAndTheItemChoice) {
         {UiSkillList, DialogueNone, 0, 0, AimStart, 0},
         {UiMap, DialogueCookingPot, 0, 0, AimStart, 1},
         {UiMap, DialogueMagicalTree, 5, 0, AimStart, 1},
-        {UiMap, DialogueSalesGriffon, 3, 0, AimStart, 1},   // selling
-        {UiMap, DialogueSalesGriffon, 2, 0, AimStart, 0},   // buying
+        {UiMap, DialogueSalesGriffon, 3, 0, AimStart, 1},  // selling
+        {UiMap, DialogueSalesGriffon, 2, 0, AimStart, 0},  // buying
         {UiMap, DialogueGrubbin, 2, 0, AimStart, 1},
         {UiMap, DialogueBuck, 2, 0, AimStart, 1},
         {UiMap, DialogueCharacter + 29, 2, 0, AimStart, 0},  // a kind that does not trade
@@ -220,10 +220,10 @@ TEST_F(HudTest, NumberKeysAndTheListChooseSkillsThatCanBePaidFor) {
     struct Case { int mp; bool staff; int key; int slot; int mode; bool refused; };
     // clang-format on
     const Case cases[] = {
-        {7, false, KeyDigit1 + 1, 2, UiAiming, false},     // 7 MP pays for Magic Beam
-        {7, false, KeyDigit1 + 2, 0, UiSkillList, true},   // but not for Teleport: back to the list, the use ended
-        {7, true, KeyDigit1 + 2, 3, UiAiming, false},      // unless the staff halves it to 5
-        {7, false, KeyDigit1 + 3, -1, UiMap, false},       // there is no fourth skill
+        {7, false, KeyDigit1 + 1, 2, UiAiming, false},    // 7 MP pays for Magic Beam
+        {7, false, KeyDigit1 + 2, 0, UiSkillList, true},  // but not for Teleport: back to the list, the use ended
+        {7, true, KeyDigit1 + 2, 3, UiAiming, false},     // unless the staff halves it to 5
+        {7, false, KeyDigit1 + 3, -1, UiMap, false},      // there is no fourth skill
     };
     InvKind[20] = 17;  // Orrindel St.
     for (const Case& c : cases) {
@@ -266,7 +266,11 @@ TEST_F(HudTest, SkillListCursorStaysOnListedEntriesAndSOrCCloses) {
     GiveSkill(0, 1, 1);
     GiveSkill(5, 32, 1);
     GiveSkill(6, 34, 1);  // three entries: 0 1 / 2
-    struct Case { int from; int key; int to; };
+    struct Case {
+        int from;
+        int key;
+        int to;
+    };
     for (const Case c : {Case{0, KeyDown, 2}, Case{1, KeyDown, 1}, Case{2, KeyUp, 0}, Case{1, KeyUp, 1},
                          Case{1, KeyRight, 2}, Case{2, KeyRight, 2}, Case{0, KeyLeft, 0}}) {
         UiMode = UiSkillList;
@@ -303,10 +307,10 @@ TEST_F(HudTest, HoverTopicsAtBothScreenSizes) {
     struct Case { int w; int x; int y; int topic; };
     // clang-format on
     const Case cases[] = {
-        {1024, 170, 12, 1},  {1024, 20, 30, 2},   {1024, 170, 30, 3},  {1024, 20, 41, 4},   {1024, 200, 62, 5},
-        {1024, 20, 85, 7},   {1024, 20, 102, 103}, {1024, 150, 102, 111}, {1024, 20, 152, 8}, {1024, 250, 152, 9},
-        {1024, 20, 364, 10}, {1024, 20, 376, 11}, {1024, 150, 364, 12}, {1024, 250, 376, 15}, {1024, 20, 200, -1},
-        {800, 20, 125, 4},   {800, 20, 187, 103}, {800, 250, 237, 9},  {800, 150, 459, 12},  {800, 20, 40, -1},
+        {1024, 170, 12, 1},  {1024, 20, 30, 2},    {1024, 170, 30, 3},    {1024, 20, 41, 4},    {1024, 200, 62, 5},
+        {1024, 20, 85, 7},   {1024, 20, 102, 103}, {1024, 150, 102, 111}, {1024, 20, 152, 8},   {1024, 250, 152, 9},
+        {1024, 20, 364, 10}, {1024, 20, 376, 11},  {1024, 150, 364, 12},  {1024, 250, 376, 15}, {1024, 20, 200, -1},
+        {800, 20, 125, 4},   {800, 20, 187, 103},  {800, 250, 237, 9},    {800, 150, 459, 12},  {800, 20, 40, -1},
     };
     for (const Case& c : cases) {
         UseScreen(c.w, c.w == 800 ? 600 : 768);
@@ -326,12 +330,13 @@ TEST_F(HudTest, HoveringItemsAndSkillsPicksWhatTheHelpDescribes) {
     struct Case { int mode; int x; int y; int source; int item; int skillSlot; };
     // clang-format on
     const Case cases[] = {
-        {UiMap, 20, 424, 2, 0, -1},         // inventory slot 0
-        {UiMap, 170, 436, 2, 3, -1},        // inventory slot 3
-        {UiMap, 20, 436, -1, -1, -1},       // slot 2 is empty
-        {UiInventory, 20, 424, -1, -1, -1}, // the open inventory answers to its cursor (on empty slot 5), not the pointer
-        {UiMap, 150, 318, 2, 3, -1},        // the worn headgear's name
-        {UiMap, 165, 192, -1, -1, 1},       // the second skill
+        {UiMap, 20, 424, 2, 0, -1},    // inventory slot 0
+        {UiMap, 170, 436, 2, 3, -1},   // inventory slot 3
+        {UiMap, 20, 436, -1, -1, -1},  // slot 2 is empty
+        {UiInventory, 20, 424, -1, -1,
+         -1},                          // the open inventory answers to its cursor (on empty slot 5), not the pointer
+        {UiMap, 150, 318, 2, 3, -1},   // the worn headgear's name
+        {UiMap, 165, 192, -1, -1, 1},  // the second skill
     };
     for (const Case& c : cases) {
         UiMode = c.mode;
@@ -465,9 +470,9 @@ TEST_F(HudTest, EachShownItemIsDescribedOnceAFrame) {
     Frame();
     const int after = RandomState();
     SeedRandom(1234);
-    DescribeItem(2, 2, 55);    // the dress row of the equipment panel
-    DescribeItem(101, 0, 0);   // inventory slot 0
-    DescribeItem(2, 2, 55);    // inventory slot 7
+    DescribeItem(2, 2, 55);   // the dress row of the equipment panel
+    DescribeItem(101, 0, 0);  // inventory slot 0
+    DescribeItem(2, 2, 55);   // inventory slot 7
     EXPECT_EQ(RandomState(), after);
 }
 

@@ -6,8 +6,8 @@
 
 #include "core/random.h"
 #include "core/state.h"
-#include "platform/platform.h"
 #include "core/statuses.h"
+#include "platform/platform.h"
 #include "support/sector_grid.h"
 #include "view/mapview.h"
 
@@ -128,7 +128,7 @@ TEST_F(MapViewTest, FloorUnderObjectsFollowsBiomeRegionAndCastleStyle) {
     for (const Case c : {Case{1, 3, 10, 10}, Case{2, 1, 6, 56}, Case{6, 4, 9, 114}, Case{1, 13, 10, 60},
                          Case{7, 2, 9, 77}, Case{9, 2, 9, 128}, Case{10, 2, 9, 143}, Case{9, 2, 10, 8},
                          Case{4, 2, 47, 77}, Case{9, 2, 80, 128}}) {
-    // clang-format on
+        // clang-format on
         SectorBiome = c.biome;
         MapRegion[2][2] = c.region;
         MapTerrain[2][2] = c.code;

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "core/state.h"
-#include "worldgen/acceptance.h"
 #include "support/sector_grid.h"
+#include "worldgen/acceptance.h"
 
 namespace {
 
@@ -71,9 +71,9 @@ TEST_F(AcceptanceTest, SectorWithoutAnyWayOnFailsBeforeTheLastDepth) {
         {2, 4, 11, 0, 0},    // castle grounds whose stairs up were paved over
         {2, 4, 11, 81, 1},   // ... and with them
         {0, 12, 11, 41, 1},  // the forest's castle grounds go on by the castle path
-        {0, 7, 11, 0, 0},    {1, 7, 79, 0, 0},
-        {0, 29, 11, 0, 1},   // the flower, the chaos lair and the throne hall end the road
-        {1, 29, 79, 0, 1},   {2, 29, 80, 0, 1},
+        {0, 7, 11, 0, 0},   {1, 7, 79, 0, 0},
+        {0, 29, 11, 0, 1},  // the flower, the chaos lair and the throne hall end the road
+        {1, 29, 79, 0, 1},  {2, 29, 80, 0, 1},
     };
     for (const Case& c : cases) {
         SetUp();

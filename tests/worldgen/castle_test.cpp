@@ -49,9 +49,7 @@ protected:
 };
 
 // Walkers of a castle: floors of every style, doors, bridges, stairs, grass, items.
-bool CastleWalk(int code) {
-    return !Terrain(code).blocksMove || code == 40 || code == 87;
-}
+bool CastleWalk(int code) { return !Terrain(code).blocksMove || code == 40 || code == 87; }
 
 TEST_F(CastleTest, RoomGrowsOffAWallIntoTheBackgroundAndKeepsOffTheEdge) {
     for (int seed = 1; seed <= 200; ++seed) {
@@ -130,7 +128,9 @@ TEST_F(CastleTest, CastleLevelsAreWalledAboveTheAbyssWithStairsAndHero) {
                     if (SectorBiome == 7 || MapTerrain[x][y] == 28 || Terrain(MapTerrain[x][y]).blocksMove) continue;
                     for (int dx = -1; dx <= 1; ++dx)
                         for (int dy = -1; dy <= 1; ++dy)
-                            if (InGrid(x + dx, y + dy)) { EXPECT_NE(MapTerrain[x + dx][y + dy], 28) << x << "," << y; }
+                            if (InGrid(x + dx, y + dy)) {
+                                EXPECT_NE(MapTerrain[x + dx][y + dy], 28) << x << "," << y;
+                            }
                 }
             }
         }
@@ -154,7 +154,8 @@ TEST_F(CastleTest, ThroneHallHoldsVorgathInsideTheLavaRingReachedOverTwoBridges)
         int sx = 0;
         int sy = 0;
         ASSERT_TRUE(Find(80, sx, sy));
-        EXPECT_TRUE(WalkableBetween(sx, sy, MonX[v], MonY[v], [](int code) { return CastleWalk(code) && code != 69; }, true));
+        EXPECT_TRUE(WalkableBetween(
+            sx, sy, MonX[v], MonY[v], [](int code) { return CastleWalk(code) && code != 69; }, true));
     }
 }
 
@@ -195,7 +196,8 @@ TEST_F(CastleTest, PrisonKeyTreasuryAndPrisonersAppearAsTheirCountdownsSay) {
                 int sy = 0;
                 ASSERT_TRUE(Find(80, sx, sy));
                 EXPECT_FALSE(WalkableBetween(sx, sy, MonX[m], MonY[m], CastleWalk, true));
-                EXPECT_TRUE(WalkableBetween(sx, sy, MonX[m], MonY[m], [](int code) { return CastleWalk(code) || code == 85; }, true));
+                EXPECT_TRUE(WalkableBetween(
+                    sx, sy, MonX[m], MonY[m], [](int code) { return CastleWalk(code) || code == 85; }, true));
             }
             int prizes = 0;
             int bits = 0;

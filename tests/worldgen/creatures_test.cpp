@@ -8,9 +8,9 @@
 #include "core/state.h"
 #include "core/statuses.h"
 #include "persist/reset.h"
-#include "worldgen/levelup.h"
 #include "support/sector_grid.h"
 #include "worldgen/creatures.h"
+#include "worldgen/levelup.h"
 #include "worldgen/primitives.h"
 #include "worldgen/terrain.h"
 
@@ -52,12 +52,12 @@ TEST_F(CreaturesTest, FreshCreatureHasThreePlusItsKindsExtrasAndIsWorthSeven) {
         int hpExtra, mp, atk, def, str, spd, mag, con;
     };
     const Case cases[] = {
-        {2, 0, 7, 3, 3, 3, 3, 3, 3},    {6, 0, 7, 3, 3, 3, 4, 3, 3},    {10, 0, 7, 4, 3, 3, 3, 6, 3},
-        {12, 0, 7, 5, 3, 3, 4, 3, 3},   {15, 28, 7, 5, 3, 3, 3, 6, 3},  {18, 0, 7, 3, 4, 3, 3, 3, 3},
-        {19, 20, 7, 7, 3, 7, 3, 3, 3},  {21, 30, 7, 5, 3, 5, 3, 3, 3},  {22, 5, 7, 4, 3, 4, 3, 3, 3},
-        {24, 0, 7, 3, 3, 3, 3, 5, 5},   {29, 2, 7, 3, 5, 3, 3, 3, 3},   {30, 2, 7, 3, 5, 3, 3, 5, 3},
-        {33, 20, 7, 5, 5, 3, 3, 5, 3},  {35, 15, 7, 5, 5, 3, 3, 5, 3},  {36, 0, 7, 5, 3, 3, 3, 3, 3},
-        {39, 10, 7, 3, 3, 5, 3, 3, 3},  {42, 5, 17, 4, 3, 3, 3, 3, 3},  {13, 15, 7, 3, 3, 3, 3, 3, 3},
+        {2, 0, 7, 3, 3, 3, 3, 3, 3},   {6, 0, 7, 3, 3, 3, 4, 3, 3},   {10, 0, 7, 4, 3, 3, 3, 6, 3},
+        {12, 0, 7, 5, 3, 3, 4, 3, 3},  {15, 28, 7, 5, 3, 3, 3, 6, 3}, {18, 0, 7, 3, 4, 3, 3, 3, 3},
+        {19, 20, 7, 7, 3, 7, 3, 3, 3}, {21, 30, 7, 5, 3, 5, 3, 3, 3}, {22, 5, 7, 4, 3, 4, 3, 3, 3},
+        {24, 0, 7, 3, 3, 3, 3, 5, 5},  {29, 2, 7, 3, 5, 3, 3, 3, 3},  {30, 2, 7, 3, 5, 3, 3, 5, 3},
+        {33, 20, 7, 5, 5, 3, 3, 5, 3}, {35, 15, 7, 5, 5, 3, 3, 5, 3}, {36, 0, 7, 5, 3, 3, 3, 3, 3},
+        {39, 10, 7, 3, 3, 5, 3, 3, 3}, {42, 5, 17, 4, 3, 3, 3, 3, 3}, {13, 15, 7, 3, 3, 3, 3, 3, 3},
         {47, 0, 7, 3, 3, 3, 3, 3, 3},
     };
     for (const Case& c : cases) {
@@ -89,7 +89,8 @@ TEST_F(CreaturesTest, BossesAndTheStalkerStartSeveralLevelsUp) {
         int kind, level, xp, atk, con;
     };
     // Thinwraith: 3 levels of +2 +2/+20; Skarnix 3 levels; Vorgath 5 levels.
-    for (const Case& c : {Case{41, 3, 17, 1 + 3 * 4, 1 + 3 * 22}, Case{45, 3, 17, 1 + 3 * 4, 7}, Case{46, 5, 27, 1 + 5 * 4, 11}}) {
+    for (const Case& c :
+         {Case{41, 3, 17, 1 + 3 * 4, 1 + 3 * 22}, Case{45, 3, 17, 1 + 3 * 4, 7}, Case{46, 5, 27, 1 + 5 * 4, 11}}) {
         ClearAllTables();
         const int slot = SpawnCreature(1, 1, c.kind);
         EXPECT_EQ(MonLevel[slot], c.level) << c.kind;
@@ -204,8 +205,8 @@ TEST_F(CreaturesTest, DepthScalingLevelsOnlyCreaturesOfLevelTwoOrLess) {
         int depth, difficulty, level, expected;
     };
     const Case cases[] = {
-        {0, 1, 1, 1},  {5, 1, 1, 1},  {6, 1, 1, 2},  {12, 1, 1, 3},  {12, 1, 2, 4}, {12, 1, 3, 3},
-        {12, 2, 1, 4}, {24, 1, 1, 4}, {28, 1, 1, 5}, {43, 1, 1, 7},  {-1, 1, 1, 4}, {-3, 2, 2, 6},
+        {0, 1, 1, 1},  {5, 1, 1, 1},  {6, 1, 1, 2},  {12, 1, 1, 3}, {12, 1, 2, 4}, {12, 1, 3, 3},
+        {12, 2, 1, 4}, {24, 1, 1, 4}, {28, 1, 1, 5}, {43, 1, 1, 7}, {-1, 1, 1, 4}, {-3, 2, 2, 6},
     };
     for (const Case& c : cases) {
         ClearAllTables();
@@ -214,7 +215,8 @@ TEST_F(CreaturesTest, DepthScalingLevelsOnlyCreaturesOfLevelTwoOrLess) {
         MonKind[7] = 7;
         MonLevel[7] = c.level;
         ScaleCreaturesForDepth();
-        EXPECT_EQ(MonLevel[7], c.expected) << "depth " << c.depth << " difficulty " << c.difficulty << " level " << c.level;
+        EXPECT_EQ(MonLevel[7], c.expected)
+            << "depth " << c.depth << " difficulty " << c.difficulty << " level " << c.level;
     }
     // Entering again: a creature that reached level 3 gains nothing more.
     ClearAllTables();
@@ -324,7 +326,9 @@ TEST_F(GroupsTest, TrollOnlyGuardsTheRiverBridgeAndBeaversAvoidRiversAndLakes) {
                     EXPECT_EQ(MonY[m], 5);
                     ++trolls;
                 }
-                if (MonKind[m] == 14) { EXPECT_EQ(layout, 1); }
+                if (MonKind[m] == 14) {
+                    EXPECT_EQ(layout, 1);
+                }
             }
         }
     }
@@ -385,7 +389,9 @@ TEST_F(GroupsTest, FewOpenCellsPlaceOnlyTheSingleCreatureRows) {
         PlaceCreatures();
         // Only the rows of one creature (or three dragons) can place anything.
         for (int m = 1; m <= MonCapacity; ++m)
-            if (MonKind[m] > 0) { EXPECT_TRUE((std::set<int>{21, 24, 15, 33, 35, 42}).count(MonKind[m])) << MonKind[m]; }
+            if (MonKind[m] > 0) {
+                EXPECT_TRUE((std::set<int>{21, 24, 15, 33, 35, 42}).count(MonKind[m])) << MonKind[m];
+            }
     }
 }
 

@@ -195,7 +195,11 @@ TEST_F(GeneratorTest, TempleSafeTilesFormOnePathAndTheRoomsAreInPlace) {
 }
 
 TEST_F(GeneratorTest, LayoutsCarveTheirLandforms) {
-    struct Case { int layout; int code; int minimum; };
+    struct Case {
+        int layout;
+        int code;
+        int minimum;
+    };
     for (const Case c : {Case{13, 4, 3}, Case{14, 26, 30}, Case{15, 26, 5}, Case{22, 27, 100}, Case{25, 3, 10},
                          Case{32, 31, 8}, Case{33, 39, 6}, Case{34, 51, 1}, Case{35, 2, 29}, Case{42, 4, 1},
                          Case{43, 69, 1}, Case{44, 28, 40}, Case{45, 72, 8}, Case{120, 21, 4}, Case{122, 31, 6}}) {

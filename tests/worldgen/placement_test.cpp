@@ -63,8 +63,8 @@ TEST_F(PlacementTest, FullGroundTableDropsFurtherItemsWithoutADraw) {
 }
 
 TEST_F(PlacementTest, FoodAndEquipmentLieOnlyOnFreeOpenGround) {
-    const std::set<int> food = {101, 102, 103, 104, 105, 110, 111, 112, 113, 114, 120, 121, 122, 123, 124, 125, 126,
-                                127, 128, 129, 130, 131, 132, 133, 134};
+    const std::set<int> food = {101, 102, 103, 104, 105, 110, 111, 112, 113, 114, 120, 121, 122,
+                                123, 124, 125, 126, 127, 128, 129, 130, 131, 132, 133, 134};
     for (int seed = 1; seed <= 40; ++seed) {
         ClearAllTables();
         SeedRandom(static_cast<int>(seed * 35791393u));  // seeds spread over the whole range
@@ -108,13 +108,16 @@ TEST_F(PlacementTest, EquipmentTierFollowsDepth) {
     struct Case {
         int depth, tier;
     };
-    for (const Case c : {Case{0, 0}, Case{3, 0}, Case{4, 1}, Case{8, 1}, Case{9, 2}, Case{13, 2}, Case{14, 3}, Case{29, 6}}) {
+    for (const Case c :
+         {Case{0, 0}, Case{3, 0}, Case{4, 1}, Case{8, 1}, Case{9, 2}, Case{13, 2}, Case{14, 3}, Case{29, 6}}) {
         ClearAllTables();
         FillTerrain(2);
         Depth = c.depth;
         PlaceSectorItems();
         for (int g = 0; g < GroundSlots; ++g)
-            if (GroundItemKind[g] >= 1 && GroundItemKind[g] <= 9) { EXPECT_EQ(GroundItemTier[g], c.tier) << c.depth; }
+            if (GroundItemKind[g] >= 1 && GroundItemKind[g] <= 9) {
+                EXPECT_EQ(GroundItemTier[g], c.tier) << c.depth;
+            }
     }
 }
 
@@ -130,7 +133,8 @@ TEST_F(PlacementTest, StoreOffersNineItemsOfTierOneAndNeverKindSix) {
             const int kind = StoreItemKind[s];
             seen.insert(kind);
             EXPECT_EQ(StoreItemTier[s], 1);
-            const bool food = (kind >= 101 && kind <= 105) || (kind >= 110 && kind <= 114) || (kind >= 120 && kind <= 134);
+            const bool food = (kind >= 101 && kind <= 105) || (kind >= 110 && kind <= 114) ||
+                              (kind >= 120 && kind <= 134);
             const bool dish = kind >= 140 && kind <= 184;
             EXPECT_TRUE(equipment.count(kind) || food || dish) << kind;
             if (equipment.count(kind)) {

@@ -30,7 +30,7 @@ protected:
 
 // A single open cell in a forest: the search can only find that one.
 TEST_F(SitesTest, SiteCellRefusesSquaresHoldingWaysBuildingsWallsAndReservedCells) {
-    const int refused[] = {4, 21, 24, 29, 31, 32, 51, 57, 58, 72, 36, 66, 83,
+    const int refused[] = {4, 21, 24, 29, 31, 32, 51, 57, 58, 72,   36,   66,  83,
                            5, 11, 41, 42, 78, 79, 80, 81, 86, 5035, 5036, 5040};
     for (int code : refused) {
         ClearAllTables();
@@ -56,7 +56,9 @@ TEST_F(SitesTest, SiteCellRefusesSquaresHoldingWaysBuildingsWallsAndReservedCell
     EXPECT_EQ(MapTerrain[10][10], 9);
     for (int dx = -1; dx <= 1; ++dx)
         for (int dy = -1; dy <= 1; ++dy)
-            if (dx != 0 || dy != 0) { EXPECT_EQ(MapTerrain[10 + dx][10 + dy], 2); }
+            if (dx != 0 || dy != 0) {
+                EXPECT_EQ(MapTerrain[10 + dx][10 + dy], 2);
+            }
     // The centre must be free open ground, not water or a bridge, nor taken.
     for (int centre : {3, 4, 1}) {
         ClearAllTables();
@@ -88,7 +90,9 @@ TEST_F(SitesTest, CastleSitesSitOnCastleFloorTouchingNoGrass) {
     EXPECT_EQ(MapTerrain[5][5], 2);
     for (int dx = -1; dx <= 1; ++dx)
         for (int dy = -1; dy <= 1; ++dy)
-            if (dx != 0 || dy != 0) { EXPECT_EQ(MapTerrain[x + dx][y + dy], 67); }
+            if (dx != 0 || dy != 0) {
+                EXPECT_EQ(MapTerrain[x + dx][y + dy], 67);
+            }
     EXPECT_EQ(MapTerrain[x][y], 73);
 }
 
@@ -184,7 +188,9 @@ TEST_F(SitesTest, TempleStandsAtColumnsTwentyNineToThirtyOneInItsClearing) {
         EXPECT_EQ(SiteCooldown[15], 100);
         for (int x = 0; x <= MapMaxX; ++x)
             for (int y = 0; y <= MapMaxY; ++y)
-                if (MapTerrain[x][y] == 57) { EXPECT_TRUE(x >= 29 && x <= 31) << x; }
+                if (MapTerrain[x][y] == 57) {
+                    EXPECT_TRUE(x >= 29 && x <= 31) << x;
+                }
     }
     EXPECT_GT(temples, 0);
 }

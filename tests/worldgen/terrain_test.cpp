@@ -80,7 +80,10 @@ TEST_F(TerrainTest, BushHidesEverywhereButUnderTheHero) {
 }
 
 TEST_F(TerrainTest, BlocksOfTwoByTwoAndThreeByTwoGetTheirPieces) {
-    struct Case { int code; int first; };
+    struct Case {
+        int code;
+        int first;
+    };
     for (const Case c : {Case{21, 30}, Case{45, 88}, Case{49, 95}}) {
         FillTerrain(2);
         for (int dx = 0; dx < 2; ++dx)

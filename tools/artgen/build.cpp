@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "png_io.h"
 #include "picture.h"
+#include "png_io.h"
 
 namespace fs = std::filesystem;
 

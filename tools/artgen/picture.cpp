@@ -25,7 +25,9 @@ struct PicRandom {
     }
     double Unit() { return Next() / 16777216.0; }
     double Range(double a, double b) { return a + (b - a) * Unit(); }
-    int Int(int lo, int hi) { return hi <= lo ? lo : lo + static_cast<int>(Next() % static_cast<uint32_t>(hi - lo + 1)); }
+    int Int(int lo, int hi) {
+        return hi <= lo ? lo : lo + static_cast<int>(Next() % static_cast<uint32_t>(hi - lo + 1));
+    }
 };
 
 uint32_t Alpha(uint32_t c) { return c >> 24; }
@@ -96,7 +98,8 @@ void FillPolygon(Canvas& c, const std::vector<double>& xs, const std::vector<dou
     double minY = *std::min_element(ys.begin(), ys.end());
     double maxY = *std::max_element(ys.begin(), ys.end());
     size_t n = xs.size();
-    for (int y = std::max(0, static_cast<int>(std::floor(minY))); y <= std::min(c.h - 1, static_cast<int>(std::ceil(maxY))); ++y) {
+    for (int y = std::max(0, static_cast<int>(std::floor(minY)));
+         y <= std::min(c.h - 1, static_cast<int>(std::ceil(maxY))); ++y) {
         double sy = y + 0.5;
         std::vector<double> cross;
         for (size_t i = 0; i < n; ++i) {
@@ -172,8 +175,9 @@ struct Args {
     bool Count(size_t lo, size_t hi = 0) {
         size_t n = tok.size() - 1;
         if (n >= lo && (hi == 0 ? n == lo : n <= hi)) return true;
-        why = tok[0] + " takes " + std::to_string(lo) + (hi == 0 ? "" : (hi == SIZE_MAX ? " or more" : " to " + std::to_string(hi))) +
-              " arguments, got " + std::to_string(n);
+        why = tok[0] + " takes " + std::to_string(lo) +
+              (hi == 0 ? "" : (hi == SIZE_MAX ? " or more" : " to " + std::to_string(hi))) + " arguments, got " +
+              std::to_string(n);
         return false;
     }
     bool Num(size_t i, double& v) {
@@ -185,8 +189,8 @@ struct Args {
         double d;
         if (!Num(i, d)) return false;
         if (d != std::floor(d) || d < lo || d > hi) {
-            why = "argument " + std::to_string(i) + " of " + tok[0] + " must be a whole number from " + std::to_string(lo) + " to " +
-                  std::to_string(hi) + ": '" + tok[i] + "'";
+            why = "argument " + std::to_string(i) + " of " + tok[0] + " must be a whole number from " +
+                  std::to_string(lo) + " to " + std::to_string(hi) + ": '" + tok[i] + "'";
             return false;
         }
         v = static_cast<int>(d);
@@ -194,7 +198,8 @@ struct Args {
     }
     bool Color(size_t i, uint32_t& c) {
         if (ParseColor(tok[i], c)) return true;
-        why = "argument " + std::to_string(i) + " of " + tok[0] + " is not a colour #RRGGBB or #RRGGBBAA: '" + tok[i] + "'";
+        why = "argument " + std::to_string(i) + " of " + tok[0] + " is not a colour #RRGGBB or #RRGGBBAA: '" + tok[i] +
+              "'";
         return false;
     }
     bool Colors(size_t from, std::vector<uint32_t>& cs) {
@@ -215,7 +220,8 @@ struct Args {
 constexpr int kMaxSide = 4096;
 constexpr int kMaxCount = 100000;
 
-void DrawTrunk(PicState& st, double cx, double top, double bottom, double w, uint32_t mid, uint32_t dark, uint32_t light) {
+void DrawTrunk(PicState& st, double cx, double top, double bottom, double w, uint32_t mid, uint32_t dark,
+               uint32_t light) {
     Canvas& c = *st.out;
     double h = bottom - top;
     for (int y = static_cast<int>(std::floor(top)); y < static_cast<int>(std::ceil(bottom)); ++y) {
@@ -244,9 +250,11 @@ void DrawTrunk(PicState& st, double cx, double top, double bottom, double w, uin
 
 // Clumps of leaves: a dark mass, a lit layer shifted up-left, highlights on the
 // clumps that face the light (top-left of the crown).
-void DrawCanopy(PicState& st, double x, double y, double w, double h, int count, double rmin, double rmax, uint32_t dark,
-                uint32_t mid, uint32_t light) {
-    struct Clump { double cx, cy, r, u, v; };
+void DrawCanopy(PicState& st, double x, double y, double w, double h, int count, double rmin, double rmax,
+                uint32_t dark, uint32_t mid, uint32_t light) {
+    struct Clump {
+        double cx, cy, r, u, v;
+    };
     std::vector<Clump> cl;
     for (int i = 0; i < count; ++i) {
         double u, v;
@@ -276,7 +284,8 @@ void DrawBunting(PicState& st, double x0, double y0, double x1, double y1, doubl
         auto [fx, fy] = at(t);
         uint32_t col = flags[i % flags.size()];
         FillPolygon(*st.out, {fx - size / 2, fx + size / 2, fx}, {fy, fy, fy + size * 1.25}, col);
-        FillPolygon(*st.out, {fx + size * 0.1, fx + size / 2, fx}, {fy, fy, fy + size * 1.25}, Mix(col, 0xFF000000u, 0.22));
+        FillPolygon(*st.out, {fx + size * 0.1, fx + size / 2, fx}, {fy, fy, fy + size * 1.25},
+                    Mix(col, 0xFF000000u, 0.22));
     }
     for (int i = 0; i <= steps; ++i) {
         auto [px, py] = at(static_cast<double>(i) / steps);
@@ -296,8 +305,8 @@ void PlaceGrid(PicState& st, const Grid& g, int x, int y, int scale, bool flip, 
     }
 }
 
-bool DrawLettering(PicState& st, int x, int y, int scale, int gap, uint32_t top, uint32_t bottom, uint32_t outline, int ow,
-                   const std::string& text, std::string& why) {
+bool DrawLettering(PicState& st, int x, int y, int scale, int gap, uint32_t top, uint32_t bottom, uint32_t outline,
+                   int ow, const std::string& text, std::string& why) {
     int width = 0, height = 0;
     for (char ch : text) {
         if (ch == ' ') {
@@ -326,7 +335,8 @@ bool DrawLettering(PicState& st, int x, int y, int scale, int gap, uint32_t top,
                 if (g.rows[r][c] != '.')
                     for (int dy = 0; dy < scale; ++dy)
                         for (int dx = 0; dx < scale; ++dx)
-                            ink[static_cast<size_t>(ow + static_cast<int>(r) * scale + dy) * mw + ow + (cx + c) * scale + dx] = 1;
+                            ink[static_cast<size_t>(ow + static_cast<int>(r) * scale + dy) * mw + ow +
+                                (cx + c) * scale + dx] = 1;
         cx += g.w + gap;
     }
     for (int my = 0; my < mh; ++my) {
@@ -404,8 +414,8 @@ bool RunCommand(PicState& st, const std::vector<std::string>& tok, std::string& 
         double v[4];
         uint32_t col;
         if (!a.Count(5) || !a.Nums(1, 4, v) || !a.Color(5, col)) return fail();
-        FillRect(c, static_cast<int>(std::lround(v[0])), static_cast<int>(std::lround(v[1])), static_cast<int>(std::lround(v[2])),
-                 static_cast<int>(std::lround(v[3])), col);
+        FillRect(c, static_cast<int>(std::lround(v[0])), static_cast<int>(std::lround(v[1])),
+                 static_cast<int>(std::lround(v[2])), static_cast<int>(std::lround(v[3])), col);
         return true;
     }
     if (cmd == "vgradient" || cmd == "hgradient") {
@@ -472,8 +482,8 @@ bool RunCommand(PicState& st, const std::vector<std::string>& tok, std::string& 
         double v[4], r[2] = {0, 0};
         int count;
         std::vector<uint32_t> cols;
-        if (!a.Count(first, SIZE_MAX) || !a.Nums(1, 4, v) || !a.Int(5, count, 0, kMaxCount) || (sized && !a.Nums(6, 2, r)) ||
-            !a.Colors(first, cols))
+        if (!a.Count(first, SIZE_MAX) || !a.Nums(1, 4, v) || !a.Int(5, count, 0, kMaxCount) ||
+            (sized && !a.Nums(6, 2, r)) || !a.Colors(first, cols))
             return fail();
         for (int i = 0; i < count; ++i) {
             double px = st.rng.Range(v[0], v[0] + v[2]), py = st.rng.Range(v[1], v[1] + v[3]);
@@ -496,7 +506,8 @@ bool RunCommand(PicState& st, const std::vector<std::string>& tok, std::string& 
         int count;
         uint32_t centre;
         std::vector<uint32_t> petals;
-        if (!a.Count(7, SIZE_MAX) || !a.Nums(1, 4, v) || !a.Int(5, count, 0, kMaxCount) || !a.Color(6, centre) || !a.Colors(7, petals))
+        if (!a.Count(7, SIZE_MAX) || !a.Nums(1, 4, v) || !a.Int(5, count, 0, kMaxCount) || !a.Color(6, centre) ||
+            !a.Colors(7, petals))
             return fail();
         for (int i = 0; i < count; ++i) {
             int fx = static_cast<int>(st.rng.Range(v[0], v[0] + v[2]));
@@ -515,8 +526,8 @@ bool RunCommand(PicState& st, const std::vector<std::string>& tok, std::string& 
         double v[4], r[2];
         int count;
         uint32_t dark, mid, light;
-        if (!a.Count(10) || !a.Nums(1, 4, v) || !a.Int(5, count, 0, kMaxCount) || !a.Nums(6, 2, r) || !a.Color(8, dark) ||
-            !a.Color(9, mid) || !a.Color(10, light))
+        if (!a.Count(10) || !a.Nums(1, 4, v) || !a.Int(5, count, 0, kMaxCount) || !a.Nums(6, 2, r) ||
+            !a.Color(8, dark) || !a.Color(9, mid) || !a.Color(10, light))
             return fail();
         DrawCanopy(st, v[0], v[1], v[2], v[3], count, r[0], r[1], dark, mid, light);
         return true;
@@ -524,7 +535,8 @@ bool RunCommand(PicState& st, const std::vector<std::string>& tok, std::string& 
     if (cmd == "trunk") {
         double v[4];
         uint32_t mid, dark, light;
-        if (!a.Count(7) || !a.Nums(1, 4, v) || !a.Color(5, mid) || !a.Color(6, dark) || !a.Color(7, light)) return fail();
+        if (!a.Count(7) || !a.Nums(1, 4, v) || !a.Color(5, mid) || !a.Color(6, dark) || !a.Color(7, light))
+            return fail();
         if (v[2] <= v[1] || v[3] <= 0) {
             why = "trunk needs its top above its foot and a positive width";
             return false;
@@ -563,7 +575,8 @@ bool RunCommand(PicState& st, const std::vector<std::string>& tok, std::string& 
     }
     if (cmd == "place") {
         int x, y, scale;
-        if (!a.Count(4, SIZE_MAX) || !a.Int(2, x, -kMaxSide, kMaxSide) || !a.Int(3, y, -kMaxSide, kMaxSide) || !a.Int(4, scale, 1, 64))
+        if (!a.Count(4, SIZE_MAX) || !a.Int(2, x, -kMaxSide, kMaxSide) || !a.Int(3, y, -kMaxSide, kMaxSide) ||
+            !a.Int(4, scale, 1, 64))
             return fail();
         auto g = st.grids.find(tok[1]);
         if (g == st.grids.end()) {
@@ -589,8 +602,9 @@ bool RunCommand(PicState& st, const std::vector<std::string>& tok, std::string& 
     if (cmd == "lettering") {
         int x, y, scale, gap, ow;
         uint32_t top, bottom, outline;
-        if (!a.Count(9, SIZE_MAX) || !a.Int(1, x, -kMaxSide, kMaxSide) || !a.Int(2, y, -kMaxSide, kMaxSide) || !a.Int(3, scale, 1, 64) ||
-            !a.Int(4, gap, -8, 64) || !a.Color(5, top) || !a.Color(6, bottom) || !a.Color(7, outline) || !a.Int(8, ow, 0, 32))
+        if (!a.Count(9, SIZE_MAX) || !a.Int(1, x, -kMaxSide, kMaxSide) || !a.Int(2, y, -kMaxSide, kMaxSide) ||
+            !a.Int(3, scale, 1, 64) || !a.Int(4, gap, -8, 64) || !a.Color(5, top) || !a.Color(6, bottom) ||
+            !a.Color(7, outline) || !a.Int(8, ow, 0, 32))
             return fail();
         std::string text = tok[9];
         for (size_t i = 10; i < tok.size(); ++i) text += " " + tok[i];
@@ -614,8 +628,10 @@ bool BlockLine(Block& b, const std::string& line, std::string& why) {
     if (line.find_first_of(" \t") != std::string::npos) {
         std::vector<std::string> tok = Split(line);
         uint32_t col;
-        if (b.kind != Block::kGrid || tok.size() != 3 || tok[0] != "key" || tok[1].size() != 1 || !ParseColor(tok[2], col)) {
-            why = b.kind == Block::kGrid ? "expected a pixel row or 'key <char> #RRGGBB'" : "glyph rows may not contain spaces";
+        if (b.kind != Block::kGrid || tok.size() != 3 || tok[0] != "key" || tok[1].size() != 1 ||
+            !ParseColor(tok[2], col)) {
+            why = b.kind == Block::kGrid ? "expected a pixel row or 'key <char> #RRGGBB'"
+                                         : "glyph rows may not contain spaces";
             return false;
         }
         if (tok[1] == ".") {

@@ -56,11 +56,12 @@ bool UsableColourChar(const std::string& s) {
     return s.size() == 1 && s[0] > ' ' && s[0] < 127 && s[0] != '#' && s[0] != '.';
 }
 
-bool ParseColourLine(const std::vector<std::string>& w, size_t first, const std::string& file, int line,
-                     Palette& pal, std::string& err) {
+bool ParseColourLine(const std::vector<std::string>& w, size_t first, const std::string& file, int line, Palette& pal,
+                     std::string& err) {
     if (w.size() != first + 2) return Fail(err, file, line, "expected '<char> #RRGGBB[AA]'");
     if (!UsableColourChar(w[first]))
-        return Fail(err, file, line, "'" + w[first] + "' cannot name a colour (one printable character, not '#' or '.')");
+        return Fail(err, file, line,
+                    "'" + w[first] + "' cannot name a colour (one printable character, not '#' or '.')");
     uint32_t argb = 0;
     if (!ParseHexColour(w[first + 1], argb)) return Fail(err, file, line, "bad colour '" + w[first + 1] + "'");
     unsigned char c = static_cast<unsigned char>(w[first][0]);
@@ -76,7 +77,8 @@ bool ReadGrid(const std::vector<std::string>& lines, size_t& i, int w, int h, co
     int headerLine = static_cast<int>(i);  // 1-based number of the `frame` line
     for (int y = 0; y < h; ++y) {
         if (i >= lines.size())
-            return Fail(err, file, headerLine, "frame has " + std::to_string(y) + " rows, expected " + std::to_string(h));
+            return Fail(err, file, headerLine,
+                        "frame has " + std::to_string(y) + " rows, expected " + std::to_string(h));
         const std::string& row = lines[i];
         int lineNo = static_cast<int>(i) + 1;
         ++i;
@@ -94,8 +96,9 @@ bool ReadGrid(const std::vector<std::string>& lines, size_t& i, int w, int h, co
             unsigned char c = static_cast<unsigned char>(row[x]);
             if (c == '.') continue;
             if (c >= 128 || !pal.known[c])
-                return Fail(err, file, lineNo, std::string("unknown colour character '") + row[x] + "' in column " +
-                                                   std::to_string(x + 1));
+                return Fail(
+                    err, file, lineNo,
+                    std::string("unknown colour character '") + row[x] + "' in column " + std::to_string(x + 1));
             PutPixel(out, x, y, pal.argb[c]);
         }
     }
@@ -128,14 +131,20 @@ bool ParseHexColour(const std::string& text, uint32_t& argb) {
     for (size_t i = 1; i < text.size(); ++i) {
         char c = text[i];
         int d;
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-        else return false;
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else
+            return false;
         v = (v << 4) | static_cast<uint32_t>(d);
     }
-    if (text.size() == 7) argb = 0xFF000000u | v;
-    else argb = (v >> 8) | ((v & 0xFFu) << 24);
+    if (text.size() == 7)
+        argb = 0xFF000000u | v;
+    else
+        argb = (v >> 8) | ((v & 0xFFu) << 24);
     return true;
 }
 
@@ -274,7 +283,9 @@ bool ParseSheetList(const std::string& text, const std::string& fileName, std::v
         OutputEntry e;
         e.line = lineNo;
         if (w[0] == "sheet") {
-            if (w.size() != 7) return Fail(err, fileName, lineNo, "expected 'sheet <file.png> <cellW> <cellH> <frames> <columns> <folder>'");
+            if (w.size() != 7)
+                return Fail(err, fileName, lineNo,
+                            "expected 'sheet <file.png> <cellW> <cellH> <frames> <columns> <folder>'");
             e.kind = kOutSheet;
             if (!ParseInt(w[2], e.cellW) || !ParseInt(w[3], e.cellH) || !ParseInt(w[4], e.count) ||
                 !ParseInt(w[5], e.columns) || e.cellW <= 0 || e.cellH <= 0 || e.count <= 0 || e.columns <= 0)
@@ -293,7 +304,8 @@ bool ParseSheetList(const std::string& text, const std::string& fileName, std::v
             e.kind = w[0] == "picture" ? kOutPicture : kOutImage;
             e.source = w[2];
         } else {
-            return Fail(err, fileName, lineNo, "unknown output '" + w[0] + "' (expected sheet, font, picture or image)");
+            return Fail(err, fileName, lineNo,
+                        "unknown output '" + w[0] + "' (expected sheet, font, picture or image)");
         }
         e.file = w[1];
         if (e.file.size() < 5 || e.file.substr(e.file.size() - 4) != ".png" || e.file.find('/') != std::string::npos)

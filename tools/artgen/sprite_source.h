@@ -43,8 +43,8 @@ FrameSet MakeFrameSet(int cellW, int cellH, int count);
 
 // Reads one sheet source (text of fileName) into the frame set. Local `color`
 // lines apply only to the rest of this text; the shared palette is untouched.
-bool ParseSheetSource(const std::string& text, const std::string& fileName, const Palette& shared,
-                      FrameSet& set, std::string& err);
+bool ParseSheetSource(const std::string& text, const std::string& fileName, const Palette& shared, FrameSet& set,
+                      std::string& err);
 
 // Resolves `same` lines and checks that every frame is drawn or declared
 // empty. listWhere names the sheets.txt line for frames nobody defined.
@@ -54,8 +54,8 @@ bool FinishFrameSet(FrameSet& set, const std::string& listWhere, std::string& er
 Canvas PackSheet(const FrameSet& set, int columns);
 
 // A single-frame image source: "size W H", then "frame 0 <name>" and H rows.
-bool ParseImageSource(const std::string& text, const std::string& fileName, const Palette& shared,
-                      Canvas& out, std::string& err);
+bool ParseImageSource(const std::string& text, const std::string& fileName, const Palette& shared, Canvas& out,
+                      std::string& err);
 
 // One line of art/sheets.txt.
 enum OutputKind { kOutSheet, kOutFont, kOutPicture, kOutImage };

@@ -7,22 +7,22 @@
 #include <fstream>
 #include <string>
 
-#include "core/pictures.h"
 #include "core/loop/startup.h"
+#include "core/loop/turnloop.h"
+#include "core/pictures.h"
 #include "core/run_vars.h"
 #include "core/state.h"
-#include "persist/savegame.h"
-#include "persist/sector.h"
-#include "core/loop/turnloop.h"
+#include "core/statuses.h"
 #include "items/catalogue.h"
 #include "items/skills.h"
-#include "platform/files.h"
-#include "core/statuses.h"
-#include "platform/platform.h"
-#include "worldgen/acceptance.h"
 #include "persist/reset.h"
+#include "persist/savegame.h"
+#include "persist/sector.h"
+#include "platform/files.h"
+#include "platform/platform.h"
 #include "rules/fieldofview.h"
 #include "view/mapview.h"
+#include "worldgen/acceptance.h"
 #include "worldgen/creatures.h"
 #include "worldgen/generator.h"
 #include "worldgen/terrain.h"
@@ -128,7 +128,8 @@ void BM_Chain(benchmark::State& state) {
         }
         benchmark::DoNotOptimize(MapTerrain[22][17]);
     }
-    state.counters["regenerated"] = benchmark::Counter(static_cast<double>(regenerated), benchmark::Counter::kAvgIterations);
+    state.counters["regenerated"] = benchmark::Counter(static_cast<double>(regenerated),
+                                                       benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_Chain)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
@@ -155,9 +156,9 @@ BENCHMARK(BM_MapView)->Unit(benchmark::kMicrosecond);
 // points applied to the hero. The budget is a 60 Hz frame of 16.7 ms.
 void BM_DescribeItem(benchmark::State& state) {
     ClearAllTables();
-    const int kinds[] = {ItemHeadgear, ItemDress, ItemFootwear, ItemAccessory, ItemWeapon,
-                         ItemBow, ItemArrows, ItemXRaySpecs, ItemWingthornAmulet, ItemApple,
-                         ItemCupcake, ItemDutchApplePie, ItemLazuliHeart, ItemBits};
+    const int kinds[] = {
+        ItemHeadgear,  ItemDress,           ItemFootwear, ItemAccessory, ItemWeapon,        ItemBow,         ItemArrows,
+        ItemXRaySpecs, ItemWingthornAmulet, ItemApple,    ItemCupcake,   ItemDutchApplePie, ItemLazuliHeart, ItemBits};
     for (int slot = 0; slot < 56; ++slot) {
         InvKind[slot] = kinds[slot % 14];
         InvTier[slot] = slot % 6;
@@ -246,7 +247,7 @@ void PrepareBusySector() {
         {KindHydra, AttitudeHostile, ModeNone, false}, {KindDoe, AttitudeFriendly, ModeNone, false},
         {KindSkarnix, AttitudeHostile, ModeNone, false},
     };
-        // clang-format on
+    // clang-format on
     static int cellX[MapWidth * MapHeight];
     static int cellY[MapWidth * MapHeight];
     int cells = 0;

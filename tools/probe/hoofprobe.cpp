@@ -34,18 +34,19 @@ int Usage(const std::string& reason) {
         std::fprintf(stderr, "hoofprobe: %s\n", reason.c_str());
         return 2;
     }
-    std::fputs("usage: hoofprobe rand SEED A B N\n"
-               "       hoofprobe unit SEED N\n"
-               "       hoofprobe sector [--seed S] [--depth D] [--scenario C] [--bands B5,B6,B7] [--hero H]\n"
-               "                        [--difficulty K] [--notes N] [--prize P] [--cooldowns k=v,...]\n"
-               "       hoofprobe chain [the sector options but --depth] --to D\n"
-               "       hoofprobe map [the sector options] --out FILE\n"
-               "       hoofprobe item KIND TIER SEED [--hero H] [--fashion L]\n"
-               "       hoofprobe price KIND TIER RAW [--sales L]\n"
-               "       hoofprobe recipe K1 [K2 .. K5]\n"
-               "       hoofprobe items [--hero H] [--fashion L] [--sales L]\n"
-               "       hoofprobe recipes\n",
-               stderr);
+    std::fputs(
+        "usage: hoofprobe rand SEED A B N\n"
+        "       hoofprobe unit SEED N\n"
+        "       hoofprobe sector [--seed S] [--depth D] [--scenario C] [--bands B5,B6,B7] [--hero H]\n"
+        "                        [--difficulty K] [--notes N] [--prize P] [--cooldowns k=v,...]\n"
+        "       hoofprobe chain [the sector options but --depth] --to D\n"
+        "       hoofprobe map [the sector options] --out FILE\n"
+        "       hoofprobe item KIND TIER SEED [--hero H] [--fashion L]\n"
+        "       hoofprobe price KIND TIER RAW [--sales L]\n"
+        "       hoofprobe recipe K1 [K2 .. K5]\n"
+        "       hoofprobe items [--hero H] [--fashion L] [--sales L]\n"
+        "       hoofprobe recipes\n",
+        stderr);
     return 2;
 }
 
@@ -87,11 +88,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (command == "item" || command == "price" || command == "recipe" || command == "items" ||
-        command == "recipes") {
-        const int status = command == "item"    ? ProbeItem(rest, reason)
-                           : command == "price" ? ProbePrice(rest, reason)
-                           : command == "items" ? ProbeItems(rest, reason)
+    if (command == "item" || command == "price" || command == "recipe" || command == "items" || command == "recipes") {
+        const int status = command == "item"     ? ProbeItem(rest, reason)
+                           : command == "price"  ? ProbePrice(rest, reason)
+                           : command == "items"  ? ProbeItems(rest, reason)
                            : command == "recipe" ? ProbeRecipe(rest, reason)
                                                  : ProbeRecipes(rest, reason);
         return status == 0 ? 0 : Usage(reason);

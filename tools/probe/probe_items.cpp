@@ -183,10 +183,10 @@ int ProbeRecipes(const std::vector<std::string>& args, std::string& reason) {
     ClearAllTables();
     std::vector<int> foods;
     for (int kind = FoodFirstId; kind <= FoodLastId; ++kind) foods.push_back(kind);
-    const std::vector<int> baking = {ItemApple, ItemCherry, ItemOranges, ItemLemon, ItemJoltApple, ItemTomato,
-                                     ItemLettuce, ItemAsparagus, ItemPotato, ItemNuts, ItemChocolate, ItemEgg,
-                                     ItemFlour, ItemSugar, ItemVanilla, ItemBread, ItemTofu, ItemMilk,
-                                     ItemOats, ItemChips, ItemSoda, ItemBakingSoda, ItemWorm, ItemWheatgerm};
+    const std::vector<int> baking = {
+        ItemApple,  ItemCherry, ItemOranges,   ItemLemon, ItemJoltApple, ItemTomato,     ItemLettuce, ItemAsparagus,
+        ItemPotato, ItemNuts,   ItemChocolate, ItemEgg,   ItemFlour,     ItemSugar,      ItemVanilla, ItemBread,
+        ItemTofu,   ItemMilk,   ItemOats,      ItemChips, ItemSoda,      ItemBakingSoda, ItemWorm,    ItemWheatgerm};
     int pot[5] = {};
     auto walk = [&](auto& self, const std::vector<int>& kinds, int place, int places, size_t from) -> void {
         if (place == places) {

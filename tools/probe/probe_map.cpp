@@ -63,7 +63,8 @@ int ProbeMap(const std::vector<std::string>& args) {
     for (int y = 0; y < MapH; ++y)
         for (int x = 0; x < MapW; ++x)
             for (int c = 0; c < 4; ++c)
-                map[(static_cast<size_t>(y) * MapW + x) * 4 + c] = screen[(static_cast<size_t>(y + 90) * w + x + 300) * 4 + c];
+                map[(static_cast<size_t>(y) * MapW + x) * 4 + c] =
+                    screen[(static_cast<size_t>(y + 90) * w + x + 300) * 4 + c];
     if (!SavePng(out, MapW, MapH, map, error)) {
         std::fprintf(stderr, "hoofprobe: %s\n", error.c_str());
         return 1;

@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "core/convert.h"
+#include "core/messagelog.h"
 #include "core/random.h"
 #include "core/run_vars.h"
 #include "core/state.h"
 #include "core/statuses.h"
-#include "core/messagelog.h"
-#include "worldgen/acceptance.h"
 #include "items/catalogue.h"
 #include "persist/reset.h"
+#include "worldgen/acceptance.h"
 #include "worldgen/creatures.h"
 #include "worldgen/generator.h"
 #include "worldgen/terrain.h"
@@ -32,8 +32,8 @@ struct SectorOptions {
     int notes = 0;
     int prize = ItemXRaySpecs;
     std::vector<std::pair<int, int>> cooldowns;
-    int to = -1;           // chain: last depth
-    std::string out;       // map: the PNG to write
+    int to = -1;      // chain: last depth
+    std::string out;  // map: the PNG to write
 };
 
 bool Fail(const std::string& reason) {
@@ -80,7 +80,8 @@ bool ParseOptions(const std::vector<std::string>& args, bool allowDepth, bool al
             size_t start = 0;
             while (start <= value.size() && !value.empty()) {
                 size_t comma = value.find(',', start);
-                const std::string pair = value.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+                const std::string pair = value.substr(start,
+                                                      comma == std::string::npos ? std::string::npos : comma - start);
                 const size_t eq = pair.find('=');
                 int k = 0;
                 int v = 0;
@@ -148,7 +149,6 @@ int CountItems() {
     return n;
 }
 
-
 std::vector<std::string> Heard;  // the lines pushed since the probe's set-up
 
 void Hear(const std::string& text) { Heard.push_back(text); }
@@ -173,7 +173,8 @@ void PrintSector(int messagesBefore) {
                     GroundItemSeed[g], GroundItemCount[g]);
     }
     std::printf("store\n");
-    for (int s = 0; s < StoreSlots; ++s) std::printf("%d %d %d\n", StoreItemKind[s], StoreItemTier[s], StoreItemSeed[s]);
+    for (int s = 0; s < StoreSlots; ++s)
+        std::printf("%d %d %d\n", StoreItemKind[s], StoreItemTier[s], StoreItemSeed[s]);
     std::printf("cooldowns\n");
     for (int c = 0; c <= 90; ++c) std::printf(c == 0 ? "%d" : " %d", SiteCooldown[c]);
     std::printf("\n");
@@ -224,8 +225,8 @@ int ProbeChain(const std::vector<std::string>& args) {
             return 3;
         }
         const int accept = depth > 0 ? SectorPassesAcceptance() : 1;
-        std::printf("%d %d %d %d %d %d %u %d\n", depth, SectorBiome, SectorLayout, accept, CountCreatures(), CountItems(),
-                    TerrainHash(), RandomState());
+        std::printf("%d %d %d %d %d %d %u %d\n", depth, SectorBiome, SectorLayout, accept, CountCreatures(),
+                    CountItems(), TerrainHash(), RandomState());
     }
     return 0;
 }

@@ -6,8 +6,8 @@
 #include <sstream>
 #include <type_traits>
 
-#include "core/random.h"
 #include "core/loop/startup.h"
+#include "core/random.h"
 #include "core/state.h"
 #include "worldgen/terrain.h"
 
@@ -144,7 +144,8 @@ std::string StateDumpText() {
     // y hp maxhp attitude mode level, from their HeroSlot tables.
     for (int i = 0; i < InvSlots; ++i) {
         if (InvKind[i] == 0) continue;
-        out << "Inv[" << i << "] " << InvKind[i] << ' ' << InvTier[i] << ' ' << InvSeed[i] << ' ' << InvCount[i] << '\n';
+        out << "Inv[" << i << "] " << InvKind[i] << ' ' << InvTier[i] << ' ' << InvSeed[i] << ' ' << InvCount[i]
+            << '\n';
     }
     for (int m = 1; m <= MonCapacity; ++m) {
         if (MonKind[m] == 0) continue;

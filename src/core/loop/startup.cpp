@@ -1,25 +1,25 @@
 #include "core/loop/startup.h"
 
 #include "core/frame.h"
+#include "core/loop/turnloop.h"
+#include "core/messagelog.h"
 #include "core/pictures.h"
 #include "core/random.h"
 #include "core/run_vars.h"
 #include "core/state.h"
-#include "core/loop/turnloop.h"
 #include "persist/globals.h"
-#include "persist/screens/newgame.h"
-#include "persist/savegame.h"
-#include "persist/sector.h"
-#include "rules/sector_change.h"
-#include "rules/fieldofview.h"
-#include "core/messagelog.h"
-#include "worldgen/terrain.h"
 #include "persist/highscores.h"
 #include "persist/reset.h"
+#include "persist/savegame.h"
+#include "persist/screens/newgame.h"
 #include "persist/screens/screens.h"
 #include "persist/screens/title_scene.h"
+#include "persist/sector.h"
 #include "platform/files.h"
 #include "platform/platform.h"
+#include "rules/fieldofview.h"
+#include "rules/sector_change.h"
+#include "worldgen/terrain.h"
 
 namespace {
 
@@ -87,7 +87,8 @@ void ResumeSavedGame() {
     RunTurnLoop();
 }
 
-const char* const TitleEntries[] = {"Start New Game", "Load Game", "High Scores", "How to Play", "Options", "Quit Game"};
+const char* const TitleEntries[] = {"Start New Game", "Load Game", "High Scores",
+                                    "How to Play",    "Options",   "Quit Game"};
 constexpr int TitleEntryCount = 6;
 
 void AdvancePanAndFade() {
@@ -137,9 +138,7 @@ void TitleMenu() {
         Notice[0].clear();
         Notice[1].clear();
         switch (entry) {
-            case 0:
-                StartNewGame();
-                break;
+            case 0: StartNewGame(); break;
             case 1:  // without a save nothing happens
                 if (FileSize("World/savedata.dat") != -1) ResumeSavedGame();
                 break;
@@ -147,14 +146,9 @@ void TitleMenu() {
                 MenuCursor = -1;
                 HighScoreScreen(0);
                 break;
-            case 3:
-                HelpScreen();
-                break;
-            case 4:
-                OptionsScreen();
-                break;
-            default:
-                RequestQuit();
+            case 3: HelpScreen(); break;
+            case 4: OptionsScreen(); break;
+            default: RequestQuit();
         }
     }
 }

@@ -4,28 +4,27 @@
 
 #include "core/convert.h"
 #include "core/frame.h"
+#include "core/messagelog.h"
 #include "core/pictures.h"
 #include "core/random.h"
 #include "core/run_vars.h"
 #include "core/state.h"
+#include "core/statuses.h"
 #include "core/ui_mode.h"
 #include "items/catalogue.h"
 #include "items/skill_use.h"
 #include "platform/platform.h"
-#include "rules/inventory.h"
 #include "rules/commands.h"
-#include "rules/interactions.h"
-#include "core/statuses.h"
 #include "rules/fieldofview.h"
+#include "rules/interactions.h"
+#include "rules/inventory.h"
 #include "view/hud.h"
 #include "view/mapview.h"
-#include "core/messagelog.h"
 #include "worldgen/creatures.h"
 #include "worldgen/placement.h"
 #include "worldgen/terrain.h"
 
 namespace {
-
 
 void AddToAll(int slot, int amount) {
     MonAtkBonus[slot] += amount;
@@ -72,9 +71,9 @@ void MapCommands() {
 }
 
 struct KeyOwner {
-    bool (*holds)();         // the owner's mode
-    void (*panelKeys)();     // before the panels are drawn; nullptr for none
-    void (*worldKeys)();     // after them; nullptr for none
+    bool (*holds)();      // the owner's mode
+    void (*panelKeys)();  // before the panels are drawn; nullptr for none
+    void (*worldKeys)();  // after them; nullptr for none
 };
 
 // The rows stand in the order the keys are handed over within a frame: the map's

@@ -1,6 +1,7 @@
 #include "persist/screens/ending.h"
 
 #include "core/frame.h"
+#include "core/pictures.h"
 #include "core/run_vars.h"
 #include "core/state.h"
 #include "persist/heroes.h"
@@ -8,7 +9,6 @@
 #include "persist/reset.h"
 #include "persist/screens/screens.h"
 #include "platform/platform.h"
-#include "core/pictures.h"
 
 namespace {
 

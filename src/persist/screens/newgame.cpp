@@ -13,7 +13,8 @@
 
 namespace {
 
-const char* const HeroEntries[6] = {"Quenby Arlo", "Dabble Moss", "Skelter Vane", "Corvanne", "Tansy Brook", "Mellowen"};
+const char* const HeroEntries[6] = {"Quenby Arlo", "Dabble Moss", "Skelter Vane",
+                                    "Corvanne",    "Tansy Brook", "Mellowen"};
 const char* const HeroLines[6] = {
     "Quenby Arlo - has a wide variety of magical powers",
     "Dabble Moss - a variety of odd powers that defy logic",
@@ -113,7 +114,9 @@ void NewGameWizard() {
                      3, scenario, false);
         }
         if (InputDelay == 0) {
-            int& cursor = UiMode == PageHero ? hero : (UiMode == PageDifficulty ? GameVars[VarDifficulty] : GameVars[VarScenario]);
+            int& cursor = UiMode == PageHero
+                              ? hero
+                              : (UiMode == PageDifficulty ? GameVars[VarDifficulty] : GameVars[VarScenario]);
             const int last = UiMode == PageHero ? 5 : 2;
             if (Held(1)) {
                 if (cursor > 0) cursor--;

@@ -164,19 +164,13 @@ void OptionsScreen() {
             } else if (Held(5)) {
                 InputDelay = 10;
                 switch (MenuCursor) {
-                    case 0:
-                        leave = true;
-                        break;
+                    case 0: leave = true; break;
                     case 1:
                         GlobalData[GlobalScreenMode] = (GlobalData[GlobalScreenMode] + 1) % 2;
                         ApplyScreenMode();
                         break;
-                    case 3:
-                        GlobalData[GlobalDebugText] = (GlobalData[GlobalDebugText] + 1) % 2;
-                        break;
-                    case 4:
-                        DeleteHighScores();
-                        break;
+                    case 3: GlobalData[GlobalDebugText] = (GlobalData[GlobalDebugText] + 1) % 2; break;
+                    case 4: DeleteHighScores(); break;
                     default:  // "Something" does nothing
                         break;
                 }
