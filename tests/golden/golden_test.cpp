@@ -61,8 +61,8 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-// The lines that differ, with their numbers: everything between the common start and the
-// common end, at most 15 lines of each side.
+// The lines that differ, with their numbers: line by line when both sides have as many
+// lines, else everything between the common start and the common end; at most 15 of each.
 std::string ReadableDiff(const std::string& expected, const std::string& actual) {
     const std::vector<std::string> a = Lines(expected);
     const std::vector<std::string> b = Lines(actual);
@@ -75,9 +75,23 @@ std::string ReadableDiff(const std::string& expected, const std::string& actual)
         --endB;
     }
     std::ostringstream out;
+    constexpr size_t Shown = 15;
+    if (endA - start == endB - start) {
+        // Same length: the lines that changed, each with what it became.
+        size_t differing = 0;
+        for (size_t i = start; i < endA; ++i) differing += a[i] != b[i];
+        out << differing << " of " << a.size() << " lines differ:\n";
+        size_t shown = 0;
+        for (size_t i = start; i < endA && shown < Shown; ++i) {
+            if (a[i] == b[i]) continue;
+            out << "-" << i + 1 << ": " << a[i] << "\n+" << i + 1 << ": " << b[i] << "\n";
+            ++shown;
+        }
+        if (differing > Shown) out << "...\n";
+        return out.str();
+    }
     out << "first difference at line " << start + 1 << " (" << endA - start << " expected lines, " << endB - start
         << " actual lines differ):\n";
-    constexpr size_t Shown = 15;
     for (size_t i = start; i < endA && i < start + Shown; ++i) out << "-" << i + 1 << ": " << a[i] << "\n";
     if (endA - start > Shown) out << "-...\n";
     for (size_t i = start; i < endB && i < start + Shown; ++i) out << "+" << i + 1 << ": " << b[i] << "\n";
