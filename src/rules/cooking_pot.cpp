@@ -1,14 +1,199 @@
-// Stand-in until the cooking pot's screen lands: the pot closes at once, as a finished
-// interaction closes. The cooking screen replaces this whole file.
+// The cooking pot's screen: food goes from the satchel into the five pot places, comes
+// back with the digit keys or C, and G cooks what the places make. There is one pot for
+// the whole game, kept in PotKind, PotTier and PotSeed; it is not saved.
+#include <algorithm>
+#include <iterator>
+#include <string>
+
+#include "core/frame.h"
+#include "core/messagelog.h"
 #include "core/state.h"
+#include "items/catalogue.h"
+#include "items/category.h"
+#include "items/food.h"
+#include "items/skills.h"
+#include "persist/globals.h"
+#include "platform/platform.h"
 #include "rules/cooking.h"
 #include "rules/interactions.h"
+#include "rules/inventory.h"
+#include "rules/satchel_picker.h"
+#include "worldgen/placement.h"
 
-void RunCookingPot() {
+namespace {
+
+constexpr int PotStackLimit = 8;  // food stacks up to this many in one slot
+constexpr int MaxDishQuality = 4;
+constexpr int KeyG = KeyA + ('G' - 'A');
+
+// DialogueStep of the pot: the frame it opens, then every frame after.
+constexpr int PotOpening = 0;
+constexpr int PotOpen = 1;
+
+void EmptyPlace(int i) {
+    PotKind[i] = 0;
+    PotTier[i] = 0;
+    PotSeed[i] = 0;
+}
+
+// Puts one unit into the usable satchel: onto the first stack of the same kind and tier
+// with room, otherwise into the first empty slot. False when neither exists.
+bool AddToSatchel(int kind, int tier, int seed) {
+    const int usable = UsableInvSlots();
+    for (int s = 0; s < usable; ++s) {
+        if (InvKind[s] == kind && InvTier[s] == tier && InvCount[s] > 0 && InvCount[s] < PotStackLimit) {
+            InvCount[s] += 1;
+            return true;
+        }
+    }
+    for (int s = 0; s < usable; ++s) {
+        if (InvKind[s] == 0) {
+            InvKind[s] = kind;
+            InvTier[s] = tier;
+            InvSeed[s] = seed;
+            InvCount[s] = 1;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Place i back into the satchel; without room the ingredient stays in the pot.
+void TakeBack(int i) {
+    if (PotKind[i] == 0) return;
+    if (AddToSatchel(PotKind[i], PotTier[i], PotSeed[i])) EmptyPlace(i);
+}
+
+// One unit of the food in satchel slot s into the first empty place, if there is one.
+void PutIntoPot(int s) {
+    for (int i = 0; i < PotSlots; ++i) {
+        if (PotKind[i] != 0) continue;
+        PotKind[i] = InvKind[s];
+        PotTier[i] = InvTier[s];
+        PotSeed[i] = InvSeed[s];
+        InvCount[s] -= 1;
+        if (InvCount[s] <= 0) {
+            InvKind[s] = 0;
+            InvTier[s] = 0;
+            InvSeed[s] = 0;
+            InvCount[s] = 0;
+        }
+        return;
+    }
+}
+
+bool GourmetAtLeast(int level) {
+    for (int s = 0; s < SkillSlots; ++s)
+        if (SkillId[s] == SkillGourmet && SkillLevel[s] >= level) return true;
+    return false;
+}
+
+int DishQuality() {
+    int q = GourmetAtLeast(2) ? 2 : 1;
+    const int hat = Equip[EquipHeadgear];
+    if (hat >= 0 && hat < InvSlots && InvKind[hat] == ItemChefsHat) q += 1;
+    for (int i = 0; i < PotSlots; ++i)
+        if (PotKind[i] == ItemJoltApple) q += 1;
+    return std::min(q, MaxDishQuality);
+}
+
+void Cook(int dish) {
+    if (!AddToSatchel(dish, DishQuality(), 0)) {
+        PushMessage("Your satchel is full");
+        return;
+    }
+    for (int i = 0; i < PotSlots; ++i) EmptyPlace(i);
+}
+
+void ClosePot() {
     DialogueState = DialogueNone;
     DialogueStep = 0;
     MenuCursor = 0;
-    InputDelay = 10;
 }
 
-void EmptyPotIntoSatchel() {}
+// The keys, each only while InputDelay is 0; whichever acts first sets the delay and so
+// holds every later key of the frame, and a held key acts again only after it.
+void PotKeys() {
+    MoveSatchelCursor(MenuCursor);
+    if (SatchelPicked(MenuCursor) && ItemCategory(InvKind[MenuCursor]) == CategoryFood) {
+        InputDelay = 10;
+        PutIntoPot(MenuCursor);
+    }
+    for (int i = 0; i < PotSlots; ++i) {
+        if (InputDelay == 0 && KeyHeld(KeyDigit1 + i) && PotKind[i] != 0) {
+            InputDelay = 10;
+            TakeBack(i);
+        }
+    }
+    if (InputDelay == 0 && KeyHeld(KeyG)) {
+        InputDelay = 10;
+        const int dish = MatchRecipe();
+        if (dish == 0) {
+            PushMessage("Not a recipe!");
+        } else {
+            Cook(dish);
+        }
+    }
+    if (SatchelLeft(0)) {
+        InputDelay = 10;
+        for (int i = 0; i < PotSlots; ++i) TakeBack(i);
+        ClosePot();
+    }
+}
+
+std::string FoodName(int kind) {
+    const FoodEntry* food = FindFood(kind);
+    return food ? food->name : "";
+}
+
+void DrawPot(int dish) {
+    const int x = ScreenWidth == 800 ? 10 : 310;
+    const int y = 10;
+    SetColor(255, 255, 255);
+    Say("Select up to five food items from your inventory to cook with", x, y);
+    Say("Press enter/space to pick a food", x, y + 10);
+    for (int i = 0; i < PotSlots; ++i)
+        Say(std::to_string(i + 1) + ")" + (PotKind[i] != 0 ? FoodName(PotKind[i]) : ""), x + 130 * i, y + 20);
+    Say(dish == 0 ? "no recipe" : "Recipe:" + FoodName(dish), x, y + 30);
+    Say("Press 1-5 to take back an ingredient. The order of ingredient placement does not matter.", x, y + 40);
+    Say("(g) grab recipe   (c) Cancel", x, y + 50);
+}
+
+}  // namespace
+
+void RunCookingPot() {
+    if (DialogueStep == PotOpening) {
+        // Whatever screen used the cursor last, the picker starts on the first slot.
+        MenuCursor = 0;
+        DialogueStep = PotOpen;
+    }
+    int known[RecipeBookCount];
+    std::copy(std::begin(RecipeBook), std::end(RecipeBook), known);
+
+    PotKeys();
+    // Matched every frame, after the keys: a recipe is learnt the frame its ingredients
+    // lie in the pot, cooked or not, and the book is written at once, so a run that ends
+    // before the next save still keeps it.
+    const int dish = MatchRecipe();
+    if (!std::equal(std::begin(RecipeBook), std::end(RecipeBook), known)) WriteRecipeBook();
+
+    if (DialogueState == DialogueCookingPot) {
+        DrawPot(dish);
+    } else {
+        InputDelay = 10;
+    }
+}
+
+void EmptyPotIntoSatchel() {
+    for (int i = 0; i < PotSlots; ++i) {
+        if (PotKind[i] == 0) continue;
+        if (!AddToSatchel(PotKind[i], PotTier[i], PotSeed[i])) {
+            const int g = PlaceGroundItem(MonX[0], MonY[0], PotKind[i], PotTier[i]);
+            if (g != NoGroundSlot) {
+                GroundItemSeed[g] = PotSeed[i];
+                GroundItemCount[g] = 1;
+            }
+        }
+        EmptyPlace(i);
+    }
+}

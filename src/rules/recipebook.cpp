@@ -31,7 +31,7 @@ const char* const Ingredients[DishCount] = {
     "Egg + Flour + Baking Soda + Wheatgerm + Chocolate",
     "Egg + Flour + Baking Soda + Wheatgerm +Fruit",
     "Egg + Flour + Baking Soda + Wheatgerm + Nuts",
-    "Egg + Lemon + Soda + Worms",
+    "Egg + Lemon + Chips + Soda + Worms",
     "Bread + Vegetable",
     "Potato",
     "Potato + Vegetable",

@@ -206,8 +206,9 @@ TEST_F(TurnLoopTest, TheKeysGoToTheOwnerOfTheModeAndAreHandedOverAtOnce) {
         {"a step on the map", UiMap, DialogueNone, {KeyRight}, true, UiMap, DialogueNone, 10},
         // The skill chosen by its number starts in the same frame (and is put away).
         {"a skill's number", UiMap, DialogueNone, {KeyDigit1, KeyRight}, false, UiMap, DialogueNone, 10},
-        // The bump opens the pot, and the interaction has the keys in the same frame.
-        {"a bump on the cooking pot", UiMap, DialogueNone, {KeyDown}, false, UiMap, DialogueNone, 10},
+        // The bump opens the pot, which stays open for its ingredients; the bump's
+        // delay keeps the pot's keys from acting in the same frame.
+        {"a bump on the cooking pot", UiMap, DialogueNone, {KeyDown}, false, UiMap, DialogueCookingPot, 10},
         {"an open interaction", UiMap, DialogueBook, {KeyDigit1, KeyRight}, false, UiMap, DialogueNone, 10},
         {"the open inventory", UiInventory, DialogueNone, {KeyRight}, false, UiInventory, DialogueNone, 5},
         // The list closes, and its delay keeps the hero from stepping in the same frame.

@@ -3,9 +3,20 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/loop/startup.h"
 #include "core/state.h"
+#include "core/statuses.h"
+#include "items/catalogue.h"
+#include "items/food.h"
+#include "items/skills.h"
+#include "persist/savegame.h"
+#include "platform/files.h"
+#include "platform/input.h"
 #include "rules/cooking.h"
+#include "rules/interactions.h"
+#include "rules/meadow_fixture.h"
 #include "support/test_support.h"
+#include "worldgen/terrain.h"
 
 namespace {
 
@@ -91,6 +102,232 @@ TEST(CookingRecipe, ProbePrintsTheDish) {
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
+}
+
+// ---- The pot's screen ----------------------------------------------------------------
+
+constexpr int KeyOf(char letter) { return KeyA + (letter - 'A'); }
+
+// A meadow with the cooking pot east of the hero, the data root in a temporary folder.
+class PotTest : public MeadowTest {
+protected:
+    TempFolder folder;
+    void SetUp() override {
+        MeadowTest::SetUp();
+        std::string error;
+        ASSERT_TRUE(ChooseDataRoot(folder.path, error)) << error;
+        MapTerrain[11][10] = CookingPot;
+    }
+    static void Give(int slot, int kind, int count, int tier = 0) {
+        InvKind[slot] = kind;
+        InvTier[slot] = tier;
+        InvSeed[slot] = 1000 + slot;
+        InvCount[slot] = count;
+    }
+    static void Fill(int place, int kind, int tier = 0) {
+        PotKind[place] = kind;
+        PotTier[place] = tier;
+        PotSeed[place] = 77;
+    }
+    // One frame of the open pot with `key` held and no delay pending.
+    static void PotFrame(int key) {
+        DialogueState = DialogueCookingPot;
+        DialogueStep = 1;
+        InputDelay = 0;
+        InputReset();
+        InputPress(key);
+        RunCookingPot();
+        InputReset();
+    }
+    // Bumps the pot, takes the satchel slots in `picks` in that order with the cursor,
+    // presses `then`, closes with C and waits a turn: the poison ends the run there.
+    void CookThroughTheScreen(const std::vector<int>& picks, const std::string& then) {
+        MonHp[0] = 1;
+        MonStatus[0][StatusPoisoned] = 100;
+        std::string script = "tap Right\nwait 12\n";
+        int cursor = 0;
+        for (const int slot : picks) {
+            for (; cursor < slot; ++cursor) script += "tap Right\nwait 6\n";
+            for (; cursor > slot; --cursor) script += "tap Left\nwait 6\n";
+            script += "tap Space\nwait 12\n";
+        }
+        script += then + "\ntap C\nwait 12\nhold Space";
+        PlayScripted(folder.path, script);
+    }
+    static int RecipeBookFileEntry(int r) {
+        const std::vector<unsigned char> bytes = ReadBytes(DataPath("RecipeBook.dat"));
+        if (bytes.size() != RecipeBookCount * 4u) return -1;
+        return bytes[4 * static_cast<size_t>(r)];
+    }
+};
+
+TEST_F(PotTest, RecipesCookThroughTheScreenInAnyOrderWithTheirQuality) {
+    struct Case {
+        std::vector<int> satchel;  // kinds in slots 0.., one unit each
+        std::vector<int> picks;
+        bool gourmet;
+        bool hat;
+        int dish;
+        int quality;
+    };
+    const Case cases[] = {
+        {{ItemVanilla, ItemSugar, ItemFlour}, {2, 0, 1}, false, false, ItemCupcake, 1},
+        {{ItemFlour, ItemVanilla, ItemSugar}, {1, 2, 0}, true, false, ItemCupcake, 2},
+        {{ItemApple, ItemJoltApple, ItemApple}, {1, 2, 0}, false, false, ItemCider, 2},
+        {{ItemJoltApple, ItemApple, ItemApple}, {2, 0, 1}, true, true, ItemCider, 4},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        for (size_t i = 0; i < c.satchel.size(); ++i) Give(static_cast<int>(i), c.satchel[i], 1);
+        if (c.gourmet) {
+            SkillId[2] = SkillGourmet;
+            SkillLevel[2] = 2;
+        }
+        if (c.hat) {
+            Give(20, ItemChefsHat, 1);
+            Equip[EquipHeadgear] = 20;
+        }
+        MenuCursor = 9;  // left over from another screen: the pot starts on the first slot
+        CookThroughTheScreen(c.picks, "tap G\nwait 12");
+        EXPECT_EQ(InvKind[0], c.dish) << c.dish;
+        EXPECT_EQ(InvTier[0], c.quality) << c.dish;
+        EXPECT_EQ(InvCount[0], 1) << c.dish;
+        for (int s = 1; s < 3; ++s) EXPECT_EQ(InvKind[s], 0) << c.dish << " slot " << s;
+        for (int i = 0; i < PotSlots; ++i) EXPECT_EQ(PotKind[i], 0) << c.dish;
+        EXPECT_EQ(RecipeBook[c.dish - DishFirstId], 1);
+        EXPECT_FALSE(Said("Not a recipe!"));
+        EXPECT_EQ(GameOver, 1) << "the run ended after the pot closed";
+        TearDown();
+    }
+}
+
+TEST_F(PotTest, CupcakeIsKnownAndWrittenAfterCancelling) {
+    Give(0, ItemFlour, 2);
+    Give(1, ItemSugar, 1);
+    Give(5, ItemVanilla, 1);
+    // The run ends in a death on normal, which writes no save: the book on disk is the
+    // pot's own writing.
+    CookThroughTheScreen({0, 1, 5}, "wait 1");
+    EXPECT_EQ(RecipeBook[ItemCupcake - DishFirstId], 1);
+    EXPECT_EQ(RecipeBookFileEntry(ItemCupcake - DishFirstId), 1);
+    // C returned everything where it came from.
+    EXPECT_EQ(InvKind[0], ItemFlour);
+    EXPECT_EQ(InvCount[0], 2);
+    EXPECT_EQ(InvKind[1], ItemSugar);
+    EXPECT_EQ(InvKind[2], ItemVanilla) << "the emptied slot 5 is not first: slot 2 is";
+    for (int i = 0; i < PotSlots; ++i) EXPECT_EQ(PotKind[i], 0);
+}
+
+TEST_F(PotTest, TakingBackFindsAStackWithRoomOfTheSameTierOrTheFirstEmptyUsableSlot) {
+    // clang-format off
+    struct Case { int capacity; int eggStackCount; int eggStackTier; int slot; int count; bool stays; };
+    // clang-format on
+    const Case cases[] = {
+        {6, 3, 0, 1, 4, false},  // onto the stack
+        {6, 8, 0, 4, 1, false},  // the stack is full: a new slot
+        {6, 3, 1, 4, 1, false},  // another tier is another stack
+        {4, 8, 0, -1, 0, true},  // no usable slot left: slot 4 lies past the satchel
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        InvCapacity = c.capacity;
+        Give(0, ItemApple, 1);
+        Give(1, ItemEgg, c.eggStackCount, c.eggStackTier);
+        Give(2, ItemTomato, 1);
+        Give(3, ItemLemon, 1);
+        Fill(3, ItemEgg);
+        PotFrame(KeyDigit1 + 3);
+        EXPECT_EQ(InputDelay, 10);
+        EXPECT_EQ(PotKind[3], c.stays ? ItemEgg : 0) << c.capacity << " " << c.eggStackCount;
+        if (c.slot >= 0) {
+            EXPECT_EQ(InvKind[c.slot], ItemEgg);
+            EXPECT_EQ(InvTier[c.slot], 0);
+            EXPECT_EQ(InvCount[c.slot], c.count);
+        }
+        for (int s = 4; s < InvSlots; ++s) {
+            if (s == c.slot) continue;
+            EXPECT_EQ(InvKind[s], 0) << "slot " << s;
+        }
+        TearDown();
+    }
+}
+
+TEST_F(PotTest, ADishWithoutRoomLeavesThePotAndAHeldKeyActsOnce) {
+    InvCapacity = 2;
+    Give(0, ItemApple, 8);
+    Give(1, ItemFriedEgg, 8, 1);
+    Fill(0, ItemEgg);
+    PotFrame(KeyOf('G'));
+    EXPECT_TRUE(Said("Your satchel is full"));
+    EXPECT_EQ(PotKind[0], ItemEgg);
+    EXPECT_EQ(InvKind[2], 0) << "past the satchel";
+
+    // With room on the stack the dish joins it; G held into the next frames waits for
+    // the delay, so it does not find the pot empty and complain.
+    InvCount[1] = 7;
+    said.clear();
+    PotFrame(KeyOf('G'));
+    EXPECT_EQ(InvCount[1], 8);
+    EXPECT_EQ(PotKind[0], 0);
+    EXPECT_EQ(InputDelay, 10);
+    InputPress(KeyOf('G'));
+    InputDelay -= 1;  // the frame's end
+    RunCookingPot();
+    EXPECT_FALSE(Said("Not a recipe!"));
+
+    // A digit sets the delay too: the next frame's digit waits for it.
+    InvCapacity = 8;
+    Fill(0, ItemEgg);
+    Fill(1, ItemEgg);
+    PotFrame(KeyDigit1);
+    EXPECT_EQ(InputDelay, 10);
+    InputPress(KeyDigit1 + 1);
+    InputDelay -= 1;
+    RunCookingPot();
+    EXPECT_EQ(PotKind[0], 0);
+    EXPECT_EQ(PotKind[1], ItemEgg);
+}
+
+TEST_F(PotTest, WhatIsLeftInThePotGoesBackToTheSatchelOrTheGroundOnQuitting) {
+    InvCapacity = 2;
+    Give(0, ItemEgg, 7);
+    Give(1, ItemApple, 8);
+    Fill(0, ItemEgg);
+    Fill(2, ItemTomato, 1);
+    EmptyPotIntoSatchel();
+    EXPECT_EQ(InvCount[0], 8);
+    EXPECT_EQ(GroundItemKind[0], ItemTomato);
+    EXPECT_EQ(GroundItemTier[0], 1);
+    EXPECT_EQ(GroundItemSeed[0], 77);
+    EXPECT_EQ(GroundItemX[0], MonX[0]);
+    EXPECT_EQ(GroundItemY[0], MonY[0]);
+    for (int i = 0; i < PotSlots; ++i) EXPECT_EQ(PotKind[i], 0);
+}
+
+TEST_F(PotTest, QuittingWithFoodInThePotKeepsItInTheSave) {
+    Give(0, ItemEgg, 1);
+    Give(1, ItemMilk, 3);
+    const std::string script = folder.path + "/quit.txt";
+    std::ofstream(script) << "tap Right\nwait 12\ntap Space\nwait 12\ntap Right\nwait 6\ntap Space\nwait 12\n"
+                             "tap Esc\nwait 3\ntap Esc\nwait 3\n";
+    PlatformOptions options;
+    options.headless = true;
+    options.scriptPath = script;
+    std::string error;
+    ASSERT_TRUE(StartPlatform(options, error)) << error;
+    OpenScreen(1024, 768);
+    RunTurnLoop();
+    ASSERT_TRUE(QuitSavesRun());
+    EXPECT_EQ(PotKind[0], ItemEgg);
+    FinishProgram();
+
+    ClearAllTables();
+    std::string message;
+    ASSERT_TRUE(LoadGame(message)) << message;
+    EXPECT_EQ(InvKind[0], ItemEgg);
+    EXPECT_EQ(InvCount[0], 1);
+    EXPECT_EQ(InvKind[1], ItemMilk);
+    EXPECT_EQ(InvCount[1], 3);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "persist/sector.h"
 #include "platform/files.h"
 #include "platform/platform.h"
+#include "rules/cooking.h"
 #include "rules/fieldofview.h"
 #include "rules/sector_change.h"
 #include "worldgen/terrain.h"
@@ -186,7 +187,11 @@ void DrawTitleFrame() {
 }
 
 void FinishProgram() {
-    if (QuitSavesRun()) SaveRunBeforeQuit();
+    if (QuitSavesRun()) {
+        // The pot is not saved: whatever lies in it goes back to the hero first.
+        EmptyPotIntoSatchel();
+        SaveRunBeforeQuit();
+    }
     StopPlatform();
 }
 
