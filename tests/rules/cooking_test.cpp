@@ -274,6 +274,8 @@ TEST_F(PotTest, ADishWithoutRoomLeavesThePotAndAHeldKeyActsOnce) {
     InputDelay -= 1;  // the frame's end
     RunCookingPot();
     EXPECT_FALSE(Said("Not a recipe!"));
+    PotFrame(KeyOf('G'));
+    EXPECT_EQ(TimesSaid("Not a recipe!"), 1) << "the pot is empty now";
 
     // A digit sets the delay too: the next frame's digit waits for it.
     InvCapacity = 8;
