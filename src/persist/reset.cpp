@@ -62,6 +62,13 @@ void ResetGame() {
         InvSeed[i] = 0;
         InvCount[i] = 0;
     }
+    // The pot is not saved, so whatever a finished run left in it would turn up in the
+    // next run's pots: a new run starts with it empty.
+    for (int p = 0; p < PotSlots; ++p) {
+        PotKind[p] = 0;
+        PotTier[p] = 0;
+        PotSeed[p] = 0;
+    }
     for (int c = 0; c <= 20; ++c) SiteCooldown[c] = 0;
     for (int& v : GameVars) v = 0;
     Depth = 0;

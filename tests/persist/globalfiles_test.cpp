@@ -144,8 +144,12 @@ TEST_F(GlobalFiles, ResetClearsTheRunButKeepsWhatOutlivesIt) {
     GlobalData[12] = 1;
     RecipeBook[0] = 1;
     HighScoreValue[0][0] = 9;
+    PotKind[4] = 122;  // an egg left in the pot by the run before
+    PotSeed[4] = 7;
     ResetGame();
     EXPECT_EQ(SkillId[3], 0);
+    EXPECT_EQ(PotKind[4], 0);
+    EXPECT_EQ(PotSeed[4], 0);
     EXPECT_EQ(InvKind[10], 0);
     EXPECT_EQ(MonHp[0], 0);
     EXPECT_EQ(MonName[4], "");
