@@ -337,6 +337,7 @@ bool EnterCell(int x, int y) {
     }
     if (code == QuestFlower) {
         DialogueState = DialogueFlower;
+        MenuCursor = 0;
         InputDelay = 10;
     }
     if (code == CursedPlant && !flying) {
@@ -345,6 +346,7 @@ bool EnterCell(int x, int y) {
     }
     if (code == Book || code == Note) {
         DialogueState = code == Book ? DialogueBook : DialogueNote;
+        MenuCursor = 0;
         InputDelay = 10;
     }
     if (code == TempleEntrance) {
@@ -399,6 +401,8 @@ void BumpCell(int x, int y) {
             DialogueCellY = y;
         }
         DialogueState = state;
+        // The inventory panel shares the cursor: an interaction starts on its first option.
+        MenuCursor = 0;
         InputDelay = 10;
     }
     if (code == OpenedIronLock) {

@@ -1,0 +1,418 @@
+// The interactions with the features of a sector: chests, the stone table, the flower,
+// books and notes, the gem idol, wells, bells and the trees of the fairy garden.
+#include "core/convert.h"
+#include "core/messagelog.h"
+#include "core/random.h"
+#include "core/run_vars.h"
+#include "core/state.h"
+#include "core/statuses.h"
+#include "items/catalogue.h"
+#include "items/food.h"
+#include "rules/cooking.h"
+#include "rules/interaction_panel.h"
+#include "rules/interactions.h"
+#include "rules/satchel_picker.h"
+#include "worldgen/creatures.h"
+#include "worldgen/layouts.h"
+#include "worldgen/levelup.h"
+#include "worldgen/placement.h"
+#include "worldgen/terrain.h"
+
+namespace {
+
+void Close() { DialogueState = DialogueNone; }
+
+// The name of an item as the satchel shows it. Draws like every item description.
+std::string ItemName(int kind) {
+    DescribeItem(kind, 0, 0);
+    return LookupName;
+}
+
+// A prize goes to the hero's cell. Asked before the feature changes, so a full ground
+// table leaves the feature (and its prize) for later instead of swallowing the prize.
+bool RoomForPrize() {
+    if (GroundHasRoom()) return true;
+    PushMessage("There is no room on the ground here");
+    Close();
+    return false;
+}
+
+void PlacePrize(int kind) { PlaceGroundItem(MonX[0], MonY[0], kind, 0); }
+
+// ---- Chests, the stone table and the idol -----------------------------------------------
+
+void WakeTreelephants() {
+    for (int x = 0; x <= MapMaxX; ++x) {
+        for (int y = 0; y <= MapMaxY; ++y) {
+            if (MapTerrain[x][y] != TreelephantStatue) continue;
+            MapTerrain[x][y] = Grass;
+            const int s = SpawnCreature(x, y, KindTreelephant);
+            if (s == NoCreatureSlot) continue;
+            MonAttitude[s] = AttitudeHostile;
+            if (Depth >= 8) LevelUpCreature(s);
+            if (Depth >= 15) LevelUpCreature(s);
+            if (Depth >= 22) LevelUpCreature(s);
+        }
+    }
+    RefreshFrames();
+}
+
+void RunVineChestPanel() {
+    PanelLine(0, "There is a sturdy chest here, but there is a warning written on it");
+    PanelLine(1, "'Here lies the Treelephant's treasure, the " + ItemName(GameVars[VarPrizeVineChest]) + "!'");
+    PanelLine(2, "'Only those who share the path of the treelephant may take this treasure.'");
+    const int pick = PanelMenu(4, {"1) Leave the treasure", "2) Take the treasure"});
+    if (pick == 0) Close();
+    if (pick != 1 || !RoomForPrize()) return;
+    ReplaceFeature(VineChest, Grass);
+    PlacePrize(GameVars[VarPrizeVineChest]);
+    if (GameVars[VarAteAnimalFood] == 0) {
+        PushMessage("You take the treasure with no troubles.");
+    } else {
+        PushMessage("You take the treasure, and hear an angry roar...");
+        WakeTreelephants();
+    }
+    Close();
+}
+
+void RunStoneTablePanel() {
+    PanelLine(0, "There is a " + ItemName(GameVars[VarPrizeStoneTable]) + " on this table.");
+    PanelLine(1, "'Should you take it?");
+    const int pick = PanelMenu(3, {"1) Leave the treasure", "2) Take the treasure"});
+    if (pick == 0) Close();
+    if (pick != 1 || !RoomForPrize()) return;
+    for (int x = 0; x <= MapMaxX; ++x) {
+        for (int y = 0; y < MapMaxY; ++y) {
+            if (MapTerrain[x][y] == Grave) SpawnCreature(x, y + 1, KindDrybones);
+        }
+    }
+    ReplaceFeature(StoneTable, StoneFloor);
+    PushMessage("You hear the rattling of bones");
+    PlacePrize(GameVars[VarPrizeStoneTable]);
+    Close();
+}
+
+void RunTreasureChestPanel() {
+    PanelLine(0, "There is a chest, should you open it?");
+    const int pick = PanelMenu(2, {"1) Leave the treasure", "2) Take the treasure"});
+    if (pick == 0) Close();
+    if (pick != 1 || !RoomForPrize()) return;
+    ReplaceFeature(TreasureChest, StoneFloor);
+    PushMessage("There was a " + ItemName(GameVars[VarPrizeTreasureChest]) + " inside.");
+    PlacePrize(GameVars[VarPrizeTreasureChest]);
+    Close();
+}
+
+void RunGemIdolPanel() {
+    PanelLine(0, "There is a sapphire figure here... it's situated on a pedestal ominously");
+    PanelLine(1, "Should you take the figure from the pedestal?");
+    const int pick = PanelMenu(3, {"1) Leave the figure", "2) Take the figure"});
+    if (pick == 0) Close();
+    if (pick != 1 || !RoomForPrize()) return;
+    ReplaceFeature(GemIdol, TempleFloor);
+    PushMessage("You take the figure seemingly without incident.");
+    PlacePrize(ItemLazuliHeart);
+    GameVars[VarTempleTrap] = 10;
+    Close();
+}
+
+void RunFlowerPanel() {
+    PanelLine(0, "You find the flower at last!");
+    if (!PanelContinue(1)) return;
+    GameOver = 1;
+    GameWon = 1;
+    Close();
+}
+
+// ---- Books and notes -------------------------------------------------------------------
+
+void RunBookPanel() {
+    PanelLine(0, "There is a book here! Do you want to read it?");
+    const std::string read = HeroId == HeroQuenbyArlo ? "2) Read a book! Read a book! READ AN APPLE BUCKING BOOK!!!!"
+                                                      : "2) Read a book";
+    const int pick = PanelMenu(2, {"1) Don't read a book", read});
+    if (pick == 0) Close();
+    if (pick != 1) return;
+    ReplaceFeature(Book, Grass);
+    static const char* const Lines[] = {
+        "You read all about Veldora's history.",
+        "You read all about the mating dance of the Timber Wolf... ick.",
+        "You read all about some kind of extinct hairless ape that once ruled this land, weird.",
+        "You read all about how to code roguelikes.",
+        "You read all about Veldoran economics.",
+    };
+    PushMessage(Lines[Rand(0, 4)]);
+    PushMessage("You feel smarter (+1 skill point)");
+    SkillPoints += 1;
+    Close();
+}
+
+bool ThinwraithOnSector() {
+    for (int m = 1; m < MonSlots; ++m) {
+        if (MonKind[m] == KindThinwraith && MonHp[m] > 0) return true;
+    }
+    return false;
+}
+
+// The stalker's cell: open grass or plants, not under the hero or another creature.
+// The draws are bounded, so a sector without such a cell cannot hang the game.
+void StalkerComes() {
+    for (int draw = 0; draw < 10001; ++draw) {
+        const int x = Rand(0, MapMaxX);
+        const int y = Rand(0, MapMaxY);
+        const int code = MapTerrain[x][y];
+        if ((code != Grass && code != Plant) || CellBlocked(x, y) != 0) continue;
+        PushMessage("You feel a chill...");
+        SpawnCreature(x, y, KindThinwraith);
+        return;
+    }
+}
+
+void RunNotePanel() {
+    PanelLine(0, "There is a note here with a sketch on it");
+    const int pick = PanelMenu(2, {"1) Ignore it", "2) Read the note"});
+    if (pick == 0) Close();
+    if (pick != 1) return;
+    ReplaceFeature(Note, Grass);
+    int& notes = GameVars[VarStalkerNotes];
+    if (notes < 9) notes += 1;
+    static const char* const Lines[] = {
+        "It reads 'don't look or it takes you' - what could it mean?",
+        "It's a picture of a tall hoofling in a forest - what could it mean?",
+        "It says 'Leave me alone' - what could it mean?",
+        "It says 'Help me' - who wrote these?",
+        "It's a picture of a tall mare with 'No' scrawled all over the page...",
+        "It says 'Always watches NO EYES' - what is this???",
+        "It says 'Can't run!' - This is getting creepy!",
+        "It is a picture of a tall mare with the word 'follows' written beside him",
+    };
+    PushMessage(notes >= 1 && notes <= 8 ? Lines[notes - 1] : "It crumbled in your hand...");
+    MonXp[0] += 10;
+    // The roll is drawn even when the stalker cannot come.
+    int s = Rand(0, 100) + 4 * notes;
+    if (ThinwraithOnSector() || notes == StalkerDefeated) s = 0;
+    if (s > 90) StalkerComes();
+    Close();
+}
+
+// ---- Wells -----------------------------------------------------------------------------
+
+constexpr int WellStepOffer = 0;
+constexpr int WellStepWish = 1;
+
+void UseUpWell() {
+    ReplaceFeature(Well, UsedWell);
+    Close();
+}
+
+void Wish(int pick) {
+    // The bits go when the wish is made: leaving the wish menu unmade costs nothing.
+    Bits -= 100;
+    if (pick == 0) {
+        MonAtk[0] += 1;
+        MonDef[0] += 1;
+        MonStr[0] += 1;
+        MonSpd[0] += 1;
+        MonMag[0] += 1;
+        MonCon[0] += 1;
+    } else if (pick == 1) {
+        SkillPoints += 1;
+    } else {
+        MonHp[0] = MonMaxHp[0];
+        MonMp[0] = MonMaxMp[0];
+    }
+    UseUpWell();
+}
+
+void RunWellOfWishingPanel() {
+    if (DialogueStep == WellStepWish) {
+        PanelLine(0, "A light shines from the water!");
+        PanelLine(1, "What wish will you make?");
+        const int pick = PanelMenu(
+            3, {"1) Boost your stats a little", "2) An extra skill points", "3) Instant healing (HP and MP)"});
+        if (pick >= 0) Wish(pick);
+        return;
+    }
+    PanelLine(0, "Its a well of wishing!");
+    PanelLine(1, "It says for 100 bits, you can get a wish granted");
+    const int pick = PanelMenu(3, {"1) Throw in 100 bits", "2) Throw in 50 bits", "3) Leave"});
+    if (pick == 0) {
+        if (Bits < 100) {
+            PushMessage("You don't have 100 bits!");
+        } else {
+            DialogueStep = WellStepWish;
+            MenuCursor = 0;
+        }
+    } else if (pick == 1) {
+        if (Bits < 50) {
+            PushMessage("You don't even have 50 bits!");
+        } else {
+            Bits -= 50;
+            PushMessage("The water cursed you for insulting it!");
+            MonStatus[0][StatusPoisoned] += 10;
+            UseUpWell();
+        }
+    } else if (pick == 2) {
+        Close();
+    }
+}
+
+void RunUsedWellPanel() {
+    PanelLine(0, "You can only use a well once");
+    if (PanelContinue(1)) Close();
+}
+
+// ---- Bells -----------------------------------------------------------------------------
+
+// Draws cells until one is open ground within reach of the hero's bell (Euclidean
+// distance below 6) and free; false after 1001 draws.
+bool CellNearHero(int& cx, int& cy) {
+    for (int draw = 0; draw < 1001; ++draw) {
+        const int x = Rand(0, MapMaxX);
+        const int y = Rand(0, MapMaxY);
+        const int dx = x - MonX[0];
+        const int dy = y - MonY[0];
+        if (IsOpenGround(x, y) != 1 || dx * dx + dy * dy >= 36) continue;
+        cx = x;
+        cy = y;
+        return true;
+    }
+    return false;
+}
+
+void RingBell() {
+    // The kind is read as the scan passes each bell, before it falls silent.
+    int kind = 0;
+    for (int x = 0; x <= MapMaxX; ++x) {
+        for (int y = 0; y <= MapMaxY; ++y) {
+            const int code = MapTerrain[x][y];
+            if (code != BellFirst && code != BellSecond) continue;
+            kind = code;
+            MapTerrain[x][y] = RungBell;
+        }
+    }
+    RefreshFrames();
+    PushMessage("Ring!!!");
+    int x = 0;
+    int y = 0;
+    if (kind == BellFirst) {
+        for (int i = 0; i < 7; ++i) {
+            if (!CellNearHero(x, y)) continue;
+            const int g = PlaceGroundItem(x, y, ItemBits, 1);
+            if (g != NoGroundSlot) GroundItemCount[g] = Rand(10, 16);
+        }
+        PushMessage("The bell granted you good fortune!");
+    } else if (kind == BellSecond) {
+        static const int Kinds[] = {KindWolf, KindOgre, KindBat};
+        const int k = Rand(1, 3);
+        for (int i = 0; i < 5; ++i) {
+            if (CellNearHero(x, y)) SpawnCreature(x, y, Kinds[k - 1]);
+        }
+        PushMessage("The noise attracted monsters!");
+    }
+}
+
+void RunBellPanel() {
+    PanelLine(0, "There is a bell hanging on a stick here.");
+    PanelLine(1, "Will you ring the bell?");
+    const int pick = PanelMenu(3, {"1) Leave it alone", "2) Ring the bell!"});
+    if (pick == 0) Close();
+    if (pick != 1) return;
+    RingBell();
+    Close();
+}
+
+void RunSilentBellPanel() {
+    PanelLine(0, "You can no longer use the bell");
+    if (PanelContinue(1)) Close();
+}
+
+// ---- The trees of the fairy garden -------------------------------------------------------
+
+// The number of the garden tree at (DialogueCellX, DialogueCellY), counted from the
+// last fairy door of the sector; -1 when it is none of the six.
+int GardenTreeNumber() {
+    int dx = -1;
+    int dy = -1;
+    for (int x = 0; x <= MapMaxX; ++x) {
+        for (int y = 0; y <= MapMaxY; ++y) {
+            if (MapTerrain[x][y] != FairyDoor) continue;
+            dx = x;
+            dy = y;
+        }
+    }
+    if (dx < 0) return -1;
+    for (int k = 0; k < GardenPlots; ++k) {
+        if (DialogueCellX == dx + GardenPlotOffset[k][0] && DialogueCellY == dy + GardenPlotOffset[k][1]) return k;
+    }
+    return -1;
+}
+
+void RunMagicalTreePanel() {
+    const int k = GardenTreeNumber();
+    if (k < 0) {
+        Close();
+        return;
+    }
+    const int fruit = GlobalData[GlobalGardenPlotFirst + k];
+    PanelLine(0, "Select a fruit to place in the Fairy Tree");
+    PanelLine(1, "It will grow a tree bearing that fruit after a while");
+    if (fruit == 0) {
+        PanelLine(2, "The tree has no fruit currently.");
+    } else {
+        PanelLine(2, "The tree is currently a " + ItemName(fruit) + " tree. " + IntToText(k) + "/" +
+                         IntToText(GlobalData[GlobalGardenGrowthFirst + k]));
+    }
+    PanelLine(3, "Space to select a fruit, C to cancel");
+    MoveSatchelCursor(MenuCursor);
+    if (SatchelLeft(0)) {
+        InputDelay = 10;
+        Close();
+        return;
+    }
+    if (!SatchelPicked(MenuCursor)) return;
+    InputDelay = 10;
+    const int slot = MenuCursor;
+    if (!IsFruit(InvKind[slot])) {
+        PushMessage("That's not a fruit!");
+        return;
+    }
+    GlobalData[GlobalGardenPlotFirst + k] = InvKind[slot];
+    GlobalData[GlobalGardenGrowthFirst + k] = 0;
+    PushMessage("fruit added");
+    InvCount[slot] -= 1;
+    if (InvCount[slot] <= 0) {
+        InvKind[slot] = 0;
+        InvTier[slot] = 0;
+        InvSeed[slot] = 0;
+        InvCount[slot] = 0;
+    }
+    Close();
+}
+
+}  // namespace
+
+void RunInteraction() {
+    switch (DialogueState) {
+        case DialogueCookingPot: RunCookingPot(); break;
+        case DialogueVineChest: RunVineChestPanel(); break;
+        case DialogueMagicalTree: RunMagicalTreePanel(); break;
+        case DialogueStoneTable: RunStoneTablePanel(); break;
+        case DialogueTreasureChest: RunTreasureChestPanel(); break;
+        case DialogueFlower: RunFlowerPanel(); break;
+        case DialogueBook: RunBookPanel(); break;
+        case DialogueNote: RunNotePanel(); break;
+        case DialogueGemIdol: RunGemIdolPanel(); break;
+        case DialogueWell: RunWellOfWishingPanel(); break;
+        case DialogueUsedWell: RunUsedWellPanel(); break;
+        case DialogueBell: RunBellPanel(); break;
+        case DialogueUsedBell: RunSilentBellPanel(); break;
+        // A character's conversation is not ready yet: it closes at once.
+        default: Close(); break;
+    }
+    if (DialogueState == DialogueNone) {
+        DialogueStep = 0;
+        MenuCursor = 0;
+        InputDelay = 10;
+    }
+}

@@ -1,0 +1,78 @@
+#include "rules/interaction_panel.h"
+
+#include "core/frame.h"
+#include "core/state.h"
+#include "platform/platform.h"
+#include "worldgen/terrain.h"
+
+namespace {
+constexpr int LineHeight = 10;
+constexpr int FirstLineY = 10;
+int RowY(int row) { return FirstLineY + row * LineHeight; }
+}  // namespace
+
+int PanelX() { return ScreenWidth > 800 ? 310 : 10; }
+
+void PanelLine(int row, const std::string& text) {
+    SetColor(255, 255, 255);
+    SetAlpha(1);
+    Say(text, PanelX(), RowY(row));
+}
+
+int PanelMenu(int firstRow, const std::vector<std::string>& options) {
+    const int count = static_cast<int>(options.size());
+    if (count == 0) return -1;
+    if (MenuCursor < 0) MenuCursor = 0;
+    if (MenuCursor > count - 1) MenuCursor = count - 1;
+    SetColor(100, 100, 255);
+    SetAlpha(1);
+    DrawRect(PanelX() - 1, RowY(firstRow + MenuCursor), 220, 12);
+    for (int i = 0; i < count; ++i) PanelLine(firstRow + i, options[i]);
+
+    if (InputDelay != 0) return -1;
+    if (Held(1) && MenuCursor > 0) {
+        MenuCursor -= 1;
+        InputDelay = 10;
+        return -1;
+    }
+    if (Held(2) && MenuCursor < count - 1) {
+        MenuCursor += 1;
+        InputDelay = 10;
+        return -1;
+    }
+    int picked = -1;
+    if (Held(5)) picked = MenuCursor;
+    for (int i = 0; i < count && i < 9 && picked < 0; ++i) {
+        if (KeyHeld(KeyDigit1 + i)) picked = i;
+    }
+    if (picked >= 0) InputDelay = 10;
+    return picked;
+}
+
+bool PanelContinue(int row) {
+    PanelLine(row, "Press space to continue");
+    if (InputDelay != 0) return false;
+    if (!Held(5) && !KeyHeld(KeyA + ('C' - 'A'))) return false;
+    InputDelay = 10;
+    return true;
+}
+
+int ReplaceFeature(int from, int to) {
+    int changed = 0;
+    for (int x = 0; x <= MapMaxX; ++x) {
+        for (int y = 0; y <= MapMaxY; ++y) {
+            if (MapTerrain[x][y] != from) continue;
+            MapTerrain[x][y] = to;
+            changed += 1;
+        }
+    }
+    RefreshFrames();
+    return changed;
+}
+
+bool GroundHasRoom() {
+    for (int g = 0; g < GroundSlots; ++g) {
+        if (GroundItemKind[g] == 0) return true;
+    }
+    return false;
+}
