@@ -100,7 +100,9 @@ TEST_F(FeatureTest, TakingAPrizeConvertsTheFeatureAndPutsThePrizeUnderTheHero) {
         EXPECT_EQ(DialogueState, DialogueNone) << c.what;
         EXPECT_EQ(MapTerrain[11][10], c.becomes) << c.what;
         EXPECT_GE(GroundAtHero(c.prize), 0) << c.what;
-        if (c.line) EXPECT_TRUE(Said(c.line)) << c.what;
+        if (c.line) {
+            EXPECT_TRUE(Said(c.line)) << c.what;
+        }
         EXPECT_EQ(TurnCount, 0) << c.what << ": no turn passes in an interaction";
         if (c.code == TreasureChest) {
             DescribeItem(c.prize, 0, 0);
@@ -169,7 +171,9 @@ TEST_F(FeatureTest, TheStoneTableRaisesDrybonesBelowEveryGrave) {
     Tap(Digit2);
     ASSERT_EQ(CountKind(KindDrybones), 2);
     for (int m = 1; m < MonSlots; ++m) {
-        if (MonKind[m] == KindDrybones) EXPECT_TRUE((MonX[m] == 5 && MonY[m] == 6) || (MonX[m] == 30 && MonY[m] == 21));
+        if (MonKind[m] == KindDrybones) {
+            EXPECT_TRUE((MonX[m] == 5 && MonY[m] == 6) || (MonX[m] == 30 && MonY[m] == 21));
+        }
     }
 }
 
@@ -286,7 +290,9 @@ TEST_F(FeatureTest, TheWellsOffers) {
         EXPECT_EQ(MapTerrain[11][10], c.terrainAfter) << c.what;
         EXPECT_EQ(MonStatus[0][StatusPoisoned], c.poison) << c.what;
         EXPECT_EQ(DialogueState, c.stateAfter) << c.what;
-        if (c.line) EXPECT_TRUE(Said(c.line)) << c.what;
+        if (c.line) {
+            EXPECT_TRUE(Said(c.line)) << c.what;
+        }
     }
     EXPECT_EQ(MonHp[0], 5);
     SetUp();
