@@ -154,15 +154,16 @@ bool ThinwraithOnSector() {
     return false;
 }
 
-// The stalker's cell: open grass or plants, not under the hero or another creature.
-// The draws are bounded, so a sector without such a cell cannot hang the game.
+// The chill is felt first; then the stalker's cell: open grass or plants, not under the
+// hero or another creature. The draws are bounded, so a sector without such a cell
+// cannot hang the game.
 void StalkerComes() {
+    PushMessage("You feel a chill...");
     for (int draw = 0; draw < 10001; ++draw) {
         const int x = Rand(0, MapMaxX);
         const int y = Rand(0, MapMaxY);
         const int code = MapTerrain[x][y];
         if ((code != Grass && code != Plant) || CellBlocked(x, y) != 0) continue;
-        PushMessage("You feel a chill...");
         SpawnCreature(x, y, KindThinwraith);
         return;
     }
