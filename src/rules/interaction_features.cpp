@@ -300,7 +300,9 @@ void RingBell() {
         for (int i = 0; i < 7; ++i) {
             if (!CellNearHero(x, y)) continue;
             const int g = PlaceGroundItem(x, y, ItemBits, 1);
-            if (g != NoGroundSlot) GroundItemCount[g] = Rand(10, 16);
+            // The pile's size is drawn even when a full ground table refused the pile.
+            const int count = Rand(10, 16);
+            if (g != NoGroundSlot) GroundItemCount[g] = count;
         }
         PushMessage("The bell granted you good fortune!");
     } else if (kind == BellSecond) {
