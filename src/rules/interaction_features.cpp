@@ -357,15 +357,9 @@ void RunMagicalTreePanel() {
         Close();
         return;
     }
-    const int fruit = GlobalData[GlobalGardenPlotFirst + k];
     PanelLine(0, "Select a fruit to place in the Fairy Tree");
     PanelLine(1, "It will grow a tree bearing that fruit after a while");
-    if (fruit == 0) {
-        PanelLine(2, "The tree has no fruit currently.");
-    } else {
-        PanelLine(2, "The tree is currently a " + ItemName(fruit) + " tree. " + IntToText(k) + "/" +
-                         IntToText(GlobalData[GlobalGardenGrowthFirst + k]));
-    }
+    PanelLine(2, GardenTreeReport(k));
     PanelLine(3, "Space to select a fruit, C to cancel");
     MoveSatchelCursor(MenuCursor);
     if (SatchelLeft(0)) {
@@ -394,6 +388,14 @@ void RunMagicalTreePanel() {
 }
 
 }  // namespace
+
+std::string GardenTreeReport(int tree) {
+    const int fruit = GlobalData[GlobalGardenPlotFirst + tree];
+    if (fruit == 0) return "The tree has no fruit currently.";
+    // The number before the slash is the tree's own, not its fruit's or its growth's.
+    return "The tree is currently a " + ItemName(fruit) + " tree. " + IntToText(tree) + "/" +
+           IntToText(GlobalData[GlobalGardenGrowthFirst + tree]);
+}
 
 void RunInteraction() {
     switch (DialogueState) {
