@@ -141,9 +141,12 @@ void PotKeys() {
     }
 }
 
-std::string FoodName(int kind) {
-    const FoodEntry* food = FindFood(kind);
-    return food ? food->name : "";
+// Names come from the item description like every panel's, so each one moves the game's
+// stream by a draw every frame, and the Apple and the Oranges read as the hero calls them.
+// An empty place is described too and gives the empty name.
+std::string ItemName(int kind, int tier, int seed) {
+    DescribeItem(kind, tier, seed);
+    return LookupName;
 }
 
 void DrawPot(int dish) {
@@ -153,8 +156,8 @@ void DrawPot(int dish) {
     Say("Select up to five food items from your inventory to cook with", x, y);
     Say("Press enter/space to pick a food", x, y + 10);
     for (int i = 0; i < PotSlots; ++i)
-        Say(std::to_string(i + 1) + ")" + (PotKind[i] != 0 ? FoodName(PotKind[i]) : ""), x + 130 * i, y + 20);
-    Say(dish == 0 ? "no recipe" : "Recipe:" + FoodName(dish), x, y + 30);
+        Say(std::to_string(i + 1) + ")" + ItemName(PotKind[i], PotTier[i], PotSeed[i]), x + 130 * i, y + 20);
+    Say(dish == 0 ? "no recipe" : "Recipe:" + ItemName(dish, 0, 0), x, y + 30);
     Say("Press 1-5 to take back an ingredient. The order of ingredient placement does not matter.", x, y + 40);
     Say("(g) grab recipe   (c) Cancel", x, y + 50);
 }

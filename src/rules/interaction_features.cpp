@@ -154,15 +154,16 @@ bool ThinwraithOnSector() {
     return false;
 }
 
-// The stalker's cell: open grass or plants, not under the hero or another creature.
-// The draws are bounded, so a sector without such a cell cannot hang the game.
+// The chill is felt first; then the stalker's cell: open grass or plants, not under the
+// hero or another creature. The draws are bounded, so a sector without such a cell
+// cannot hang the game.
 void StalkerComes() {
+    PushMessage("You feel a chill...");
     for (int draw = 0; draw < 10001; ++draw) {
         const int x = Rand(0, MapMaxX);
         const int y = Rand(0, MapMaxY);
         const int code = MapTerrain[x][y];
         if ((code != Grass && code != Plant) || CellBlocked(x, y) != 0) continue;
-        PushMessage("You feel a chill...");
         SpawnCreature(x, y, KindThinwraith);
         return;
     }
@@ -299,7 +300,9 @@ void RingBell() {
         for (int i = 0; i < 7; ++i) {
             if (!CellNearHero(x, y)) continue;
             const int g = PlaceGroundItem(x, y, ItemBits, 1);
-            if (g != NoGroundSlot) GroundItemCount[g] = Rand(10, 16);
+            // The pile's size is drawn even when a full ground table refused the pile.
+            const int count = Rand(10, 16);
+            if (g != NoGroundSlot) GroundItemCount[g] = count;
         }
         PushMessage("The bell granted you good fortune!");
     } else if (kind == BellSecond) {
@@ -354,15 +357,9 @@ void RunMagicalTreePanel() {
         Close();
         return;
     }
-    const int fruit = GlobalData[GlobalGardenPlotFirst + k];
     PanelLine(0, "Select a fruit to place in the Fairy Tree");
     PanelLine(1, "It will grow a tree bearing that fruit after a while");
-    if (fruit == 0) {
-        PanelLine(2, "The tree has no fruit currently.");
-    } else {
-        PanelLine(2, "The tree is currently a " + ItemName(fruit) + " tree. " + IntToText(k) + "/" +
-                         IntToText(GlobalData[GlobalGardenGrowthFirst + k]));
-    }
+    PanelLine(2, GardenTreeReport(k));
     PanelLine(3, "Space to select a fruit, C to cancel");
     MoveSatchelCursor(MenuCursor);
     if (SatchelLeft(0)) {
@@ -391,6 +388,14 @@ void RunMagicalTreePanel() {
 }
 
 }  // namespace
+
+std::string GardenTreeReport(int tree) {
+    const int fruit = GlobalData[GlobalGardenPlotFirst + tree];
+    if (fruit == 0) return "The tree has no fruit currently.";
+    // The number before the slash is the tree's own, not its fruit's or its growth's.
+    return "The tree is currently a " + ItemName(fruit) + " tree. " + IntToText(tree) + "/" +
+           IntToText(GlobalData[GlobalGardenGrowthFirst + tree]);
+}
 
 void RunInteraction() {
     switch (DialogueState) {

@@ -1,6 +1,8 @@
 // Interactions opened by bumping into or stepping onto features and characters.
 #pragma once
 
+#include <string>
+
 #include "worldgen/creatures.h"
 
 // DialogueState: which interaction is open. A character's conversation is numbered by
@@ -35,6 +37,10 @@ constexpr int ForestFolkSellingStep = 2;
 // as the cursor: the cooking pot and a garden tree all along, the sales griffon and the
 // forest folk while they buy.
 bool InteractionChoosingItem();
+
+// The line a garden tree's panel shows about tree `tree` (0..5): its fruit and how long
+// it has grown, or that it has none. Names the fruit through the item description.
+std::string GardenTreeReport(int tree);
 
 // Draws the panel of the open interaction (DialogueState), reads its keys and applies
 // its outcomes; called once per frame by the turn loop while DialogueState is not

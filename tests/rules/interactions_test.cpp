@@ -18,6 +18,7 @@
 #include "platform/platform.h"
 #include "rules/interactions.h"
 #include "rules/meadow_fixture.h"
+#include "rules/sector_change.h"
 #include "support/test_support.h"
 #include "worldgen/creatures.h"
 #include "worldgen/layouts.h"
@@ -248,8 +249,8 @@ TEST_F(StalkerTest, NeverLandsOnACreatureAndStaysAwayWithoutAFreeCell) {
         SeedRandom(seed * 104729 + 12345678);
         Open(Note);
         Tap(Digit2);
+        // The chill is felt before the search; the search finds nothing and ends.
         EXPECT_EQ(CountKind(KindThinwraith), 0);
-        EXPECT_FALSE(Said("You feel a chill..."));
     }
 }
 
@@ -369,6 +370,134 @@ TEST_F(FeatureTest, AGardenTreeTakesOneFruitFromTheSatchel) {
     EXPECT_EQ(GlobalData[GlobalGardenPlotFirst + k], ItemApple + 1);
     EXPECT_EQ(GlobalData[GlobalGardenGrowthFirst + k], 0);
     EXPECT_EQ(InvCount[1], 1);
+}
+
+TEST_F(FeatureTest, AGardenTreeReportsItsOwnNumberAndItsGrowth) {
+    EXPECT_EQ(GardenTreeReport(4), "The tree has no fruit currently.");
+    GlobalData[GlobalGardenPlotFirst + 4] = ItemCherry;
+    GlobalData[GlobalGardenGrowthFirst + 4] = 321;
+    EXPECT_EQ(GardenTreeReport(4), "The tree is currently a Cherry tree. 4/321");
+
+    // Planted through the panel, grown past 600 turns into a fruit tree on entering the
+    // garden, then shaken: magical again, the fruit kept, the growth back to 0.
+    GlobalData[GlobalGardenPlotFirst + 4] = 0;
+    MapTerrain[20][18] = FairyDoor;
+    PlaceHero(20 + GardenPlotOffset[4][0] - 1, 18 + GardenPlotOffset[4][1]);
+    const int tx = MonX[0] + 1, ty = MonY[0];
+    MapTerrain[tx][ty] = MagicalTree;
+    InvKind[0] = ItemCherry;
+    InvCount[0] = 1;
+    Tap(KeyRight);
+    Tap(KeySpace);
+    ASSERT_TRUE(Said("fruit added"));
+    EXPECT_EQ(GardenTreeReport(4), "The tree is currently a Cherry tree. 4/0");
+    GlobalData[GlobalGardenGrowthFirst + 4] = 601;
+    Depth = -1;
+    GrowGardenTrees();
+    ASSERT_EQ(MapTerrain[tx][ty], AppleTree + (ItemCherry - ItemApple));
+    Tap(KeyRight);
+    EXPECT_EQ(MapTerrain[tx][ty], MagicalTree);
+    EXPECT_EQ(GardenTreeReport(4), "The tree is currently a Cherry tree. 4/0");
+}
+
+// Holds `key` for `frames` frames of the turn loop, once the delay has run out.
+void HoldFor(int key, int frames) {
+    InputReset();
+    for (int i = 0; i < 40 && InputDelay > 0; ++i) TurnLoopFrame();
+    InputPress(key);
+    for (int i = 0; i < frames; ++i) TurnLoopFrame();
+    InputReset();
+}
+
+TEST_F(FeatureTest, AHeldKeyActsOnceInAnInteraction) {
+    // The digit that throws in the 100 bits does not also make the first wish.
+    Bits = 150;
+    Open(Well);
+    HoldFor(KeyDigit1, 8);
+    EXPECT_EQ(DialogueState, DialogueWell);
+    EXPECT_EQ(Bits, 150);
+    EXPECT_EQ(MonAtk[0], 0);
+
+    // Confirm on "Read" closes the panel; held on, it does not wait a turn on the map.
+    SetUp();
+    Open(Book);  // stepping onto the book is a turn of its own
+    const int turns = TurnCount;
+    Tap(KeyDown);
+    HoldFor(KeySpace, 8);
+    EXPECT_EQ(DialogueState, DialogueNone);
+    EXPECT_EQ(SkillPoints, 1);
+    EXPECT_EQ(TurnCount, turns);
+    EXPECT_EQ(MonX[0], 11);
+
+    // A held confirm at a garden tree plants one fruit only.
+    SetUp();
+    MapTerrain[20][18] = FairyDoor;
+    PlaceHero(20 + GardenPlotOffset[1][0] - 1, 18 + GardenPlotOffset[1][1]);
+    MapTerrain[MonX[0] + 1][MonY[0]] = MagicalTree;
+    InvKind[0] = ItemCherry;
+    InvCount[0] = 3;
+    Tap(KeyRight);
+    HoldFor(KeySpace, 8);
+    EXPECT_EQ(InvCount[0], 2);
+    EXPECT_EQ(TurnCount, 0);
+}
+
+// The first draw of the stalker's roll from `seed`, as a note read in that frame makes
+// it: the frames of the map are recomputed first, taking one draw and reseeding from it.
+int SeedForRoll(int roll) {
+    for (int seed = 1;; ++seed) {
+        SeedRandom(seed);
+        SeedRandom(Rand(1, 1000000));
+        if (Rand(0, 100) == roll) return seed;
+    }
+}
+
+TEST_F(FeatureTest, TheStalkerComesOnTheRollPastItsThreshold) {
+    struct Case {
+        int notesBefore, roll;
+        bool comes;
+    } cases[] = {
+        {0, 86, false},                // the first note: 86 + 4 is not past 90
+        {0, 87, true},                 // 87 + 4 is
+        {9, 54, false},                // the tenth note counts 9: 54 + 36
+        {9, 55, true},                 // 55 + 36
+        {StalkerDefeated, 100, false}  // defeated: never again
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        GameVars[VarStalkerNotes] = c.notesBefore;
+        MapTerrain[10][10] = Note;
+        DialogueState = DialogueNote;
+        InputDelay = 0;
+        InputPress(Digit2);
+        SeedRandom(SeedForRoll(c.roll));
+        RunInteraction();
+        InputReset();
+        const std::string what = std::to_string(c.notesBefore) + " notes, roll " + std::to_string(c.roll);
+        EXPECT_EQ(MapTerrain[10][10], Grass) << what;
+        EXPECT_EQ(CountKind(KindThinwraith), c.comes ? 1 : 0) << what;
+        EXPECT_EQ(Said("You feel a chill..."), c.comes) << what;
+    }
+}
+
+TEST_F(FeatureTest, WokenTreelephantsGainALevelAtDepths8And15And22) {
+    auto wokenLevel = [this](int depth) {
+        SetUp();
+        Depth = depth;
+        GameVars[VarAteAnimalFood] = 1;
+        MapTerrain[20][20] = TreelephantStatue;
+        Open(VineChest);
+        Tap(Digit2);
+        for (int m = 1; m < MonSlots; ++m)
+            if (MonKind[m] == KindTreelephant) return MonLevel[m];
+        return -1;
+    };
+    const int base = wokenLevel(1);
+    ASSERT_GE(base, 0);
+    const int cases[][2] = {{7, 0}, {8, 1}, {14, 1}, {15, 2}, {21, 2}, {22, 3}, {30, 3}};
+    for (const auto& [depth, gained] : cases) {
+        EXPECT_EQ(wokenLevel(depth), base + gained) << "depth " << depth;
+    }
 }
 
 class FlowerGameTest : public MeadowTest {
