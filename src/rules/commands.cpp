@@ -171,15 +171,6 @@ void BuckCell(int x, int y, int code) {
     }
 }
 
-// The garden slot of a tree in the fairy garden, by its place around the fairy door.
-int GardenSlotOf(int tx, int ty) {
-    int dx = 0, dy = 0;
-    if (!LastCellOf(FairyDoor, dx, dy)) return -1;
-    for (int k = 0; k < GardenPlots; ++k)
-        if (tx == dx + GardenPlotOffset[k][0] && ty == dy + GardenPlotOffset[k][1]) return k;
-    return -1;
-}
-
 // The fruit trees stand in the order of their fruits, apple first.
 void ShakeFruitTree(int tx, int ty, int code) {
     for (int x = tx - 1; x <= tx + 1; ++x)
@@ -188,7 +179,7 @@ void ShakeFruitTree(int tx, int ty, int code) {
     if (Depth == -1) {
         // A garden tree turns magical and its plot starts growing again.
         MapTerrain[tx][ty] = MagicalTree;
-        const int k = GardenSlotOf(tx, ty);
+        const int k = GardenPlotAt(tx, ty);
         if (k >= 0) GlobalData[GlobalGardenGrowthFirst + k] = 0;
     } else {
         MapTerrain[tx][ty] = BarrenTree;

@@ -71,13 +71,7 @@ void PutIntoPot(int s) {
         PotKind[i] = InvKind[s];
         PotTier[i] = InvTier[s];
         PotSeed[i] = InvSeed[s];
-        InvCount[s] -= 1;
-        if (InvCount[s] <= 0) {
-            InvKind[s] = 0;
-            InvTier[s] = 0;
-            InvSeed[s] = 0;
-            InvCount[s] = 0;
-        }
+        TakeOneFromSatchel(s);
         return;
     }
 }

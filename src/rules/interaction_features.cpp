@@ -11,6 +11,7 @@
 #include "rules/cooking.h"
 #include "rules/interaction_panel.h"
 #include "rules/interactions.h"
+#include "rules/inventory.h"
 #include "rules/satchel_picker.h"
 #include "worldgen/creatures.h"
 #include "worldgen/layouts.h"
@@ -332,27 +333,8 @@ void RunSilentBellPanel() {
 
 // ---- The trees of the fairy garden -------------------------------------------------------
 
-// The number of the garden tree at (DialogueCellX, DialogueCellY), counted from the
-// last fairy door of the sector; -1 when it is none of the six.
-int GardenTreeNumber() {
-    int dx = -1;
-    int dy = -1;
-    for (int x = 0; x <= MapMaxX; ++x) {
-        for (int y = 0; y <= MapMaxY; ++y) {
-            if (MapTerrain[x][y] != FairyDoor) continue;
-            dx = x;
-            dy = y;
-        }
-    }
-    if (dx < 0) return -1;
-    for (int k = 0; k < GardenPlots; ++k) {
-        if (DialogueCellX == dx + GardenPlotOffset[k][0] && DialogueCellY == dy + GardenPlotOffset[k][1]) return k;
-    }
-    return -1;
-}
-
 void RunMagicalTreePanel() {
-    const int k = GardenTreeNumber();
+    const int k = GardenPlotAt(DialogueCellX, DialogueCellY);
     if (k < 0) {
         Close();
         return;
@@ -377,13 +359,7 @@ void RunMagicalTreePanel() {
     GlobalData[GlobalGardenPlotFirst + k] = InvKind[slot];
     GlobalData[GlobalGardenGrowthFirst + k] = 0;
     PushMessage("fruit added");
-    InvCount[slot] -= 1;
-    if (InvCount[slot] <= 0) {
-        InvKind[slot] = 0;
-        InvTier[slot] = 0;
-        InvSeed[slot] = 0;
-        InvCount[slot] = 0;
-    }
+    TakeOneFromSatchel(slot);
     Close();
 }
 

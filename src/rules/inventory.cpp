@@ -124,6 +124,12 @@ bool AccessoryWorn(int firstKind, int lastKind) {
     return false;
 }
 
+void TakeOneFromSatchel(int slot) {
+    if (!ValidInvSlot(slot)) return;
+    InvCount[slot] -= 1;
+    if (InvCount[slot] <= 0) EmptyInvSlot(slot);
+}
+
 int UsableInvSlots() {
     if (InvCapacity < 0) return 0;
     return InvCapacity > InvSlots ? InvSlots : InvCapacity;

@@ -16,6 +16,8 @@ void UseItem(int slot);
 // to the night statue is offered to it). Refused with a message when the ground has no
 // free slot, and then the item stays in the satchel.
 void DropItem(int slot);
+// One unit leaves inventory slot `slot`; the slot is emptied when none is left.
+void TakeOneFromSatchel(int slot);
 // True when an item of kind firstKind..lastKind is worn in either accessory place.
 bool AccessoryWorn(int firstKind, int lastKind);
 // Z (mode 0) and A (mode 1): rebuilds the satchel in category order; worn items stay worn.

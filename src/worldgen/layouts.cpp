@@ -1,5 +1,8 @@
 #include "worldgen/layouts.h"
 
+#include "core/state.h"
+#include "worldgen/terrain.h"
+
 bool CarveLayout(int layout, int cx, int cy) {
     switch (layout) {
         case 4: return CarveRiver();
@@ -26,4 +29,21 @@ bool CarveLayout(int layout, int cx, int cy) {
         case 125: CarveFlowerIsland(true); return true;
         default: return true;
     }
+}
+
+int GardenPlotAt(int x, int y) {
+    int doorX = -1;
+    int doorY = -1;
+    for (int cx = 0; cx <= MapMaxX; ++cx) {
+        for (int cy = 0; cy <= MapMaxY; ++cy) {
+            if (MapTerrain[cx][cy] != FairyDoor) continue;
+            doorX = cx;
+            doorY = cy;
+        }
+    }
+    if (doorX < 0) return -1;
+    for (int k = 0; k < GardenPlots; ++k) {
+        if (x == doorX + GardenPlotOffset[k][0] && y == doorY + GardenPlotOffset[k][1]) return k;
+    }
+    return -1;
 }

@@ -33,6 +33,9 @@ void CarveFairyGarden();
 // The fairy garden's six trees around its door, by plot number (GlobalData 0..5 holds
 // the fruit planted in each plot): column and row from the door.
 constexpr int GardenPlotOffset[GardenPlots][2] = {{2, -3}, {4, 0}, {2, 3}, {-2, 3}, {-4, 0}, {-2, -3}};
+// The plot of the garden tree at (x, y), counted around the sector's last fairy door in
+// scan order; -1 when the cell is none of the six.
+int GardenPlotAt(int x, int y);
 void CarveCrypt();
 void CarveFlowerIsland(bool chaosLair);
 void CarveTemple();
