@@ -61,11 +61,7 @@ TEST(NewGame, TheWizardSetsUpTheChosenHeroAndItsFirstSkillPoints) {
                              "tap Down\nwait 12\ntap Space\nwait 12\n"
                              "tap Down\nwait 12\ntap Down\nwait 12\ntap Space\nwait 12\n"
                              "tap Up\nwait 12\ntap Space\nwait 12\ntap C\nwait 12\ntap Space\nwait 100000\n";
-    PlatformOptions options;
-    options.headless = true;
-    options.scriptPath = script;
-    std::string error;
-    ASSERT_TRUE(StartPlatform(options, error)) << error;
+    ASSERT_EQ(StartHeadless(script), "");
     OpenScreen(1024, 768);
     ClearAllTables();
     ScreenWidth = 1024;
@@ -96,11 +92,7 @@ TEST(NewGame, AtTheSmallScreenTheHeroPageHasTwoColumns) {
     // Right moves to the second column (Corvanne), Left would come back.
     std::ofstream(script) << "wait 12\ntap Right\nwait 12\ntap Space\nwait 12\ntap Space\nwait 12\ntap Space\nwait 12\n"
                              "tap Space\nwait 100000\n";
-    PlatformOptions options;
-    options.headless = true;
-    options.scriptPath = script;
-    std::string error;
-    ASSERT_TRUE(StartPlatform(options, error)) << error;
+    ASSERT_EQ(StartHeadless(script), "");
     ClearAllTables();
     ScreenWidth = 800;
     ScreenHeight = 600;

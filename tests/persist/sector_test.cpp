@@ -128,11 +128,7 @@ TEST_F(SectorFiles, ClosingTheWindowDuringAChangeKeepsTheSectorAhead) {
     // save the sector being left under its own number, not under the one ahead.
     const std::string script = At("close.txt");
     WriteBytes(script, {'c', 'l', 'o', 's', 'e', '\n'});
-    PlatformOptions options;
-    options.headless = true;
-    options.scriptPath = script;
-    std::string error;
-    ASSERT_TRUE(StartPlatform(options, error)) << error;
+    ASSERT_EQ(StartHeadless(script), "");
     OpenScreen(1024, 768);
     Depth = 0;
     HeroId = 1;

@@ -19,11 +19,7 @@ protected:
     // plays the same private stream unless the test moves the clock on.
     static void StartClock(int ms) {
         StopPlatform();
-        PlatformOptions options;
-        options.headless = true;
-        options.clockStart = ms;
-        std::string error;
-        ASSERT_TRUE(StartPlatform(options, error)) << error;
+        ASSERT_EQ(StartHeadless("", ms), "");
     }
     static void TearDownTestSuite() { StopPlatform(); }
 

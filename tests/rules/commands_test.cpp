@@ -27,11 +27,7 @@ int Letter(char c) { return KeyA + (c - 'A'); }
 class CommandsTest : public MeadowTest {
 protected:
     static void SetUpTestSuite() {
-        PlatformOptions options;
-        options.headless = true;
-        options.clockStart = 5000;
-        std::string error;
-        ASSERT_TRUE(StartPlatform(options, error)) << error;
+        ASSERT_EQ(StartHeadless("", 5000), "");
         OpenScreen(1024, 768);
     }
     static void TearDownTestSuite() { StopPlatform(); }

@@ -312,11 +312,7 @@ TEST_F(PotTest, QuittingWithFoodInThePotKeepsItInTheSave) {
     const std::string script = folder.path + "/quit.txt";
     std::ofstream(script) << "tap Right\nwait 12\ntap Space\nwait 12\ntap Right\nwait 6\ntap Space\nwait 12\n"
                              "tap Esc\nwait 3\ntap Esc\nwait 3\n";
-    PlatformOptions options;
-    options.headless = true;
-    options.scriptPath = script;
-    std::string error;
-    ASSERT_TRUE(StartPlatform(options, error)) << error;
+    ASSERT_EQ(StartHeadless(script), "");
     OpenScreen(1024, 768);
     RunTurnLoop();
     ASSERT_TRUE(QuitSavesRun());

@@ -18,6 +18,7 @@
 #include "platform/input.h"
 #include "platform/platform.h"
 #include "support/sector_grid.h"
+#include "support/test_support.h"
 
 class MeadowTest : public ::testing::Test {
 protected:
@@ -72,12 +73,7 @@ protected:
     static void PlayScripted(const std::string& folder, const std::string& script) {
         const std::string path = folder + "/script.txt";
         std::ofstream(path) << script << "\nwait 20000\n";
-        PlatformOptions options;
-        options.headless = true;
-        options.scriptPath = path;
-        options.clockStart = 4000;
-        std::string error;
-        ASSERT_TRUE(StartPlatform(options, error)) << error;
+        ASSERT_EQ(StartHeadless(path, 4000), "");
         OpenScreen(1024, 768);
         LoadSheets();  // so that a "shot" in the script shows the meadow and its creatures
         RunTurnLoop();

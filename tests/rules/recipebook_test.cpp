@@ -27,26 +27,22 @@ TEST(RecipeBook, OfTwoArrowsHeldTheFirstOfUpDownLeftRightMovesTheCursor) {
     TempFolder folder;
     const std::string shot = folder.path + "/book.png";
     // Down over Right: 0 -> 1. Right alone: -> 21. Up over Left and Right: -> 20.
-    std::ofstream(folder.path + "/script.txt") << "wait 12\n"
-                                                  "hold Down Right\nwait 1\nrelease Down Right\nwait 12\n"
-                                                  "hold Right\nwait 1\nrelease Right\nwait 12\n"
-                                                  "hold Up Left Right\nwait 1\nrelease Up Left Right\nwait 12\n"
-                                                  "shot "
-                                               << shot
-                                               << "\n"
-                                                  "tap Space\nwait 20000\n";
+    std::string script = "wait 12\n";
+    script += "hold Down Right\nwait 1\nrelease Down Right\nwait 12\n";
+    script += "hold Right\nwait 1\nrelease Right\nwait 12\n";
+    script += "hold Up Left Right\nwait 1\nrelease Up Left Right\nwait 12\n";
+    script += "shot " + shot + "\n";
+    script += "tap Space\nwait 20000\n";
+    std::ofstream(folder.path + "/script.txt") << script;
     ClearAllTables();
-    PlatformOptions options;
-    options.headless = true;
-    options.scriptPath = folder.path + "/script.txt";
-    std::string error;
-    ASSERT_TRUE(StartPlatform(options, error)) << error;
+    ASSERT_EQ(StartHeadless(folder.path + "/script.txt"), "");
     OpenScreen(1024, 768);
     RecipeBookScreen();
     StopPlatform();
 
     int w = 0, h = 0;
     std::vector<uint8_t> rgba;
+    std::string error;
     ASSERT_TRUE(LoadPng(shot, w, h, rgba, error)) << error;
     for (const int r : {0, 1, 20, 21, 40, 54}) EXPECT_EQ(BarOn(rgba, w, r), r == 20) << "entry " << r;
 }

@@ -1,5 +1,7 @@
 #include "support/test_support.h"
 
+#include "platform/platform.h"
+
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -43,6 +45,16 @@ TempFolder::~TempFolder() {
         const std::string cmd = "chmod -R u+w " + Quote(path) + " 2>/dev/null; rm -rf " + Quote(path);
         if (std::system(cmd.c_str()) != 0) std::fprintf(stderr, "could not remove %s\n", path.c_str());
     }
+}
+
+std::string StartHeadless(const std::string& scriptPath, int clockStart) {
+    PlatformOptions options;
+    options.headless = true;
+    options.scriptPath = scriptPath;
+    options.clockStart = clockStart;
+    std::string error;
+    if (!StartPlatform(options, error) && error.empty()) error = "the headless target did not start";
+    return error;
 }
 
 RunResult RunBinary(const std::string& name, const std::vector<std::string>& args) {

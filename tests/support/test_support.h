@@ -20,6 +20,11 @@ struct RunResult {
     std::string err;
 };
 
+// Starts the headless target for an in-process test: keys from the script file
+// `scriptPath` (none when empty), the fake clock from `clockStart` ms. Returns the
+// reason when it cannot start, else an empty text.
+std::string StartHeadless(const std::string& scriptPath, int clockStart = 0);
+
 // Runs a binary of the build folder with the arguments; an empty `stdinText` gives none.
 RunResult RunBinary(const std::string& name, const std::vector<std::string>& args);
 // Runs the game headless in `root` with the script text; `extra` adds options.
