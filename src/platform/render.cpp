@@ -201,6 +201,9 @@ void DrawImage(Image image, double x, double y, int frame) {
 }
 
 void DrawText(const std::string& text, int x, int y) {
+    // With no screen open nothing is drawn, and the font is not read for nothing (a rule
+    // tested without a screen would otherwise keep its pixels past the end of the program).
+    if (!CurrentRenderer()) return;
     if (FontSheet < 0) FontSheet = LoadSheet("images/font.png", GlyphW, GlyphH, FontGlyphs);
     if (FontSheet == 0) return;
     int penX = x;
