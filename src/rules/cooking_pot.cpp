@@ -22,7 +22,6 @@
 
 namespace {
 
-constexpr int PotStackLimit = 8;  // food stacks up to this many in one slot
 constexpr int MaxDishQuality = 4;
 constexpr int KeyG = KeyA + ('G' - 'A');
 
@@ -34,28 +33,6 @@ void EmptyPlace(int i) {
     PotKind[i] = 0;
     PotTier[i] = 0;
     PotSeed[i] = 0;
-}
-
-// Puts one unit into the usable satchel: onto the first stack of the same kind and tier
-// with room, otherwise into the first empty slot. False when neither exists.
-bool AddToSatchel(int kind, int tier, int seed) {
-    const int usable = UsableInvSlots();
-    for (int s = 0; s < usable; ++s) {
-        if (InvKind[s] == kind && InvTier[s] == tier && InvCount[s] > 0 && InvCount[s] < PotStackLimit) {
-            InvCount[s] += 1;
-            return true;
-        }
-    }
-    for (int s = 0; s < usable; ++s) {
-        if (InvKind[s] == 0) {
-            InvKind[s] = kind;
-            InvTier[s] = tier;
-            InvSeed[s] = seed;
-            InvCount[s] = 1;
-            return true;
-        }
-    }
-    return false;
 }
 
 // Place i back into the satchel; without room the ingredient stays in the pot.

@@ -130,6 +130,45 @@ void TakeOneFromSatchel(int slot) {
     if (InvCount[slot] <= 0) EmptyInvSlot(slot);
 }
 
+bool AddToSatchel(int kind, int tier, int seed) {
+    const int usable = UsableInvSlots();
+    for (int s = 0; s < usable; ++s) {
+        if (InvKind[s] == kind && InvTier[s] == tier && InvCount[s] > 0 && InvCount[s] < SatchelStackLimit) {
+            InvCount[s] += 1;
+            return true;
+        }
+    }
+    for (int s = 0; s < usable; ++s) {
+        if (InvKind[s] == 0) {
+            InvKind[s] = kind;
+            InvTier[s] = tier;
+            InvSeed[s] = seed;
+            InvCount[s] = 1;
+            return true;
+        }
+    }
+    return false;
+}
+
+int CountInSatchel(int kind) {
+    int units = 0;
+    const int usable = UsableInvSlots();
+    for (int s = 0; s < usable; ++s)
+        if (InvKind[s] == kind && InvCount[s] > 0) units += InvCount[s];
+    return units;
+}
+
+void TakeFromSatchel(int kind, int count) {
+    const int usable = UsableInvSlots();
+    for (int s = 0; s < usable && count > 0; ++s) {
+        if (InvKind[s] != kind) continue;
+        while (count > 0 && InvKind[s] == kind) {
+            TakeOneFromSatchel(s);
+            count -= 1;
+        }
+    }
+}
+
 int UsableInvSlots() {
     if (InvCapacity < 0) return 0;
     return InvCapacity > InvSlots ? InvSlots : InvCapacity;

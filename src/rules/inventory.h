@@ -18,6 +18,18 @@ void UseItem(int slot);
 void DropItem(int slot);
 // One unit leaves inventory slot `slot`; the slot is emptied when none is left.
 void TakeOneFromSatchel(int slot);
+
+// Food and arrows stack up to this many units in one satchel slot.
+constexpr int SatchelStackLimit = 8;
+// Puts one unit into the usable satchel: onto the first stack of the same kind and tier
+// with fewer than SatchelStackLimit units, otherwise into the first empty slot with
+// `seed`. False when neither exists, and then the satchel is unchanged.
+bool AddToSatchel(int kind, int tier, int seed);
+// The units of item `kind` in the usable satchel, all stacks together.
+int CountInSatchel(int kind);
+// Takes `count` units of item `kind` from the usable satchel, stack by stack in slot
+// order, emptying each stack it finishes. The caller has counted them first.
+void TakeFromSatchel(int kind, int count);
 // True when an item of kind firstKind..lastKind is worn in either accessory place.
 bool AccessoryWorn(int firstKind, int lastKind);
 // Z (mode 0) and A (mode 1): rebuilds the satchel in category order; worn items stay worn.
