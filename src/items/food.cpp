@@ -24,6 +24,9 @@ constexpr FoodOffering Bad = OfferSpoiled;
 
 // Lemon, Baking Soda, Worm and Wheatgerm nourish nothing: eating them only uses them up.
 // Baked Bads fill the stomach without healing, and are what the statue hates most.
+// The stir fry, the orange juice, the jam on bread and the Spanish omelette are priced
+// like the dishes they resemble (Salad, Cider, Sandwich, Omelette & Veg): at the 2000 of
+// ids no rule creates, three oranges squeezed into juice would sell for a fortune.
 // clang-format off
 constexpr FoodEntry FoodTable[FoodCount] = {
     //  id  name                           price stom  hp  mp  status  status2 offer animal  first line / second line
@@ -111,16 +114,16 @@ constexpr FoodEntry FoodTable[FoodCount] = {
     {ItemSalad, "Salad",                      22,  9, 10, 15, Magic, None, Sav, false, "A fresh green salad.", ""},
     {ItemDeluxeSalad, "Deluxe Salad",         45, 13, 20, 25, Magic, None, Sav, false, "A deluxe salad with every vegetable you could find.", "Fit for a princess!"},
     {ItemCider, "Cider",                      22,  9, 25,  0, Strong, None, Swt, false, "A mug of spiced apple cider.", ""},
-    {ItemTofuStirFry, "Tofu Stir Fry",      2000,  9, 10, 15, Magic, None, Sav, false, "Tofu stir fried with crunchy vegetables.", ""},
+    {ItemTofuStirFry, "Tofu Stir Fry",        22,  9, 10, 15, Magic, None, Sav, false, "Tofu stir fried with crunchy vegetables.", ""},
     {ItemChocBanana, "Choc Banana",           15,  7, 15,  0, Strong, Haste, Swt, false, "A banana dipped in chocolate.", "Strong and speedy, all at once!"},
     {ItemCremeBrulee, "Creme Brulee",         30, 11, 40,  0, None, None, Swt, true,  "A creamy custard with a burnt sugar top.", "Crack it open with your hoof!"},
     {ItemFruitBrulee, "Fruit Brulee",         45, 13, 50,  0, Strong, None, Swt, true,  "A creme brulee topped with fruit.", ""},
     {ItemChocBrulee, "Choc Brulee",           45, 13, 50,  0, Haste, None, Swt, true,  "A chocolate creme brulee.", ""},
     {ItemNutBrulee, "Nut Brulee",             45, 13, 50,  0, Shield, None, Swt, true,  "A creme brulee sprinkled with nuts.", ""},
     {ItemChipsAndDip, "Chips n Dip",          22,  9, 10, 15, Strong, None, Sav, false, "A bowl of chips with a tasty dip.", ""},
-    {ItemOrangeJuice, "Orange Juice",       2000,  9, 25,  0, Strong, None, Sav, false, "A glass of freshly squeezed orange juice.", ""},
-    {ItemJamOnBread, "Jam on Bread",        2000,  5, 20,  0, Magic, None, Sav, false, "A slice of bread spread thick with jam.", ""},
-    {ItemSpanishOmelette, "Spanish Omelette",2000,  9, 10, 15, None, None, Sav, true,  "A thick omelette with sliced potato.", "A specialty from far away."},
+    {ItemOrangeJuice, "Orange Juice",         22,  9, 25,  0, Strong, None, Sav, false, "A glass of freshly squeezed orange juice.", ""},
+    {ItemJamOnBread, "Jam on Bread",          15,  5, 20,  0, Magic, None, Sav, false, "A slice of bread spread thick with jam.", ""},
+    {ItemSpanishOmelette, "Spanish Omelette",  30,  9, 10, 15, None, None, Sav, true,  "A thick omelette with sliced potato.", "A specialty from far away."},
     HOOF_UNNAMED(195, 22, 2),
     HOOF_UNNAMED(196, 2000, 2),
     HOOF_UNNAMED(197, 2000, 2),
