@@ -1,0 +1,159 @@
+// The buying and selling screens of the sales griffon and the forest-folk merchants.
+// Each acts once per press: an action sets InputDelay to 10, so a held key buys or
+// sells again only every tenth frame.
+#include "rules/trading.h"
+
+#include <string>
+
+#include "core/frame.h"
+#include "core/state.h"
+#include "items/catalogue.h"
+#include "items/category.h"
+#include "platform/platform.h"
+#include "rules/interaction_panel.h"
+#include "rules/inventory.h"
+#include "rules/satchel_picker.h"
+
+namespace {
+
+constexpr int KeyC = KeyA + ('C' - 'A');
+constexpr int KeyG = KeyA + ('G' - 'A');
+constexpr int KeyS = KeyA + ('S' - 'A');
+
+constexpr int PanelY = 10;  // the y of panel line 0
+constexpr int GlyphWidth = 8;
+constexpr int OfferColumns = 3;
+constexpr int OfferColumnWidth = 230;
+constexpr int OfferBarWidth = 220;
+// "cost: " sits at the same place in every offer's bar, so the three columns line up.
+// "cost: " and four digits (80 px) end at x + 216, inside the bar; the name is cut to
+// the glyphs that leave one blank glyph before it, for the long generated names.
+constexpr int CostColumn = 17 * GlyphWidth;
+constexpr int NameGlyphs = CostColumn / GlyphWidth - 1;
+constexpr int ActionDelay = 10;
+constexpr int MoveDelay = 5;
+
+bool Leaving() { return SatchelLeft(0) || (InputDelay == 0 && KeyHeld(KeyC)); }
+
+bool Leave() {
+    MenuCursor = 0;
+    InputDelay = 0;
+    return true;
+}
+
+// One moves at most per frame: the first sets the delay and holds the others.
+void MoveOfferCursor() {
+    const int steps[] = {-OfferColumns, OfferColumns, -1, 1};  // Held(1..4): up, down, left, right
+    for (int k = 0; k < 4; ++k) {
+        const int to = MenuCursor + steps[k];
+        if (InputDelay != 0 || !Held(k + 1) || to < 0 || to >= StoreSlots) continue;
+        MenuCursor = to;
+        InputDelay = MoveDelay;
+    }
+}
+
+// The first empty usable slot, or -1.
+int EmptyUsableSlot() {
+    const int usable = UsableInvSlots();
+    for (int s = 0; s < usable; ++s)
+        if (InvKind[s] == 0) return s;
+    return -1;
+}
+
+// Food and arrows join a stack; a piece of equipment, even one identical to a piece
+// already carried, takes a slot of its own. True when the offer went into the satchel.
+bool PlaceBought(int kind, int tier, int seed) {
+    const int category = ItemCategory(kind);
+    if (category == CategoryFood || category == CategoryArrows) return AddToSatchel(kind, tier, seed);
+    const int s = EmptyUsableSlot();
+    if (s < 0) return false;
+    InvKind[s] = kind;
+    InvTier[s] = tier;
+    InvSeed[s] = seed;
+    InvCount[s] = 1;
+    return true;
+}
+
+// Without the bits or without room nothing happens, and the trader says nothing. The
+// offer stays on the counter: a shop sells each of its offers again and again.
+void Buy(int offer) {
+    const int kind = StoreItemKind[offer];
+    if (kind <= 0) return;
+    const int price = ItemPrice(kind, StoreItemTier[offer], 0);
+    if (Bits < price) return;
+    if (!PlaceBought(kind, StoreItemTier[offer], StoreItemSeed[offer])) return;
+    Bits -= price;
+}
+
+// Every place that wore this slot is emptied, even when units of the stack remain:
+// what is worn is the slot, and the sold unit may have been the worn one.
+void Sell(int slot) {
+    const int value = ItemPrice(InvKind[slot], InvTier[slot], 1) / 2;
+    TakeOneFromSatchel(slot);
+    for (int& worn : Equip)
+        if (worn == slot) worn = -1;
+    Bits += value;
+}
+
+void DrawOffers() {
+    if (MenuCursor < 0 || MenuCursor >= StoreSlots) MenuCursor = 0;
+    for (int i = 0; i < StoreSlots; ++i) {
+        if (StoreItemKind[i] <= 0) continue;
+        const int x = PanelX() + OfferColumnWidth * (i % OfferColumns);
+        const int y = PanelY + 20 + 10 * (i / OfferColumns);
+        DescribeItem(StoreItemKind[i], StoreItemTier[i], StoreItemSeed[i]);
+        if (i == MenuCursor) {
+            SetColor(100, 100, 255);
+            SetAlpha(1);
+            DrawRect(x - 2, y + 1, OfferBarWidth, 10);
+            PanelLine(5, LookupText);
+            PanelLine(6, LookupText2);
+        }
+        SetColor(255, 255, 255);
+        SetAlpha(1);
+        Say(LookupName.substr(0, NameGlyphs), x, y);
+        Say("cost: " + std::to_string(ItemPrice(StoreItemKind[i], StoreItemTier[i], 0)), x + CostColumn, y);
+    }
+}
+
+}  // namespace
+
+bool RunBuyingScreen(const std::string& header) {
+    PanelLine(0, header);
+    DrawOffers();
+    MoveOfferCursor();
+    if (InputDelay == 0 && (KeyHeld(KeyG) || Held(5))) {
+        InputDelay = ActionDelay;
+        Buy(MenuCursor);
+    }
+    if (Leaving()) return Leave();
+    return false;
+}
+
+bool RunSellingScreen(const std::string& header, const std::string& keys, bool onlyNamed) {
+    PanelLine(0, header);
+    PanelLine(1, keys);
+    if (MenuCursor < 0 || MenuCursor >= UsableInvSlots()) MenuCursor = 0;
+    MoveSatchelCursor(MenuCursor);
+
+    // The slot under the cursor is described even when empty (the empty name), so the
+    // game's stream moves by the same draw every frame of the screen.
+    const int slot = MenuCursor;
+    const bool onItem = slot < UsableInvSlots() && InvKind[slot] > 0;
+    const int kind = onItem ? InvKind[slot] : 0;
+    const int tier = onItem ? InvTier[slot] : 0;
+    DescribeItem(kind, tier, onItem ? InvSeed[slot] : 0);
+    if (!onlyNamed || !LookupName.empty()) {
+        PanelLine(3, "Item: " + LookupName);
+        PanelLine(4, "Value: " + std::to_string(ItemPrice(kind, tier, 1) / 2));
+        PanelLine(5, LookupText);
+        PanelLine(6, LookupText2);
+    }
+
+    if (SatchelPicked(slot) || (InputDelay == 0 && onItem && KeyHeld(KeyS))) {
+        InputDelay = ActionDelay;
+        Sell(slot);
+    }
+    if (Leaving()) return Leave();
+    return false;
+}
