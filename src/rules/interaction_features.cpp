@@ -8,6 +8,7 @@
 #include "core/statuses.h"
 #include "items/catalogue.h"
 #include "items/food.h"
+#include "rules/characters.h"
 #include "rules/cooking.h"
 #include "rules/interaction_panel.h"
 #include "rules/interactions.h"
@@ -388,8 +389,7 @@ void RunInteraction() {
         case DialogueUsedWell: RunUsedWellPanel(); break;
         case DialogueBell: RunBellPanel(); break;
         case DialogueUsedBell: RunSilentBellPanel(); break;
-        // A character's conversation is not ready yet: it closes at once.
-        default: Close(); break;
+        default: RunConversation(); break;
     }
     if (DialogueState == DialogueNone) {
         DialogueStep = 0;

@@ -13,10 +13,12 @@ int RowY(int row) { return FirstLineY + row * LineHeight; }
 
 int PanelX() { return ScreenWidth > 800 ? 310 : 10; }
 
-void PanelLine(int row, const std::string& text) {
+void PanelLine(int row, const std::string& text) { PanelLineAt(0, row, text); }
+
+void PanelLineAt(int dx, int row, const std::string& text) {
     SetColor(255, 255, 255);
     SetAlpha(1);
-    Say(text, PanelX(), RowY(row));
+    Say(text, PanelX() + dx, RowY(row));
 }
 
 int PanelMenu(int firstRow, const std::vector<std::string>& options) {
@@ -49,12 +51,19 @@ int PanelMenu(int firstRow, const std::vector<std::string>& options) {
     return picked;
 }
 
-bool PanelContinue(int row) {
-    PanelLine(row, "Press space to continue");
-    if (InputDelay != 0) return false;
-    if (!Held(5) && !KeyHeld(KeyA + ('C' - 'A'))) return false;
-    InputDelay = 10;
-    return true;
+bool PanelContinue(int row) { return PanelContinueKey(row, "Press space to continue", true) != Closed::No; }
+
+Closed PanelContinueKey(int row, const std::string& text, bool cancelCloses) {
+    PanelLine(row, text);
+    if (InputDelay != 0) return Closed::No;
+    Closed closed = Closed::No;
+    if (Held(5)) {
+        closed = Closed::Confirm;
+    } else if (cancelCloses && KeyHeld(KeyA + ('C' - 'A'))) {
+        closed = Closed::Cancel;
+    }
+    if (closed != Closed::No) InputDelay = 10;
+    return closed;
 }
 
 int ReplaceFeature(int from, int to) {
@@ -70,9 +79,12 @@ int ReplaceFeature(int from, int to) {
     return changed;
 }
 
-bool GroundHasRoom() {
-    for (int g = 0; g < GroundSlots; ++g) {
-        if (GroundItemKind[g] == 0) return true;
+bool GroundHasRoom() { return GroundRoomFor(1); }
+
+bool GroundRoomFor(int items) {
+    int free = 0;
+    for (int g = 0; g < GroundSlots && free < items; ++g) {
+        if (GroundItemKind[g] == 0) free += 1;
     }
-    return false;
+    return free >= items;
 }

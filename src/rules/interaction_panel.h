@@ -10,6 +10,8 @@
 int PanelX();
 // Draws `text` in white as line `row` of the panel (row 0 at the top).
 void PanelLine(int row, const std::string& text);
+// Draws `text` in white as line `row`, `dx` pixels right of the panel's left edge.
+void PanelLineAt(int dx, int row, const std::string& text);
 // Draws `options` as the lines from `firstRow` on, with the bar under MenuCursor, and
 // reads the menu's keys. Returns the index of the option picked in this frame, or -1.
 // Only while InputDelay is 0: up and down move the cursor within the options, confirm
@@ -18,6 +20,11 @@ int PanelMenu(int firstRow, const std::vector<std::string>& options);
 // A "Press space to continue" screen as line `row`: true when confirm or C closes it
 // in this frame (InputDelay 0; sets the delay).
 bool PanelContinue(int row);
+// Which key closed a continue screen in this frame.
+enum class Closed { No, Confirm, Cancel };
+// A continue screen with its own last line: `text` as line `row`. `cancelCloses` false
+// leaves C without effect, for the screens only confirm closes.
+Closed PanelContinueKey(int row, const std::string& text, bool cancelCloses);
 
 // Every cell of terrain `from` on the sector becomes `to` and the frames are recomputed
 // (always, even when no cell changed: the recount takes its draw from the game's
@@ -25,3 +32,5 @@ bool PanelContinue(int row);
 int ReplaceFeature(int from, int to);
 // True when the ground table has a free slot, so an item placed now is not lost.
 bool GroundHasRoom();
+// True when the ground table has `items` free slots.
+bool GroundRoomFor(int items);

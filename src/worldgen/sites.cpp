@@ -148,7 +148,7 @@ void TreelephantShrine() {
     MapTerrain[x + 2][y + 1] = VineChest;
     ConnectToOpen(x + 2, y + 5);
     ClearMaskedNatural();
-    SiteCooldown[3] = 9999;
+    SiteCooldown[3] = SiteNever;
 }
 
 void FairyDoorSite() {
@@ -194,7 +194,7 @@ void SeahooflingPond() {
     for (int k = 0; k < 3; ++k) MapTerrain[x + 1 + 2 * k][y + 2] = DeepWater;
     GrowBlob(DeepWater, 2);
     PushMessage("You hear singing.");
-    SiteCooldown[8] = 9999;
+    SiteCooldown[8] = SiteNever;
 }
 
 void CreatureHuts() {
@@ -211,7 +211,7 @@ void CreatureHuts() {
     ConnectToOpen(x + 2, y + 5);
     ClearMaskedNatural();
     PushMessage("You hear the sound of pleasant chatter.");
-    SiteCooldown[9] = 9999;
+    SiteCooldown[9] = SiteNever;
 }
 
 void DeerClearing() {
@@ -226,7 +226,7 @@ void DeerClearing() {
     ConnectToOpen(x + 2, y + 5);
     ClearMaskedNatural();
     PushMessage("You hear the familiar sound of busy hooves.");
-    SiteCooldown[10] = 9999;
+    SiteCooldown[10] = SiteNever;
 }
 
 void CursedPlants() {
@@ -374,7 +374,7 @@ void PlaceCryptGraveyard() {
     if (SiteCooldown[7] == 0 && Rand(0, 100) > 60) {
         MaskBlock(x + 2, x + 4, y - 2, y, 1);
         MapTerrain[x + 3][y - 2] = CryptEntrance;
-        SiteCooldown[7] = 9999;
+        SiteCooldown[7] = SiteNever;
     }
     ConnectToOpen(x + 2, y + 5);
     ClearMaskedNatural();
@@ -386,7 +386,7 @@ void PlaceSpecialSites() {
     FruitTrees();
     TreelephantShrine();
     FairyDoorSite();
-    Visitor("Wobbin Pip", 5, 84, KindWobbinPip, 2);
+    Visitor("Wobbin Pip", SiteWobbin, 84, KindWobbinPip, 2);
     Visitor("Griffon", 6, 59, KindSalesGriffon, 5);
     SeahooflingPond();
     CreatureHuts();

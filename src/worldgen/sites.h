@@ -10,6 +10,10 @@ constexpr int SiteSearchUnbounded = 1000000;
 // from then on every statue the frame pass meets turns into a tree.
 constexpr int SiteNightStatue = 1;
 constexpr int NightStatueGone = 1000;
+// SiteCooldown entry of Wobbin's visits, and the cooldown that keeps a site from ever
+// coming again.
+constexpr int SiteWobbin = 5;
+constexpr int SiteNever = 9999;
 
 // Looks for a site's 3 x 3 square, up to `tries` candidates: an open, dry centre
 // whose square holds nothing the site must not cover (buildings, graves, walls, the

@@ -1,0 +1,208 @@
+// The forest folk: the grubbins of the creature huts, the seahooflings of the pond and
+// the deer of the clearing. Each of the nine is someone different for the whole run,
+// by the role drawn at a new game: a merchant, the quest giver, a cook who teaches a
+// recipe, or one who knows the forest's creatures.
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "core/messagelog.h"
+#include "core/run_vars.h"
+#include "core/state.h"
+#include "items/food.h"
+#include "persist/globals.h"
+#include "rules/characters.h"
+#include "rules/interaction_panel.h"
+#include "rules/interactions.h"
+#include "rules/inventory.h"
+#include "rules/trading.h"
+
+namespace {
+
+constexpr int MerchantBuyingStep = 1;
+constexpr int QuestNotYetStep = 1;  // the quest giver's "not yet" screen
+constexpr int QuestKills = 6;
+constexpr int QuestApples = 8;
+
+// ---- The merchant -----------------------------------------------------------------------
+
+void RunMerchant() {
+    switch (DialogueStep) {
+        case 0: {
+            PanelLine(1, "Looking to buy something?");
+            const int pick = PickOption(3, {"1) Show me your wares", "2) Do you want to buy something?", "3) Leave"});
+            if (pick == 3) EndConversation();
+            if (pick == 1 || pick == 2) DialogueStep = pick;
+            break;
+        }
+        case MerchantBuyingStep:
+            if (RunBuyingScreen("Select any item you want to purchase.  (g/space) grab   (c) cancel")) DialogueStep = 0;
+            break;
+        case ForestFolkSellingStep:
+            if (RunSellingScreen("Select any item you want to sell", "(s/space) sell (c) cancel", false))
+                DialogueStep = 0;
+            break;
+        default: DialogueStep = 0; break;
+    }
+}
+
+// ---- The quest giver --------------------------------------------------------------------
+
+struct QuestLines {
+    const char* first;
+    const char* second;
+};
+
+// By QuestType, from QuestSixWolves on.
+// clang-format off
+constexpr QuestLines Quests[] = {
+    {"The wolves are really bothering us lately!",         "If you could beat up six wolves, I'll give you something good!"},
+    {"I want to make some cider... but I have no apples!", "Could you give me eight apples? I'll trade you something good!"},
+    {"Hey... do you have any choc chip pancakes?",         "I could really go for one... I'll give you something good!"},
+    {"Could you beat up six snakes for me? They bug me.",  "I'll give you something good for your trouble!"},
+};
+// clang-format on
+
+bool QuestOpen(int type) { return type >= QuestSixWolves && type <= QuestSixSnakes; }
+
+// True when the hero has done what quest `type` asks. Progress starts at 1 when the
+// quest is offered, so six kills make 7.
+bool QuestMet(int type) {
+    switch (type) {
+        case QuestSixWolves:
+        case QuestSixSnakes: return GameVars[VarQuestProgress] >= 1 + QuestKills;
+        case QuestEightApples: return CountInSatchel(ItemApple) >= QuestApples;
+        case QuestChocolatePancakes: return CountInSatchel(ItemChocPancakes) >= 1;
+        default: return false;
+    }
+}
+
+// The reward goes down before the apples or the pancake are taken, so a full ground
+// leaves the hero's goods and the quest as they were.
+bool CompleteQuest(int type) {
+    if (!GroundTakesGifts(1)) return false;
+    GiveAtHero(GameVars[VarPrizeQuest]);
+    if (type == QuestEightApples) TakeFromSatchel(ItemApple, QuestApples);
+    if (type == QuestChocolatePancakes) TakeFromSatchel(ItemChocPancakes, 1);
+    GameVars[VarQuestType] = QuestDone;
+    return true;
+}
+
+void RunQuestGiver() {
+    const int type = GameVars[VarQuestType];
+    if (!QuestOpen(type)) {
+        PanelLine(1, "Thanks for your help earlier!");
+        if (PanelContinueKey(3, "Press space to continue", false) != Closed::No) EndConversation();
+        return;
+    }
+    if (DialogueStep == QuestNotYetStep) {
+        if (Answer({"You haven't completed the goal yet..."})) DialogueStep = 0;
+        return;
+    }
+    if (GameVars[VarQuestProgress] == 0) GameVars[VarQuestProgress] = 1;
+    const int pick = PickOption(4, {"1) Complete quest", "2) Leave"});
+    if (pick == 2) EndConversation();
+    const QuestLines& lines = Quests[type - QuestSixWolves];
+    if (pick != 1) {
+        PanelLine(1, lines.first);
+        PanelLine(2, lines.second);
+    } else if (!QuestMet(type)) {
+        PushMessage("You haven't completed the goal yet...");
+        DialogueStep = QuestNotYetStep;
+    } else if (CompleteQuest(type)) {
+        // The thanks are on the panel for this frame only, the next shows the thanks
+        // of a quest done; the log keeps them.
+        PanelLine(1, "Thank you so much!");
+        PanelLine(2, "Here, take this item!");
+        PushMessage("Thank you so much!");
+        PushMessage("Here, take this item!");
+    }
+}
+
+// ---- Recipe hints and creature lore ------------------------------------------------------
+
+struct Hint {
+    int role;
+    const char* first;
+    const char* second;  // may be empty
+    int dish;
+};
+
+// clang-format off
+constexpr Hint Hints[] = {
+    {3,  "Hey, do you know how to make cupcakes? I bet you do!", "It's just sugar, flour and vanilla", ItemCupcake},
+    {4,  "Pancakes are delicious!", "All you need is egg, flour, vanilla and milk", ItemPancakes},
+    {5,  "Muffin's are made with egg, flour, baking soda and wheatgerm", "Don't mess up the ingredients!", ItemMuffin},
+    {6,  "There's lots of things you can make with apples!", "My favourite is apple pie: apple, egg, flour and sugar, yum!", ItemApplePie},
+    {7,  "You can make great porridge with just oats and milk", "", ItemPorridge},
+    {8,  "Did you know that the perfect omelette requires three eggs?", "", ItemOmelette},
+    {9,  "Scrambled Eggs and toast is really simple!", "You just need an egg and some bread", ItemScrambledEgg},
+    {10, "A plain Hot Dog can be made with a slab of tofu and some bread.", "", ItemTofuDog},
+    {11, "Tofu and two types of vegetables can make a good stir fry", "", ItemTofuStirFry},
+    {12, "If you have eggs and want something sweet, you can make a great creme brulee!", "You need two eggs, some vanilla and sugar for the topping.", ItemCremeBrulee},
+    {13, "You can make a Spanish Omelette with an egg, a potato and a second vegetable", "", ItemSpanishOmelette},
+};
+static_assert(std::size(Hints) == RoleRecipeHintLast - RoleRecipeHintFirst + 1, "a hint for every hint role");
+
+// Roles 21..30 are drawn at a new game. The last one, about Zoquiral, is never drawn,
+// but a role kept from an older game may still name it.
+constexpr Hint Lore[] = {
+    {21, "Nibblits may seem harmless, but if they get hold of food", "they'll start spawning more of themselves!", 0},
+    {22, "Wasps are pretty peaceful insects if you leave them alone.", "If you get too close though, the entire colony will get annoyed.", 0},
+    {23, "Have you seen the scary Shade monsters?", "They make everything around them dark! It's super scary!", 0},
+    {24, "Some changelings have taken up nest in these woods.", "They'll disguise as harmless animals and then strike! Look out!", 0},
+    {25, "Timberwolves are pretty scary, they'll hide in the trees until you get close!", "", 0},
+    {26, "The Treelephants may seem harmless, but they consider themselves protectors of the woods.", "If they sense you eating anything but plants they'll get pretty enraged!", 0},
+    {27, "The Cerberus puppies will ignore you, unless you go past them.", "Or get really close.", 0},
+    {28, "Wolves attack in packs! Be very cautious!", "They will take a bite at you, then run off before striking again!", 0},
+    {29, "The Cockatrice is a dangerous creature, it can turn animals to stone!", "If you see statues in the forest, start panicking!", 0},
+    {30, "In the darker parts of the Thornwild Forest, they say the trees can come alive!", "", 0},
+    {31, "Zoquiral has power over the minds of smaller animals", "He can bring even docile creatures to his cause!", 0},
+};
+// clang-format on
+
+const Hint* FindHint(const Hint* first, const Hint* last, int role) {
+    for (const Hint* h = first; h != last; ++h)
+        if (h->role == role) return h;
+    return nullptr;
+}
+
+// A hint or a piece of lore: its lines, and only confirm ends the talk.
+void Tell(const Hint& said) {
+    PanelLine(1, said.first);
+    PanelLine(2, said.second);
+    if (PanelContinueKey(4, "Press space to continue", false) != Closed::No) EndConversation();
+}
+
+void TeachRecipe(int dish) {
+    const int entry = dish - DishFirstId;
+    if (RecipeBook[entry] == 1) return;
+    // Written at once: the book is kept across games, whether or not the dish is cooked.
+    RecipeBook[entry] = 1;
+    WriteRecipeBook();
+}
+
+}  // namespace
+
+void RunForestFolk(int individual) {
+    const int role = GameVars[individual];
+    if (role == RoleMerchant) {
+        RunMerchant();
+        return;
+    }
+    if (role == RoleQuestGiver) {
+        RunQuestGiver();
+        return;
+    }
+    if (const Hint* hint = FindHint(std::begin(Hints), std::end(Hints), role)) {
+        TeachRecipe(hint->dish);
+        Tell(*hint);
+        return;
+    }
+    if (const Hint* lore = FindHint(std::begin(Lore), std::end(Lore), role)) {
+        Tell(*lore);
+        return;
+    }
+    // A role no game draws (a damaged save): nothing to say.
+    EndConversation();
+}
