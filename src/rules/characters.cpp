@@ -93,7 +93,7 @@ void RunNoctessa() {
     PanelLine(1, "Thank you for the delicious food");
     PanelLine(2, "I have something that will help you in your quest");
     PanelLine(3, "As thanks for these delicious treats");
-    if (!PanelContinue(5)) return;
+    if (!PanelContinue(4)) return;
     int princesses = 0;
     for (int m = 1; m < MonSlots; ++m) princesses += MonKind[m] == KindNoctessa ? 1 : 0;
     if (GroundTakesGifts(princesses)) {
@@ -411,11 +411,11 @@ void RunVillager(int m) {
     const int kind = MonKind[m];
     if (MonMode[m] != VillagerNotThanked) {
         PanelLine(1, kind == KindBurlo ? "Hrrmhmm" : "Thanks for rescuing me!");
-        if (PanelContinue(3)) EndConversation();
+        if (PanelContinue(2)) EndConversation();
         return;
     }
     PanelLine(1, "You rescued me! Take this!");
-    const Closed closed = PanelContinueKey(3, "Press space to continue", true);
+    const Closed closed = PanelContinueKey(2, "Press space to continue", true);
     if (closed == Closed::No) return;
     // C walks away without the gift; it waits until the hero comes back for it.
     if (closed == Closed::Confirm && GroundTakesGifts(1)) {
@@ -450,7 +450,7 @@ int PickOption(int firstRow, const std::vector<std::string>& options) {
 bool Answer(const std::vector<std::string>& lines) {
     int row = 1;
     for (const std::string& line : lines) PanelLine(row++, line);
-    return PanelContinue(row + 1);
+    return PanelContinue(row);
 }
 
 void RemoveCreatures(int kind) {

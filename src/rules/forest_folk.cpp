@@ -92,7 +92,7 @@ void RunQuestGiver() {
     const int type = GameVars[VarQuestType];
     if (!QuestOpen(type)) {
         PanelLine(1, "Thanks for your help earlier!");
-        if (PanelContinueKey(3, "Press space to continue", false) != Closed::No) EndConversation();
+        if (PanelContinueKey(2, "Press space to continue", false) != Closed::No) EndConversation();
         return;
     }
     if (DialogueStep == QuestNotYetStep) {
@@ -171,7 +171,7 @@ const Hint* FindHint(const Hint* first, const Hint* last, int role) {
 void Tell(const Hint& said) {
     PanelLine(1, said.first);
     PanelLine(2, said.second);
-    if (PanelContinueKey(4, "Press space to continue", false) != Closed::No) EndConversation();
+    if (PanelContinueKey(3, "Press space to continue", false) != Closed::No) EndConversation();
 }
 
 void TeachRecipe(int dish) {
