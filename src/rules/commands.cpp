@@ -420,6 +420,8 @@ void BumpCell(int x, int y) {
             } else {
                 DialogueState = DialogueCharacter + MonKind[m];
                 DialogueCreature = m;
+                // The talk starts on the first option, wherever a panel left the cursor.
+                MenuCursor = 0;
                 InputDelay = 10;
             }
         } else if (shift && attitude >= AttitudeFriendly && attitude <= AttitudeAlly) {
