@@ -291,7 +291,12 @@ constexpr const char* ModLabels[7] = {"", "   ATK(", "   DEF(", "   STR(", "   S
 
 void DrawItemMods(int kind, int tier) {
     const bool unique = kind >= ItemUniqueFirst && kind <= ItemUniqueLast;
-    long long n = unique ? 10 : (static_cast<long long>(tier) + 1) * 2;
+    // No game makes a tier anywhere near the cap; a damaged file's huge tier would
+    // otherwise cost billions of draws each time the item is described (every frame it
+    // is on screen).
+    constexpr long long TierCap = 99;
+    const long long points = tier > TierCap ? TierCap : tier;
+    long long n = unique ? 10 : (points + 1) * 2;
     if (FashionCounts(kind)) {
         for (int k = 0; k < SkillSlots; ++k) {
             if (SkillId[k] != SkillFashionSense) continue;

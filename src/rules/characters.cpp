@@ -82,7 +82,8 @@ int ScenarioText() {
 // The bonus for talking, on the first frame of a conversation: a flag at 0 has not been
 // talked to (lately), and the flag right after keeps every later frame from paying again.
 void FriendshipBonus(int talkFlag, int bonus) {
-    if (talkFlag <= 0 || GameVars[talkFlag] != 0) return;
+    // Below 0 only a damaged save could put it; it counts as not talked to.
+    if (talkFlag <= 0 || GameVars[talkFlag] > 0) return;
     GameVars[talkFlag] = TalkedRecently;
     GainFriendship(bonus);
 }
@@ -277,7 +278,8 @@ void RunWobbin() {
         case 4:
             if (Answer({"Can do!", "*you write a letter on the paper updaing Princess Auralis on your quest*"})) {
                 if (letter) {
-                    GainFriendship(25);
+                    // The letter is not a talk: friendship's decay goes on as it was.
+                    RaiseFriendship(25);
                     TakeFromSatchel(ItemLetter, 1);
                     RemoveCreatures(KindWobbinPip);
                 }
@@ -458,8 +460,10 @@ void RemoveCreatures(int kind) {
         if (MonKind[m] == kind) MonKind[m] = KindNone;
 }
 
+void RaiseFriendship(int points) { Friendship = std::min(Friendship + points, FriendshipMax); }
+
 void GainFriendship(int points) {
-    Friendship = std::min(Friendship + points, FriendshipMax);
+    RaiseFriendship(points);
     FriendshipTimer = 0;
 }
 

@@ -32,6 +32,8 @@ bool Answer(const std::vector<std::string>& lines);
 void RemoveCreatures(int kind);
 // Friendship grows by `points`, at most to 100, and its decay starts over.
 void GainFriendship(int points);
+// Friendship grows by `points`, at most to 100; its decay goes on as it was.
+void RaiseFriendship(int points);
 // True when the ground table can take `items` more items; otherwise logs why and the
 // caller leaves everything as it was, so a gift is never lost to a full ground.
 bool GroundTakesGifts(int items);

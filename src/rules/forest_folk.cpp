@@ -99,7 +99,8 @@ void RunQuestGiver() {
         if (Answer({"You haven't completed the goal yet..."})) DialogueStep = 0;
         return;
     }
-    if (GameVars[VarQuestProgress] == 0) GameVars[VarQuestProgress] = 1;
+    // Below 0 only a damaged save could put it; kills count only from 1 on.
+    if (GameVars[VarQuestProgress] <= 0) GameVars[VarQuestProgress] = 1;
     const int pick = PickOption(4, {"1) Complete quest", "2) Leave"});
     if (pick == 2) EndConversation();
     const QuestLines& lines = Quests[type - QuestSixWolves];

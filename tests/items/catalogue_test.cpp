@@ -180,4 +180,14 @@ TEST_F(ItemCatalogue, DescribingTakesOneDrawFromTheGameAndReseeds) {
     }
 }
 
+TEST_F(ItemCatalogue, AHugeTierFromADamagedFileIsDescribedAtOnce) {
+    // Before the cap this took about four billion draws: the buying screen and the
+    // satchel describe their items every frame, so the game froze.
+    for (int kind : {ItemHeadgear, ItemWeapon, ItemAccessory}) {
+        const Texts huge = Describe(kind, 2147483647, 42);
+        EXPECT_EQ(huge.line2, Describe(kind, 99, 42).line2) << "kind " << kind;
+        EXPECT_EQ(huge.line2.rfind("Mods:", 0), 0u) << huge.line2;
+    }
+}
+
 }  // namespace
