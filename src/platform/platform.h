@@ -85,3 +85,7 @@ unsigned FramePixel(int x, int y);
 // The game's state-dump writer, called when a script asks for a dump.
 using DumpWriter = void (*)(const std::string& path);
 void SetDumpWriter(DumpWriter writer);
+// For tests that read what a screen says: `watcher` hears every text as it is drawn,
+// with its top-left corner, whether or not a screen is open; nullptr stops it.
+using TextWatcher = void (*)(const std::string& text, int x, int y);
+void SetTextWatcher(TextWatcher watcher);

@@ -39,6 +39,7 @@ struct DrawState {
 } Draw;
 
 Image FontSheet = -1;  // loaded on the first text drawn
+TextWatcher Watcher = nullptr;
 
 constexpr int FontFirstChar = 32;
 constexpr int FontGlyphs = 96;
@@ -200,7 +201,10 @@ void DrawImage(Image image, double x, double y, int frame) {
     CopyFrame(image, frame, dst, Draw.sx < 0, Draw.sy < 0);
 }
 
+void SetTextWatcher(TextWatcher watcher) { Watcher = watcher; }
+
 void DrawText(const std::string& text, int x, int y) {
+    if (Watcher) Watcher(text, x, y);
     // With no screen open nothing is drawn, and the font is not read for nothing (a rule
     // tested without a screen would otherwise keep its pixels past the end of the program).
     if (!CurrentRenderer()) return;
