@@ -489,7 +489,8 @@ void RunConversation() {
     int individual = -1;
     if (IsForestFolk(kind)) {
         individual = FolkIndividual(m);
-        if (individual < 0) {
+        // One with no role to play (a damaged save) has nothing to say, nor a bonus.
+        if (individual < 0 || !FolkRoleKnown(individual)) {
             EndConversation();
             return;
         }

@@ -40,6 +40,8 @@ bool GroundTakesGifts(int items);
 // Puts a gift on the ground under the hero (tier 0).
 void GiveAtHero(int kind);
 
+// True when the individual's role is one the forest folk know how to play.
+bool FolkRoleKnown(int individual);
 // The forest folk's part of RunConversation: merchant, quest giver, recipe hint or
 // creature lore, by the individual's role.
 void RunForestFolk(int individual);

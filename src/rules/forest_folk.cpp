@@ -185,6 +185,12 @@ void TeachRecipe(int dish) {
 
 }  // namespace
 
+bool FolkRoleKnown(int individual) {
+    const int role = GameVars[individual];
+    return role == RoleMerchant || role == RoleQuestGiver || FindHint(std::begin(Hints), std::end(Hints), role) ||
+           FindHint(std::begin(Lore), std::end(Lore), role);
+}
+
 void RunForestFolk(int individual) {
     const int role = GameVars[individual];
     if (role == RoleMerchant) {

@@ -206,6 +206,47 @@ TEST_F(CharacterTest, TheBonusByCharacterAndItsCap) {
     }
 }
 
+TEST_F(CharacterTest, TheBonusOnlyForAFlagRunDownAndNeverForNothingToSay) {
+    // A flag still counting down pays nothing; below 0 (a damaged save) it counts as run down.
+    for (const auto& [flag, paid] : {std::pair{50, false}, std::pair{-5, true}}) {
+        SetUp();
+        GameVars[VarTalkOmbasi] = flag;
+        Friendship = 40;
+        Talk(KindOmbasi);
+        EXPECT_EQ(Friendship, paid ? 65 : 40) << "flag " << flag;
+    }
+    // A grubbin with no role (a damaged save) ends the talk at once, unpaid.
+    SetUp();
+    GameVars[VarFolkRoleFirst] = 0;
+    Friendship = 40;
+    Talk(KindGrubbin, 1);
+    EXPECT_EQ(DialogueState, DialogueNone);
+    EXPECT_EQ(Friendship, 40);
+    EXPECT_EQ(GameVars[VarTalkFolkFirst], 0);
+}
+
+TEST_F(CharacterTest, ATalkStartsOnItsFirstOptionWhereverTheCursorWas) {
+    // A cursor left on 1 by the satchel would otherwise make Space push the troll.
+    MenuCursor = 1;
+    Bits = 100;
+    Talk(KindTroll);
+    Tap(KeySpace);
+    EXPECT_EQ(MonKind[1], KindNone) << "the toll was paid";
+    EXPECT_EQ(Bits, 40);
+}
+
+TEST_F(CharacterTest, TheLetterRaisesFriendshipWithoutRestartingItsDecay) {
+    GameVars[VarTalkWobbin] = 50;  // talked to lately: no bonus, the timer runs on
+    Friendship = 40;
+    FriendshipTimer = 30;
+    Carry(0, ItemLetter, 1);
+    Talk(KindWobbinPip);
+    Tap(Digit(4));
+    Tap(KeySpace);
+    EXPECT_EQ(Friendship, 65);
+    EXPECT_EQ(FriendshipTimer, 30);
+}
+
 // ---- The troll -------------------------------------------------------------------------
 
 TEST_F(CharacterTest, TheTrollsTollAndThePush) {
