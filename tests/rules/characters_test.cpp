@@ -235,6 +235,51 @@ TEST_F(CharacterTest, ATalkStartsOnItsFirstOptionWhereverTheCursorWas) {
     EXPECT_EQ(Bits, 40);
 }
 
+TEST_F(CharacterTest, EveryDigitOnEveryFirstMenu) {
+    // Each menu's listed options, by the DialogueStep their digit leads to (0: the talk
+    // ends). Digits past the list pick nothing.
+    struct Menu {
+        const char* what;
+        int kind, mode, role;
+        std::vector<int> steps;
+    } menus[] = {
+        {"Ombasi", KindOmbasi, 0, 0, {1, 2, 3, 0}},
+        {"troll", KindTroll, 0, 0, {0, 0, 0}},
+        {"fairy", KindFairy, 0, 0, {1, 2, 0}},
+        {"Wobbin without a letter", KindWobbinPip, 0, 0, {1, 2, 0}},
+        {"griffon", KindSalesGriffon, 0, 0, {1, 2, 3, 0}},
+        {"merchant", KindGrubbin, 1, RoleMerchant, {1, 2, 0}},
+        {"quest giver", KindGrubbin, 1, RoleQuestGiver, {1, 0}},
+        {"Clockwick", KindClockwick, 0, 0, {1, 2, 3, 0}},
+        {"Brava Venn without the heart", KindBravaVenn, 0, 0, {1, 2, 0}},
+    };
+    for (const Menu& menu : menus) {
+        for (int digit = 1; digit <= 9; ++digit) {
+            SetUp();
+            GameVars[VarFolkRoleFirst] = menu.role;
+            GameVars[VarQuestType] = QuestSixWolves;
+            Bits = 100;
+            Talk(menu.kind, menu.mode);
+            const int before = Friendship;
+            Tap(Digit(digit));
+            const std::string what = std::string(menu.what) + ", digit " + std::to_string(digit);
+            if (digit > static_cast<int>(menu.steps.size())) {
+                EXPECT_EQ(DialogueState, DialogueCharacter + menu.kind) << what;
+                EXPECT_EQ(DialogueStep, 0) << what;
+                EXPECT_EQ(Friendship, before) << what;
+                continue;
+            }
+            const int step = menu.steps[digit - 1];
+            if (step == 0) {
+                EXPECT_EQ(DialogueState, DialogueNone) << what;
+            } else {
+                EXPECT_EQ(DialogueStep, step) << what;
+                EXPECT_EQ(MenuCursor, 0) << what << ": the next screen starts on its first line";
+            }
+        }
+    }
+}
+
 TEST_F(CharacterTest, TheLetterRaisesFriendshipWithoutRestartingItsDecay) {
     GameVars[VarTalkWobbin] = 50;  // talked to lately: no bonus, the timer runs on
     Friendship = 40;
