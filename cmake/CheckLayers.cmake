@@ -10,6 +10,7 @@ set(LAYERS
     worldgen  "worldgen/"
     persist   "persist/"
     rules     "rules/"
+    skills    "rules/skills/"
     view      "view/"
     screens   "persist/screens/"
     loop      "core/loop/")

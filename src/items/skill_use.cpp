@@ -2,7 +2,9 @@
 
 #include "core/frame.h"
 #include "core/messagelog.h"
+#include "core/run_vars.h"
 #include "core/state.h"
+#include "core/statuses.h"
 #include "core/ui_mode.h"
 #include "items/skills.h"
 #include "platform/platform.h"
@@ -11,17 +13,24 @@ namespace {
 
 bool Letter(char c) { return KeyHeld(KeyA + (c - 'A')) != 0; }
 
-// The chosen slot becomes the active skill and the skill handler takes over; without
-// the magic points for it the list comes back instead.
-void ChooseSkill(int slot) {
+// The chosen slot becomes the active skill and the skill handler takes over. Without
+// the magic points for it the use ends at once: back to the list it was chosen from,
+// or to the map for a number key, so the list never opens over the map unasked.
+void ChooseSkill(int slot, int returnTo) {
+    // Quenby Arlo's Jestbloom keeps him from casting, by the list or by a number.
+    if (HeroId == HeroQuenbyArlo && MonStatus[0][StatusJestbloom] > 0) {
+        PushMessage("You can't cast magic thanks to the Jestbloom");
+        InputDelay = 10;
+        return;
+    }
     ActiveSkillSlot = slot;
     UiMode = UiAiming;
     InputDelay = 10;
+    // A skill that takes an item starts its choice on the first slot.
+    MenuCursor = 0;
     if (MonMp[0] < SkillMpCost(SkillId[slot])) {
-        // A refused start ends the use: without this, a refused item-choosing skill
-        // would keep the inventory on screen in place of the skill list.
-        UiMode = UiSkillList;
-        ActiveSkillSlot = 0;
+        EndSkillUse();
+        UiMode = returnTo;
         PushMessage("Not enough MP");
     }
 }
@@ -72,7 +81,7 @@ void RunSkillList() {
     }
     if (InputDelay == 0 && KeyHeld(KeySpace)) {
         const int slot = ListedSkillSlot(InvCursor);
-        if (slot >= 0) ChooseSkill(slot);
+        if (slot >= 0) ChooseSkill(slot, UiSkillList);
     }
 }
 
@@ -82,9 +91,19 @@ void RunSkillHotkeys() {
         if (!KeyHeld(KeyDigit1 + n - 1)) continue;
         const int slot = ListedSkillSlot(n - 1);
         if (slot < 0) continue;
-        ChooseSkill(slot);
+        ChooseSkill(slot, UiMap);
         return;
     }
+}
+
+void EndSkillUse() {
+    AimPhase = AimStart;
+    ActiveSkillSlot = 0;
+    UiMode = UiMap;
+    TargetX = -1;
+    TargetY = -1;
+    for (auto& column : MapHighlight)
+        for (int& cell : column) cell = 0;
 }
 
 bool SkillChoosingItem() {

@@ -26,6 +26,6 @@ void RunSkillHotkeys();
 // one, whose use has not gone past its start. The test does not look at UiMode.
 bool SkillChoosingItem();
 
-// One step of the active skill (ActiveSkillSlot) for the current AimPhase; called once
-// per frame by the turn loop while UiMode is UiAiming.
-void UseSkill();
+// The end of every use of a skill, after resolving, cancelling or a refused start: no
+// active skill, back to the map, no target cursor, no highlighted cell.
+void EndSkillUse();

@@ -472,6 +472,13 @@ void RunInventoryPanel() {
     if (SatchelPicked(InvCursor)) UseItem(InvCursor);
 }
 
+void BurnOnLava() {
+    if (TerrainAt(MonX[0], MonY[0]) != Lava || HeroFlying()) return;
+    PushMessage("It burns!");
+    MonHp[0] -= 10;
+    if (MonHp[0] <= 0) DeathMessage = MonName[0] + " burned in lava!";
+}
+
 void PlayerCommand() {
     // Jestbloom keeps Skelter Vane's wings out whether he likes it or not.
     if (HeroId == HeroSkelterVane && HeroJestbloom()) MonStatus[0][StatusFlying] = StatusPermanent;
@@ -496,9 +503,11 @@ void PlayerCommand() {
     }
     if (InputDelay == 0 && direction != 0) Step(direction);
     FlyerMoveTest = 0;
-    if (TurnTaken == 1 && TerrainAt(MonX[0], MonY[0]) == Lava && !HeroFlying()) {
-        PushMessage("It burns!");
-        MonHp[0] -= 10;
-        if (MonHp[0] <= 0) DeathMessage = MonName[0] + " burned in lava!";
-    }
+    if (TurnTaken == 1) BurnOnLava();
+}
+
+void LandHero(int x, int y) {
+    MonX[0] = x;
+    MonY[0] = y;
+    if (!EnterCell(x, y)) BurnOnLava();
 }

@@ -20,3 +20,9 @@ bool EnterCell(int x, int y);
 void BumpCell(int x, int y);
 // The hero's bump attack on creature slot `defender`, with its report.
 void HeroAttack(int defender);
+// The hero standing on lava, not flying, is burnt (10 hit points).
+void BurnOnLava();
+// The hero lands on (x, y) without walking there (a teleport, a dash, a jump, a trip
+// through a wall): the cell's rules apply as if he had stepped onto it (water, exits,
+// doors, books), then lava burns him.
+void LandHero(int x, int y);

@@ -169,6 +169,20 @@ void TakeFromSatchel(int kind, int count) {
     }
 }
 
+void UseUpOneItem(int slot) {
+    if (!ValidInvSlot(slot)) return;
+    TakeOneFromSatchel(slot);
+    if (InvKind[slot] == 0) EmptySatchelSlot(slot);
+}
+
+void EmptySatchelSlot(int slot) {
+    if (!ValidInvSlot(slot)) return;
+    EmptyInvSlot(slot);
+    // A worn place that pointed here would show, and count, an item that is gone.
+    for (int& worn : Equip)
+        if (worn == slot) worn = -1;
+}
+
 int UsableInvSlots() {
     if (InvCapacity < 0) return 0;
     return InvCapacity > InvSlots ? InvSlots : InvCapacity;

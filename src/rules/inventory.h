@@ -18,6 +18,11 @@ void UseItem(int slot);
 void DropItem(int slot);
 // One unit leaves inventory slot `slot`; the slot is emptied when none is left.
 void TakeOneFromSatchel(int slot);
+// One unit of inventory slot `slot` is used up; when none is left the slot is emptied
+// and nothing stays worn from it.
+void UseUpOneItem(int slot);
+// Inventory slot `slot` is emptied whole and nothing stays worn from it.
+void EmptySatchelSlot(int slot);
 
 // Food and arrows stack up to this many units in one satchel slot.
 constexpr int SatchelStackLimit = 8;

@@ -9,6 +9,7 @@
 #include "core/statuses.h"
 #include "core/ui_mode.h"
 #include "items/catalogue.h"
+#include "items/skill_use.h"
 #include "items/skills.h"
 #include "platform/platform.h"
 #include "rules/interactions.h"
@@ -106,6 +107,25 @@ void DrawMessageLog() {
     }
 }
 
+// While a skill is in use, one line says which keys it waits for, so a first-time
+// player is never left guessing at a red field or an open satchel.
+void DrawSkillUseHelp(int x, int& y) {
+    if (UiMode != UiAiming || ActiveSkillSlot < 0 || ActiveSkillSlot >= SkillSlots) return;
+    const int id = SkillId[ActiveSkillSlot];
+    std::string line;
+    if (SkillChoosingItem()) {
+        line = id == SkillDisguise ? ": choose a dress from your satchel with the arrows and (space),  (c) cancel"
+                                   : ": choose an item from your satchel with the arrows and (space),  (c) cancel";
+    } else if (AimPhase == AimTargeting) {
+        line = ": move the target with the arrows, (space) on a red square,  (c) cancel";
+    } else {
+        return;
+    }
+    DescribeSkill(id);
+    Say(LookupName + line, x, y);
+    y += 10;
+}
+
 }  // namespace
 
 void DrawLookTextsAndLog() {
@@ -129,6 +149,7 @@ void DrawLookTextsAndLog() {
         if (UiMode == UiSkillList && HelpSkillSlot >= 0 && HelpSkillSlot < SkillSlots) HoverSkill = 1;
         if (HoverSkill > 0) DrawSkillHelp(x, y);
     }
+    DrawSkillUseHelp(x, y);
     if (HoverItemSource > 0) DrawItemHelp(x, y);
     // At 800 x 600 the log shares the top box and gives way to any look text or dialogue.
     if (ScreenWidth != 800 || (y == top && DialogueState == DialogueNone)) DrawMessageLog();

@@ -204,8 +204,9 @@ TEST_F(TurnLoopTest, TheKeysGoToTheOwnerOfTheModeAndAreHandedOverAtOnce) {
         int uiModeAfter, dialogueAfter, delayAfter;
     } cases[] = {
         {"a step on the map", UiMap, DialogueNone, {KeyRight}, true, UiMap, DialogueNone, 10},
-        // The skill chosen by its number starts in the same frame (and is put away).
-        {"a skill's number", UiMap, DialogueNone, {KeyDigit1, KeyRight}, false, UiMap, DialogueNone, 10},
+        // The skill chosen by its number starts in the same frame: its range is marked
+        // and the target cursor waits for the arrows.
+        {"a skill's number", UiMap, DialogueNone, {KeyDigit1, KeyRight}, false, UiAiming, DialogueNone, 10},
         // The bump opens the pot, which stays open for its ingredients; the bump's
         // delay keeps the pot's keys from acting in the same frame.
         {"a bump on the cooking pot", UiMap, DialogueNone, {KeyDown}, false, UiMap, DialogueCookingPot, 10},

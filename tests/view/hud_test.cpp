@@ -203,7 +203,12 @@ TEST_F(HudTest, ASkillThatTakesAnItemGivesTheStatisticsBackWhenItsUseEnds) {
         InputDelay = 0;
         FrameWith(KeyDigit1);
         EXPECT_EQ(ActiveSkillSlot, 3) << id;
-        RunWorldKeys();  // the skill handler ends the use
+        Frame();
+        EXPECT_EQ(PanelSwap, 1) << id << ": the satchel picks the item";
+        InputDelay = 0;
+        InputPress(KeyOf('C'));
+        RunWorldKeys();  // the skill handler: the choice is left, at no cost
+        InputRelease(KeyOf('C'));
         Frame();
         EXPECT_EQ(ActiveSkillSlot, 0) << id;
         EXPECT_EQ(PanelSwap, 0) << id;
@@ -220,10 +225,11 @@ TEST_F(HudTest, NumberKeysAndTheListChooseSkillsThatCanBePaidFor) {
     struct Case { int mp; bool staff; int key; int slot; int mode; bool refused; };
     // clang-format on
     const Case cases[] = {
-        {7, false, KeyDigit1 + 1, 2, UiAiming, false},    // 7 MP pays for Magic Beam
-        {7, false, KeyDigit1 + 2, 0, UiSkillList, true},  // but not for Teleport: back to the list, the use ended
-        {7, true, KeyDigit1 + 2, 3, UiAiming, false},     // unless the staff halves it to 5
-        {7, false, KeyDigit1 + 3, -1, UiMap, false},      // there is no fourth skill
+        {7, false, KeyDigit1 + 1, 2, UiAiming, false},  // 7 MP pays for Magic Beam
+        {7, false, KeyDigit1 + 2, 0, UiMap,
+         true},  // but not for Teleport: the use ends, on the map (a number never opens the list)
+        {7, true, KeyDigit1 + 2, 3, UiAiming, false},  // unless the staff halves it to 5
+        {7, false, KeyDigit1 + 3, -1, UiMap, false},   // there is no fourth skill
     };
     InvKind[20] = 17;  // Orrindel St.
     for (const Case& c : cases) {

@@ -18,6 +18,7 @@
 #include "rules/fieldofview.h"
 #include "rules/interactions.h"
 #include "rules/inventory.h"
+#include "rules/skills/use_skill.h"
 #include "view/hud.h"
 #include "view/mapview.h"
 #include "worldgen/creatures.h"
