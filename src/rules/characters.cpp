@@ -2,8 +2,9 @@
 // Noctessa, Ombasi, the troll, the fairy, Wobbin, the sales griffon, Clockwick, Brava
 // Venn and the villagers rescued from the castle.
 #include "rules/characters.h"
+#include "rules/conversation.h"
+#include "rules/forest_folk.h"
 
-#include <algorithm>
 #include <iterator>
 
 #include "core/messagelog.h"
@@ -23,7 +24,6 @@
 
 namespace {
 
-constexpr int FriendshipMax = 100;
 constexpr int TalkedRecently = 100;  // a talk flag right after the bonus
 constexpr int TrollToll = 60;
 
@@ -439,41 +439,6 @@ int FolkIndividual(int m) {
         default: return -1;
     }
 }
-
-void EndConversation() { DialogueState = DialogueNone; }
-
-int PickOption(int firstRow, const std::vector<std::string>& options) {
-    const int picked = PanelMenu(firstRow, options);
-    if (picked < 0) return 0;
-    MenuCursor = 0;
-    return picked + 1;
-}
-
-bool Answer(const std::vector<std::string>& lines) {
-    int row = 1;
-    for (const std::string& line : lines) PanelLine(row++, line);
-    return PanelContinue(row);
-}
-
-void RemoveCreatures(int kind) {
-    for (int m = 1; m < MonSlots; ++m)
-        if (MonKind[m] == kind) MonKind[m] = KindNone;
-}
-
-void RaiseFriendship(int points) { Friendship = std::min(Friendship + points, FriendshipMax); }
-
-void GainFriendship(int points) {
-    RaiseFriendship(points);
-    FriendshipTimer = 0;
-}
-
-bool GroundTakesGifts(int items) {
-    if (GroundRoomFor(items)) return true;
-    PushMessage("There is no room on the ground here");
-    return false;
-}
-
-void GiveAtHero(int kind) { PlaceGroundItem(MonX[0], MonY[0], kind, 0); }
 
 void RunConversation() {
     const int m = DialogueCreature;
