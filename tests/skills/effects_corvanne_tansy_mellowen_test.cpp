@@ -9,6 +9,8 @@
 #include "core/random.h"
 #include "core/statuses.h"
 #include "items/catalogue.h"
+#include "persist/sector.h"
+#include "platform/files.h"
 #include "skills/skill_fixture.h"
 #include "worldgen/creatures.h"
 #include "worldgen/terrain.h"
@@ -328,6 +330,25 @@ TEST_F(SkillEffectsTest, JumpingIntoLavaBurnsUnlessFlying) {
         EXPECT_EQ(MonHp[0], flying ? 50 : 40) << flying;
         EXPECT_EQ(TimesSaid("It burns!"), flying ? 0 : 1) << flying;
     }
+}
+
+TEST_F(SkillEffectsTest, JumpingOntoAnExitTakesTheHeroOnward) {
+    TempFolder folder;
+    std::string error;
+    ASSERT_TRUE(ChooseDataRoot(folder.path, error)) << error;
+    // The next sector is already on disk, so nothing needs generating.
+    Depth = 4;
+    ASSERT_TRUE(WriteSector());
+    SetUp();
+    Depth = 3;
+    Learn(SkillJump, 1);
+    MapTerrain[12][10] = Exit;
+    UseAt(2, 0);
+    Settle();
+    EXPECT_EQ(Depth, 4);
+    EXPECT_EQ(UiMode, UiMap);
+    EXPECT_EQ(MonMp[0], 100 - 8);
+    EXPECT_EQ(FileSize("World/Forest3.flr"), SectorFileInts * 4) << "the sector left is kept";
 }
 
 // ---- Mellowen -----------------------------------------------------------------------
