@@ -281,35 +281,45 @@ TEST_F(SkillEffectsTest, BuckAnItemUsesUpOneUnitAndLeavesTheCursor) {
 }
 
 TEST_F(SkillEffectsTest, JumpClearsWaterAndPitsButNotOntoABlockedCell) {
+    enum Result { Lands, Refused, OutOfReach };
     struct Case {
         const char* what;
         int between, onto;
-        bool lands;
+        int creatureX;  // a creature's column on the hero's row, or 0
+        Result result;
         const char* line;  // must be said, or nullptr
     } cases[] = {
-        {"over deep water", DeepWater, Grass, true, nullptr},
-        {"over a pit", Pit, Grass, true, nullptr},
-        {"over a wall", StoneWall, Grass, true, nullptr},
-        {"into deep water", Grass, DeepWater, true, "splash"},
-        {"into a pit", Grass, Pit, false, "You can't jump there"},
-        {"into a wall", Grass, StoneWall, false, "You can't jump there"},
+        {"over deep water", DeepWater, Grass, 0, Lands, nullptr},
+        {"over a pit", Pit, Grass, 0, Lands, nullptr},
+        {"over a wall", StoneWall, Grass, 0, Lands, nullptr},
+        {"over a creature", Grass, Grass, 11, Lands, nullptr},
+        {"into deep water", Grass, DeepWater, 0, Lands, "splash"},
+        {"into a pit", Grass, Pit, 0, Refused, "You can't jump there"},
+        {"into a wall", Grass, StoneWall, 0, Refused, "You can't jump there"},
+        {"onto a creature", Grass, Grass, 12, Refused, "You can't jump there"},
+        {"a tree is walked round: too far", Tree, Grass, 0, OutOfReach, nullptr},
     };
     for (const Case& c : cases) {
         SetUp();
         Learn(SkillJump, 1);  // two steps
         MapTerrain[11][10] = c.between;
         MapTerrain[12][10] = c.onto;
+        if (c.creatureX) PutTarget(1, c.creatureX, 10, AttitudeNeutral);
         const int turn = TurnCount;
         UseAt(2, 0);
+        if (c.result == OutOfReach) {
+            EXPECT_EQ(UiMode, UiAiming) << c.what;
+            Tap(Letter('S'));
+        }
         Settle();
         EXPECT_EQ(UiMode, UiMap) << c.what;
-        EXPECT_EQ(MonX[0], c.lands ? 12 : 10) << c.what;
-        EXPECT_EQ(MonMp[0], c.lands ? 100 - 8 : 100) << c.what;
-        EXPECT_EQ(TurnCount, turn + 1) << c.what;
+        EXPECT_EQ(MonX[0], c.result == Lands ? 12 : 10) << c.what;
+        EXPECT_EQ(MonMp[0], c.result == Lands ? 100 - 8 : 100) << c.what;
+        EXPECT_EQ(TurnCount, c.result == OutOfReach ? turn : turn + 1) << c.what;
         if (c.line) {
             EXPECT_TRUE(Said(c.line)) << c.what;
         }
-        if (c.lands) {
+        if (c.result != Refused) {
             EXPECT_FALSE(Said("You can't jump there")) << c.what;
         }
         if (c.onto != DeepWater) {
