@@ -49,7 +49,7 @@ bool DrawnBefore(const std::vector<int>& draws, int index) {
     return std::find(draws.begin(), draws.begin() + index, draws[index]) != draws.begin() + index;
 }
 
-TEST_F(SkillEffectsTest, FindTreasureSearchesFiveHundredAndOneDrawsAndSkipsSeenItems) {
+TEST_F(SkillEffectsTest, FindTreasureSearchesFiveHundredAndOneDraws) {
     // A seed whose 501st draw names a slot never drawn before, and whose 502nd one too:
     // an item there is found only on the last draw, the other only by one draw too many.
     int seed = 1;
