@@ -4,6 +4,7 @@
 //
 // The creatures are friendly folk who keep their place, so the turn a skill uses moves
 // nobody; a status given in that turn has already been counted down once.
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,8 @@ const BoundCase BoundCases[] = {
 };
 // clang-format on
 
+void PrintTo(const BoundCase& c, std::ostream* os) { *os << c.what; }
+
 class SkillBounds : public SkillEffectTest, public ::testing::WithParamInterface<BoundCase> {};
 
 // The target's stat is set so that the result is exactly 1, 0 or -1: each skill's line,
@@ -152,6 +155,8 @@ const StatusCase StatusCases[] = {
     {"RainfallL3", SkillRainfall, 3, StatusSoggy, 10},
 };
 // clang-format on
+
+void PrintTo(const StatusCase& c, std::ostream* os) { *os << c.what; }
 
 class SkillStatuses : public SkillEffectTest, public ::testing::WithParamInterface<StatusCase> {};
 
@@ -415,6 +420,8 @@ const FourthWallCase FourthWallCases[] = {
     {"WallUpToTheMapEdge",             3, -1, 3, -1},
 };
 // clang-format on
+
+void PrintTo(const FourthWallCase& c, std::ostream* os) { *os << c.what; }
 
 class FourthWall : public SkillEffectTest, public ::testing::WithParamInterface<FourthWallCase> {};
 
