@@ -506,6 +506,14 @@ void PlayerCommand() {
     if (TurnTaken == 1) BurnOnLava();
 }
 
+bool LandingBlocked(int x, int y) {
+    // As for a step: wings carry the hero over a pit.
+    if (HeroFlying()) FlyerMoveTest = 1;
+    const bool blocked = CellBlocked(x, y) != 0;
+    FlyerMoveTest = 0;
+    return blocked;
+}
+
 void LandHero(int x, int y) {
     MonX[0] = x;
     MonY[0] = y;

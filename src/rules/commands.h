@@ -22,6 +22,9 @@ void BumpCell(int x, int y);
 void HeroAttack(int defender);
 // The hero standing on lava, not flying, is burnt (10 hit points).
 void BurnOnLava();
+// True when the hero could not step onto (x, y): the cell's terrain or a creature
+// blocks it (a pit only while he does not fly). What stops every landing.
+bool LandingBlocked(int x, int y);
 // The hero lands on (x, y) without walking there (a teleport, a dash, a jump, a trip
 // through a wall): the cell's rules apply as if he had stepped onto it (water, exits,
 // doors, books), then lava burns him.

@@ -288,6 +288,7 @@ TEST_F(SkillEffectsTest, JumpClearsWaterAndPitsButNotOntoABlockedCell) {
         int creatureX;  // a creature's column on the hero's row, or 0
         Result result;
         const char* line;  // must be said, or nullptr
+        bool flying = false;
     } cases[] = {
         {"over deep water", DeepWater, Grass, 0, Lands, nullptr},
         {"over a pit", Pit, Grass, 0, Lands, nullptr},
@@ -295,6 +296,7 @@ TEST_F(SkillEffectsTest, JumpClearsWaterAndPitsButNotOntoABlockedCell) {
         {"over a creature", Grass, Grass, 11, Lands, nullptr},
         {"into deep water", Grass, DeepWater, 0, Lands, "splash"},
         {"into a pit", Grass, Pit, 0, Refused, "You can't jump there"},
+        {"into a pit on wings", Grass, Pit, 0, Lands, nullptr, true},
         {"into a wall", Grass, StoneWall, 0, Refused, "You can't jump there"},
         {"onto a creature", Grass, Grass, 12, Refused, "You can't jump there"},
         {"a tree is walked round: too far", Tree, Grass, 0, OutOfReach, nullptr},
@@ -305,6 +307,7 @@ TEST_F(SkillEffectsTest, JumpClearsWaterAndPitsButNotOntoABlockedCell) {
         MapTerrain[11][10] = c.between;
         MapTerrain[12][10] = c.onto;
         if (c.creatureX) PutTarget(1, c.creatureX, 10, AttitudeNeutral);
+        if (c.flying) MonStatus[0][StatusFlying] = StatusPermanent;
         const int turn = TurnCount;
         UseAt(2, 0);
         if (c.result == OutOfReach) {

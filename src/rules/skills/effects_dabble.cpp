@@ -60,7 +60,7 @@ Outcome Surprise(int level) {
 }
 
 bool FourthWallAccepts() {
-    if (CellBlocked(TargetX, TargetY) != 0) return true;
+    if (LandingBlocked(TargetX, TargetY)) return true;
     PushMessage("Select a solid tile");
     return false;
 }
@@ -83,7 +83,7 @@ Outcome FourthWall(int) {
         x += dx;
         y += dy;
         if (x < 0 || x > MapMaxX || y < 0 || y > MapMaxY) break;
-        if (CellBlocked(x, y) != 0) continue;
+        if (LandingBlocked(x, y)) continue;
         PushMessage("wheee");
         LandHero(x, y);
         return Outcome::Paid;

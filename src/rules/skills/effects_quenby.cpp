@@ -25,7 +25,7 @@ Outcome Holding(int level) {
 }
 
 Outcome Teleport(int) {
-    if (CellBlocked(TargetX, TargetY) != 0) {
+    if (LandingBlocked(TargetX, TargetY)) {
         PushMessage("You hit a solid wall! ow!");
         MonHp[0] -= 5;
         // A fall in battle names its cause on the high-score table; so does this one.

@@ -86,7 +86,7 @@ Outcome Dash(int level) {
     for (int i = 0; i < 2 * level + 4; ++i) {
         const int nx = x + dx;
         const int ny = y + dy;
-        if (nx < 0 || nx > MapMaxX || ny < 0 || ny > MapMaxY || CellBlocked(nx, ny) != 0) break;
+        if (nx < 0 || nx > MapMaxX || ny < 0 || ny > MapMaxY || LandingBlocked(nx, ny)) break;
         x = nx;
         y = ny;
     }

@@ -73,7 +73,7 @@ Outcome BuckAnItem(int level) {
 }
 
 Outcome Jump(int) {
-    if (CellBlocked(TargetX, TargetY) != 0) {
+    if (LandingBlocked(TargetX, TargetY)) {
         PushMessage("You can't jump there");
         return Outcome::Unpaid;
     }
