@@ -9,10 +9,14 @@
 #include "items/catalogue.h"
 #include "rules/skills/skill_effects.h"
 #include "skills/skill_fixture.h"
+#include "view/hud.h"
 #include "worldgen/creatures.h"
 #include "worldgen/terrain.h"
 
 namespace {
+
+constexpr unsigned Panel = 0x9696CD;   // (150, 150, 205)
+constexpr unsigned Column = 0xC8C8FF;  // (200, 200, 255)
 
 class UseSkillTest : public SkillTest {
 protected:
@@ -39,6 +43,13 @@ protected:
     static void Wield(int slot, int kind) {
         Give(slot, kind, 1);
         Equip[EquipWeapon] = slot;
+    }
+    // The panels as the next frame draws them (a frame of the turn loop ends by
+    // clearing the picture it has shown).
+    static void DrawHud() {
+        ClearScreen();
+        UpdatePanelSwap();
+        DrawPanels();
     }
     // Runs frames with no key until the input delay has run out.
     static void DrainDelay() {
@@ -455,6 +466,42 @@ TEST_F(UseSkillTest, DisguiseTakesOnlyADressAndNeedsNoAim) {
     EXPECT_EQ(MonMp[0], 100 - 5);
     EXPECT_EQ(TurnCount, turn + 1);
     ExpectEnded("disguise");
+}
+
+TEST_F(UseSkillTest, At800TheSatchelGivesThePanelsBackWhenAnItemSkillEnds) {
+    OpenScreen(800, 600);
+    SetBlendAlpha();  // the panels are drawn see-through, as the game draws them
+    // clang-format off
+    struct Case { int id; int dx; };
+    // clang-format on
+    const Case cases[] = {{SkillCovetCharm, 2}, {SkillBuckAnItem, 2}, {SkillDisguise, 0}};
+    for (const Case& c : cases) {
+        SetUp();
+        ScreenWidth = 800;
+        ScreenHeight = 600;
+        Learn(c.id, 1);
+        Give(0, ItemDress, 2);
+        PutCreature(1, KindRat, 12, 10, AttitudeHostile, 300);
+        const int turn = TurnCount;
+        Choose();
+        DrawHud();
+        EXPECT_EQ(PanelSwap, 1) << c.id << ": the satchel picks the item";
+        EXPECT_EQ(FramePixel(150, 255), Panel) << c.id << ": the satchel reaches down over the column";
+        EXPECT_EQ(FramePixel(150, 470), Column) << c.id;
+        Confirm();
+        if (c.dx != 0) {
+            MoveTarget(c.dx, 0);
+            Confirm();
+        }
+        Settle();
+        DrawHud();
+        EXPECT_EQ(TurnCount, turn + 1) << c.id << ": the use resolved";
+        EXPECT_EQ(UiMode, UiMap) << c.id;
+        EXPECT_EQ(PanelSwap, 0) << c.id;
+        EXPECT_EQ(FramePixel(150, 255), Column) << c.id << ": bare column between the depth and the skills";
+        EXPECT_EQ(FramePixel(150, 470), Panel) << c.id << ": the equipment panel";
+    }
+    OpenScreen(1024, 768);
 }
 
 }  // namespace
