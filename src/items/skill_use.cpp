@@ -108,6 +108,10 @@ void EndSkillUse() {
 
 bool SkillChoosingItem() {
     if (AimPhase != AimStart || ActiveSkillSlot < 0 || ActiveSkillSlot >= SkillSlots) return false;
+    // Every end of a use leaves slot 0 active at the start phase: slot 0 asks for an item
+    // only while a use is on, or a Covet Charm kept there would hold the satchel open on
+    // the map for good.
+    if (ActiveSkillSlot == 0 && UiMode != UiAiming) return false;
     const int id = SkillId[ActiveSkillSlot];
     return id == SkillCovetCharm || id == SkillDisguise || id == SkillBuckAnItem;
 }

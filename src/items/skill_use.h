@@ -23,7 +23,9 @@ void RunSkillList();
 void RunSkillHotkeys();
 
 // True while the active skill waits for its item from the satchel: a skill that takes
-// one, whose use has not gone past its start. The test does not look at UiMode.
+// one, whose use has not gone past its start. The test does not look at UiMode, except
+// for slot 0, which every end of a use leaves active: it counts only while a skill is
+// in use.
 bool SkillChoosingItem();
 
 // The end of every use of a skill, after resolving, cancelling or a refused start: no
