@@ -98,6 +98,18 @@ TEST_F(UseSkillTest, FlightSwitchesOnAndOffForATurnAndNoMagic) {
     }
 }
 
+TEST_F(UseSkillTest, FlightStaysOnOverAPit) {
+    Learn(SkillFlight, 1);
+    MonStatus[0][StatusFlying] = StatusPermanent;
+    MapTerrain[10][10] = Pit;
+    const int turn = TurnCount;
+    Choose();
+    EXPECT_EQ(MonStatus[0][StatusFlying], StatusPermanent);
+    EXPECT_TRUE(Said("There is nowhere to land here!"));
+    EXPECT_EQ(TurnCount, turn);
+    ExpectEnded("flight over a pit");
+}
+
 TEST_F(UseSkillTest, TheBowIsRefusedWithoutABowAndArrowsAtNoTurn) {
     // clang-format off
     struct Case { const char* what; int worn; int arrowSlot; };

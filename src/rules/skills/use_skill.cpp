@@ -47,6 +47,12 @@ const char* PassiveLine(int id) {
 
 void SwitchFlight() {
     int& flying = MonStatus[0][StatusFlying];
+    // Over a pit the wings stay out: a walker could never stand there.
+    if (flying != 0 && TerrainAt(MonX[0], MonY[0]) == Pit) {
+        PushMessage("There is nowhere to land here!");
+        Finish();
+        return;
+    }
     flying = flying == 0 ? StatusPermanent : 0;
     PushMessage("fly");
     TurnTaken = 1;
