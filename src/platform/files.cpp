@@ -100,6 +100,35 @@ std::string ProgramFolder() {
     return folder;
 }
 
+std::string PictureFolder() {
+    static std::string folder;
+    if (!folder.empty()) return folder;
+    folder = ProgramFolder();
+    // Installed, the pictures live in the shared data folder beside bin/, as a desktop
+    // expects; built, they sit beside the program.
+    struct stat st {};
+    const std::string installed = ProgramFolder() + "/../share/hoofbound";
+    if (stat((folder + "/images").c_str(), &st) != 0 && stat((installed + "/images").c_str(), &st) == 0 &&
+        S_ISDIR(st.st_mode))
+        folder = installed;
+    return folder;
+}
+
+bool RunningInstalled() { return PictureFolder() != ProgramFolder(); }
+
+namespace {
+
+// $XDG_DATA_HOME/hoofbound, or ~/.local/share/hoofbound; empty when neither is known.
+std::string PerUserFolder() {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    if (xdg && *xdg) return std::string(xdg) + "/hoofbound";
+    if (home && *home) return std::string(home) + "/.local/share/hoofbound";
+    return "";
+}
+
+}  // namespace
+
 bool ChooseDataRoot(const std::string& requested, std::string& error) {
     std::string root;
     if (!requested.empty()) {
@@ -109,17 +138,18 @@ bool ChooseDataRoot(const std::string& requested, std::string& error) {
             error = "cannot create or write the folder " + requested + ": " + std::strerror(errno);
             return false;
         }
+    } else if (RunningInstalled()) {
+        // An installed game keeps each player's saves in their own folder, never in the
+        // shared program folders, writable or not.
+        root = PerUserFolder();
+        if (root.empty() || !MakeFolders(root) || !FolderWritable(root)) {
+            error = "no per-user folder could be made for the saves (set HOME or XDG_DATA_HOME)";
+            return false;
+        }
     } else {
         root = ProgramFolder();
         if (!FolderWritable(root)) {
-            const char* xdg = std::getenv("XDG_DATA_HOME");
-            const char* home = std::getenv("HOME");
-            std::string fallback;
-            if (xdg && *xdg) {
-                fallback = std::string(xdg) + "/hoofbound";
-            } else if (home && *home) {
-                fallback = std::string(home) + "/.local/share/hoofbound";
-            }
+            const std::string fallback = PerUserFolder();
             if (fallback.empty() || !MakeFolders(fallback) || !FolderWritable(fallback)) {
                 error = "the program's folder " + root + " cannot be written and no per-user folder could be made";
                 return false;
@@ -143,7 +173,7 @@ std::string DataRoot() { return Root.empty() ? ProgramFolder() : Root; }
 
 std::string DataPath(const std::string& gamePath) { return Resolve(DataRoot(), gamePath); }
 
-std::string ImagePath(const std::string& gamePath) { return Resolve(ProgramFolder(), gamePath); }
+std::string ImagePath(const std::string& gamePath) { return Resolve(PictureFolder(), gamePath); }
 
 int FileSize(const std::string& gamePath) {
     struct stat st {};

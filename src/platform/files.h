@@ -2,9 +2,9 @@
 //
 // The game names its files as relative paths ("World/savedata.dat", "GlobalData.dat",
 // "images\tiles.png"). Data files resolve inside the data root (the program's folder,
-// --root DIR, or the per-user fallback); pictures always resolve in the program's
-// folder. Every path component is matched without regard to case, because the game
-// spells some names with a capital in one place and a small letter in another.
+// --root DIR, or the per-user folder); pictures resolve in the picture folder (beside
+// the program, or the shared data folder of an installed game). Every path component is matched without regard to case,
+// because the game spells some names with a capital in one place and a small letter in another.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -13,9 +13,15 @@
 // ---- Where files live ---------------------------------------------------------
 // The folder holding the running binary (no trailing slash).
 std::string ProgramFolder();
-// Chooses the data root: `requested` when not empty (created when missing), else the
-// program's folder, or $XDG_DATA_HOME/hoofbound (~/.local/share/hoofbound) when the
-// program's folder cannot be written (said once on stderr). Also creates World/.
+// The folder holding images/: beside the program when built, or the shared data folder
+// (<prefix>/share/hoofbound) when the game runs installed (<prefix>/bin).
+std::string PictureFolder();
+// True when the game runs from an installed layout (its pictures in the shared folder).
+bool RunningInstalled();
+// Chooses the data root: `requested` when not empty (created when missing); else, for an
+// installed game, $XDG_DATA_HOME/hoofbound (~/.local/share/hoofbound); else the program's
+// folder, or that per-user folder when the program's folder cannot be written (said
+// once on stderr). Also creates World/.
 // False with a reason when no usable folder can be had.
 bool ChooseDataRoot(const std::string& requested, std::string& error);
 // The chosen data root.
