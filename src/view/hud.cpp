@@ -35,10 +35,6 @@ void DrawBackdrop() {
 
 }  // namespace
 
-void SetPanelColour() { SetColor(150, 150, 205); }
-
-void SetHighlightColour() { SetColor(20, 20, 40); }
-
 bool PointerIn(int left, int right, int top, int bottom) {
     const int px = PointerX();
     const int py = PointerY();

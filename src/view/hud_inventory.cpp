@@ -40,7 +40,7 @@ Rgb CategoryColour(int category) {
 void SetCategoryColour(int category, bool onBar) {
     Rgb c = CategoryColour(category);
     if (onBar) c = {(c.r + 255) / 2, (c.g + 255) / 2, (c.b + 255) / 2};
-    SetColor(c.r, c.g, c.b);
+    SetPanelTextColour(c.r, c.g, c.b);
 }
 
 // Where a count goes: 120 pixels on, as far as 15 letters reach. A longer name (Spanish

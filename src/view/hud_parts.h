@@ -1,9 +1,7 @@
 // What the HUD's files share among themselves; the rest of the game sees only hud.h.
 #pragma once
 
-// Panel colours.
-void SetPanelColour();      // (150, 150, 205), the panels' background
-void SetHighlightColour();  // (20, 20, 40), the cursor bar of the lists
+#include "view/palette.h"  // the panels' colours, by the player's theme
 
 // True while the pointer lies in the rectangle, bounds included.
 bool PointerIn(int left, int right, int top, int bottom);

@@ -8,6 +8,7 @@
 #include "core/state.h"
 #include "items/category.h"
 #include "platform/platform.h"
+#include "view/palette.h"
 #include "worldgen/creatures.h"
 #include "worldgen/terrain.h"
 
@@ -97,7 +98,7 @@ void DrawMapTerrain() {
             const int code = MapTerrain[x][y];
             if (code > 0 && MapSeen[x][y] >= 1) {
                 SetTerrainTint();
-                SetAlpha(MapSeen[x][y] == 1 ? 0.75 : 1.0);
+                SetAlpha(MapSeen[x][y] == 1 ? RememberedAlpha() : 1.0);
                 const int frame = MapFrame[x][y];
                 if (frame > 0) {
                     if (!FullTile(code)) DrawImage(SheetTiles, sx, sy, FloorFrame(x, y));

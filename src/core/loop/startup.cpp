@@ -15,6 +15,7 @@
 #include "persist/screens/screens.h"
 #include "persist/screens/title_scene.h"
 #include "persist/sector.h"
+#include "persist/settings.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "rules/cooking.h"
@@ -201,6 +202,7 @@ void StartUp(const LaunchOptions& options) {
     OpenScreen(1024, 768);
     ClearAllTables();
     ReadGlobalFiles();
+    ReadSettings();
     ApplyScreenMode();
     ReadHighScores();
     LoadSheets();

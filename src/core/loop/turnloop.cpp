@@ -4,6 +4,7 @@
 
 #include "core/convert.h"
 #include "core/frame.h"
+#include "core/loop/screenshot.h"
 #include "core/messagelog.h"
 #include "core/pictures.h"
 #include "core/random.h"
@@ -13,12 +14,14 @@
 #include "core/ui_mode.h"
 #include "items/catalogue.h"
 #include "items/skill_use.h"
+#include "persist/settings.h"
 #include "platform/platform.h"
 #include "rules/commands.h"
 #include "rules/fieldofview.h"
 #include "rules/interactions.h"
 #include "rules/inventory.h"
 #include "rules/skills/use_skill.h"
+#include "view/history.h"
 #include "view/hud.h"
 #include "view/mapview.h"
 #include "worldgen/creatures.h"
@@ -90,6 +93,18 @@ constexpr KeyOwner KeyOwners[] = {
     {InteractionOpen, nullptr,            RunInteraction},
 };
 // clang-format on
+
+// H and F12 act as they go down in a frame of the game: presses made on other screens
+// (a name typed in the wizard, the recipe book) are not kept for later.
+bool HistoryKeyWasHeld = false;
+bool ShotKeyWasHeld = false;
+
+bool WentDown(int code, bool& wasHeld) {
+    const bool held = KeyHeld(code) != 0;
+    const bool down = held && !wasHeld;
+    wasHeld = held;
+    return down;
+}
 
 void DrawLevelUpEffect() {
     if (LevelUpAnim <= 0) return;
@@ -243,6 +258,12 @@ void RunWorldKeys() {
 }
 
 void TurnLoopFrame() {
+    // H is free in every mode of a game; the history is only looked at, so the frame
+    // goes on as if it had never opened.
+    if (WentDown(KeyA + ('H' - 'A'), HistoryKeyWasHeld)) {
+        RunMessageHistory();
+        if (QuitRequested()) return;
+    }
     HoverMonster = HoverItem = ItemUnderHero = HoverItemSource = HoverSkill = HoverTopic = -1;
     HoverTerrain = 0;
     RecomputeBonuses();
@@ -267,7 +288,35 @@ void TurnLoopFrame() {
     LevelUpHero();
     MouseTileX = (PointerX() + CameraX - 300) / 16;
     MouseTileY = (PointerY() + CameraY - 90) / 16;
+    // The frame is whole here, just before it is shown.
+    if (WentDown(KeyF12, ShotKeyWasHeld)) PushMessage(TakeScreenshot());
     EndFrame();
+}
+
+void ShowDeathMoment() {
+    const int keptRandom = RandomGeneratorState;
+    if (!DeathMessage.empty()) PushMessage(DeathMessage);
+    PushMessage("Press (space) to go on");
+    // Out of the game already: the close button leaves without saving the fallen run,
+    // and the score is still entered when the moment ends.
+    InGame = 0;
+    for (int code : {int(KeySpace), int(KeyEnter), int(KeyEsc)}) KeyPresses(code);
+    // Half a second before a key counts, so a key struck in the heat of the fight does
+    // not wave the moment away unseen.
+    for (int frame = 0;; ++frame) {
+        HoverMonster = HoverItem = ItemUnderHero = HoverItemSource = HoverSkill = HoverTopic = -1;
+        HoverTerrain = 0;
+        DrawMapView();
+        UpdatePanelSwap();
+        DrawPanels();
+        int pressed = 0;
+        for (int code : {int(KeySpace), int(KeyEnter), int(KeyEsc)}) pressed += KeyPresses(code);
+        if (WentDown(KeyF12, ShotKeyWasHeld)) PushMessage(TakeScreenshot());
+        EndFrame();
+        if (QuitRequested() || (pressed > 0 && frame >= 30)) break;
+    }
+    RandomGeneratorState = keptRandom;
+    InputDelay = 10;
 }
 
 void RunTurnLoop() {
@@ -275,10 +324,13 @@ void RunTurnLoop() {
     TargetY = -1;
     GameInProgress = 1;
     InGame = 1;
+    HistoryKeyWasHeld = KeyHeld(KeyA + ('H' - 'A')) != 0;
+    ShotKeyWasHeld = KeyHeld(KeyF12) != 0;
     do {
         TurnLoopFrame();
     } while (GameOver != 1 && !QuitRequested());
     if (QuitRequested()) return;
+    if (GameWon == 0 && SettingOn(SettingDeathMoment)) ShowDeathMoment();
     RunEnding();
     GameInProgress = 0;
 }

@@ -8,6 +8,10 @@ void RunTurnLoop();
 // One frame of the turn loop, from the look-mode reset to EndFrame.
 void TurnLoopFrame();
 
+// After the hero's fall, when the player asked for it: the map and the panels stay, with
+// the cause of death in the log, until Space, Enter or Esc.
+void ShowDeathMoment();
+
 // The keys of a frame, given by the mode (UiMode, DialogueState) to its one owner: the
 // skill hotkeys and the hero's commands on the map, the inventory panel, the skill list,
 // the skill in use, the open interaction. The panel keys run before the panels are

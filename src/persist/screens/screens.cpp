@@ -7,6 +7,7 @@
 #include "persist/globals.h"
 #include "persist/highscores.h"
 #include "persist/screens/title_scene.h"
+#include "persist/settings.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 
@@ -51,8 +52,11 @@ std::string DepthText(int table, int depth) {
     return "Castle Level:" + IntToText(depth - 5);
 }
 
-const char* const OptionEntries[] = {"Return", "Window Mode", "Something", "Debug Text", "Delete High Scores"};
-constexpr int OptionCount = 5;
+// The last three are the player's comforts, kept in Settings.txt rather than GlobalData.dat.
+const char* const OptionEntries[] = {"Return",       "Window Mode",   "Something", "Debug Text", "Delete High Scores",
+                                     "Death Moment", "High Contrast", "Dim Memory"};
+constexpr int OptionCount = 8;
+constexpr int FirstComfortOption = 5;
 
 }  // namespace
 
@@ -143,8 +147,8 @@ void OptionsScreen() {
         const int oy = TitleOffsetY();
         DrawTitleScene(TitleScrollEnd, 1.0, -1);
         PanelColor();
-        DrawRect(100, oy + 310, 200, 160);
-        DrawRect(400, oy + 340, 200, 130);
+        DrawRect(100, oy + 310, 200, 250);
+        DrawRect(400, oy + 340, 200, 220);
         BarColor();
         DrawRect(101, oy + 321 + 30 * MenuCursor, 198, 20);
         TextColor();
@@ -152,6 +156,8 @@ void OptionsScreen() {
         Say(ScreenWidth == 800 ? "800x600" : "1024x768", 410, oy + 350);
         Say(GlobalData[GlobalDebugText] == 0 ? "Disabled" : "Enabled", 410, oy + 410);
         Say(FileSize(HighScoreFile(0)) != -1 ? "Highscores exist" : "Highscores deleted", 410, oy + 440);
+        for (int id = 0; id < SettingCount; ++id)
+            Say(Settings[id] == 0 ? "Off" : "On", 410, oy + 320 + 30 * (FirstComfortOption + id));
 
         bool leave = false;
         if (InputDelay == 0) {
@@ -171,6 +177,9 @@ void OptionsScreen() {
                         break;
                     case 3: GlobalData[GlobalDebugText] = (GlobalData[GlobalDebugText] + 1) % 2; break;
                     case 4: DeleteHighScores(); break;
+                    case 5:
+                    case 6:
+                    case 7: Settings[MenuCursor - FirstComfortOption] ^= 1; break;
                     default:  // "Something" does nothing
                         break;
                 }
@@ -181,5 +190,6 @@ void OptionsScreen() {
         if (leave) break;
     }
     WriteGlobalData();
+    WriteSettings();
     InputDelay = 10;
 }
