@@ -181,6 +181,8 @@ TEST_F(LookFrameTest, TheOpenInventoryDescribesTheSlotUnderItsCursor) {
 
 TEST_F(LookFrameTest, SkillHelpShowsLevelMaxAtTheTopLevel) {
     SkillId[0] = SkillMagicBeam;
+    InvKind[1] = ItemHeadgear;
+    Equip[0] = 1;  // the third row of the equipment panel
     // clang-format off
     struct Case { int level; const char* shown; };
     const Case cases[] = {{1, "Level:1"}, {2, "Level:2"}, {SkillMaxLevel, "Level: MAX"}};
@@ -201,6 +203,10 @@ TEST_F(LookFrameTest, SkillHelpShowsLevelMaxAtTheTopLevel) {
                 {c.shown, x + 100, 50},
             };
             EXPECT_EQ(TopBox(), expected) << w << " level " << c.level;
+            // A worn item under the pointer writes nothing over the open list's help.
+            InputPointer(150, w == 800 ? 413 : 318);
+            EXPECT_EQ(TopBox(), expected) << w << " level " << c.level << ", pointer on the worn headgear";
+            InputPointer(700, 580);
         }
     }
 }
