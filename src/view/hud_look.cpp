@@ -73,7 +73,9 @@ void DrawSkillHelp(int x, int& y) {
     for (const std::string& row : Wrap(LookupText2, BoxChars(x))) rows.push_back(row);
     for (size_t r = 0; r < rows.size() && r < 3; ++r) Say(rows[r], x, y + 10 + 10 * static_cast<int>(r));
     Say("Costs:" + IntToText(SkillMpCost(id)), x, y + 40);
-    Say("Level:" + IntToText(SkillLevel[slot]), x + 100, y + 40);
+    // A skill bought to its top level reads as the skill upgrade screen shows it.
+    const int level = SkillLevel[slot];
+    Say(level >= SkillMaxLevel ? std::string("Level: MAX") : "Level:" + IntToText(level), x + 100, y + 40);
     y += 10;
 }
 
@@ -134,23 +136,31 @@ void DrawLookTextsAndLog() {
     int y = top;
     LookupName = "";
     SetColor(255, 255, 255);
-    if (DialogueState == DialogueNone) {
-        if (UiMode == UiMap) {
-            if (HoverTopic > 0) {
-                Say(HoverTopicText(HoverTopic), x, y);
-                y += 10;
-            }
-            DrawMapLookTexts(x, y);
-        }
-        if (UiMode == UiInventory && InvCursor >= 0 && InvCursor < UsableInvSlots() && InvKind[InvCursor] > 0) {
-            HoverItem = InvCursor;
-            HoverItemSource = 1;
-        }
-        if (UiMode == UiSkillList && HelpSkillSlot >= 0 && HelpSkillSlot < SkillSlots) HoverSkill = 1;
-        if (HoverSkill > 0) DrawSkillHelp(x, y);
+    // An open interaction writes its lines into the top box after the panels: nothing
+    // may lie under them, not even the item the pointer rests on in the satchel. At
+    // 800 x 600 the log shares that box and gives way too.
+    if (DialogueState != DialogueNone) {
+        if (ScreenWidth != 800) DrawMessageLog();
+        return;
     }
+    if (UiMode == UiMap) {
+        if (HoverTopic > 0) {
+            Say(HoverTopicText(HoverTopic), x, y);
+            y += 10;
+        }
+        DrawMapLookTexts(x, y);
+    }
+    // The open inventory describes the slot under its own cursor, never whatever slot
+    // number the map left in HoverItem (a ground slot would index the satchel).
+    if (UiMode == UiInventory && InvCursor >= 0 && InvCursor < UsableInvSlots() && InvKind[InvCursor] > 0) {
+        HoverItem = InvCursor;
+        HoverItemSource = 1;
+    }
+    // HoverSkill is set by the skill list in the frame its entry is drawn under the
+    // pointer or the list's cursor, so no help outlives the hover.
+    if (HoverSkill > 0) DrawSkillHelp(x, y);
     DrawSkillUseHelp(x, y);
     if (HoverItemSource > 0) DrawItemHelp(x, y);
-    // At 800 x 600 the log shares the top box and gives way to any look text or dialogue.
-    if (ScreenWidth != 800 || (y == top && DialogueState == DialogueNone)) DrawMessageLog();
+    // At 800 x 600 the log shares the top box and gives way to any look text.
+    if (ScreenWidth != 800 || y == top) DrawMessageLog();
 }

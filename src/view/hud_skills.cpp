@@ -30,6 +30,7 @@ void DrawSkillsPanel(int x0, int y0) {
             DrawRect(x - 2, y, 120, 12);
             SetColor(255, 255, 255);
             HelpSkillSlot = slot;
+            HoverSkill = 1;
         }
         DescribeSkill(SkillId[slot]);
         Say(IntToText(entry + 1) + ")" + LookupName, x, y);

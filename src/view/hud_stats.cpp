@@ -6,6 +6,7 @@
 #include "core/run_vars.h"
 #include "core/state.h"
 #include "core/statuses.h"
+#include "core/ui_mode.h"
 #include "items/catalogue.h"
 #include "platform/platform.h"
 #include "view/hud_parts.h"
@@ -138,7 +139,9 @@ void DrawEquipmentPanel(int x0, int y0) {
         if (inv < 0 || inv >= InvSlots) continue;  // nothing worn, or a pointer outside the inventory
         DescribeItem(InvKind[inv], InvTier[inv], InvSeed[inv]);
         Say(LookupName, 110, y);
-        if (PointerIn(100, 220, y, y + 10)) {
+        // As in the inventory, an open list answers to its cursor: a worn item under the
+        // pointer would write its lines over the skill help of the open skill list.
+        if (UiMode == UiMap && PointerIn(100, 220, y, y + 10)) {
             HoverItemSource = 2;
             HoverItem = inv;
         }
