@@ -122,13 +122,47 @@ void ShowInPretendWindow() {
     SDL_DestroyTexture(frame);
 }
 
+// The window's place and size before it went fullscreen.
+SDL_Rect Windowed{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 0, 0};
+
 void ToggleFullscreen() {
     const Uint32 flags = SDL_GetWindowFlags(Window);
-    SDL_SetWindowFullscreen(Window, (flags & SDL_WINDOW_FULLSCREEN_DESKTOP) ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-    // Without a window manager no resize event may follow the switch: the picture's
-    // place is worked out again at every present from the output's real size, and the
-    // last resort's scaling is set again here.
+    if (flags & SDL_WINDOW_FULLSCREEN_DESKTOP) {
+        SDL_SetWindowFullscreen(Window, 0);
+        // Without a window manager nothing gives the window its old size back.
+        if (Windowed.w > 0 && Windowed.h > 0) {
+            SDL_SetWindowSize(Window, Windowed.w, Windowed.h);
+            SDL_SetWindowPosition(Window, Windowed.x, Windowed.y);
+        }
+    } else {
+        SDL_GetWindowPosition(Window, &Windowed.x, &Windowed.y);
+        SDL_GetWindowSize(Window, &Windowed.w, &Windowed.h);
+        // Without a window manager the fullscreen request alone leaves the window where
+        // and as big as it was, while the game draws for the whole desktop: the picture
+        // lands offset. Covering the desktop first makes both agree, with or without one.
+        SDL_Rect desktop;
+        if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(Window), &desktop) == 0) {
+            SDL_SetWindowPosition(Window, desktop.x, desktop.y);
+            SDL_SetWindowSize(Window, desktop.w, desktop.h);
+        }
+        SDL_SetWindowFullscreen(Window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    }
+    // The picture's place is worked out again at every present from the output's real
+    // size; the last resort's scaling is set again here, as no resize event may come.
     UpdateLogicalScaling();
+}
+
+// A desktop too small for the screen's size gets a window that fits it, keeping the
+// shape; the picture is then shrunk smoothly into it instead of running off the desktop.
+void FitToDesktop(int& width, int& height) {
+    SDL_Rect usable;
+    const int display = Window ? SDL_GetWindowDisplayIndex(Window) : 0;
+    if (SDL_GetDisplayUsableBounds(display < 0 ? 0 : display, &usable) != 0) return;
+    const ScreenPlacement p = PlaceScreen(width, height, usable.w, usable.h);
+    if (p.smooth) {
+        width = p.w;
+        height = p.h;
+    }
 }
 
 // A window pixel back to a screen pixel, through where the picture was shown.
@@ -332,8 +366,10 @@ void OpenScreen(int width, int height) {
         ++Generation;
         return;
     }
+    int windowW = width, windowH = height;
+    FitToDesktop(windowW, windowH);
     if (!Window) {
-        Window = SDL_CreateWindow(Title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+        Window = SDL_CreateWindow(Title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, windowW, windowH,
                                   SDL_WINDOW_RESIZABLE);
         if (!Window) {
             std::fprintf(stderr, "hoofbound: cannot open a window: %s\n", SDL_GetError());
@@ -345,7 +381,7 @@ void OpenScreen(int width, int height) {
         if (!Renderer) std::fprintf(stderr, "hoofbound: cannot draw in the window: %s\n", SDL_GetError());
         ++Generation;
     } else if (!(SDL_GetWindowFlags(Window) & SDL_WINDOW_FULLSCREEN_DESKTOP)) {
-        SDL_SetWindowSize(Window, width, height);
+        SDL_SetWindowSize(Window, windowW, windowH);
         SDL_SetWindowPosition(Window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
     if (!Renderer) return;
