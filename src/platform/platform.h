@@ -21,6 +21,19 @@ bool IsHeadless();
 void SetWindowTitle(const std::string& title);
 // Opens, or reopens at a new size, the screen (1024 x 768 or 800 x 600).
 void OpenScreen(int width, int height);
+// Where the screen's picture lands in a window of another size, keeping its shape:
+// by whole steps, crisp, when the window holds it at least once; else shrunk to fit
+// with smooth filtering, so every row of a letter still shows. The rest of the window
+// is black bars. A window with no area gets a picture with no area.
+struct ScreenPlacement {
+    int x = 0, y = 0, w = 0, h = 0;
+    bool smooth = false;
+};
+ScreenPlacement PlaceScreen(int screenW, int screenH, int windowW, int windowH);
+// Gives the window a new size, as the player dragging its border would. Headless it
+// is a pretend window the frames are presented into, so tests can look at what the
+// player sees; 0 x 0 (the start) means none.
+void ResizeWindow(int width, int height);
 void ClearScreen();
 // Shows the frame and holds the pace of 60 frames per second; also the moment input
 // changes and (headless) screenshots and dumps asked for by the script are taken.
@@ -82,6 +95,10 @@ int ClockMillis();
 bool SaveFrame(const std::string& path, std::string& error);
 // Reads one pixel of the frame drawn last (0xRRGGBB), for tests and benchmarks.
 unsigned FramePixel(int x, int y);
+// Headless with a pretend window: the window as shown by the latest PresentFrame,
+// bars and scaling included. 0 outside it or without one.
+unsigned WindowPixel(int x, int y);
+bool SaveWindow(const std::string& path, std::string& error);
 // The game's state-dump writer, called when a script asks for a dump.
 using DumpWriter = void (*)(const std::string& path);
 void SetDumpWriter(DumpWriter writer);

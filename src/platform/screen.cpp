@@ -1,12 +1,17 @@
 // The two targets: a real window paced at 60 frames per second, and the headless
 // twin that draws the same frames into memory, reads a script and runs a fake clock.
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "platform/backend.h"
 #include "platform/input.h"
 #include "platform/platform.h"
+#include "platform/png_io.h"
 #include "platform/script.h"
 
 namespace {
@@ -18,6 +23,22 @@ SDL_Window* Window = nullptr;
 SDL_Renderer* Renderer = nullptr;
 SDL_Surface* Target = nullptr;  // headless frames are drawn here
 int Generation = 0;
+// The window's frames are drawn at the screen's own size into this texture and only
+// scaled into the window when shown, so every frame and screenshot is the same picture
+// whatever the window's size. Null when the renderer cannot draw into a texture: then
+// the renderer's own logical size does the scaling, as a last resort.
+SDL_Texture* FrameTexture = nullptr;
+int ScreenW = 0;
+int ScreenH = 0;
+// Where the picture landed in the window at the latest present; the pointer is
+// mapped back through it into screen pixels.
+ScreenPlacement Shown;
+
+// Headless: the pretend window (none while its size is 0) and what it shows.
+int PretendW = 0;
+int PretendH = 0;
+SDL_Surface* PretendSurface = nullptr;
+SDL_Renderer* PretendRenderer = nullptr;
 
 // Window pacing: the start of the current 1/60 s slot, in milliseconds.
 double SlotStart = -1;
@@ -36,26 +57,124 @@ double NowMs() {
            static_cast<double>(SDL_GetPerformanceFrequency());
 }
 
+void FreePretendWindow() {
+    if (PretendRenderer) SDL_DestroyRenderer(PretendRenderer);
+    PretendRenderer = nullptr;
+    if (PretendSurface) SDL_FreeSurface(PretendSurface);
+    PretendSurface = nullptr;
+}
+
 void FreeRenderer() {
+    if (FrameTexture) SDL_DestroyTexture(FrameTexture);
+    FrameTexture = nullptr;
     if (Renderer) SDL_DestroyRenderer(Renderer);
     Renderer = nullptr;
     if (Target) SDL_FreeSurface(Target);
     Target = nullptr;
 }
 
-// Whole-number scaling keeps pixels crisp whenever the window is big enough for it.
-void UpdateScaling() {
-    if (!Renderer) return;
-    int lw = 0, lh = 0, ow = 0, oh = 0;
-    SDL_RenderGetLogicalSize(Renderer, &lw, &lh);
+// The last resort without a frame texture: the renderer scales by itself, by whole
+// steps when the window is big enough.
+void UpdateLogicalScaling() {
+    if (!Renderer || FrameTexture) return;
+    int ow = 0, oh = 0;
     SDL_GetRendererOutputSize(Renderer, &ow, &oh);
-    SDL_RenderSetIntegerScale(Renderer, (ow >= lw && oh >= lh) ? SDL_TRUE : SDL_FALSE);
+    SDL_RenderSetIntegerScale(Renderer, (ow >= ScreenW && oh >= ScreenH) ? SDL_TRUE : SDL_FALSE);
 }
+
+// Shows `frame` (the screen's picture) in the whole output of `out`: black bars, and
+// the picture placed as PlaceScreen says. The window and the pretend window share it.
+void ShowFrame(SDL_Renderer* out, SDL_Texture* frame) {
+    int ow = 0, oh = 0;
+    SDL_GetRendererOutputSize(out, &ow, &oh);
+    Shown = PlaceScreen(ScreenW, ScreenH, ow, oh);
+    // The bars are cleared black; the game's own clear colour belongs to its picture.
+    SDL_SetRenderDrawColor(out, 0, 0, 0, 255);
+    SDL_RenderClear(out);
+    if (Shown.w <= 0 || Shown.h <= 0) return;
+    SDL_SetTextureBlendMode(frame, SDL_BLENDMODE_NONE);
+    SDL_SetTextureColorMod(frame, 255, 255, 255);
+    SDL_SetTextureAlphaMod(frame, 255);
+    SDL_SetTextureScaleMode(frame, Shown.smooth ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    const SDL_Rect dst{Shown.x, Shown.y, Shown.w, Shown.h};
+    SDL_RenderCopy(out, frame, nullptr, &dst);
+}
+
+// Headless: presents the frame into the pretend window, made anew when its size changed.
+void ShowInPretendWindow() {
+    if (PretendW <= 0 || PretendH <= 0 || !Target) return;
+    if (PretendSurface && (PretendSurface->w != PretendW || PretendSurface->h != PretendH)) FreePretendWindow();
+    if (!PretendSurface) {
+        PretendSurface = SDL_CreateRGBSurfaceWithFormat(0, PretendW, PretendH, 32, SDL_PIXELFORMAT_ARGB8888);
+        if (PretendSurface) PretendRenderer = SDL_CreateSoftwareRenderer(PretendSurface);
+        if (!PretendRenderer) {
+            std::fprintf(stderr, "hoofbound: cannot make a %dx%d window picture: %s\n", PretendW, PretendH,
+                         SDL_GetError());
+            FreePretendWindow();
+            PretendW = PretendH = 0;
+            return;
+        }
+    }
+    SDL_Texture* frame = SDL_CreateTextureFromSurface(PretendRenderer, Target);
+    if (!frame) return;
+    ShowFrame(PretendRenderer, frame);
+    SDL_RenderFlush(PretendRenderer);
+    SDL_DestroyTexture(frame);
+}
+
+// The window's place and size before it went fullscreen.
+SDL_Rect Windowed{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 0, 0};
 
 void ToggleFullscreen() {
     const Uint32 flags = SDL_GetWindowFlags(Window);
-    SDL_SetWindowFullscreen(Window, (flags & SDL_WINDOW_FULLSCREEN_DESKTOP) ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-    UpdateScaling();
+    if (flags & SDL_WINDOW_FULLSCREEN_DESKTOP) {
+        SDL_SetWindowFullscreen(Window, 0);
+        // Without a window manager nothing gives the window its old size back.
+        if (Windowed.w > 0 && Windowed.h > 0) {
+            SDL_SetWindowSize(Window, Windowed.w, Windowed.h);
+            SDL_SetWindowPosition(Window, Windowed.x, Windowed.y);
+        }
+    } else {
+        SDL_GetWindowPosition(Window, &Windowed.x, &Windowed.y);
+        SDL_GetWindowSize(Window, &Windowed.w, &Windowed.h);
+        // Without a window manager the fullscreen request alone leaves the window where
+        // and as big as it was, while the game draws for the whole desktop: the picture
+        // lands offset. Covering the desktop first makes both agree, with or without one.
+        SDL_Rect desktop;
+        if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(Window), &desktop) == 0) {
+            SDL_SetWindowPosition(Window, desktop.x, desktop.y);
+            SDL_SetWindowSize(Window, desktop.w, desktop.h);
+        }
+        SDL_SetWindowFullscreen(Window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    }
+    // The picture's place is worked out again at every present from the output's real
+    // size; the last resort's scaling is set again here, as no resize event may come.
+    UpdateLogicalScaling();
+}
+
+// A desktop too small for the screen's size gets a window that fits it, keeping the
+// shape; the picture is then shrunk smoothly into it instead of running off the desktop.
+void FitToDesktop(int& width, int& height) {
+    SDL_Rect usable;
+    const int display = Window ? SDL_GetWindowDisplayIndex(Window) : 0;
+    if (SDL_GetDisplayUsableBounds(display < 0 ? 0 : display, &usable) != 0) return;
+    const ScreenPlacement p = PlaceScreen(width, height, usable.w, usable.h);
+    if (p.smooth) {
+        width = p.w;
+        height = p.h;
+    }
+}
+
+// A window pixel back to a screen pixel, through where the picture was shown.
+void MovePointer(int wx, int wy) {
+    if (!FrameTexture || Shown.w <= 0 || Shown.h <= 0) {
+        // The logical size (last resort) already maps the pointer.
+        InputPointer(wx, wy);
+        return;
+    }
+    const int x = static_cast<int>(std::floor((wx - Shown.x) * static_cast<double>(ScreenW) / Shown.w));
+    const int y = static_cast<int>(std::floor((wy - Shown.y) * static_cast<double>(ScreenH) / Shown.h));
+    InputPointer(x, y);
 }
 
 // The game's code for a key event. Arrows and Enter also come from the keypad whatever
@@ -89,7 +208,7 @@ void PumpWindowEvents() {
             case SDL_QUIT: InputClose(); break;
             case SDL_WINDOWEVENT:
                 if (e.window.event == SDL_WINDOWEVENT_CLOSE) InputClose();
-                if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) UpdateScaling();
+                if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) UpdateLogicalScaling();
                 if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
                     InputReleaseAll();
                     for (int& k : ScancodeKey) k = -1;
@@ -124,10 +243,7 @@ void PumpWindowEvents() {
                 }
                 break;
             }
-            case SDL_MOUSEMOTION:
-                // With a logical size set, SDL already reports game pixels.
-                InputPointer(e.motion.x, e.motion.y);
-                break;
+            case SDL_MOUSEMOTION: MovePointer(e.motion.x, e.motion.y); break;
             default: break;
         }
     }
@@ -164,6 +280,27 @@ void TakeCaptures() {
 }  // namespace
 
 SDL_Renderer* CurrentRenderer() { return Renderer; }
+
+ScreenPlacement PlaceScreen(int screenW, int screenH, int windowW, int windowH) {
+    ScreenPlacement p;
+    if (screenW <= 0 || screenH <= 0 || windowW <= 0 || windowH <= 0) return p;
+    if (windowW >= screenW && windowH >= screenH) {
+        // Whole steps keep every pixel square and crisp.
+        const int step = std::min(windowW / screenW, windowH / screenH);
+        p.w = screenW * step;
+        p.h = screenH * step;
+    } else {
+        // Shrinking by a fraction with plain sampling would drop whole rows of a
+        // letter; smooth filtering blends them in instead.
+        const double scale = std::min(static_cast<double>(windowW) / screenW, static_cast<double>(windowH) / screenH);
+        p.w = std::max(1, std::min(windowW, static_cast<int>(std::lround(screenW * scale))));
+        p.h = std::max(1, std::min(windowH, static_cast<int>(std::lround(screenH * scale))));
+        p.smooth = true;
+    }
+    p.x = (windowW - p.w) / 2;
+    p.y = (windowH - p.h) / 2;
+    return p;
+}
 
 int RendererGeneration() { return Generation; }
 
@@ -202,6 +339,8 @@ void StopPlatform() {
     if (!Started) return;
     ReleaseImages();
     FreeRenderer();
+    FreePretendWindow();
+    PretendW = PretendH = 0;
     if (Window) SDL_DestroyWindow(Window);
     Window = nullptr;
     if (!Headless) SDL_Quit();
@@ -216,6 +355,8 @@ void SetWindowTitle(const std::string& title) {
 }
 
 void OpenScreen(int width, int height) {
+    ScreenW = width;
+    ScreenH = height;
     if (Headless) {
         FreeRenderer();
         Target = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
@@ -225,36 +366,67 @@ void OpenScreen(int width, int height) {
         ++Generation;
         return;
     }
+    int windowW = width, windowH = height;
+    FitToDesktop(windowW, windowH);
     if (!Window) {
-        Window = SDL_CreateWindow(Title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+        Window = SDL_CreateWindow(Title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, windowW, windowH,
                                   SDL_WINDOW_RESIZABLE);
         if (!Window) {
             std::fprintf(stderr, "hoofbound: cannot open a window: %s\n", SDL_GetError());
             return;
         }
-        Renderer = SDL_CreateRenderer(Window, -1, SDL_RENDERER_ACCELERATED);
+        Renderer = SDL_CreateRenderer(Window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
+        if (!Renderer) Renderer = SDL_CreateRenderer(Window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
         if (!Renderer) Renderer = SDL_CreateRenderer(Window, -1, SDL_RENDERER_SOFTWARE);
         if (!Renderer) std::fprintf(stderr, "hoofbound: cannot draw in the window: %s\n", SDL_GetError());
         ++Generation;
     } else if (!(SDL_GetWindowFlags(Window) & SDL_WINDOW_FULLSCREEN_DESKTOP)) {
-        SDL_SetWindowSize(Window, width, height);
+        SDL_SetWindowSize(Window, windowW, windowH);
         SDL_SetWindowPosition(Window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
-    if (Renderer) {
-        SDL_RenderSetLogicalSize(Renderer, width, height);
-        UpdateScaling();
+    if (!Renderer) return;
+    SDL_SetRenderTarget(Renderer, nullptr);
+    if (FrameTexture) SDL_DestroyTexture(FrameTexture);
+    FrameTexture = SDL_CreateTexture(Renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, width, height);
+    if (FrameTexture && SDL_SetRenderTarget(Renderer, FrameTexture) != 0) {
+        SDL_DestroyTexture(FrameTexture);
+        FrameTexture = nullptr;
     }
+    if (FrameTexture) {
+        SDL_RenderSetLogicalSize(Renderer, 0, 0);
+    } else {
+        SDL_RenderSetLogicalSize(Renderer, width, height);
+        UpdateLogicalScaling();
+    }
+}
+
+void ResizeWindow(int width, int height) {
+    if (Headless) {
+        PretendW = width > 0 && height > 0 ? width : 0;
+        PretendH = width > 0 && height > 0 ? height : 0;
+        if (PretendW == 0) FreePretendWindow();
+        return;
+    }
+    if (Window && width > 0 && height > 0) SDL_SetWindowSize(Window, width, height);
 }
 
 void PresentFrame() {
     if (Headless) {
         if (Renderer) SDL_RenderFlush(Renderer);
+        ShowInPretendWindow();
         TakeCaptures();
         ++FramesShown;
         BeginScriptFrame(Runner);
         return;
     }
-    if (Renderer) SDL_RenderPresent(Renderer);
+    if (Renderer && FrameTexture) {
+        SDL_SetRenderTarget(Renderer, nullptr);
+        ShowFrame(Renderer, FrameTexture);
+        SDL_RenderPresent(Renderer);
+        SDL_SetRenderTarget(Renderer, FrameTexture);
+    } else if (Renderer) {
+        SDL_RenderPresent(Renderer);
+    }
     Pace();
     PumpWindowEvents();
 }
@@ -269,3 +441,32 @@ int ClockMillis() {
 }
 
 void SetDumpWriter(DumpWriter writer) { Dumper = writer; }
+
+unsigned WindowPixel(int x, int y) {
+    if (!PretendSurface || x < 0 || y < 0 || x >= PretendSurface->w || y >= PretendSurface->h) return 0;
+    const auto* row = static_cast<const Uint8*>(PretendSurface->pixels) +
+                      static_cast<size_t>(y) * PretendSurface->pitch;
+    Uint32 pixel = 0;
+    std::memcpy(&pixel, row + static_cast<size_t>(x) * 4, 4);
+    return pixel & 0xFFFFFF;  // the surface is ARGB8888
+}
+
+bool SaveWindow(const std::string& path, std::string& error) {
+    if (!PretendSurface) {
+        error = "no window picture (headless without a window size)";
+        return false;
+    }
+    const int w = PretendSurface->w, h = PretendSurface->h;
+    std::vector<uint8_t> rgba(static_cast<size_t>(w) * h * 4);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const unsigned p = WindowPixel(x, y);
+            uint8_t* out = &rgba[(static_cast<size_t>(y) * w + x) * 4];
+            out[0] = static_cast<uint8_t>(p >> 16);
+            out[1] = static_cast<uint8_t>(p >> 8);
+            out[2] = static_cast<uint8_t>(p);
+            out[3] = 255;
+        }
+    }
+    return SavePng(path, w, h, rgba, error);
+}

@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "core/state.h"
 #include "persist/screens/ending.h"
+#include "persist/screens/screens.h"
+#include "platform/platform.h"
+#include "platform/png_io.h"
+#include "support/test_support.h"
 
 TEST(Ending, WhichRunsAreScoredAndHowMuch) {
     const struct {
@@ -54,4 +60,38 @@ TEST(Ending, ScoresEnterTheirTableInRank) {
     EXPECT_EQ(EnterHighScore(2, 50, "low", 1), -1);
     EXPECT_EQ(HighScoreName[9][2], "row8");
     EXPECT_EQ(EnterHighScore(3, 50, "no table", 1), -1);
+}
+
+// The bar that marks the new score stands on the table the score entered, and on no
+// other table at the same rank. Read from screenshots of the headless screen.
+TEST(Ending, TheNewScoreBarStaysOnItsOwnTable) {
+    TempFolder folder;
+    const std::string script = folder.path + "/scores.txt";
+    std::ofstream(script) << "wait 12\nshot " << folder.path << "/own.png\n"
+                          << "tap Right\nwait 12\nshot " << folder.path << "/next.png\n"
+                          << "tap Right\nwait 12\nshot " << folder.path << "/third.png\n"
+                          << "tap Right\nwait 12\nshot " << folder.path << "/back.png\n"
+                          << "tap Space\nwait 100000\n";
+    ASSERT_EQ(StartHeadless(script), "");
+    ClearAllTables();
+    ScreenWidth = 1024;
+    ScreenHeight = 768;
+    OpenScreen(1024, 768);
+    MenuCursor = 2;
+    HighScoreScreen(1);
+    StopPlatform();
+    // A point of rank 2's row, right of its text: the bar's colour, or the panel's.
+    const auto barAt = [&](const char* name) {
+        int w = 0, h = 0;
+        std::vector<uint8_t> rgba;
+        std::string error;
+        EXPECT_TRUE(LoadPng(folder.path + "/" + name, w, h, rgba, error)) << error;
+        if (w != 1024 || h != 768) return false;
+        const size_t at = (static_cast<size_t>(290) * w + 495) * 4;
+        return rgba[at] == 150 && rgba[at + 1] == 150 && rgba[at + 2] == 205;
+    };
+    EXPECT_TRUE(barAt("own.png"));
+    EXPECT_FALSE(barAt("next.png"));
+    EXPECT_FALSE(barAt("third.png"));
+    EXPECT_TRUE(barAt("back.png")) << "back on its own table the bar is there again";
 }

@@ -107,3 +107,81 @@ TEST(NewGame, AtTheSmallScreenTheHeroPageHasTwoColumns) {
     EXPECT_EQ(GameVars[49], 0);
     EXPECT_EQ(SkillPoints, 4) << "Done was chosen at once";
 }
+
+namespace {
+
+struct DrawnText {
+    std::string text;
+    int x, y, clock;
+};
+std::vector<DrawnText> Drawn;
+int PagesChecked = 0;
+std::vector<std::string> Outside;
+
+void RecordText(const std::string& text, int x, int y) { Drawn.push_back({text, x, y, ClockMillis()}); }
+
+constexpr unsigned Panel = 0x141428;
+constexpr unsigned Bar = 0x9696CD;  // the list's bar, and the frame around the scene
+int ListTop = 0;                    // where the list box starts at this screen size
+
+// Called on the frames the script dumps: every text of that frame has panel pixels just
+// outside each of its four corners, so no letter spills out of its box. Only the list's
+// bar may lie below an entry.
+void CheckFrameText(const std::string&) {
+    ++PagesChecked;
+    const int now = ClockMillis();
+    for (const DrawnText& d : Drawn) {
+        if (d.clock != now || d.text.empty()) continue;
+        const int right = d.x + 8 * static_cast<int>(d.text.size());
+        const int bottom = d.y + 16;
+        const auto below = [&](int x) {
+            const unsigned rgb = FramePixel(x, bottom);
+            return rgb == Panel || (rgb == Bar && d.y >= ListTop);
+        };
+        if (FramePixel(d.x - 1, d.y - 1) != Panel || FramePixel(right, d.y - 1) != Panel || !below(d.x - 1) ||
+            !below(right))
+            Outside.push_back(d.text);
+    }
+}
+
+}  // namespace
+
+// Every page of the wizard at both screen sizes: each hero, difficulty and scenario's
+// text stays inside its box, and the long pegasus line keeps all its words.
+TEST(NewGame, TheWizardTextStaysInsideItsBox) {
+    for (const int width : {1024, 800}) {
+        TempFolder folder;
+        const std::string script = folder.path + "/wizard.txt";
+        {
+            std::ofstream out(script);
+            out << "wait 12\n";
+            for (int hero = 0; hero < 6; ++hero) out << "dump d\nwait 0\ntap Down\nwait 12\n";
+            out << "tap Space\nwait 12\n";
+            for (int page = 0; page < 2; ++page) {
+                for (int k = 0; k < 3; ++k) out << "dump d\nwait 0\ntap Down\nwait 12\n";
+                out << "tap Up\nwait 12\ntap Up\nwait 12\ntap Space\nwait 12\n";
+            }
+        }
+        ASSERT_EQ(StartHeadless(script), "");
+        ClearAllTables();
+        ScreenWidth = width;
+        ScreenHeight = width == 800 ? 600 : 768;
+        OpenScreen(ScreenWidth, ScreenHeight);
+        ListTop = (width == 800 ? 40 : 80) + 410;
+        Drawn.clear();
+        Outside.clear();
+        PagesChecked = 0;
+        SetTextWatcher(RecordText);
+        SetDumpWriter(CheckFrameText);
+        NewGameWizard();
+        SetTextWatcher(nullptr);
+        SetDumpWriter(nullptr);
+        StopPlatform();
+        EXPECT_EQ(PagesChecked, 12) << width;
+        for (const std::string& text : Outside) ADD_FAILURE() << "outside its box at " << width << ": " << text;
+        std::string shown;
+        for (const DrawnText& d : Drawn) shown += d.text + " ";
+        EXPECT_NE(shown.find("combat skill is reduced when flying"), std::string::npos) << width;
+        EXPECT_NE(shown.find("Skelter Vane - has a variety of weather based attacks"), std::string::npos);
+    }
+}

@@ -1,5 +1,8 @@
 #include "persist/screens/newgame.h"
 
+#include <string>
+#include <vector>
+
 #include "core/frame.h"
 #include "core/random.h"
 #include "core/run_vars.h"
@@ -47,13 +50,42 @@ const char* const ScenarioLines[3][2] = {
 };
 // clang-format on
 
+// The text box: its left edge and width, where its text starts, and its row pitch.
+constexpr int BoxX = 100;
+constexpr int BoxW = 620;
+constexpr int BoxTextX = 110;
+constexpr int RowPitch = 20;
+constexpr int GlyphW = 8;
+
+// Splits a line at spaces into rows that end inside the box; a word longer than a
+// row is cut, so every word is still shown whole.
+void WrapInto(const std::string& line, std::vector<std::string>& rows) {
+    const size_t fit = static_cast<size_t>(BoxX + BoxW - BoxTextX) / GlyphW;
+    std::string rest = line;
+    while (rest.size() > fit) {
+        size_t cut = rest.rfind(' ', fit);
+        if (cut == std::string::npos || cut == 0) cut = fit;
+        rows.push_back(rest.substr(0, cut));
+        rest = rest.substr(cut);
+        if (!rest.empty() && rest[0] == ' ') rest.erase(0, 1);
+    }
+    rows.push_back(rest);
+}
+
 // One page: the text box with the heading and two lines, the list with its bar.
 void DrawPage(const char* heading, const char* line1, const char* line2, const char* const* entries, int count,
               int cursor, bool heroPage) {
     const int oy = TitleOffsetY();
     const bool twoColumns = heroPage && ScreenWidth == 800;
+    std::vector<std::string> rows{heading};
+    WrapInto(line1, rows);
+    WrapInto(line2, rows);
+    // A line too long for the box (the pegasus heroes' one) goes on below it, and the
+    // box grows upwards by its extra rows, keeping its gap above the list.
+    const int extra = static_cast<int>(rows.size()) > 3 ? static_cast<int>(rows.size()) - 3 : 0;
+    const int boxY = oy + 320 - RowPitch * extra;
     SetColor(20, 20, 40);
-    DrawRect(100, oy + 320, 620, 70);
+    DrawRect(BoxX, boxY, BoxW, 70 + RowPitch * extra);
     if (heroPage && !twoColumns) {
         DrawRect(100, oy + 410, 200, 190);
     } else if (twoColumns) {
@@ -68,9 +100,7 @@ void DrawPage(const char* heading, const char* line1, const char* line2, const c
         DrawRect(101, oy + 421 + 30 * cursor, 198, 20);
     }
     SetColor(255, 255, 255);
-    Say(heading, 110, oy + 330);
-    Say(line1, 110, oy + 350);
-    Say(line2, 110, oy + 370);
+    for (size_t k = 0; k < rows.size(); ++k) Say(rows[k], BoxTextX, boxY + 10 + RowPitch * static_cast<int>(k));
     for (int k = 0; k < count; ++k) {
         if (twoColumns && k >= 3) {
             Say(entries[k], 310, oy + 420 + 30 * (k - 3));

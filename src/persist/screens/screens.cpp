@@ -87,6 +87,9 @@ void HelpScreen() {
 void HighScoreScreen(int table) {
     InputDelay = 10;
     if (table < 0 || table >= HighScoreTables) table = 0;
+    // The new score's bar belongs to the table it entered; the other tables only show
+    // their rows, whatever rank the bar stands at.
+    const int ownTable = table;
     for (;;) {
         const int y0 = ScreenWidth > 800 ? 100 : 10;
         PanelColor();
@@ -97,7 +100,7 @@ void HighScoreScreen(int table) {
         Say(TableTitles[table], 110, y0 + 20);
         int y = y0 + 50;
         for (int r = 0; r < HighScoreRanks; ++r, y += 50) {
-            if (MenuCursor == r) {
+            if (MenuCursor == r && table == ownTable) {
                 BarColor();
                 DrawRect(101, y, 398, 45);
                 TextColor();
