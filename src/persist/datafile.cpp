@@ -22,13 +22,19 @@ bool ReadDataFile(const std::string& name, int minBytes, int maxBytes, IntStream
     return true;
 }
 
-void SetDamagedFileAside(const std::string& name, const std::string& why) {
+bool SetDamagedFileAside(const std::string& name, const std::string& why) {
     const std::string aside = SetFileAside(name);
     if (aside.empty()) {
         std::fprintf(stderr, "hoofbound: %s is damaged (%s); ignoring it and using the defaults\n", name.c_str(),
                      why.c_str());
-    } else {
-        std::fprintf(stderr, "hoofbound: %s is damaged (%s); it is kept as %s and the defaults are used\n",
-                     name.c_str(), why.c_str(), aside.c_str());
+        return false;
     }
+    std::fprintf(stderr, "hoofbound: %s is damaged (%s); it is kept as %s and the defaults are used\n", name.c_str(),
+                 why.c_str(), aside.c_str());
+    return true;
+}
+
+std::string OutsideRange(const char* what, int value, int low, int high) {
+    if (value >= low && value <= high) return std::string();
+    return std::string(what) + " is " + std::to_string(value);
 }

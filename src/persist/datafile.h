@@ -6,8 +6,22 @@
 
 #include "platform/files.h"
 
+// What play can reach, for telling a damaged save or sector file from a game. The
+// counts are far beyond any real run but finite, so a file of garbage is caught.
+constexpr int LowestDepth = -3;   // the temple; -1 is the fairy garden, -2 the crypt
+constexpr int DeepestDepth = 29;  // the flower, the chaos lair and the throne hall
+constexpr int MostBits = 100000000;
+constexpr int MostOfOneItem = 1000000;  // one satchel slot or one pile on the ground
+constexpr int HighestHeroLevel = 999;   // the next level's experience overflows long before
+constexpr int MostSkillPoints = 100000;
+
+// "what is value" when value lies outside [low, high], else empty: the reason a file
+// is damaged, for the report on stderr.
+std::string OutsideRange(const char* what, int value, int low, int high);
+
 // Reads a whole data file whose size must lie within [minBytes, maxBytes]. False when
 // there is no file (quietly) or when it is damaged (reported and set aside).
 bool ReadDataFile(const std::string& name, int minBytes, int maxBytes, IntStream& stream);
-// Reports a damaged data file on stderr and keeps it aside under a new name.
-void SetDamagedFileAside(const std::string& name, const std::string& why);
+// Reports a damaged data file on stderr and keeps it aside under a new name. True when
+// it was moved aside; false when it could not be moved (it is then only ignored).
+bool SetDamagedFileAside(const std::string& name, const std::string& why);

@@ -1,13 +1,16 @@
 #include "persist/savegame.h"
 
+#include <limits>
 #include <vector>
 
 #include "core/run_vars.h"
 #include "core/state.h"
+#include "items/catalogue.h"
 #include "items/skills.h"
 #include "persist/datafile.h"
 #include "persist/globals.h"
 #include "persist/heroes.h"
+#include "persist/reset.h"
 #include "persist/sector.h"
 #include "platform/files.h"
 #include "worldgen/creatures.h"
@@ -56,6 +59,34 @@ void MendRange(int& value, int low, int high, const char* what, std::string& men
     value = value < low ? low : high;
 }
 
+// The first thing in the loaded save that no run can reach, or empty when it can be a
+// game: a dead or levelless hero, a sector outside the quest, a hero, quest, difficulty,
+// item or skill that does not exist, a count or purse beyond what play can gather.
+std::string ImpossibleInSave() {
+    if (MonHp[0] <= 0) return "the hero's hit points are " + std::to_string(MonHp[0]);
+    if (MonMaxHp[0] <= 0) return "the hero's most hit points are " + std::to_string(MonMaxHp[0]);
+    std::string why;
+    const auto check = [&why](const char* what, int value, int low, int high) {
+        if (why.empty()) why = OutsideRange(what, value, low, high);
+    };
+    check("the hero's level", MonLevel[0], 1, HighestHeroLevel);
+    check("the hero", HeroId, HeroQuenbyArlo, HeroMellowen);
+    check("the depth", Depth, LowestDepth, DeepestDepth);
+    check("the depth to return to", GameVars[VarReturnDepth], LowestDepth, DeepestDepth);
+    check("the quest", GameVars[VarScenario], ScenarioForest, ScenarioCastle);
+    check("the difficulty", GameVars[VarDifficulty], DifficultyEasy, DifficultyHard);
+    check("the bits", Bits, 0, MostBits);
+    check("the skill points", SkillPoints, 0, MostSkillPoints);
+    check("the experience", MonXp[0], 0, std::numeric_limits<int>::max());
+    check("the turn count", TurnCount, 0, std::numeric_limits<int>::max());
+    for (int i = 0; i < InvSlots; ++i) {
+        check("an item in the satchel", InvKind[i], ItemNone, FoodLastId);
+        check("a count in the satchel", InvCount[i], 0, MostOfOneItem);
+    }
+    for (int s = 0; s < SkillSlots; ++s) check("a skill", SkillId[s], SkillNone, SkillIdCount);
+    return why;
+}
+
 }  // namespace
 
 bool SaveGame() {
@@ -69,10 +100,12 @@ bool SaveGame() {
 
 bool LoadGame(std::string& message) {
     message.clear();
+    const std::string keptAside =
+        "The saved game was damaged and could not be loaded. It has been kept aside in the World folder.";
     IntStream stream;
     if (!ReadDataFile(SaveFile, SaveGameInts * 4, SaveGameInts * 4, stream)) {
         if (FileSize(SaveFile) == -1 && FileSize(std::string(SaveFile) + ".damaged") != -1) {
-            message = "The saved game was damaged and could not be loaded. It has been kept aside in the World folder.";
+            message = keptAside;
         } else {
             message = "There is no saved game to load.";
         }
@@ -82,22 +115,23 @@ bool LoadGame(std::string& message) {
         const int value = ReadInt(stream);
         if (field) *field = value;
     }
+    // A save no run could have written is damaged, not a game: a dead hero would be
+    // scored as a death and take World/ with him, so it is refused before play.
+    const std::string impossible = ImpossibleInSave();
+    if (!impossible.empty()) {
+        const bool aside = SetDamagedFileAside(SaveFile, impossible);
+        message = aside ? keptAside : "The saved game was damaged and could not be loaded.";
+        ResetGame();
+        return false;
+    }
     // Values that index tables are kept inside them, so a damaged save can never make
     // the game read or write out of bounds.
     std::string mended;
     MendRange(MonX[0], 0, MapMaxX, "position", mended);
     MendRange(MonY[0], 0, MapMaxY, "position", mended);
-    MendRange(HeroId, HeroQuenbyArlo, HeroMellowen, "hero", mended);
     MendRange(InvCapacity, 0, InvSlots - 1, "inventory size", mended);
     for (int e = 0; e < EquipSlots; ++e) MendRange(Equip[e], -1, InvSlots - 1, "equipment", mended);
-    for (int s = 0; s < SkillSlots; ++s) {
-        MendRange(SkillId[s], SkillNone, SkillIdCount, "skills", mended);
-        MendRange(SkillLevel[s], 0, SkillMaxLevel, "skill levels", mended);
-    }
-    for (int i = 0; i < InvSlots; ++i) {
-        MendRange(InvKind[i], 0, 1000, "items", mended);
-        MendRange(InvCount[i], 0, 1000000, "item counts", mended);
-    }
+    for (int s = 0; s < SkillSlots; ++s) MendRange(SkillLevel[s], 0, SkillMaxLevel, "skill levels", mended);
     for (int e = 0; e < EquipSlots; ++e) {
         EquipReservedA[e] = 0;
         EquipReservedB[e] = 0;

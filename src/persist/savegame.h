@@ -7,9 +7,12 @@ constexpr int SaveGameInts = 507;  // 2028 bytes
 // Writes World/savedata.dat, then GlobalData.dat, then RecipeBook.dat, each whole.
 // False when any could not be written (what was on disk before stays).
 bool SaveGame();
-// Reads World/savedata.dat. A file of the wrong length is kept aside and refused;
-// values that would index outside a table are clamped. `message` tells the player
-// what happened, in plain words, when the result is false or a value was mended.
+// Reads World/savedata.dat. A file of the wrong length, or one no run could have
+// written (a dead hero, a depth outside the quest, an item that does not exist...), is
+// kept aside and refused, and the run's tables are cleared again; positions, equipment
+// slots, the satchel's size and skill levels outside their tables are clamped. `message`
+// tells the player what happened, in plain words, when the result is false or a value
+// was mended.
 bool LoadGame(std::string& message);
 // Writes prevseed.dat: the world seed of the latest new game.
 bool WriteSeedRecord();

@@ -7,6 +7,7 @@
 #include "core/messagelog.h"
 #include "core/run_vars.h"
 #include "core/state.h"
+#include "items/catalogue.h"
 #include "persist/datafile.h"
 #include "platform/files.h"
 #include "worldgen/creatures.h"
@@ -55,33 +56,52 @@ int Clamped(int value, int low, int high, int fallback, int& mended) {
     return fallback;
 }
 
+// The first thing in the loaded sector that no generator or play can leave there, or
+// empty: ground, creatures, items or a biome that do not exist, a second hero, a pile
+// beyond what play can gather.
+std::string ImpossibleInSector() {
+    std::string why;
+    const auto check = [&why](const char* what, int value, int low, int high) {
+        if (why.empty()) why = OutsideRange(what, value, low, high);
+    };
+    for (int x = 0; x <= MapMaxX && why.empty(); ++x) {
+        for (int y = 0; y <= MapMaxY; ++y) check("a terrain code", MapTerrain[x][y], 1, TerrainCodeCount);
+    }
+    check("the biome", SectorBiome, 0, 10);
+    for (int m = 1; m <= MonCapacity; ++m) {
+        check("a creature's kind", MonKind[m], KindNone, KindLast);
+        if (why.empty() && MonKind[m] == KindHero) why = "a second hero stands in slot " + std::to_string(m);
+    }
+    for (int g = 0; g < GroundSlots; ++g) {
+        check("an item on the ground", GroundItemKind[g], ItemNone, FoodLastId);
+        check("a count on the ground", GroundItemCount[g], 0, MostOfOneItem);
+    }
+    for (int s = 0; s < StoreSlots; ++s) check("an item for sale", StoreItemKind[s], ItemNone, FoodLastId);
+    return why;
+}
+
 // Keeps every value that indexes a table inside it, so a damaged file can never make
-// the game read or write out of bounds.
+// the game read or write out of bounds: what was seen, the regions, the rockfall marks
+// and the positions of creatures and items.
 int MendSector() {
     int mended = 0;
     for (int x = 0; x <= MapMaxX; ++x) {
         for (int y = 0; y <= MapMaxY; ++y) {
-            MapTerrain[x][y] = Clamped(MapTerrain[x][y], 1, TerrainCodeCount, Grass, mended);
             MapSeen[x][y] = Clamped(MapSeen[x][y], 0, 2, 0, mended);
             const int region = MapRegion[x][y];
             MapRegion[x][y] = (region >= 0 && region <= 4) || (region >= 11 && region <= 16) ? region : (++mended, 1);
             MapRockfall[x][y] = Clamped(MapRockfall[x][y], 0, 1, 0, mended);
         }
     }
-    SectorBiome = Clamped(SectorBiome, 0, 10, 1, mended);
     for (int m = 1; m <= MonCapacity; ++m) {
-        MonKind[m] = Clamped(MonKind[m], KindNone, KindLast, KindNone, mended);
-        if (MonKind[m] == KindHero) MonKind[m] = KindNone, ++mended;  // only slot 0 is the hero
         MonX[m] = Clamped(MonX[m], 0, MapMaxX, 0, mended);
         MonY[m] = Clamped(MonY[m], 0, MapMaxY, 0, mended);
         MonAttitude[m] = Clamped(MonAttitude[m], AttitudeHostile, AttitudeAlly, AttitudeHostile, mended);
     }
     for (int g = 0; g < GroundSlots; ++g) {
-        GroundItemKind[g] = Clamped(GroundItemKind[g], 0, 1000, 0, mended);
         GroundItemX[g] = Clamped(GroundItemX[g], 0, MapMaxX, 0, mended);
         GroundItemY[g] = Clamped(GroundItemY[g], 0, MapMaxY, 0, mended);
     }
-    for (int s = 0; s < StoreSlots; ++s) StoreItemKind[s] = Clamped(StoreItemKind[s], 0, 1000, 0, mended);
     return mended;
 }
 
@@ -102,11 +122,26 @@ bool ReadSector(std::string& message) {
     message.clear();
     IntStream stream;
     const std::string name = SectorFileName(Depth);
+    const std::string keptAside = "This sector's file was damaged; it has been kept aside and the sector made anew.";
+    if (FileSize(name) == -1) {
+        message = "This sector's file was missing; the sector was made anew.";
+        return false;
+    }
     if (!ReadDataFile(name, SectorFileInts * 4, SectorFileInts * 4, stream)) {
-        message = "This sector's file was damaged; it has been kept aside and the sector made anew.";
+        message = FileSize(name) == -1 ? keptAside : "This sector's file could not be read; the sector was made anew.";
         return false;
     }
     for (int* field : SectorFileLayout()) *field = ReadInt(stream);
+    // A sector no game could have left is kept aside whole rather than patched into a
+    // sector without a way on; the caller makes a new one in its place.
+    const std::string impossible = ImpossibleInSector();
+    if (!impossible.empty()) {
+        for (int* field : SectorFileLayout()) *field = 0;  // nothing of it lingers in the new sector
+        message = SetDamagedFileAside(name, impossible)
+                      ? keptAside
+                      : "This sector's file was damaged; it was ignored and the sector made anew.";
+        return false;
+    }
     if (MendSector() > 0) message = "This sector's file held impossible values; they were put right.";
     for (int m = 1; m <= MonCapacity; ++m) {
         MonName[m].clear();

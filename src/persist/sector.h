@@ -9,7 +9,10 @@ constexpr int SectorFileInts = 13035;  // 52140 bytes
 std::string SectorFileName(int depth);
 // Writes the current sector to its file; false when it could not be written.
 bool WriteSector();
-// Reads the current Depth's sector file into the tables. A file of the wrong length is
-// kept aside and refused (false, with a plain message for the log); values that would
-// index outside a table are clamped.
+// Reads the current Depth's sector file into the tables. A missing file is refused and
+// said to be missing; a file of the wrong length, or one no game could have left (a
+// terrain, creature or item that does not exist, a second hero), is kept aside and
+// refused; either way `message` is a plain line for the log and the caller makes the
+// sector anew. Positions, seen marks, regions and rockfall marks outside their tables
+// are clamped.
 bool ReadSector(std::string& message);

@@ -291,3 +291,87 @@ TEST(NewGame, EscTwiceSavesAndLoadGameResumesTheSameRun) {
     EXPECT_GT(std::stoi(before["TurnCount"]), 0);
     EXPECT_NE(before["TerrainHash"], "");
 }
+
+namespace {
+
+// A level-1 forest hero at the first sector, as a new game saves him: 507 ints.
+std::vector<int> PlausibleSave() {
+    std::vector<int> ints(507, 0);
+    ints[1] = 20;            // x
+    ints[2] = 30;            // y
+    ints[3] = ints[4] = 50;  // hit points and their most
+    ints[5] = ints[6] = 10;  // magic points
+    ints[8] = 1;             // level
+    ints[15] = 20;           // experience for the next level
+    ints[20] = 9;            // satchel size
+    ints[24] = 1;            // hero
+    for (int e = 0; e < 6; ++e) ints[256 + 3 * e] = -1;
+    return ints;
+}
+
+bool NoticeShown(const std::string& png) {
+    const Shot s = LoadShot(png);
+    for (int x = 110; x < 600; ++x)
+        if (s.At(x, s.h - 33) == 0xFFDC78 || s.At(x, s.h - 32) == 0xFFDC78) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(LoadGame, ASaveNoRunCouldWriteIsKeptAsideNeverScoredAndWorldStays) {
+    std::vector<int> dead = PlausibleSave();
+    dead[3] = -5;
+    dead[406 + 47] = 1;  // normal: a death there is scored and empties World/
+    const struct {
+        const char* name;
+        std::vector<unsigned char> bytes;
+        const char* why;
+    } cases[] = {
+        {"a dead hero", IntBytes(dead), "the hero's hit points are -5"},
+        {"2028 bytes of 0xFF", std::vector<unsigned char>(2028, 0xFF), "the hero's hit points are -1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder root;
+        WriteBytes(root.path + "/World/savedata.dat", c.bytes);
+        const std::vector<unsigned char> sector(52140, 7);
+        WriteBytes(root.path + "/World/Forest0.flr", sector);
+        // The cursor starts on Load Game; choose it, look at the title, then press on
+        // for a while as a player would who thinks the game has begun.
+        const RunResult r = RunHeadless(root.path, "wait 12\ntap Space\nwait 30\nshot " + root.path +
+                                                       "/after.png\ndump " + root.path +
+                                                       "/after.txt\nhold Right\nwait 300\nrelease Right\nwait 30\n");
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.err.find("World/savedata.dat is damaged (" + std::string(c.why) + ")"), std::string::npos) << r.err;
+        EXPECT_EQ(ReadBytes(root.path + "/World/savedata.dat.damaged"), c.bytes);
+        EXPECT_FALSE(Exists(root.path + "/World/savedata.dat"));
+        EXPECT_EQ(ReadBytes(root.path + "/World/Forest0.flr"), sector) << "nothing in World/ is deleted";
+        auto after = ReadDump(root.path + "/after.txt");
+        EXPECT_EQ(after["InGame"], "0") << "still on the title";
+        EXPECT_EQ(after["MenuCursor"], "0");
+        for (const char* file : {"/Highscores.dat", "/Highscores2.dat", "/Highscores3.dat"})
+            EXPECT_FALSE(Exists(root.path + file)) << "never scored: " << file;
+        EXPECT_EQ(after["HighScoreValue[0,0]"], "0");
+        if (Exists(HOOF_BINARY_DIR "/images/font.png")) EXPECT_TRUE(NoticeShown(root.path + "/after.png"));
+    }
+}
+
+TEST(LoadGame, AMissingSectorIsSaidToBeMissingAndMadeAnew) {
+    TempFolder root;
+    WriteBytes(root.path + "/World/savedata.dat", IntBytes(PlausibleSave()));
+    const RunResult r = RunHeadless(root.path, "wait 12\ntap Space\nwait 12\ndump " + root.path + "/in.txt\n",
+                                    {"--seed", "5"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    auto in = ReadDump(root.path + "/in.txt");
+    EXPECT_EQ(in["InGame"], "1");
+    EXPECT_EQ(in["MonHp[0]"], "50");
+    EXPECT_NE(in["TerrainHash"], "");
+    bool missing = false;
+    for (const auto& [name, value] : in) {
+        if (name.rfind("MessageLog[", 0) != 0) continue;
+        missing = missing || value == "This sector's file was missing; the sector was made anew.";
+        EXPECT_EQ(value.find("kept aside"), std::string::npos) << value;
+    }
+    EXPECT_TRUE(missing);
+    EXPECT_FALSE(Exists(root.path + "/World/Forest0.flr.damaged"));
+}

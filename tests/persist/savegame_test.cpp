@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "core/run_vars.h"
+
 #include "core/state.h"
 #include "persist/savegame.h"
 #include "platform/files.h"
@@ -13,6 +17,8 @@ TEST_F(SaveGameFiles, EveryFieldRoundTripsInItsPlace) {
     MonX[0] = 44;
     MonY[0] = 35;
     MonHp[0] = 17;
+    MonMaxHp[0] = 40;
+    MonLevel[0] = 3;
     MonCon[0] = 9;
     XpNext = 77;
     Bits = 1234;
@@ -84,7 +90,35 @@ TEST_F(SaveGameFiles, AnEmptyHeroStillWritesTheWholeFileWithReservedZeros) {
     }
 }
 
-TEST_F(SaveGameFiles, DamagedSavesAreKeptAsideOrMended) {
+namespace {
+
+// Places of single values in the save's 507 ints.
+constexpr int AtTurnCount = 0, AtHeroX = 1, AtHeroY = 2, AtHp = 3, AtMaxHp = 4, AtXp = 7, AtLevel = 8, AtBits = 19,
+              AtInvCapacity = 20, AtDepth = 22, AtSkillPoints = 23, AtHeroId = 24, AtFirstItem = 28, AtFirstEquip = 256,
+              AtFirstSkill = 274, AtGameVars = 406;
+
+// A level-1 hero at the first sector of the forest quest, as a new game saves him.
+std::vector<int> PlausibleSave() {
+    std::vector<int> ints(507, 0);
+    ints[AtHeroX] = 20;
+    ints[AtHeroY] = 30;
+    ints[AtHp] = ints[AtMaxHp] = 50;
+    ints[AtLevel] = 1;
+    ints[AtInvCapacity] = 9;
+    ints[AtHeroId] = 2;
+    for (int e = 0; e < 6; ++e) ints[AtFirstEquip + 3 * e] = -1;
+    return ints;
+}
+
+struct SaveCase {
+    const char* name;
+    int at;
+    int value;
+};
+
+}  // namespace
+
+TEST_F(SaveGameFiles, MissingAndShortSaves) {
     std::string message;
     EXPECT_FALSE(LoadGame(message));
     EXPECT_EQ(message, "There is no saved game to load.");
@@ -93,26 +127,106 @@ TEST_F(SaveGameFiles, DamagedSavesAreKeptAsideOrMended) {
     EXPECT_FALSE(LoadGame(message));
     EXPECT_NE(message.find("damaged"), std::string::npos) << message;
     EXPECT_EQ(ReadBytes(At("World/savedata.dat.damaged")).size(), 2027u) << "nothing is deleted";
+}
 
-    // Values that would index outside the tables are put back inside them.
-    std::vector<int> ints(507, 0);
-    ints[1] = 900;     // hero x
-    ints[2] = -4;      // hero y
-    ints[20] = 999;    // InvCapacity
-    ints[24] = 0;      // HeroId
-    ints[256] = 4000;  // Equip[0]
-    ints[274] = 77;    // SkillId[0]
-    ints[275] = -2;    // SkillLevel[0]
+TEST_F(SaveGameFiles, ASaveNoRunCouldWriteIsKeptAsideWhole) {
+    const SaveCase cases[] = {
+        {"a dead hero", AtHp, -5},
+        {"a hero with no hit points", AtHp, 0},
+        {"no most hit points", AtMaxHp, 0},
+        {"below level 1", AtLevel, 0},
+        {"a level past reach", AtLevel, 1000},
+        {"no such hero", AtHeroId, 0},
+        {"no such hero past the last", AtHeroId, 7},
+        {"a depth below the temple", AtDepth, -4},
+        {"a depth past the last sector", AtDepth, 30},
+        {"a return depth outside the quest", AtGameVars + VarReturnDepth, 5000},
+        {"no such quest", AtGameVars + VarScenario, 3},
+        {"no such difficulty", AtGameVars + VarDifficulty, -1},
+        {"a purse in debt", AtBits, -1},
+        {"a purse past reach", AtBits, 100000001},
+        {"negative skill points", AtSkillPoints, -1},
+        {"skill points past reach", AtSkillPoints, 100001},
+        {"negative experience", AtXp, -1},
+        {"a negative turn count", AtTurnCount, -1},
+        {"no such item", AtFirstItem + 4 * 10, 200},
+        {"a negative item", AtFirstItem, -1},
+        {"a negative count", AtFirstItem + 3, -1},
+        {"a count past reach", AtFirstItem + 4 * 56 + 3, 1000001},
+        {"no such skill", AtFirstSkill + 2 * 9, 35},
+    };
+    for (const SaveCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<int> ints = PlausibleSave();
+        ints[c.at] = c.value;
+        const auto bytes = IntBytes(ints);
+        WriteBytes(At("World/savedata.dat"), bytes);
+        WriteBytes(At("World/Forest0.flr"), {1, 2, 3});
+        std::string message;
+        EXPECT_FALSE(LoadGame(message));
+        EXPECT_EQ(message,
+                  "The saved game was damaged and could not be loaded. It has been kept aside in the World folder.");
+        EXPECT_FALSE(Exists(At("World/savedata.dat")));
+        EXPECT_EQ(ReadBytes(At("World/savedata.dat.damaged")), bytes) << "kept aside as it was";
+        EXPECT_TRUE(Exists(At("World/Forest0.flr"))) << "the run's sectors stay";
+        EXPECT_EQ(MonHp[0], 0) << "nothing of it stays in the tables";
+        EXPECT_EQ(Depth, 0);
+        std::remove(At("World/savedata.dat.damaged").c_str());
+    }
+
+    // 2028 bytes of 0xFF: every value -1.
+    WriteBytes(At("World/savedata.dat"), std::vector<unsigned char>(2028, 0xFF));
+    std::string message;
+    EXPECT_FALSE(LoadGame(message));
+    EXPECT_NE(message.find("kept aside"), std::string::npos) << message;
+    EXPECT_EQ(ReadBytes(At("World/savedata.dat.damaged")).size(), 2028u);
+}
+
+TEST_F(SaveGameFiles, TheEdgesOfWhatPlayReachesStillLoad) {
+    const SaveCase cases[] = {
+        {"the temple", AtDepth, -3},
+        {"the last sector", AtDepth, 29},
+        {"the last hero", AtHeroId, 6},
+        {"the castle quest", AtGameVars + VarScenario, 2},
+        {"hard", AtGameVars + VarDifficulty, 2},
+        {"a full purse", AtBits, 100000000},
+        {"a big stack", AtFirstItem + 3, 1000000},
+        {"the last food", AtFirstItem, 199},
+        {"the last skill", AtFirstSkill, 34},
+        {"a high level", AtLevel, 999},
+        {"more hit points than most", AtHp, 62},  // a level-up heals past the most
+    };
+    for (const SaveCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<int> ints = PlausibleSave();
+        ints[c.at] = c.value;
+        WriteBytes(At("World/savedata.dat"), IntBytes(ints));
+        std::string message;
+        EXPECT_TRUE(LoadGame(message)) << message;
+        EXPECT_EQ(message, "");
+        EXPECT_FALSE(Exists(At("World/savedata.dat.damaged")));
+    }
+}
+
+TEST_F(SaveGameFiles, ValuesOutsideTheirTablesAreMended) {
+    std::vector<int> ints = PlausibleSave();
+    ints[AtHeroX] = 900;
+    ints[AtHeroY] = -4;
+    ints[AtInvCapacity] = 999;
+    ints[AtFirstEquip] = 4000;
+    ints[AtFirstSkill] = 12;
+    ints[AtFirstSkill + 1] = -2;  // its level
     WriteBytes(At("World/savedata.dat"), IntBytes(ints));
+    std::string message;
     ASSERT_TRUE(LoadGame(message));
     EXPECT_NE(message.find("impossible values"), std::string::npos);
     EXPECT_EQ(MonX[0], 44);
     EXPECT_EQ(MonY[0], 0);
     EXPECT_EQ(InvCapacity, 56);
-    EXPECT_EQ(HeroId, 1);
     EXPECT_EQ(Equip[0], 56);
-    EXPECT_EQ(SkillId[0], 34);
+    EXPECT_EQ(SkillId[0], 12);
     EXPECT_EQ(SkillLevel[0], 0);
+    EXPECT_EQ(MonName[0], "DABBLE MOSS");
 }
 
 TEST_F(SaveGameFiles, SeedRecord) {

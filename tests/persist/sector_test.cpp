@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "core/frame.h"
 #include "core/loop/startup.h"
 #include "core/state.h"
@@ -92,34 +94,96 @@ TEST_F(SectorFiles, TheStalkerStaysAwayOnceDefeated) {
     EXPECT_EQ(MonKind[5], 0);
 }
 
-TEST_F(SectorFiles, DamagedFilesAreKeptAsideOrMended) {
-    WriteBytes(At("World/Forest0.flr"), std::vector<unsigned char>(52139, 0));
+namespace {
+
+// Places in the sector file's 13035 ints.
+constexpr int AtBiome = 8100, AtCreatures = 8102, CreatureInts = 38, AtGround = AtCreatures + CreatureInts * 50,
+              AtStore = AtGround + 6 * 501;
+
+struct SectorCase {
+    const char* name;
+    int at;
+    int value;
+};
+
+// The ints of a meadow sector as WriteSector leaves it.
+std::vector<int> MeadowInts() {
+    MonKind[3] = 12;
+    MonX[3] = 5;
+    MonY[3] = 6;
+    EXPECT_TRUE(WriteSector());
+    const auto bytes = ReadBytes(DataPath(SectorFileName(Depth)));
+    std::vector<int> ints(bytes.size() / 4);
+    for (size_t i = 0; i < ints.size(); ++i)
+        ints[i] = static_cast<int>(bytes[4 * i] | bytes[4 * i + 1] << 8 | bytes[4 * i + 2] << 16 |
+                                   static_cast<unsigned>(bytes[4 * i + 3]) << 24);
+    return ints;
+}
+
+}  // namespace
+
+TEST_F(SectorFiles, AMissingFileIsSaidToBeMissingAndAShortOneIsKeptAside) {
     std::string message;
     EXPECT_FALSE(ReadSector(message));
-    EXPECT_NE(message.find("damaged"), std::string::npos);
-    EXPECT_EQ(ReadBytes(At("World/Forest0.flr.damaged")).size(), 52139u);
+    EXPECT_EQ(message, "This sector's file was missing; the sector was made anew.");
+    EXPECT_FALSE(Exists(At("World/Forest0.flr.damaged")));
 
-    // A whole file with impossible values: terrain codes, positions and kinds are put
-    // back inside their tables so nothing can index outside them.
-    std::vector<int> ints(13035, 0);
-    ints[0] = 9999;  // terrain of (0, 0)
-    ints[3] = 77;    // region of (0, 0)
-    const int creatures = 8100 + 2;
-    ints[creatures + 0] = 1;         // slot 1 claims to be the hero
-    ints[creatures + 38 + 0] = 900;  // slot 2: no such kind
-    ints[creatures + 38 * 2 + 0] = 12;
-    ints[creatures + 38 * 2 + 12] = -40;  // slot 3's x
-    const int ground = creatures + 38 * 50;
-    ints[ground + 2] = 4000;  // ground slot 0's x
+    WriteBytes(At("World/Forest0.flr"), std::vector<unsigned char>(52139, 0));
+    EXPECT_FALSE(ReadSector(message));
+    EXPECT_EQ(message, "This sector's file was damaged; it has been kept aside and the sector made anew.");
+    EXPECT_EQ(ReadBytes(At("World/Forest0.flr.damaged")).size(), 52139u);
+}
+
+TEST_F(SectorFiles, ASectorNoGameCouldLeaveIsKeptAsideWhole) {
+    const std::vector<int> meadow = MeadowInts();
+    const SectorCase cases[] = {
+        {"no terrain", 5 * 37, 0},
+        {"a terrain code past the last", 0, 91},
+        {"no such biome", AtBiome, 11},
+        {"a creature that claims to be the hero", AtCreatures, 1},
+        {"no such creature", AtCreatures + CreatureInts * 49, 900},
+        {"a negative creature", AtCreatures + CreatureInts, -1},
+        {"no such item on the ground", AtGround + 6 * 500, 200},
+        {"a negative pile", AtGround + 5, -1},
+        {"a pile past reach", AtGround + 5, 1000001},
+        {"no such item for sale", AtStore + 3 * 8, 9999},
+    };
+    for (const SectorCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<int> ints = meadow;
+        ints[c.at] = c.value;
+        const auto bytes = IntBytes(ints);
+        WriteBytes(At("World/Forest0.flr"), bytes);
+        std::string message;
+        EXPECT_FALSE(ReadSector(message));
+        EXPECT_EQ(message, "This sector's file was damaged; it has been kept aside and the sector made anew.");
+        EXPECT_EQ(ReadBytes(At("World/Forest0.flr.damaged")), bytes);
+        EXPECT_FALSE(Exists(At("World/Forest0.flr")));
+        EXPECT_EQ(MonKind[3], 0) << "nothing of it lingers";
+        std::remove(At("World/Forest0.flr.damaged").c_str());
+    }
+
+    WriteBytes(At("World/Forest0.flr"), std::vector<unsigned char>(52140, 0xFF));
+    std::string message;
+    EXPECT_FALSE(ReadSector(message));
+    EXPECT_NE(message.find("kept aside"), std::string::npos) << message;
+}
+
+TEST_F(SectorFiles, ValuesOutsideTheirTablesAreMended) {
+    std::vector<int> ints = MeadowInts();
+    ints[3] = 77;                                     // region of (0, 0)
+    ints[1] = 5;                                      // seen mark of (0, 0)
+    ints[AtCreatures + CreatureInts * 2 + 12] = -40;  // slot 3's x
+    ints[AtGround + 2] = 4000;                        // ground slot 0's x
     WriteBytes(At("World/Forest0.flr"), IntBytes(ints));
+    std::string message;
     ASSERT_TRUE(ReadSector(message));
-    EXPECT_NE(message.find("impossible values"), std::string::npos);
-    EXPECT_GE(MapTerrain[0][0], 1);
-    EXPECT_LE(MapTerrain[0][0], 90);
-    EXPECT_EQ(MonKind[1], 0);
-    EXPECT_EQ(MonKind[2], 0);
+    EXPECT_EQ(message, "This sector's file held impossible values; they were put right.");
+    EXPECT_EQ(MapRegion[0][0], 1);
+    EXPECT_EQ(MapSeen[0][0], 0);
     EXPECT_EQ(MonKind[3], 12);
     EXPECT_EQ(MonX[3], 0);
+    EXPECT_EQ(MonY[3], 6);
     EXPECT_EQ(GroundItemX[0], 0);
 }
 

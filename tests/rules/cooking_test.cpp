@@ -307,6 +307,7 @@ TEST_F(PotTest, WhatIsLeftInThePotGoesBackToTheSatchelOrTheGroundOnQuitting) {
 }
 
 TEST_F(PotTest, QuittingWithFoodInThePotKeepsItInTheSave) {
+    MonLevel[0] = 1;  // a save of a hero below level 1 is refused as damaged
     Give(0, ItemEgg, 1);
     Give(1, ItemMilk, 3);
     const std::string script = folder.path + "/quit.txt";
