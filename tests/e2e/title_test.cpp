@@ -352,7 +352,9 @@ TEST(LoadGame, ASaveNoRunCouldWriteIsKeptAsideNeverScoredAndWorldStays) {
         for (const char* file : {"/Highscores.dat", "/Highscores2.dat", "/Highscores3.dat"})
             EXPECT_FALSE(Exists(root.path + file)) << "never scored: " << file;
         EXPECT_EQ(after["HighScoreValue[0,0]"], "0");
-        if (Exists(HOOF_BINARY_DIR "/images/font.png")) EXPECT_TRUE(NoticeShown(root.path + "/after.png"));
+        if (Exists(HOOF_BINARY_DIR "/images/font.png")) {
+            EXPECT_TRUE(NoticeShown(root.path + "/after.png"));
+        }
     }
 }
 
