@@ -1,5 +1,7 @@
 #include "persist/savegame.h"
 
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -139,6 +141,43 @@ bool LoadGame(std::string& message) {
     MonKind[0] = KindHero;
     MonName[0] = HeroName(HeroId);
     if (!mended.empty()) message = "The saved game held impossible values (" + mended + "); they were put right.";
+    return true;
+}
+
+bool ReadSaveGameFile(const std::string& path, std::string& reason) {
+    reason.clear();
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) {
+        reason = path + ": no such file, or it cannot be read";
+        return false;
+    }
+    // The length is checked before anything is read, so a huge file costs nothing.
+    const std::streamoff size = in.tellg();
+    if (size != static_cast<std::streamoff>(SaveGameInts) * 4) {
+        reason = path + ": " + std::to_string(size) + " bytes instead of " + std::to_string(SaveGameInts * 4) +
+                 ", so it is not a save game";
+        return false;
+    }
+    IntStream stream;
+    in.seekg(0);
+    stream.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (!in.good() && !in.eof()) {
+        reason = path + ": it cannot be read";
+        return false;
+    }
+    if (stream.bytes.size() != static_cast<size_t>(SaveGameInts) * 4) {
+        reason = path + ": it changed length while being read";
+        return false;
+    }
+    for (int* field : SaveLayout()) {
+        const int value = ReadInt(stream);
+        if (field) *field = value;
+    }
+    const std::string impossible = ImpossibleInSave();
+    if (!impossible.empty()) {
+        reason = path + ": damaged (" + impossible + ")";
+        return false;
+    }
     return true;
 }
 

@@ -14,6 +14,12 @@ bool SaveGame();
 // tells the player what happened, in plain words, when the result is false or a value
 // was mended.
 bool LoadGame(std::string& message);
+// Reads a save game from any path (not only the data root's) into the run's tables,
+// for tools that look at a player's run: nothing is moved, renamed or written, and no
+// value is mended. False with `reason` (one line) when the file is missing, cannot be
+// read, has the wrong length, or holds what no run could have written; the tables may
+// then hold part of it.
+bool ReadSaveGameFile(const std::string& path, std::string& reason);
 // Writes prevseed.dat: the world seed of the latest new game.
 bool WriteSeedRecord();
 // Writes the save game and the current sector file before the program ends from

@@ -15,6 +15,7 @@
 #include "core/statuses.h"
 #include "items/catalogue.h"
 #include "persist/reset.h"
+#include "persist/savegame.h"
 #include "worldgen/acceptance.h"
 #include "worldgen/creatures.h"
 #include "worldgen/generator.h"
@@ -46,13 +47,39 @@ bool ParseInt(const std::string& text, int& out) {
     return Fail("'" + text + "' is not a whole number in the int range");
 }
 
+// Takes the run's plan from a save game: what a sector's generation reads. The depth
+// and the site cooldowns are the save's only for a single sector: the chain walks from
+// depth 0 with the cooldowns a new game starts with (see the README's Tools).
+bool TakePlanFromSave(const std::string& path, bool single, SectorOptions& o) {
+    std::string reason;
+    // The reader fills the run's tables; PrepareWorld clears them again afterwards.
+    if (!ReadSaveGameFile(path, reason)) return Fail(reason);
+    o.seed = WorldSeed;
+    if (single) o.depth = Depth;
+    o.scenario = GameVars[VarScenario];
+    o.bands[0] = GameVars[VarBandBiomeFirst];
+    o.bands[1] = GameVars[VarBandBiomeSecond];
+    o.bands[2] = GameVars[VarBandBiomeThird];
+    o.hero = HeroId;
+    o.difficulty = GameVars[VarDifficulty];
+    o.notes = GameVars[VarStalkerNotes];
+    o.prize = GameVars[VarPrizeTreasury];
+    o.cooldowns.clear();
+    if (single)
+        for (int c = 0; c < SiteCooldownKept; ++c) o.cooldowns.emplace_back(c, SiteCooldown[c]);
+    return true;
+}
+
 bool ParseOptions(const std::vector<std::string>& args, bool allowDepth, bool allowTo, bool allowOut,
                   SectorOptions& o) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& name = args[i];
         if (i + 1 >= args.size()) return Fail(name + " needs a value");
         const std::string& value = args[++i];
-        if (name == "--seed") {
+        if (name == "--save") {
+            // Options before --save give way to the save's plan; those after it win.
+            if (!TakePlanFromSave(value, allowDepth, o)) return false;
+        } else if (name == "--seed") {
             if (!ParseInt(value, o.seed)) return false;
         } else if (name == "--depth" && allowDepth) {
             if (!ParseInt(value, o.depth)) return false;
