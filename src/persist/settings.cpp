@@ -16,6 +16,7 @@ const char* const Names[SettingCount] = {
     "death-moment",
     "high-contrast",
     "dim-remembered",
+    "map-zoom",
 };
 // clang-format on
 

@@ -8,6 +8,7 @@ enum SettingId {
     SettingDeathMoment,    // 1: the map stays after the hero falls until a key is pressed
     SettingHighContrast,   // 1: dark panels that every text stands out on
     SettingDimRemembered,  // 1: cells out of sight are drawn much darker
+    SettingMapZoom,        // 1: the map is drawn at 32 pixels a cell, following the hero
     SettingCount,
 };
 

@@ -18,6 +18,7 @@
 #include "rules/combat.h"
 #include "rules/interactions.h"
 #include "rules/inventory.h"
+#include "rules/look_cursor.h"
 #include "rules/recipebook.h"
 #include "rules/satchel_picker.h"
 #include "rules/sector_change.h"
@@ -139,6 +140,11 @@ void MenuKeys() {
         InputDelay = 10;
     }
     if (InputDelay == 0 && Key('E')) EatFromGround();
+    if (InputDelay == 0 && Key('L')) {
+        OpenLookCursor();
+        PushMessage("Looking around: arrows move the square, (l), (c) or (esc) stop");
+        InputDelay = 10;
+    }
 }
 
 void BuckCell(int x, int y, int code) {

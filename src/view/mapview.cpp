@@ -7,7 +7,9 @@
 #include "core/run_vars.h"
 #include "core/state.h"
 #include "items/category.h"
+#include "persist/settings.h"
 #include "platform/platform.h"
+#include "rules/look_cursor.h"
 #include "view/palette.h"
 #include "worldgen/creatures.h"
 #include "worldgen/terrain.h"
@@ -16,10 +18,22 @@ namespace {
 
 constexpr int MapLeft = 300;
 constexpr int MapTop = 90;
-constexpr int Cell = 16;
 
-int ScreenX(int x) { return MapLeft + Cell * x - CameraX; }
-int ScreenY(int y) { return MapTop + Cell * y - CameraY; }
+bool Zoomed() { return SettingOn(SettingMapZoom); }
+// Pictures are drawn at their own size, or twice it with the zoom.
+int Zoom() { return Zoomed() ? 2 : 1; }
+
+int ScreenX(int x) { return MapLeft + MapCell() * x - CameraX; }
+int ScreenY(int y) { return MapTop + MapCell() * y - CameraY; }
+
+// The pixels the map shows between the panels.
+int ViewWidth() { return ScreenWidth - MapLeft; }
+int ViewHeight() { return (ScreenWidth == 800 && ScreenHeight == 600 ? ScreenHeight : ScreenHeight - 100) - MapTop; }
+
+// The cell the look texts describe: the look cursor's while it is open, else the
+// pointer's.
+int LookX() { return LookCursorOpen() ? LookCursorX() : MouseTileX; }
+int LookY() { return LookCursorOpen() ? LookCursorY() : MouseTileY; }
 
 bool InMap(int x, int y) { return x >= 0 && x <= MapMaxX && y >= 0 && y <= MapMaxY; }
 
@@ -63,7 +77,35 @@ void SetAttitudeColour(int slot) {
     }
 }
 
+// A square outline round the look cursor's cell, yellow where the skill target is a
+// blue fill, so the two never read as one.
+void DrawLookCursor() {
+    if (!LookCursorOpen()) return;
+    const int cell = MapCell();
+    const int sx = ScreenX(LookCursorX());
+    const int sy = ScreenY(LookCursorY());
+    const int t = 2 * Zoom();
+    SetAlpha(1);
+    SetColor(255, 255, 0);
+    DrawRect(sx, sy, cell, t);
+    DrawRect(sx, sy + cell - t, cell, t);
+    DrawRect(sx, sy + t, t, cell - 2 * t);
+    DrawRect(sx + cell - t, sy + t, t, cell - 2 * t);
+    SetColor(255, 255, 255);
+}
+
 }  // namespace
+
+int MapCell() { return Zoomed() ? 32 : 16; }
+
+void FollowHeroZoomed() {
+    const int cell = MapCell();
+    CameraX = Clamp(MonX[0] * cell + cell / 2 - ViewWidth() / 2, 0, MapWidth * cell - ViewWidth());
+    CameraY = Clamp(MonY[0] * cell + cell / 2 - ViewHeight() / 2, 0, MapHeight * cell - ViewHeight());
+}
+
+int CellCentreX(int x) { return ScreenX(x) + MapCell() / 2; }
+int CellCentreY(int y) { return ScreenY(y) + MapCell() / 2; }
 
 int FloorFrame(int x, int y) {
     static constexpr int Style[7] = {0, 8, 56, 60, 64, 8, 111};
@@ -86,15 +128,27 @@ void DrawMapTerrain() {
         WaterTick = 0;
         WaterFrame = (WaterFrame + 1) % 4;
     }
+    const bool zoomed = Zoomed();
+    const int cell = MapCell();
     SetColor(0, 0, 0);
-    DrawRect(MapLeft, MapTop, 720, 576);
+    if (zoomed) {
+        DrawRect(MapLeft, MapTop, ViewWidth(), ViewHeight());
+    } else {
+        DrawRect(MapLeft, MapTop, 720, 576);
+    }
     SetColor(255, 255, 255);
+    if (zoomed) SetScale(2, 2);
     const int lower = (ScreenWidth == 800 && ScreenHeight == 600) ? ScreenHeight : ScreenHeight - 100;
     for (int x = 0; x <= MapMaxX; ++x) {
         for (int y = 0; y <= MapMaxY; ++y) {
             const int sx = ScreenX(x);
             const int sy = ScreenY(y);
-            if (sx < 290 || sx > ScreenWidth + 10 || sy < 80 || sy > lower + 10) continue;
+            if (zoomed) {
+                // Cells cut by the view's edge are drawn whole; the panels cover the rest.
+                if (sx <= MapLeft - cell || sx >= ScreenWidth || sy <= MapTop - cell || sy >= lower) continue;
+            } else if (sx < 290 || sx > ScreenWidth + 10 || sy < 80 || sy > lower + 10) {
+                continue;
+            }
             const int code = MapTerrain[x][y];
             if (code > 0 && MapSeen[x][y] >= 1) {
                 SetTerrainTint();
@@ -104,19 +158,19 @@ void DrawMapTerrain() {
                     if (!FullTile(code)) DrawImage(SheetTiles, sx, sy, FloorFrame(x, y));
                     DrawImage(SheetTiles, sx, sy, frame > 1000 ? frame - 1001 + WaterFrame : frame - 1);
                 }
-                if (TurnTaken == 0 && x == MouseTileX && y == MouseTileY) HoverTerrain = code;
+                if (TurnTaken == 0 && x == LookX() && y == LookY()) HoverTerrain = code;
                 if (MapRockfall[x][y] == 1) DrawImage(SheetTiles, sx, sy, 70);
             }
             if (MapHighlight[x][y] == 1) {
                 SetAlpha(0.5);
                 SetColor(255, 0, 0);
-                DrawRect(sx, sy, Cell, Cell);
+                DrawRect(sx, sy, cell, cell);
                 SetColor(255, 255, 255);
             }
             if (x == TargetX && y == TargetY) {
                 SetAlpha(0.5);
                 SetColor(0, 0, 255);
-                DrawRect(sx, sy, Cell, Cell);
+                DrawRect(sx, sy, cell, cell);
                 SetColor(255, 255, 255);
             }
         }
@@ -126,6 +180,7 @@ void DrawMapTerrain() {
 }
 
 void DrawGroundItems() {
+    if (Zoomed()) SetScale(2, 2);
     for (int g = 0; g < GroundSlots; ++g) {
         const int kind = GroundItemKind[g];
         const int x = GroundItemX[g];
@@ -137,12 +192,16 @@ void DrawGroundItems() {
         } else {
             DrawText(IntToText(kind), ScreenX(x), ScreenY(y));
         }
-        if (x == MouseTileX && y == MouseTileY && category != CategoryNone) HoverItem = g;
+        if (x == LookX() && y == LookY() && category != CategoryNone) HoverItem = g;
         if (x == MonX[0] && y == MonY[0]) ItemUnderHero = g;
     }
+    if (Zoomed()) SetScale(1, 1);
 }
 
 void DrawCreatures() {
+    const int zoom = Zoom();
+    const int cell = MapCell();
+    if (zoom != 1) SetScale(zoom, zoom);
     for (int m = 0; m < MonSlots; ++m) {
         const int kind = MonKind[m];
         const int x = MonX[m];
@@ -157,16 +216,16 @@ void DrawCreatures() {
         }
         // Flyers bob anew every frame; this draws from the game's one stream, so the
         // sequence of a run depends on what is drawn.
-        const int lift = MonStatus[m][StatusFlying] > 0 ? Rand(1, 3) : 0;
+        const int lift = (MonStatus[m][StatusFlying] > 0 ? Rand(1, 3) : 0) * zoom;
         bool drawn = true;
         if (kind == KindHero) {
             if (MonStatus[m][StatusDisguised] > 0) {
                 DrawImage(SheetAnimals, sx, sy - lift, 10);
             } else {
                 const bool shrunk = HeroId == HeroTansyBrook && MonStatus[m][StatusJestbloom] > 0;
-                if (shrunk) SetScale(0.5, 0.5);
+                if (shrunk) SetScale(0.5 * zoom, 0.5 * zoom);
                 DrawImage(SheetHooflings, sx, sy - lift, HeroId - 1);
-                if (shrunk) SetScale(1, 1);
+                if (shrunk) SetScale(zoom, zoom);
             }
         } else {
             int frame = kind - KindFirstCreature;  // the animals sheet starts at the first creature kind
@@ -175,16 +234,18 @@ void DrawCreatures() {
             if (drawn) {
                 DrawImage(SheetAnimals, sx, sy - lift, frame);
                 SetAttitudeColour(m);
-                DrawRect(sx, sy + Cell, Cell, 1);
+                DrawRect(sx, sy + cell, cell, zoom);
                 SetColor(255, 255, 255);
             }
         }
-        if (drawn && x == MouseTileX && y == MouseTileY) HoverMonster = m;
+        if (drawn && x == LookX() && y == LookY()) HoverMonster = m;
     }
+    if (zoom != 1) SetScale(1, 1);
 }
 
 void DrawMapView() {
     DrawMapTerrain();
     DrawGroundItems();
     DrawCreatures();
+    DrawLookCursor();
 }

@@ -1,9 +1,18 @@
 // The map view: the sector's terrain, ground items and creatures, 16 x 16 pixels a
-// cell, with the hover results of look mode.
+// cell (32 x 32 with the map zoom), with the hover results of look mode.
 #pragma once
 
-// Terrain, then ground items, then creatures, as every frame of the turn loop draws them.
+// Terrain, then ground items, then creatures, as every frame of the turn loop draws them,
+// and the look cursor while it is open.
 void DrawMapView();
+// The side of a cell on screen in pixels: 16, or 32 with the map zoom.
+int MapCell();
+// With the map zoom: the camera that keeps the hero in the middle of the map's view,
+// held at the sector's edges.
+void FollowHeroZoomed();
+// The screen pixel of a cell's centre, through the camera.
+int CellCentreX(int x);
+int CellCentreY(int y);
 // Floors, decorations and animated tiles of every remembered cell, the rockfall
 // warnings, the highlights and the target square; advances the animation phase.
 void DrawMapTerrain();

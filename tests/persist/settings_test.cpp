@@ -39,13 +39,15 @@ TEST_F(SettingsFile, RoundTripBesideAnUnchangedGlobalData) {
     const auto globals = ReadBytes(At("GlobalData.dat"));
     Settings[SettingDeathMoment] = 1;
     Settings[SettingDimRemembered] = 1;
+    Settings[SettingMapZoom] = 1;
     ASSERT_TRUE(WriteSettings());
-    EXPECT_EQ(ReadTextFile(At("Settings.txt")), "death-moment 1\nhigh-contrast 0\ndim-remembered 1\n");
+    EXPECT_EQ(ReadTextFile(At("Settings.txt")), "death-moment 1\nhigh-contrast 0\ndim-remembered 1\nmap-zoom 1\n");
     ResetSettings();
     ReadSettings();
     EXPECT_EQ(Settings[SettingDeathMoment], 1);
     EXPECT_EQ(Settings[SettingHighContrast], 0);
     EXPECT_EQ(Settings[SettingDimRemembered], 1);
+    EXPECT_EQ(Settings[SettingMapZoom], 1);
     EXPECT_EQ(ReadBytes(At("GlobalData.dat")), globals);
 }
 
@@ -77,6 +79,7 @@ TEST_F(SettingsFile, SoundVariationsAreRead) {
     EXPECT_EQ(Settings[SettingHighContrast], 1);
     EXPECT_EQ(Settings[SettingDimRemembered], 1);
     EXPECT_EQ(Settings[SettingDeathMoment], 0);
+    EXPECT_EQ(Settings[SettingMapZoom], 0);  // a file from before the zoom existed
     EXPECT_TRUE(ParseSettings(""));
     EXPECT_TRUE(AllOff());
 }

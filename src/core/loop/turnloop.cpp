@@ -20,6 +20,7 @@
 #include "rules/fieldofview.h"
 #include "rules/interactions.h"
 #include "rules/inventory.h"
+#include "rules/look_cursor.h"
 #include "rules/skills/use_skill.h"
 #include "view/history.h"
 #include "view/hud.h"
@@ -64,7 +65,8 @@ void DropLoot(int k) {
 // at 800 x 600, so an open list can always be closed); its world keys act on the frame
 // the player has just seen, after the panels.
 
-bool OnTheMap() { return UiMode == UiMap && DialogueState == DialogueNone; }
+bool OnTheMap() { return UiMode == UiMap && DialogueState == DialogueNone && !LookCursorOpen(); }
+bool LookingAround() { return UiMode == UiMap && DialogueState == DialogueNone && LookCursorOpen(); }
 bool InventoryOpen() { return UiMode == UiInventory; }
 bool SkillListOpen() { return UiMode == UiSkillList; }
 bool AimingASkill() { return UiMode == UiAiming; }
@@ -81,12 +83,14 @@ struct KeyOwner {
 };
 
 // The rows stand in the order the keys are handed over within a frame: the map's
-// commands open the panels and interactions, a number or the list starts a skill, and a
-// bump opens an interaction, which therefore comes last.
+// commands open the panels, the look cursor and interactions, a number or the list starts
+// a skill, and a bump opens an interaction, which therefore comes last. While the look
+// cursor is open it owns the keys of the map alone (no command, no skill hotkey).
 // clang-format off
 constexpr KeyOwner KeyOwners[] = {
     // the mode       panel keys          world keys
     {OnTheMap,        RunSkillHotkeys,    MapCommands},
+    {LookingAround,   nullptr,            RunLookCursorKeys},
     {InventoryOpen,   RunInventoryPanel,  nullptr},
     {SkillListOpen,   RunSkillList,       nullptr},
     {AimingASkill,    nullptr,            UseSkill},
@@ -112,8 +116,9 @@ void DrawLevelUpEffect() {
     if (scale < 0) scale = 0;
     SetColor(255, 255, 255);
     SetAlpha(1);
-    SetScale(scale, scale);
-    DrawImage(PictureRainbow, MonX[0] * 16 + 308 - CameraX, MonY[0] * 16 + 98 - CameraY, 0);
+    const double zoom = MapCell() / 16;
+    SetScale(scale * zoom, scale * zoom);
+    DrawImage(PictureRainbow, CellCentreX(MonX[0]), CellCentreY(MonY[0]), 0);
     LevelUpAnim += 1;
     if (LevelUpAnim > 40) LevelUpAnim = 0;
     SetScale(1, 1);
@@ -267,7 +272,9 @@ void TurnLoopFrame() {
     HoverMonster = HoverItem = ItemUnderHero = HoverItemSource = HoverSkill = HoverTopic = -1;
     HoverTerrain = 0;
     RecomputeBonuses();
-    if (ScreenWidth > 800) {
+    if (MapCell() != 16) {
+        FollowHeroZoomed();
+    } else if (ScreenWidth > 800) {
         CameraX = CameraY = 0;
     } else {
         // At 800 x 600 the map scrolls to keep the hero in sight.
@@ -286,8 +293,8 @@ void TurnLoopFrame() {
     if (TurnTaken == 1) EndOfTurn();
     ResolveDeaths();
     LevelUpHero();
-    MouseTileX = (PointerX() + CameraX - 300) / 16;
-    MouseTileY = (PointerY() + CameraY - 90) / 16;
+    MouseTileX = (PointerX() + CameraX - 300) / MapCell();
+    MouseTileY = (PointerY() + CameraY - 90) / MapCell();
     // The frame is whole here, just before it is shown.
     if (WentDown(KeyF12, ShotKeyWasHeld)) PushMessage(TakeScreenshot());
     EndFrame();
@@ -322,6 +329,7 @@ void ShowDeathMoment() {
 void RunTurnLoop() {
     TargetX = -1;
     TargetY = -1;
+    CloseLookCursor();
     GameInProgress = 1;
     InGame = 1;
     HistoryKeyWasHeld = KeyHeld(KeyA + ('H' - 'A')) != 0;

@@ -52,11 +52,17 @@ std::string DepthText(int table, int depth) {
     return "Castle Level:" + IntToText(depth - 5);
 }
 
-// The last three are the player's comforts, kept in Settings.txt rather than GlobalData.dat.
-const char* const OptionEntries[] = {"Return",       "Window Mode",   "Something", "Debug Text", "Delete High Scores",
-                                     "Death Moment", "High Contrast", "Dim Memory"};
-constexpr int OptionCount = 8;
+// The last ones are the player's comforts, kept in Settings.txt rather than GlobalData.dat,
+// in the order of their settings.
+const char* const OptionEntries[] = {"Return",       "Window Mode",   "Something",  "Debug Text", "Delete High Scores",
+                                     "Death Moment", "High Contrast", "Dim Memory", "Map Zoom"};
 constexpr int FirstComfortOption = 5;
+constexpr int OptionCount = FirstComfortOption + SettingCount;
+static_assert(sizeof(OptionEntries) / sizeof(OptionEntries[0]) == OptionCount, "one entry per comfort");
+
+// The rows stand 30 pixels apart; at 800 x 600 more than eight would run off the screen,
+// so they close up there.
+int OptionStep() { return OptionCount <= 8 || ScreenHeight > 600 ? 30 : 26; }
 
 }  // namespace
 
@@ -149,18 +155,20 @@ void OptionsScreen() {
     for (;;) {
         const int oy = TitleOffsetY();
         DrawTitleScene(TitleScrollEnd, 1.0, -1);
+        const int step = OptionStep();
+        const int height = 10 + step * OptionCount;
         PanelColor();
-        DrawRect(100, oy + 310, 200, 250);
-        DrawRect(400, oy + 340, 200, 220);
+        DrawRect(100, oy + 310, 200, height);
+        DrawRect(400, oy + 310 + step, 200, height - step);
         BarColor();
-        DrawRect(101, oy + 321 + 30 * MenuCursor, 198, 20);
+        DrawRect(101, oy + 321 + step * MenuCursor, 198, 20);
         TextColor();
-        for (int k = 0; k < OptionCount; ++k) Say(OptionEntries[k], 110, oy + 320 + 30 * k);
-        Say(ScreenWidth == 800 ? "800x600" : "1024x768", 410, oy + 350);
-        Say(GlobalData[GlobalDebugText] == 0 ? "Disabled" : "Enabled", 410, oy + 410);
-        Say(FileSize(HighScoreFile(0)) != -1 ? "Highscores exist" : "Highscores deleted", 410, oy + 440);
+        for (int k = 0; k < OptionCount; ++k) Say(OptionEntries[k], 110, oy + 320 + step * k);
+        Say(ScreenWidth == 800 ? "800x600" : "1024x768", 410, oy + 320 + step);
+        Say(GlobalData[GlobalDebugText] == 0 ? "Disabled" : "Enabled", 410, oy + 320 + step * 3);
+        Say(FileSize(HighScoreFile(0)) != -1 ? "Highscores exist" : "Highscores deleted", 410, oy + 320 + step * 4);
         for (int id = 0; id < SettingCount; ++id)
-            Say(Settings[id] == 0 ? "Off" : "On", 410, oy + 320 + 30 * (FirstComfortOption + id));
+            Say(Settings[id] == 0 ? "Off" : "On", 410, oy + 320 + step * (FirstComfortOption + id));
 
         bool leave = false;
         if (InputDelay == 0) {
@@ -180,10 +188,10 @@ void OptionsScreen() {
                         break;
                     case 3: GlobalData[GlobalDebugText] = (GlobalData[GlobalDebugText] + 1) % 2; break;
                     case 4: DeleteHighScores(); break;
-                    case 5:
-                    case 6:
-                    case 7: Settings[MenuCursor - FirstComfortOption] ^= 1; break;
-                    default:  // "Something" does nothing
+                    case 2: break;  // "Something" does nothing
+                    default:
+                        if (MenuCursor >= FirstComfortOption && MenuCursor < OptionCount)
+                            Settings[MenuCursor - FirstComfortOption] ^= 1;
                         break;
                 }
             }
