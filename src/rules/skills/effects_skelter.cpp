@@ -17,15 +17,7 @@ constexpr int TornadoReach = 4;
 constexpr int ThrowTries = 1001;  // like every placement draw: give up rather than hang
 
 // The hero's blow on one creature of a burst: its own roll, its own report.
-void Buffet(int s, int level) {
-    const int damage = Mag(0) + SkillRoll(level) - Mag(s);
-    if (damage <= 0) {
-        PushMessage(MonName[s] + " dodged");
-        return;
-    }
-    Hurt(s, damage);
-    PushMessage(MonName[s] + " took " + IntToText(damage) + " damage!");
-}
+void Buffet(int s, int level) { StrikeOrDodge(s, Mag(0) + SkillRoll(level) - Mag(s)); }
 
 // Puts the creature down on a marked, free cell of the storm, if one comes up.
 void Throw(int s) {

@@ -49,13 +49,7 @@ Outcome WildBuck(int level) {
         const int dx = MonX[s] - hx;
         const int dy = MonY[s] - hy;
         if (dx * dx + dy * dy != 1) continue;  // the four orthogonal neighbours only
-        const int damage = Str(0) + SkillRoll(level) - Def(s);
-        if (damage <= 0) {
-            PushMessage(MonName[s] + " dodged");
-            continue;
-        }
-        Hurt(s, damage);
-        PushMessage(MonName[s] + " took " + IntToText(damage) + " damage!");
+        StrikeOrDodge(s, Str(0) + SkillRoll(level) - Def(s));
     }
     return Outcome::Paid;
 }

@@ -51,6 +51,9 @@ int Con(int s);
 int SkillRoll(int level);
 // The target loses `damage` hit points when it is above 0.
 void Hurt(int target, int damage);
+// One creature's share of a burst (Vaneburst, Tornado, Wild Buck): "<name> dodged" at 0
+// or below, otherwise the damage and "<name> took <damage> damage!".
+void StrikeOrDodge(int s, int damage);
 // True when slot `s` holds a creature (slot 0: the hero) standing on (x, y).
 bool StandsOn(int s, int x, int y);
 

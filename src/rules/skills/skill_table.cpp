@@ -2,6 +2,8 @@
 // share.
 #include <iterator>
 
+#include "core/convert.h"
+#include "core/messagelog.h"
 #include "core/random.h"
 #include "core/state.h"
 #include "items/skills.h"
@@ -74,6 +76,15 @@ int SkillRoll(int level) {
 
 void Hurt(int target, int damage) {
     if (damage > 0) MonHp[target] -= damage;
+}
+
+void StrikeOrDodge(int s, int damage) {
+    if (damage <= 0) {
+        PushMessage(MonName[s] + " dodged");
+        return;
+    }
+    Hurt(s, damage);
+    PushMessage(MonName[s] + " took " + IntToText(damage) + " damage!");
 }
 
 bool StandsOn(int s, int x, int y) { return MonKind[s] >= 1 && MonX[s] == x && MonY[s] == y; }
