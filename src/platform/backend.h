@@ -8,3 +8,9 @@ SDL_Renderer* CurrentRenderer();
 int RendererGeneration();
 // Frees every picture (before the platform stops).
 void ReleaseImages();
+// Ends the frame's drawing: carries out what the frame drew, unless it repeats the
+// picture already shown exactly. True when the picture changed.
+bool FinishFrameDrawing();
+// Drops every recorded frame: the renderer, its textures or the picture they were
+// drawn into are gone or made anew, so the next frame is drawn whole.
+void ForgetDrawnFrames();

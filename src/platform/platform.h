@@ -38,6 +38,9 @@ void ClearScreen();
 // Shows the frame and holds the pace of 60 frames per second; also the moment input
 // changes and (headless) screenshots and dumps asked for by the script are taken.
 void PresentFrame();
+// A frame that repeats the last one shown is not drawn again. This makes the next frame
+// be drawn whole anyway, for measuring what a frame costs.
+void RedrawNextFrame();
 void SetColor(int r, int g, int b);
 void SetAlpha(double a);
 void SetScale(double sx, double sy);

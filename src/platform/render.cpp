@@ -1,5 +1,6 @@
 // Drawing shared by the window and the headless target: both draw through an SDL
 // renderer, so a headless frame is the very picture the window would show.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -40,6 +41,69 @@ struct DrawState {
 
 Image FontSheet = -1;  // loaded on the first text drawn
 TextWatcher Watcher = nullptr;
+
+// A frame's drawing is kept as a list and carried out when the frame ends. A frame
+// that repeats the last one exactly (the title, or a game waiting for a key) is then
+// not drawn again, because the screen's picture already holds it: a window left alone
+// costs the game's own work for the frame and nothing for the pixels.
+struct DrawCommand {
+    enum Kind : Uint8 { Clear, Fill, Copy };
+    Kind kind = Clear;
+    Uint8 r = 0, g = 0, b = 0, a = 255;
+    bool blend = false;
+    Uint8 flip = 0;
+    SDL_Texture* texture = nullptr;
+    SDL_Rect src{};
+    SDL_FRect dst{};
+};
+
+bool SameCommand(const DrawCommand& x, const DrawCommand& y) {
+    return x.kind == y.kind && x.r == y.r && x.g == y.g && x.b == y.b && x.a == y.a && x.blend == y.blend &&
+           x.flip == y.flip && x.texture == y.texture && x.src.x == y.src.x && x.src.y == y.src.y &&
+           x.src.w == y.src.w && x.src.h == y.src.h && x.dst.x == y.dst.x && x.dst.y == y.dst.y && x.dst.w == y.dst.w &&
+           x.dst.h == y.dst.h;
+}
+
+std::vector<DrawCommand> FrameCommands;  // this frame's drawing so far
+size_t FrameDrawnUpTo = 0;               // how much of it is already in the picture
+std::vector<DrawCommand> ShownCommands;  // the drawing of the picture the screen holds
+bool ShownValid = false;
+
+void Carry(SDL_Renderer* renderer, const DrawCommand& c) {
+    switch (c.kind) {
+        case DrawCommand::Clear:
+            SDL_SetRenderDrawColor(renderer, c.r, c.g, c.b, 255);
+            SDL_RenderClear(renderer);
+            break;
+        case DrawCommand::Fill: {
+            SDL_SetRenderDrawBlendMode(renderer, c.blend ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE);
+            SDL_SetRenderDrawColor(renderer, c.r, c.g, c.b, c.a);
+            const SDL_Rect rect{static_cast<int>(c.dst.x), static_cast<int>(c.dst.y), static_cast<int>(c.dst.w),
+                                static_cast<int>(c.dst.h)};
+            SDL_RenderFillRect(renderer, &rect);
+            break;
+        }
+        case DrawCommand::Copy:
+            SDL_SetTextureColorMod(c.texture, c.r, c.g, c.b);
+            SDL_SetTextureAlphaMod(c.texture, c.a);
+            SDL_SetTextureBlendMode(c.texture, c.blend ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE);
+            if (c.flip) {
+                SDL_RenderCopyExF(renderer, c.texture, &c.src, &c.dst, 0.0, nullptr,
+                                  static_cast<SDL_RendererFlip>(c.flip));
+            } else {
+                SDL_RenderCopyF(renderer, c.texture, &c.src, &c.dst);
+            }
+            break;
+    }
+}
+
+// Puts what this frame has drawn so far into the picture, before anyone reads it.
+void DrawPending() {
+    SDL_Renderer* renderer = CurrentRenderer();
+    if (renderer)
+        for (size_t i = FrameDrawnUpTo; i < FrameCommands.size(); ++i) Carry(renderer, FrameCommands[i]);
+    FrameDrawnUpTo = FrameCommands.size();
+}
 
 constexpr int FontFirstChar = 32;
 constexpr int FontGlyphs = 96;
@@ -113,21 +177,24 @@ void CopyFrame(Image image, int frame, const SDL_FRect& dst, bool flipX, bool fl
     if (!texture) return;
     const SDL_Rect src{(frame % record.columns) * record.cellW, (frame / record.columns) * record.cellH, record.cellW,
                        record.cellH};
-    SDL_SetTextureColorMod(texture, Draw.r, Draw.g, Draw.b);
-    const Uint8 alpha = AlphaByte();
-    SDL_SetTextureAlphaMod(texture, alpha);
-    SDL_SetTextureBlendMode(texture, record.opaque && alpha == 255 ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
-    const int flip = (flipX ? SDL_FLIP_HORIZONTAL : 0) | (flipY ? SDL_FLIP_VERTICAL : 0);
-    if (flip) {
-        SDL_RenderCopyExF(CurrentRenderer(), texture, &src, &dst, 0.0, nullptr, static_cast<SDL_RendererFlip>(flip));
-    } else {
-        SDL_RenderCopyF(CurrentRenderer(), texture, &src, &dst);
-    }
+    DrawCommand c;
+    c.kind = DrawCommand::Copy;
+    c.r = Draw.r;
+    c.g = Draw.g;
+    c.b = Draw.b;
+    c.a = AlphaByte();
+    c.blend = !(record.opaque && c.a == 255);
+    c.flip = static_cast<Uint8>((flipX ? SDL_FLIP_HORIZONTAL : 0) | (flipY ? SDL_FLIP_VERTICAL : 0));
+    c.texture = texture;
+    c.src = src;
+    c.dst = dst;
+    FrameCommands.push_back(c);
 }
 
 }  // namespace
 
 void ReleaseImages() {
+    ForgetDrawnFrames();
     for (ImageRecord& record : Images) {
         if (record.texture && record.textureGeneration == RendererGeneration()) SDL_DestroyTexture(record.texture);
         if (record.surface) SDL_FreeSurface(record.surface);
@@ -162,22 +229,28 @@ void SetClearColor(int r, int g, int b) {
 }
 
 void ClearScreen() {
-    SDL_Renderer* renderer = CurrentRenderer();
-    if (!renderer) return;
-    SDL_SetRenderDrawColor(renderer, Draw.clearR, Draw.clearG, Draw.clearB, 255);
-    SDL_RenderClear(renderer);
+    if (!CurrentRenderer()) return;
+    DrawCommand c;
+    c.kind = DrawCommand::Clear;
+    c.r = Draw.clearR;
+    c.g = Draw.clearG;
+    c.b = Draw.clearB;
+    FrameCommands.push_back(c);
 }
 
 void DrawRect(int x, int y, int w, int h) {
-    SDL_Renderer* renderer = CurrentRenderer();
-    if (!renderer || w <= 0 || h <= 0) return;
+    if (!CurrentRenderer() || w <= 0 || h <= 0) return;
+    DrawCommand c;
+    c.kind = DrawCommand::Fill;
+    c.r = Draw.r;
+    c.g = Draw.g;
+    c.b = Draw.b;
+    c.a = AlphaByte();
     // An opaque rectangle is a plain fill: blending it would give the same pixels,
     // only far slower in the software renderer.
-    const Uint8 alpha = AlphaByte();
-    SDL_SetRenderDrawBlendMode(renderer, alpha == 255 ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
-    SDL_SetRenderDrawColor(renderer, Draw.r, Draw.g, Draw.b, alpha);
-    const SDL_Rect rect{x, y, w, h};
-    SDL_RenderFillRect(renderer, &rect);
+    c.blend = c.a != 255;
+    c.dst = SDL_FRect{static_cast<float>(x), static_cast<float>(y), static_cast<float>(w), static_cast<float>(h)};
+    FrameCommands.push_back(c);
 }
 
 Image LoadImage(const std::string& gamePath, bool centred) { return Load(gamePath, 0, 0, 1, centred); }
@@ -230,6 +303,7 @@ bool SaveFrame(const std::string& path, std::string& error) {
         error = "no screen is open";
         return false;
     }
+    DrawPending();
     int w = 0, h = 0;
     SDL_GetRendererOutputSize(renderer, &w, &h);
     std::vector<uint8_t> rgba(static_cast<size_t>(w) * h * 4);
@@ -245,8 +319,29 @@ bool SaveFrame(const std::string& path, std::string& error) {
 unsigned FramePixel(int x, int y) {
     SDL_Renderer* renderer = CurrentRenderer();
     if (!renderer) return 0;
+    DrawPending();
     Uint32 pixel = 0;
     const SDL_Rect rect{x, y, 1, 1};
     if (SDL_RenderReadPixels(renderer, &rect, SDL_PIXELFORMAT_RGB888, &pixel, 4) != 0) return 0;
     return pixel & 0xFFFFFF;
 }
+
+bool FinishFrameDrawing() {
+    const bool same = ShownValid && FrameDrawnUpTo == 0 && FrameCommands.size() == ShownCommands.size() &&
+                      std::equal(FrameCommands.begin(), FrameCommands.end(), ShownCommands.begin(), SameCommand);
+    if (!same) DrawPending();
+    ShownCommands.swap(FrameCommands);
+    ShownValid = CurrentRenderer() != nullptr;
+    FrameCommands.clear();
+    FrameDrawnUpTo = 0;
+    return !same;
+}
+
+void ForgetDrawnFrames() {
+    FrameCommands.clear();
+    FrameDrawnUpTo = 0;
+    ShownCommands.clear();
+    ShownValid = false;
+}
+
+void RedrawNextFrame() { ShownValid = false; }

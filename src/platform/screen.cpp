@@ -1,11 +1,13 @@
 // The two targets: a real window paced at 60 frames per second, and the headless
 // twin that draws the same frames into memory, reads a script and runs a fake clock.
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <thread>
 #include <vector>
 
 #include "platform/backend.h"
@@ -40,8 +42,12 @@ int PretendH = 0;
 SDL_Surface* PretendSurface = nullptr;
 SDL_Renderer* PretendRenderer = nullptr;
 
-// Window pacing: the start of the current 1/60 s slot, in milliseconds.
-double SlotStart = -1;
+// The window needs the picture shown again (it was uncovered, resized or went
+// fullscreen) even if the game drew the same frame as before.
+bool ShowAgain = true;
+// Window pacing: when the current 1/60 s slot ends, once the first frame has run.
+std::chrono::steady_clock::time_point SlotEnd;
+bool SlotRunning = false;
 // Keys are released by the scan code that pressed them, so a layout change or a
 // modifier in between cannot leave a key stuck down.
 int ScancodeKey[SDL_NUM_SCANCODES];
@@ -52,11 +58,6 @@ int ClockStart = 0;
 long long FramesShown = 0;
 DumpWriter Dumper = nullptr;
 
-double NowMs() {
-    return static_cast<double>(SDL_GetPerformanceCounter()) * 1000.0 /
-           static_cast<double>(SDL_GetPerformanceFrequency());
-}
-
 void FreePretendWindow() {
     if (PretendRenderer) SDL_DestroyRenderer(PretendRenderer);
     PretendRenderer = nullptr;
@@ -65,6 +66,7 @@ void FreePretendWindow() {
 }
 
 void FreeRenderer() {
+    ForgetDrawnFrames();
     if (FrameTexture) SDL_DestroyTexture(FrameTexture);
     FrameTexture = nullptr;
     if (Renderer) SDL_DestroyRenderer(Renderer);
@@ -150,6 +152,7 @@ void ToggleFullscreen() {
     // The picture's place is worked out again at every present from the output's real
     // size; the last resort's scaling is set again here, as no resize event may come.
     UpdateLogicalScaling();
+    ShowAgain = true;
 }
 
 // A desktop too small for the screen's size gets a window that fits it, keeping the
@@ -209,6 +212,8 @@ void PumpWindowEvents() {
             case SDL_WINDOWEVENT:
                 if (e.window.event == SDL_WINDOWEVENT_CLOSE) InputClose();
                 if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) UpdateLogicalScaling();
+                if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.window.event == SDL_WINDOWEVENT_EXPOSED)
+                    ShowAgain = true;
                 if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
                     InputReleaseAll();
                     for (int& k : ScancodeKey) k = -1;
@@ -249,21 +254,22 @@ void PumpWindowEvents() {
     }
 }
 
-// Holds 60 frames per second; a frame that overran its slot restarts the schedule
-// from now instead of rushing to catch up.
+// Holds 60 frames per second. The wait is a sleep until the slot ends, so a window
+// left on the title or in a quiet game gives its core back instead of watching the
+// clock. A frame that overran its slot restarts the schedule from now instead of
+// rushing to catch up. The game still draws every frame while idle: it counts time
+// in frames, and some frames draw from the random stream.
 void Pace() {
-    const double slot = 1000.0 / 60.0;
-    double now = NowMs();
-    if (SlotStart < 0 || now >= SlotStart + slot) {
-        SlotStart = now;
+    using Clock = std::chrono::steady_clock;
+    constexpr auto slot = std::chrono::nanoseconds(1000000000LL / 60);
+    const Clock::time_point now = Clock::now();
+    if (!SlotRunning || now >= SlotEnd) {
+        SlotEnd = now + slot;
+        SlotRunning = true;
         return;
     }
-    const double next = SlotStart + slot;
-    while ((now = NowMs()) < next) {
-        const double left = next - now;
-        if (left > 2.0) SDL_Delay(static_cast<Uint32>(left - 1.0));
-    }
-    SlotStart = next;
+    std::this_thread::sleep_until(SlotEnd);
+    SlotEnd += slot;
 }
 
 void TakeCaptures() {
@@ -385,6 +391,9 @@ void OpenScreen(int width, int height) {
         SDL_SetWindowPosition(Window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
     if (!Renderer) return;
+    // A new frame texture starts blank: the next frame is drawn and shown whole.
+    ForgetDrawnFrames();
+    ShowAgain = true;
     SDL_SetRenderTarget(Renderer, nullptr);
     if (FrameTexture) SDL_DestroyTexture(FrameTexture);
     FrameTexture = SDL_CreateTexture(Renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, width, height);
@@ -412,6 +421,7 @@ void ResizeWindow(int width, int height) {
 
 void PresentFrame() {
     if (Headless) {
+        FinishFrameDrawing();
         if (Renderer) SDL_RenderFlush(Renderer);
         ShowInPretendWindow();
         TakeCaptures();
@@ -419,14 +429,23 @@ void PresentFrame() {
         BeginScriptFrame(Runner);
         return;
     }
+    const bool changed = FinishFrameDrawing();
     if (Renderer && FrameTexture) {
-        SDL_SetRenderTarget(Renderer, nullptr);
-        ShowFrame(Renderer, FrameTexture);
-        SDL_RenderPresent(Renderer);
-        SDL_SetRenderTarget(Renderer, FrameTexture);
+        // The frame texture keeps the picture, so an unchanged frame is only shown
+        // again when the window asks for it.
+        if (changed || ShowAgain) {
+            SDL_SetRenderTarget(Renderer, nullptr);
+            ShowFrame(Renderer, FrameTexture);
+            SDL_RenderPresent(Renderer);
+            SDL_SetRenderTarget(Renderer, FrameTexture);
+        }
     } else if (Renderer) {
-        SDL_RenderPresent(Renderer);
+        // Drawn straight into the window: what it shows after a present is its own,
+        // so a window that asks for the picture gets it drawn whole next frame.
+        if (changed) SDL_RenderPresent(Renderer);
+        if (ShowAgain) ForgetDrawnFrames();
     }
+    ShowAgain = false;
     Pace();
     PumpWindowEvents();
 }

@@ -60,6 +60,7 @@ void PrepareHeadlessTitle() {
 void BM_TitleFrame(benchmark::State& state) {
     PrepareHeadlessTitle();
     for (auto _ : state) {
+        RedrawNextFrame();
         DrawTitleFrame();
         PresentFrame();
         ClearScreen();
@@ -143,6 +144,7 @@ void BM_MapView(benchmark::State& state) {
         for (int& cell : column) cell = 2;
     MonHp[0] = 20;
     for (auto _ : state) {
+        RedrawNextFrame();
         DrawMapView();
         PresentFrame();
         ClearScreen();
@@ -311,6 +313,7 @@ void BM_GameFrame(benchmark::State& state) {
     InGame = 1;
     for (auto _ : state) {
         InputDelay = 1;  // no command looks at the keys
+        RedrawNextFrame();
         TurnLoopFrame();
         benchmark::DoNotOptimize(FramePixel(400, 200));
     }
