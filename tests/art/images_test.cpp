@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "png_io.h"
@@ -86,10 +88,28 @@ TEST(Images, EachFileHasTheSizeTheGameExpects) {
     EXPECT_GE(rainbow.w, 40);
     EXPECT_LE(rainbow.w, 64);
     EXPECT_EQ(rainbow.w, rainbow.h) << "the burst is round and drawn centred";
-    // A burst, not a square: corners clear, centre painted.
+    // A burst, not a square: corners clear.
     EXPECT_EQ(GetPixel(rainbow, 0, 0) >> 24, 0u);
     EXPECT_EQ(GetPixel(rainbow, rainbow.w - 1, rainbow.h - 1) >> 24, 0u);
-    EXPECT_EQ(GetPixel(rainbow, rainbow.w / 2, rainbow.h / 2) >> 24, 255u);
+}
+
+// The burst is drawn over the hero, centred on its cell, at up to three times a
+// cell's width: the hero's cell must stay in sight through it (at most a faint
+// veil), while the ring round it is plainly painted on every side.
+TEST(Images, LevelUpBurstLetsTheHeroShowThrough) {
+    const Canvas& rainbow = Image("rainbow.png");
+    const int cx = rainbow.w / 2, cy = rainbow.h / 2;
+    const int heroW = rainbow.w / 3;  // the hero's cell at full scale
+    for (int y = cy - heroW / 2; y < cy + heroW / 2; ++y)
+        for (int x = cx - heroW / 2; x < cx + heroW / 2; ++x) {
+            // The cell's corners may be brushed by the ring's inner glow.
+            const bool corner = std::abs(x - cx) >= heroW / 2 - 2 && std::abs(y - cy) >= heroW / 2 - 2;
+            if (corner) continue;
+            EXPECT_LE(GetPixel(rainbow, x, y) >> 24, 0x60u) << "hero hidden at " << x << "," << y;
+        }
+    const int ring = rainbow.w * 3 / 8;  // between the hero's cell and the edge
+    for (auto [dx, dy] : {std::pair{ring, 0}, {-ring, 0}, {0, ring}, {0, -ring}})
+        EXPECT_GE(GetPixel(rainbow, cx + dx, cy + dy) >> 24, 0xC0u) << "ring missing at " << dx << "," << dy;
 }
 
 TEST(Images, FullTilesAreOpaqueAndDecorationsLetTheFloorShow) {
