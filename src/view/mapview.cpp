@@ -123,6 +123,19 @@ int FloorFrame(int x, int y) {
     return frame;
 }
 
+TerrainCellFrames TerrainCellTiles(int x, int y, int phase) {
+    TerrainCellFrames tiles;
+    const int code = MapTerrain[x][y];
+    if (code <= 0) return tiles;
+    const int frame = MapFrame[x][y];
+    if (frame > 0) {
+        if (!FullTile(code)) tiles.floor = FloorFrame(x, y);
+        tiles.tile = frame > 1000 ? frame - 1001 + phase : frame - 1;
+    }
+    if (MapRockfall[x][y] == 1) tiles.warning = 70;
+    return tiles;
+}
+
 void DrawMapTerrain() {
     if (++WaterTick > 14) {
         WaterTick = 0;
@@ -153,13 +166,11 @@ void DrawMapTerrain() {
             if (code > 0 && MapSeen[x][y] >= 1) {
                 SetTerrainTint();
                 SetAlpha(MapSeen[x][y] == 1 ? RememberedAlpha() : 1.0);
-                const int frame = MapFrame[x][y];
-                if (frame > 0) {
-                    if (!FullTile(code)) DrawImage(SheetTiles, sx, sy, FloorFrame(x, y));
-                    DrawImage(SheetTiles, sx, sy, frame > 1000 ? frame - 1001 + WaterFrame : frame - 1);
-                }
+                const TerrainCellFrames tiles = TerrainCellTiles(x, y, WaterFrame);
+                if (tiles.floor >= 0) DrawImage(SheetTiles, sx, sy, tiles.floor);
+                if (tiles.tile >= 0) DrawImage(SheetTiles, sx, sy, tiles.tile);
                 if (TurnTaken == 0 && x == LookX() && y == LookY()) HoverTerrain = code;
-                if (MapRockfall[x][y] == 1) DrawImage(SheetTiles, sx, sy, 70);
+                if (tiles.warning >= 0) DrawImage(SheetTiles, sx, sy, tiles.warning);
             }
             if (MapHighlight[x][y] == 1) {
                 SetAlpha(0.5);

@@ -22,3 +22,12 @@ void DrawGroundItems();
 void DrawCreatures();
 // The ground tile drawn under an object on (x, y), by biome and region.
 int FloorFrame(int x, int y);
+// The tiles.png frames that show the terrain of (x, y), drawn in this order; -1 where
+// nothing is drawn: the floor beneath (none under a full tile), the terrain's own
+// picture (animated ones at `phase`, 0..3), the falling-rock warning.
+struct TerrainCellFrames {
+    int floor = -1;
+    int tile = -1;
+    int warning = -1;
+};
+TerrainCellFrames TerrainCellTiles(int x, int y, int phase);

@@ -5,6 +5,9 @@
 //   hoofprobe sector [options]  one generated sector, every table it fills
 //   hoofprobe chain [options] --to D   sectors 0..D in turn, one summary line each
 //   hoofprobe map [options] --out FILE  the generated sector drawn as the map view draws it
+//   hoofprobe contact --out DIR [--seed N] [--tiles FILE]
+//                               a sector of every biome, castle style and special sector,
+//                               each whole at 1x as NAME.png and in greyscale as NAME-grey.png
 //   hoofprobe item KIND TIER SEED [--hero H] [--fashion L]
 //                               one DescribeItem from the unseeded generator with the
 //                               hero's bonuses applied: name, two lines, "mods A D S P M C"
@@ -26,6 +29,8 @@
 #include "probe_items.h"
 #include "probe_sector.h"
 
+int ProbeContact(const std::vector<std::string>& args);  // probe_contact.cpp
+
 namespace {
 
 // Bad arguments give one line with the reason; no command at all gives the usage.
@@ -46,6 +51,7 @@ int Usage(const std::string& reason) {
         "       hoofprobe chain [the sector options but --depth] --to D  (--save: the plan, a new\n"
         "                        game's cooldowns; the straight walk from depth 0)\n"
         "       hoofprobe map [the sector options] --out FILE\n"
+        "       hoofprobe contact --out DIR [--seed N] [--tiles FILE]\n"
         "       hoofprobe item KIND TIER SEED [--hero H] [--fashion L]\n"
         "       hoofprobe price KIND TIER RAW [--sales L]\n"
         "       hoofprobe recipe K1 [K2 .. K5]\n"
@@ -104,5 +110,6 @@ int main(int argc, char** argv) {
     if (command == "sector") return ProbeSector(rest);
     if (command == "chain") return ProbeChain(rest);
     if (command == "map") return ProbeMap(rest);
+    if (command == "contact") return ProbeContact(rest);
     return Usage("unknown command '" + command + "'");
 }
