@@ -78,6 +78,9 @@ void ResetGame() {
 }
 
 void ClearSaveFolder() {
+    // The save goes first: a clearing cut short then leaves no game to load, never a
+    // save whose sectors are gone.
+    DeleteFile("World/savedata.dat");
     for (const std::string& name : ListFolder("World")) {
         if (name == "." || name == "..") continue;
         DeleteFile("World/" + name);

@@ -5,5 +5,5 @@
 // outlives a run or is set by the new game itself: the equipment, the attitudes, the
 // store offers, the message log, the global tables and the high scores.
 void ResetGame();
-// Deletes every entry of World/ except "." and "..".
+// Deletes every entry of World/ except "." and "..", the save game first.
 void ClearSaveFolder();

@@ -5,6 +5,7 @@
 #include <limits>
 #include <vector>
 
+#include "core/messagelog.h"
 #include "core/run_vars.h"
 #include "core/state.h"
 #include "items/catalogue.h"
@@ -187,7 +188,18 @@ bool WriteSeedRecord() {
     return WriteWholeFile("prevseed.dat", bytes);
 }
 
-void SaveRunBeforeQuit() {
+bool SaveRun() {
+    // One save: the hero and the sector he stands in must come back from the same moment,
+    // or a reload would give back what he picked up since, or lose it.
+    BeginFileGroup();
+    WriteSectorFile();
     SaveGame();
-    WriteSector();
+    const bool ok = CommitFileGroup();
+    if (!ok && InGame == 1) {
+        PushMessage(LastFileError());
+        PushMessage("The game was not saved; the last save is kept.");
+    }
+    return ok;
 }
+
+void SaveRunBeforeQuit() { SaveRun(); }

@@ -22,6 +22,10 @@ bool LoadGame(std::string& message);
 bool ReadSaveGameFile(const std::string& path, std::string& reason);
 // Writes prevseed.dat: the world seed of the latest new game.
 bool WriteSeedRecord();
-// Writes the save game and the current sector file before the program ends from
-// inside a game (Esc twice, or the window's close button).
+// Writes the current sector file and SaveGame's three files as one (see BeginFileGroup):
+// after a crash at any instant, all four are of the same moment. On failure the old
+// files stay, and in a game the log says why.
+bool SaveRun();
+// SaveRun before the program ends from inside a game (Esc twice, or the window's close
+// button).
 void SaveRunBeforeQuit();

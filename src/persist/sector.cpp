@@ -109,11 +109,15 @@ int MendSector() {
 
 std::string SectorFileName(int depth) { return "World/Forest" + IntToText(depth) + ".flr"; }
 
-bool WriteSector() {
+bool WriteSectorFile() {
     std::vector<uint8_t> bytes;
     bytes.reserve(SectorFileInts * 4);
     for (int* field : SectorFileLayout()) WriteInt(bytes, *field);
-    const bool ok = WriteWholeFile(SectorFileName(Depth), bytes);
+    return WriteWholeFile(SectorFileName(Depth), bytes);
+}
+
+bool WriteSector() {
+    const bool ok = WriteSectorFile();
     if (!ok && InGame == 1) PushMessage(LastFileError());
     return ok;
 }

@@ -8,6 +8,8 @@ constexpr int SectorFileInts = 13035;  // 52140 bytes
 // "World/Forest" + depth + ".flr".
 std::string SectorFileName(int depth);
 // Writes the current sector to its file; false when it could not be written.
+bool WriteSectorFile();
+// WriteSectorFile, and in a game the log says why it failed.
 bool WriteSector();
 // Reads the current Depth's sector file into the tables. A missing file is refused and
 // said to be missing; a file of the wrong length, or one no game could have left (a

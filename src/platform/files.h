@@ -47,6 +47,24 @@ bool ReadWholeFile(const std::string& gamePath, std::vector<uint8_t>& bytes);
 // the old file or the new one. On failure the old file stays, the reason goes to stderr
 // and LastFileError(), and the result is false.
 bool WriteWholeFile(const std::string& gamePath, const std::vector<uint8_t>& bytes);
+// Saves several files as one: between BeginFileGroup and CommitFileGroup, WriteWholeFile
+// only writes each new file under its temporary name and DeleteFile only notes the name.
+// The commit writes a marker in the data root listing them (SaveInProgress.txt), renames
+// and deletes, and removes the marker; false when any file could not be written (then
+// nothing changed on disk, unless the renames themselves failed: then the marker stays
+// and the next start-up finishes them). A file may be written once per group.
+void BeginFileGroup();
+bool CommitFileGroup();
+// Run by ChooseDataRoot: a marker left by a crash finishes its save (roll forward);
+// temporary files of a save that never reached its marker are removed. Says so on stderr.
+void FinishInterruptedSave();
+// The crash-trial seam, read from HOOF_FILE_STEPS on the first step (a test may set it
+// here instead; null turns it off). Unset, nothing happens. Set, every step that changes
+// the disk (begin, open, write, sync, close, rename, delete, syncfolder, end) is numbered
+// from 1 and told on stderr as "hoofbound: file step N WHAT PATH"; "stop:K1,K2,..." also
+// stops the process (SIGSTOP) before those steps, and "stop:groups" before every group's
+// begin and end, so a trial can copy the folder there, or kill the process at that step.
+void SetFileStepSeam(const char* spec);
 // A one-line reason for the latest failed write, for the message log.
 const std::string& LastFileError();
 // Moves a damaged file aside under a new name that does not exist yet; returns the new

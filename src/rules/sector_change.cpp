@@ -113,8 +113,7 @@ void GrowGardenTrees() {
 }
 
 void ChangeSector(int kind) {
-    WriteSector();
-    SaveGame();
+    SaveRun();
     // The blank frame comes while Depth still names the sector being left: closing the
     // window in that frame saves the run as it stands, instead of writing the old
     // sector's tables into the file of the sector ahead.
@@ -150,6 +149,5 @@ void ChangeSector(int kind) {
     ScaleCreaturesForDepth();
     if (Depth == -1) GrowGardenTrees();
     ComputeView();
-    WriteSector();
-    SaveGame();
+    SaveRun();
 }

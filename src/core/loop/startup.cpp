@@ -59,8 +59,7 @@ void StartNewGame() {
     GenerateNewSector();
     for (int& slot : Equip) slot = -1;
     ComputeView();
-    WriteSector();
-    SaveGame();
+    SaveRun();
     RunTurnLoop();
 }
 

@@ -8,6 +8,7 @@
 #include "persist/highscores.h"
 #include "persist/reset.h"
 #include "persist/screens/screens.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 
 namespace {
@@ -72,11 +73,16 @@ void RunEnding() {
     if (scored) {
         const int score = ScoreRun();
         MenuCursor = EnterHighScore(table, score, DeathMessage, Depth + 1);
+        // The score and the end of the save are one change: a crash between them would
+        // leave a scored run that loads again, and could be scored twice.
+        BeginFileGroup();
         WriteHighScores(table);
+        ClearSaveFolder();
+        // A score that cannot be written is lost; the run still ends.
+        if (!CommitFileGroup()) ClearSaveFolder();
     }
     InGame = 0;
     // An unscored death on easy keeps the save, so the title offers to load it.
-    if (scored) ClearSaveFolder();
     if (GameWon == 1) VictoryScreen();
     if (QuitRequested()) return;
     InputDelay = 10;

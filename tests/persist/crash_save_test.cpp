@@ -1,0 +1,189 @@
+// A save cut short at every step: a child process saves and is killed before step K
+// (the file layer's step seam stops it there), and the folder it leaves must hold every
+// game file whole, and after start-up all of them from one moment.
+#include <gtest/gtest.h>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
+#include <map>
+
+#include "core/messagelog.h"
+#include "core/state.h"
+#include "persist/highscores.h"
+#include "persist/reset.h"
+#include "persist/savegame.h"
+#include "platform/files.h"
+#include "support/data_root_fixture.h"
+#include "support/test_support.h"
+
+namespace {
+
+using Folder = std::map<std::string, std::vector<unsigned char>>;
+
+// Every file in the data root and in World/, by its name inside the root.
+Folder Snapshot(const std::string& root) {
+    Folder files;
+    for (const std::string& sub : {std::string(), std::string("World/")}) {
+        DIR* dir = opendir((root + "/" + sub).c_str());
+        if (!dir) continue;
+        while (dirent* entry = readdir(dir)) {
+            const std::string name = sub + entry->d_name;
+            if (entry->d_type == DT_REG) files[name] = ReadBytes(root + "/" + name);
+        }
+        closedir(dir);
+    }
+    return files;
+}
+
+void Restore(const std::string& root, const Folder& files) {
+    for (const auto& [name, bytes] : Snapshot(root)) unlink((root + "/" + name).c_str());
+    for (const auto& [name, bytes] : files) WriteBytes(root + "/" + name, bytes);
+}
+
+// Runs `save` in a child that stops before file step `step`, then kills it. True when
+// the child was stopped (and killed) there; false when the save ended first.
+bool SaveKilledAtStep(const std::function<void()>& save, int step) {
+    const pid_t child = fork();
+    if (child == 0) {
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, 2);  // the seam tells every step on stderr
+        const std::string spec = "stop:" + std::to_string(step);
+        SetFileStepSeam(spec.c_str());
+        save();
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, WUNTRACED);
+    if (!WIFSTOPPED(status)) return false;
+    kill(child, SIGKILL);
+    waitpid(child, &status, 0);
+    return true;
+}
+
+std::string Describe(const Folder& files) {
+    std::string text;
+    for (const auto& [name, bytes] : files) text += name + " (" + std::to_string(bytes.size()) + " bytes) ";
+    return text;
+}
+
+struct CrashCase {
+    const char* what;
+    std::function<void()> change;  // the tables' change between the old save and the new
+    std::function<void()> save;
+};
+
+}  // namespace
+
+using CrashedSave = DataRootTest;
+
+TEST_F(CrashedSave, EveryStepLeavesWholeFilesAndStartUpLeavesOneMoment) {
+    const CrashCase cases[] = {
+        {"a run's save",
+         [] { TurnCount = 2, MonX[0] = 9, MapTerrain[3][4] = 7, GlobalData[12] = 1, RecipeBook[5] = 1; },
+         [] { SaveRun(); }},
+        // The scored end of a run: the high score goes in and World/ is emptied.
+        {"the end of a run",
+         [] {
+             HighScoreValue[0][0] = 500;
+             HighScoreName[0][0] = "Quenby";
+         },
+         [] {
+             BeginFileGroup();
+             WriteHighScores(0);
+             ClearSaveFolder();
+             CommitFileGroup();
+         }},
+    };
+    for (const CrashCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        ClearAllTables();
+        for (auto& column : MapTerrain) {
+            for (int& cell : column) cell = 2;
+        }
+        MonHp[0] = MonMaxHp[0] = 10;
+        ASSERT_TRUE(SaveRun());
+        ASSERT_TRUE(WriteHighScores(0));
+        ASSERT_TRUE(WriteWholeFile("World/Forest3.flr", {1, 2, 3, 4}));  // a sector visited before
+        const Folder before = Snapshot(folder.path);
+        c.change();
+        ASSERT_FALSE(SaveKilledAtStep(c.save, 1000000));
+        const Folder after = Snapshot(folder.path);
+        ASSERT_NE(before, after);
+
+        bool reachedNew = false;
+        int step = 1;
+        for (;; ++step) {
+            Restore(folder.path, before);
+            if (!SaveKilledAtStep(c.save, step)) break;
+            SCOPED_TRACE("killed before step " + std::to_string(step));
+            // Each rename is whole: a game file on disk is the old one or the new one.
+            for (const auto& [name, bytes] : Snapshot(folder.path)) {
+                const auto old = before.find(name);
+                const auto fresh = after.find(name);
+                const bool whole = (old != before.end() && old->second == bytes) ||
+                                   (fresh != after.end() && fresh->second == bytes) ||
+                                   name.find(".tmp") != std::string::npos || name == "SaveInProgress.txt";
+                EXPECT_TRUE(whole) << name << " is neither the old file nor the new one";
+            }
+            FinishInterruptedSave();
+            const Folder recovered = Snapshot(folder.path);
+            const bool isOld = recovered == before;
+            const bool isNew = recovered == after;
+            EXPECT_TRUE(isOld || isNew) << "files of two moments: " << Describe(recovered);
+            // Once the save has counted, a later crash cannot take it back.
+            EXPECT_FALSE(reachedNew && isOld);
+            reachedNew = reachedNew || isNew;
+        }
+        EXPECT_TRUE(reachedNew) << "no crash point kept the new save";
+        EXPECT_GT(step, 10) << "the seam stopped too few steps to mean anything";
+        Restore(folder.path, before);
+    }
+}
+
+TEST_F(CrashedSave, AFileThatCannotBeWrittenKeepsTheWholeOldSave) {
+    ClearAllTables();
+    ASSERT_TRUE(SaveRun());
+    const Folder before = Snapshot(folder.path);
+    TurnCount = 5;
+    GlobalData[12] = 1;
+    InGame = 1;
+    ClearHistory();
+    // A full disk: the sector file (52140 bytes) cannot be written, the save game and the
+    // global files (written after it, and smaller) could. None of them may replace the old.
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool saved = SaveRun();
+    setrlimit(RLIMIT_FSIZE, &old);
+    InGame = 0;
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(Snapshot(folder.path), before) << "the save was partly replaced, or a temporary file stayed";
+    ASSERT_GE(HistoryCount(), 2);
+    EXPECT_NE(HistoryLine(HistoryCount() - 2).find("Could not save World/Forest0.flr"), std::string::npos);
+    EXPECT_EQ(HistoryLine(HistoryCount() - 1), "The game was not saved; the last save is kept.");
+}
+
+TEST_F(CrashedSave, StartUpFinishesAMarkedSaveAndDropsAnUnmarkedOne) {
+    WriteBytes(At("World/savedata.dat"), {1});
+    WriteBytes(At("World/Forest0.flr"), {1});
+    // Marked: the save game was already renamed, the sector file not yet; a sector to go.
+    WriteBytes(At("World/Forest0.flr.tmp77"), {2});
+    WriteBytes(At("World/Forest5.flr"), {5});
+    const std::string marker =
+        "rename\tWorld/savedata.dat.tmp77\tWorld/savedata.dat\n"
+        "rename\tWorld/Forest0.flr.tmp77\tWorld/Forest0.flr\n"
+        "delete\tWorld/Forest5.flr\n";
+    WriteBytes(At("SaveInProgress.txt"), std::vector<unsigned char>(marker.begin(), marker.end()));
+    WriteBytes(At("GlobalData.dat.tmp12"), {9});  // an unmarked temporary file of an older crash
+    FinishInterruptedSave();
+    EXPECT_EQ(Snapshot(folder.path), (Folder{{"World/savedata.dat", {1}}, {"World/Forest0.flr", {2}}}));
+}
