@@ -48,6 +48,7 @@ int ScancodeKey[SDL_NUM_SCANCODES];
 
 // Headless: the script, the fake clock's start and the frames shown so far.
 ScriptRunner Runner;
+FrameHook Hook = nullptr;
 int ClockStart = 0;
 long long FramesShown = 0;
 DumpWriter Dumper = nullptr;
@@ -417,6 +418,7 @@ void PresentFrame() {
         TakeCaptures();
         ++FramesShown;
         BeginScriptFrame(Runner);
+        if (Hook) Hook();
         return;
     }
     if (Renderer && FrameTexture) {
@@ -441,6 +443,8 @@ int ClockMillis() {
 }
 
 void SetDumpWriter(DumpWriter writer) { Dumper = writer; }
+
+void SetFrameHook(FrameHook hook) { Hook = hook; }
 
 unsigned WindowPixel(int x, int y) {
     if (!PretendSurface || x < 0 || y < 0 || x >= PretendSurface->w || y >= PretendSurface->h) return 0;
