@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <random>
@@ -14,9 +15,11 @@
 #include "core/frame.h"
 #include "core/loop/dump.h"
 #include "core/loop/startup.h"
+#include "core/loop/turnloop.h"
 #include "core/run_vars.h"
 #include "core/state.h"
 #include "core/ui_mode.h"
+#include "items/skill_use.h"
 #include "platform/files.h"
 #include "platform/input.h"
 #include "platform/platform.h"
@@ -75,6 +78,10 @@ struct Bot {
     int menuActions = 0;  // keys given to the open panel, interaction or screen
     bool talked = false;  // an interaction was open in an earlier frame
     bool hurry = false;   // long without a turn: close what is open and wait a turn
+    int lastDialogue = DialogueNone, lastUiMode = UiMap, lastBits = 0;
+    Screen lastScreen = Screen::Other;
+    bool letGo = false;    // a menu choice was made: no key in the next frame
+    int titleChoice = -1;  // the title entry chosen this time on the title
     std::map<std::string, int> findingKinds;
 };
 
@@ -260,6 +267,14 @@ bool CreatureAt(int x, int y, int attitude) {
     return false;
 }
 
+bool HostileNear(int reach) {
+    for (int m = 1; m < MonSlots; ++m) {
+        if (MonKind[m] <= 0 || MonHp[m] <= 0 || MonAttitude[m] != AttitudeHostile) continue;
+        if (std::abs(MonX[m] - MonX[0]) <= reach && std::abs(MonY[m] - MonY[0]) <= reach) return true;
+    }
+    return false;
+}
+
 bool GroundItemAt(int x, int y) {
     for (int g = 0; g < GroundSlots; ++g) {
         if (GroundItemKind[g] > 0 && GroundItemX[g] == x && GroundItemY[g] == y) return true;
@@ -314,6 +329,12 @@ void PickGoal(Bot& b) {
 void MapKeys(Bot& b) {
     if (GroundItemAt(MonX[0], MonY[0]) && Roll(b, 3) == 0) {
         Press(Letter(Roll(b, 2) ? 'G' : 'E'));
+        return;
+    }
+    // With a foe close by, a skill the hero has bought, now and then.
+    const int listed = ListedSkillCount();
+    if (listed > 0 && Roll(b, 6) == 0 && HostileNear(5)) {
+        Press(KeyDigit1 + Roll(b, listed < 9 ? listed : 9));
         return;
     }
     if (Roll(b, 5) == 0) {
@@ -430,6 +451,7 @@ void StartOfGame(Bot& b) {
     b.lastDepth = Depth;
     b.framesSinceTurn = 0;
     b.report.games++;
+    b.loadAfterRestart = false;
     b.report.sectorsVisited++;
     if (b.options.verbose) {
         std::fprintf(stderr, "soak: game %d: hero %d, difficulty %d, quest %d, turn %d, depth %d\n", b.report.games,
@@ -437,7 +459,30 @@ void StartOfGame(Bot& b) {
     }
 }
 
+// Counts what the last frame opened or paid, from the tables before and after it.
+void CountDoings(Bot& b) {
+    SoakReport& r = b.report;
+    if (DialogueState != b.lastDialogue && b.lastDialogue == DialogueNone) {
+        if (DialogueState == DialogueCookingPot) {
+            r.pots++;
+        } else if (DialogueState >= DialogueCharacter) {
+            r.talks++;
+        } else {
+            r.features++;
+        }
+    }
+    if (UiMode != b.lastUiMode && UiMode == UiAiming) r.skillsAimed++;
+    if (UiMode != b.lastUiMode && UiMode == UiInventory) r.inventoryOpened++;
+    if (DialogueState >= DialogueCharacter && b.lastDialogue == DialogueState && Bits != b.lastBits) {
+        (Bits < b.lastBits ? r.purchases : r.sales)++;
+    }
+    b.lastDialogue = DialogueState;
+    b.lastUiMode = UiMode;
+    b.lastBits = Bits;
+}
+
 void WatchGame(Bot& b) {
+    CountDoings(b);
     if (TurnCount != b.lastTurn) {
         if (TurnCount > b.lastTurn) {
             b.report.turns += TurnCount - b.lastTurn;
@@ -474,6 +519,10 @@ void BotFrame() {
         b.texts.clear();
         return;
     }
+    if (screen != Screen::Title) b.titleChoice = -1;
+    // A screen of its own starts its count of keys afresh.
+    if (screen != b.lastScreen && screen != Screen::Game && screen != Screen::Other) b.menuActions = 0;
+    b.lastScreen = screen;
     if (InGame == 1 && !b.inGame) StartOfGame(b);
     if (InGame != 1 && b.inGame) b.inGame = false;
     if (b.inGame) {
@@ -504,11 +553,26 @@ void BotFrame() {
         b.texts.clear();
         return;
     }
+    // The texts were drawn before the frame's keys acted: after a choice on the title or
+    // in the wizard the next page is not drawn yet, so the bot lets go for a frame
+    // instead of choosing again on a page it has not seen.
+    if (b.letGo) {
+        b.letGo = false;
+        b.texts.clear();
+        return;
+    }
+    const bool menu = screen == Screen::Title || screen == Screen::WizardHero || screen == Screen::WizardDifficulty ||
+                      screen == Screen::WizardScenario;
     switch (screen) {
         case Screen::Title: {
             b.heroCursor = -1;
-            const bool saved = FileSize("World/savedata.dat") != -1;
-            MenuTo(MenuCursor, b.loadAfterRestart && saved ? 1 : (saved && Roll(b, 4) == 0 ? 1 : 0));
+            if (b.titleChoice < 0) {
+                // Load Game after a check; else a saved run (an easy game's fall) is
+                // resumed now and then, and mostly a new game is started.
+                const bool saved = FileSize("World/savedata.dat") != -1;
+                b.titleChoice = saved && (b.loadAfterRestart || Roll(b, 4) == 0) ? 1 : 0;
+            }
+            MenuTo(MenuCursor, b.titleChoice);
             break;
         }
         case Screen::WizardHero: {
@@ -537,7 +601,12 @@ void BotFrame() {
                 Press(KeySpace);
                 b.menuActions = 0;
             } else {
-                Press(Roll(b, 2) ? KeySpace : KeyDown);
+                // The cursor starts on "Done": up into the list first, then buy levels.
+                if (b.menuActions <= 2) {
+                    Press(KeyUp);
+                } else {
+                    Press(Roll(b, 3) ? KeySpace : (Roll(b, 2) ? KeyUp : KeyDown));
+                }
             }
             break;
         case Screen::Recipes: Press(Roll(b, 3) ? Arrows[Roll(b, 4)] : Letter('C')); break;
@@ -554,6 +623,10 @@ void BotFrame() {
                 // Quit as a player would (the close button saves the run); the program
                 // then starts again and the bot loads the game from the title.
                 b.turnsSinceCheck = 0;
+                // The bonuses are worked out afresh at the start of every frame, the
+                // frame of the close as well; a status caught in this frame's turn (a
+                // splash) is not in them yet.
+                RecomputeBonuses();
                 b.dumpBeforeClose = StateDumpText();
                 b.closingForCheck = true;
                 InputClose();
@@ -564,6 +637,7 @@ void BotFrame() {
         }
         case Screen::Other: Press(KeySpace); break;
     }
+    if (menu && KeyHeld(KeySpace)) b.letGo = true;
     b.texts.clear();
 }
 
@@ -636,6 +710,9 @@ std::string SoakReportText(const SoakReport& r) {
         << "restarts            " << r.restarts << "\n"
         << "save/reload checks  " << r.checks << " done, " << r.checksFailed << " failed\n"
         << "turns that never ended " << r.stuckTurns << "\n"
+        << "talks " << r.talks << ", features " << r.features << ", pots " << r.pots << ", purchases " << r.purchases
+        << ", sales " << r.sales << ", skills aimed " << r.skillsAimed << ", inventory opened " << r.inventoryOpened
+        << "\n"
         << "wall time           " << static_cast<long long>(r.seconds * 1000) / 1000.0 << " s\n";
     for (const std::string& f : r.findings) out << "finding: " << f << "\n";
     return out.str();

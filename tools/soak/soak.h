@@ -26,6 +26,14 @@ struct SoakReport {
     int checks = 0;  // save/reload checks done
     int checksFailed = 0;
     int stuckTurns = 0;  // turns that did not end within the frame bound
+    // What the bot got up to, to see that the soak reaches the game's corners.
+    int talks = 0;        // conversations opened with characters and traders
+    int features = 0;     // chests, books, wells, bells and the like opened
+    int pots = 0;         // cooking pots opened
+    int purchases = 0;    // bits paid while talking to a trader
+    int sales = 0;        // bits received while talking to a trader
+    int skillsAimed = 0;  // skills chosen (the target shown or the item asked for)
+    int inventoryOpened = 0;
     double seconds = 0;
     std::vector<std::string> findings;  // one line each, the first few of a kind
 };
