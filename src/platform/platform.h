@@ -102,6 +102,11 @@ unsigned FramePixel(int x, int y);
 // bars and scaling included. 0 outside it or without one.
 unsigned WindowPixel(int x, int y);
 bool SaveWindow(const std::string& path, std::string& error);
+// Headless only: called once after every frame is shown, once the script has set the
+// keys for the next frame, so a driver in the same process (the soak's bot) can read
+// the game's tables and hold its own keys for the next frame. nullptr for none.
+using FrameHook = void (*)();
+void SetFrameHook(FrameHook hook);
 // The game's state-dump writer, called when a script asks for a dump.
 using DumpWriter = void (*)(const std::string& path);
 void SetDumpWriter(DumpWriter writer);

@@ -54,6 +54,7 @@ int ScancodeKey[SDL_NUM_SCANCODES];
 
 // Headless: the script, the fake clock's start and the frames shown so far.
 ScriptRunner Runner;
+FrameHook Hook = nullptr;
 int ClockStart = 0;
 long long FramesShown = 0;
 DumpWriter Dumper = nullptr;
@@ -427,6 +428,7 @@ void PresentFrame() {
         TakeCaptures();
         ++FramesShown;
         BeginScriptFrame(Runner);
+        if (Hook) Hook();
         return;
     }
     const bool changed = FinishFrameDrawing();
@@ -460,6 +462,8 @@ int ClockMillis() {
 }
 
 void SetDumpWriter(DumpWriter writer) { Dumper = writer; }
+
+void SetFrameHook(FrameHook hook) { Hook = hook; }
 
 unsigned WindowPixel(int x, int y) {
     if (!PretendSurface || x < 0 || y < 0 || x >= PretendSurface->w || y >= PretendSurface->h) return 0;

@@ -85,6 +85,10 @@ void ResumeSavedGame() {
     if (!sectorMessage.empty()) PushMessage(sectorMessage);
     ComputeView();
     RefreshFrames();
+    // The key that chose Load Game is still held for a few frames: without the delay the
+    // first frame of the game would take it for a wait and pass a turn, as the new game
+    // avoids by the delay its wizard sets.
+    InputDelay = 10;
     RunTurnLoop();
 }
 

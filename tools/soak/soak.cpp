@@ -1,0 +1,719 @@
+#include "soak/soak.h"
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <random>
+#include <set>
+#include <sstream>
+
+#include "core/frame.h"
+#include "core/loop/dump.h"
+#include "core/loop/startup.h"
+#include "core/loop/turnloop.h"
+#include "core/run_vars.h"
+#include "core/state.h"
+#include "core/ui_mode.h"
+#include "items/skill_use.h"
+#include "platform/files.h"
+#include "platform/input.h"
+#include "platform/platform.h"
+#include "rules/interactions.h"
+#include "rules/look_cursor.h"
+#include "worldgen/creatures.h"
+#include "worldgen/terrain.h"
+
+namespace {
+
+// ---- What the bot knows between frames ---------------------------------------------
+
+enum class Screen {
+    Title,
+    WizardHero,
+    WizardDifficulty,
+    WizardScenario,
+    SkillUpgrades,
+    Recipes,
+    History,
+    Scores,
+    Game,
+    Other
+};
+
+// What the player is after on the map for a while.
+enum class Goal { Fight, Grab, Deeper, Back, Feature, Friend, Wander };
+
+struct Bot {
+    SoakOptions options;
+    SoakReport report;
+    std::mt19937 rng;
+    std::vector<std::string> texts;  // every text drawn since the last frame was shown
+
+    bool stop = false;  // the soak is over: the window is being closed
+    // The game in play as the bot last saw it.
+    bool inGame = false;
+    int lastTurn = -1;
+    int lastDepth = 0;
+    bool endCounted = false;
+    long long framesSinceTurn = 0;
+    long long turnsSinceCheck = 0;
+    // Choices for the next game and the wizard's hero cursor, which lives in the wizard.
+    int nextGame = 0;
+    int heroCursor = -1;
+    int planHero = 0, planDifficulty = 0, planQuest = 0;
+    // The save/reload check: the dump taken just before closing, compared with the first
+    // frame of the loaded game.
+    bool closingForCheck = false;
+    bool loadAfterRestart = false;
+    std::string dumpBeforeClose;
+    bool closingStuck = false;
+    // On the map: the current goal and for how many more turns.
+    Goal goal = Goal::Wander;
+    int goalTurns = 0;
+    int menuActions = 0;  // keys given to the open panel, interaction or screen
+    bool talked = false;  // an interaction was open in an earlier frame
+    bool hurry = false;   // long without a turn: close what is open and wait a turn
+    int lastDialogue = DialogueNone, lastUiMode = UiMap, lastBits = 0;
+    Screen lastScreen = Screen::Other;
+    bool letGo = false;    // a menu choice was made: no key in the next frame
+    int titleChoice = -1;  // the title entry chosen this time on the title
+    std::map<std::string, int> findingKinds;
+};
+
+Bot* Active = nullptr;
+
+void Finding(Bot& b, const std::string& kind, const std::string& detail) {
+    int& seen = b.findingKinds[kind];
+    ++seen;
+    if (seen <= 3) b.report.findings.push_back(kind + ": " + detail);
+    if (b.options.verbose) std::fprintf(stderr, "soak: %s: %s\n", kind.c_str(), detail.c_str());
+}
+
+int Roll(Bot& b, int n) { return static_cast<int>(b.rng() % static_cast<unsigned>(n)); }
+
+bool Saw(const Bot& b, const char* text) {
+    for (const std::string& t : b.texts) {
+        if (t.rfind(text, 0) == 0) return true;
+    }
+    return false;
+}
+
+Screen WhichScreen(const Bot& b) {
+    if (Saw(b, "Start New Game")) return Screen::Title;
+    if (Saw(b, "Choose your character:")) return Screen::WizardHero;
+    if (Saw(b, "Choose game difficulty:")) return Screen::WizardDifficulty;
+    if (Saw(b, "Choose game scenario:")) return Screen::WizardScenario;
+    if (Saw(b, "ABILITIES")) return Screen::SkillUpgrades;
+    if (Saw(b, "RECIPES")) return Screen::Recipes;
+    if (Saw(b, "MESSAGE HISTORY")) return Screen::History;
+    if (Saw(b, "High scores:")) return Screen::Scores;
+    // The blank frame of a sector change draws no text at all.
+    if (InGame == 1 && !b.texts.empty()) return Screen::Game;
+    return Screen::Other;
+}
+
+// The panel's lines of the frame (what a player would read to see why it is stuck).
+std::string ScreenWords(const Bot& b) {
+    std::string words;
+    int n = 0;
+    for (const std::string& t : b.texts) {
+        if (t.size() < 12 || ++n > 40) continue;
+        words += " | " + t;
+    }
+    return words;
+}
+
+void Press(int key) { InputPress(key); }
+int Letter(char c) { return KeyA + (c - 'A'); }
+const int Arrows[4] = {KeyUp, KeyDown, KeyLeft, KeyRight};
+const int StepX[4] = {0, 0, -1, 1};
+const int StepY[4] = {-1, 1, 0, 0};
+
+// Moves a list cursor to `want` (Up/Down), then confirms.
+void MenuTo(int cursor, int want) {
+    if (cursor > want) {
+        Press(KeyUp);
+    } else if (cursor < want) {
+        Press(KeyDown);
+    } else {
+        Press(KeySpace);
+    }
+}
+
+// ---- The save/reload check --------------------------------------------------------------
+
+// Lines of the dump that a save does not hold on purpose: the working scalars of
+// state.h (the screen's and the rules' scratch values, declared there as never saved),
+// the message log, and the generator, which drawing draws from every frame and which a
+// load seeds from the clock.
+const char* const NotSaved[] = {
+    "DeathMessage",    "GameOver",       "GameWon",
+    "GameInProgress",  "InGame",         "QuitArmed",
+    "QuitRequest",     "TurnTaken",      "UiMode",
+    "DialogueState",   "DialogueStep",   "DialogueCreature",
+    "DialogueCellX",   "DialogueCellY",  "AttackerSlot",
+    "DefenderSlot",    "FlyerMoveTest",  "ActiveSkillSlot",
+    "HelpSkillSlot",   "AimPhase",       "IgnoreCreaturesOnce",
+    "InputDelay",      "MenuCursor",     "InvCursor",
+    "TargetX",         "TargetY",        "CameraX",
+    "CameraY",         "MouseTileX",     "MouseTileY",
+    "HoverMonster",    "HoverTerrain",   "HoverItem",
+    "HoverItemSource", "ItemUnderHero",  "HoverSkill",
+    "HoverTopic",      "PanelSwap",      "LevelUpAnim",
+    "WaterFrame",      "WaterTick",      "RegenerateSector",
+    "LookupName",      "LookupText",     "LookupText2",
+    "ApplyItemMods",   "DistanceResult", "ScreenWidth",
+    "ScreenHeight",    "DebugText",      "MessageLog",
+    "RandomState",     "TitleScroll",    "TitleFade",
+};
+
+std::string DumpName(const std::string& line) {
+    const size_t end = line.find_first_of(" [");
+    return end == std::string::npos ? line : line.substr(0, end);
+}
+
+std::map<std::string, std::string> DumpLines(const std::string& text) {
+    std::set<std::string> skip(std::begin(NotSaved), std::end(NotSaved));
+    std::map<std::string, std::string> lines;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (skip.count(DumpName(line))) continue;
+        const size_t space = line.find(' ');
+        lines[line.substr(0, space)] = space == std::string::npos ? "" : line.substr(space + 1);
+    }
+    return lines;
+}
+
+void CompareAfterLoad(Bot& b) {
+    const auto before = DumpLines(b.dumpBeforeClose);
+    const auto after = DumpLines(StateDumpText());
+    std::string diff;
+    int differing = 0;
+    for (const auto& [name, value] : before) {
+        const auto it = after.find(name);
+        const std::string now = it == after.end() ? "(missing)" : it->second;
+        if (now == value) continue;
+        if (++differing <= 6) diff += " " + name + ": " + value + " -> " + now + ";";
+    }
+    for (const auto& [name, value] : after) {
+        if (before.count(name)) continue;
+        if (++differing <= 6) diff += " " + name + ": (missing) -> " + value + ";";
+    }
+    b.report.checks++;
+    if (differing > 0) {
+        b.report.checksFailed++;
+        Finding(b, "save/reload difference",
+                std::to_string(differing) + " lines at turn " + std::to_string(TurnCount) + ", depth " +
+                    std::to_string(Depth) + ":" + diff);
+    }
+    if (b.options.verbose) {
+        std::fprintf(stderr, "soak: check %d at turn %lld: %d lines differ\n", b.report.checks, b.report.turns,
+                     differing);
+    }
+    b.dumpBeforeClose.clear();
+}
+
+// ---- Finding the way on the map -----------------------------------------------------
+
+// Sticks, logs and doors give way to a few bucks, so the walk goes through them.
+bool Blocks(int x, int y) {
+    const int code = MapTerrain[x][y];
+    if (code == Sticks || code == Log || code == Door) return false;
+    return TerrainBlocksMovement(x, y);
+}
+
+// The first step (0..3) of a shortest walk from the hero to a cell for which `wanted`
+// holds, creatures ignored (bumping into one is an attack, a talk or a swap); -1 when
+// none can be reached.
+template <typename Pred>
+int StepToward(Pred wanted) {
+    static int firstStep[MapWidth][MapHeight];
+    static int queueX[MapWidth * MapHeight], queueY[MapWidth * MapHeight];
+    for (auto& column : firstStep)
+        for (int& v : column) v = -2;
+    const int hx = MonX[0], hy = MonY[0];
+    if (hx < 0 || hy < 0 || hx >= MapWidth || hy >= MapHeight) return -1;
+    int head = 0, tail = 0;
+    firstStep[hx][hy] = -1;
+    queueX[tail] = hx;
+    queueY[tail++] = hy;
+    while (head < tail) {
+        const int x = queueX[head], y = queueY[head++];
+        for (int d = 0; d < 4; ++d) {
+            const int nx = x + StepX[d], ny = y + StepY[d];
+            if (nx < 0 || ny < 0 || nx >= MapWidth || ny >= MapHeight || firstStep[nx][ny] != -2) continue;
+            const int step = firstStep[x][y] == -1 ? d : firstStep[x][y];
+            firstStep[nx][ny] = step;
+            if (wanted(nx, ny)) return step;
+            // A wanted cell may block (a chest, a creature's hut); its neighbours do not.
+            if (Blocks(nx, ny)) continue;
+            queueX[tail] = nx;
+            queueY[tail++] = ny;
+        }
+    }
+    return -1;
+}
+
+bool CreatureAt(int x, int y, int attitude) {
+    for (int m = 1; m < MonSlots; ++m) {
+        if (MonKind[m] > 0 && MonHp[m] > 0 && MonX[m] == x && MonY[m] == y && MonAttitude[m] == attitude) return true;
+    }
+    return false;
+}
+
+bool HostileNear(int reach) {
+    for (int m = 1; m < MonSlots; ++m) {
+        if (MonKind[m] <= 0 || MonHp[m] <= 0 || MonAttitude[m] != AttitudeHostile) continue;
+        if (std::abs(MonX[m] - MonX[0]) <= reach && std::abs(MonY[m] - MonY[0]) <= reach) return true;
+    }
+    return false;
+}
+
+bool GroundItemAt(int x, int y) {
+    for (int g = 0; g < GroundSlots; ++g) {
+        if (GroundItemKind[g] > 0 && GroundItemX[g] == x && GroundItemY[g] == y) return true;
+    }
+    return false;
+}
+
+bool IsFeature(int code) {
+    switch (code) {
+        case CookingPot:
+        case VineChest:
+        case StoneTable:
+        case TreasureChest:
+        case Well:
+        case GemIdol:
+        case Book:
+        case Note:
+        case BellFirst: return true;
+        default: return false;
+    }
+}
+
+bool IsWayOn(int code) { return code == Exit || code == CastlePathOnward || code == StairsUp || code == Portal; }
+bool IsWayBack(int code) {
+    return code == Entrance || code == CastlePathBack || code == StairsOut || code == StairsToForest ||
+           code == FairyDoor || code == CryptEntrance || code == TempleEntrance;
+}
+
+int GoalStep(Bot& b) {
+    switch (b.goal) {
+        case Goal::Fight: return StepToward([](int x, int y) { return CreatureAt(x, y, AttitudeHostile); });
+        case Goal::Grab: return StepToward([](int x, int y) { return GroundItemAt(x, y); });
+        case Goal::Deeper: return StepToward([](int x, int y) { return IsWayOn(MapTerrain[x][y]); });
+        case Goal::Back: return StepToward([](int x, int y) { return IsWayBack(MapTerrain[x][y]); });
+        case Goal::Feature: return StepToward([](int x, int y) { return IsFeature(MapTerrain[x][y]); });
+        case Goal::Friend:
+            return StepToward(
+                [](int x, int y) { return CreatureAt(x, y, AttitudeFriendly) || CreatureAt(x, y, AttitudeNeutral); });
+        default: return -1;
+    }
+}
+
+void PickGoal(Bot& b) {
+    // Mostly onward, so the soak walks many sectors; the rest of the game in between.
+    static const Goal Weighted[] = {Goal::Deeper, Goal::Deeper,  Goal::Deeper, Goal::Fight, Goal::Fight, Goal::Grab,
+                                    Goal::Grab,   Goal::Feature, Goal::Friend, Goal::Back,  Goal::Wander};
+    b.goal = Weighted[Roll(b, static_cast<int>(std::size(Weighted)))];
+    b.goalTurns = 20 + Roll(b, 60);
+}
+
+// One command on the map: mostly the goal's step, now and then any other key a player has.
+void MapKeys(Bot& b) {
+    if (GroundItemAt(MonX[0], MonY[0]) && Roll(b, 3) == 0) {
+        Press(Letter(Roll(b, 2) ? 'G' : 'E'));
+        return;
+    }
+    // With a foe close by, a skill the hero has bought, now and then.
+    const int listed = ListedSkillCount();
+    if (listed > 0 && Roll(b, 6) == 0 && HostileNear(5)) {
+        Press(KeyDigit1 + Roll(b, listed < 9 ? listed : 9));
+        return;
+    }
+    if (Roll(b, 5) == 0) {
+        const int r = Roll(b, 100);
+        if (r < 20) {
+            Press(Arrows[Roll(b, 4)]);
+        } else if (r < 27) {
+            Press(KeyLShift);
+            Press(Arrows[Roll(b, 4)]);
+        } else if (r < 37) {
+            Press(Letter('I'));
+        } else if (r < 45) {
+            Press(KeyDigit1 + Roll(b, 9));
+        } else if (r < 50) {
+            Press(Letter('S'));
+        } else if (r < 55) {
+            Press(Letter(Roll(b, 2) ? 'A' : 'Z'));
+        } else if (r < 60) {
+            Press(Letter('L'));
+        } else if (r < 63) {
+            Press(Letter('X'));
+        } else if (r < 65) {
+            Press(Letter('R'));
+        } else if (r < 67) {
+            Press(Letter('H'));
+        } else if (r < 75) {
+            InputPointer(Roll(b, ScreenWidth), Roll(b, ScreenHeight));
+        } else {
+            Press(KeySpace);
+        }
+        return;
+    }
+    // The goal runs out by commands, not turns: talking and trading take no turn.
+    if (--b.goalTurns <= 0) PickGoal(b);
+    const int step = GoalStep(b);
+    if (step < 0) {
+        PickGoal(b);
+        Press(Roll(b, 4) ? Arrows[Roll(b, 4)] : KeySpace);
+        return;
+    }
+    Press(Arrows[step]);
+}
+
+// Panels, interactions and skills in use: a few random keys a player would try there,
+// then the keys that close it.
+void PanelKeys(Bot& b, const int* keys, int count, const int* closing, int closingCount) {
+    b.menuActions++;
+    if (b.menuActions > 8 + Roll(b, 10) || b.hurry) {
+        // A conversation closes by its own answer ("3) Leave"), when it offers one.
+        if (DialogueState != DialogueNone && Roll(b, 2) == 0) {
+            for (const std::string& t : b.texts) {
+                if (t.size() > 3 && t[0] >= '1' && t[0] <= '9' && t[1] == ')' &&
+                    (t.find("Leave") != std::string::npos || t.find("leave") != std::string::npos ||
+                     t.find("Bye") != std::string::npos || t.find("bye") != std::string::npos)) {
+                    Press(KeyDigit1 + (t[0] - '1'));
+                    return;
+                }
+            }
+        }
+        Press(closing[Roll(b, closingCount)]);
+        return;
+    }
+    Press(keys[Roll(b, count)]);
+}
+
+void GameKeys(Bot& b) {
+    static const int InventoryKeys[] = {KeyUp, KeyDown, KeyLeft, KeyRight, KeySpace, KeySpace, 'D'};
+    static const int InventoryClose[] = {'I', 'C'};
+    static const int ListKeys[] = {KeyUp, KeyDown, KeySpace};
+    static const int ListClose[] = {'C'};
+    static const int AimKeys[] = {KeyUp, KeyDown, KeyLeft, KeyRight, KeySpace, KeySpace, 'S'};
+    static const int AimClose[] = {'C', KeySpace};
+    static const int LookKeys[] = {KeyUp, KeyDown, KeyLeft, KeyRight};
+    static const int LookClose[] = {'L', 'C'};
+    static const int TalkKeys[] = {KeyUp,     KeyDown,       KeyLeft,       KeyRight,      KeySpace, KeySpace,
+                                   KeyDigit1, KeyDigit1 + 1, KeyDigit1 + 2, KeyDigit1 + 3, 'G',      'S'};
+    static const int TalkClose[] = {'C', KeySpace};
+    // Half the frame bound gone without a turn: the player stops browsing and waits a
+    // turn, so only a turn the game itself cannot end reaches the bound.
+    b.hurry = b.framesSinceTurn > b.options.frameBound / 2;
+    if (DialogueState != DialogueNone) {
+        b.talked = true;
+        PanelKeys(b, TalkKeys, std::size(TalkKeys), TalkClose, std::size(TalkClose));
+    } else if (UiMode == UiInventory) {
+        PanelKeys(b, InventoryKeys, std::size(InventoryKeys), InventoryClose, std::size(InventoryClose));
+    } else if (UiMode == UiSkillList) {
+        PanelKeys(b, ListKeys, std::size(ListKeys), ListClose, std::size(ListClose));
+    } else if (UiMode == UiAiming) {
+        PanelKeys(b, AimKeys, std::size(AimKeys), AimClose, std::size(AimClose));
+    } else if (LookCursorOpen()) {
+        PanelKeys(b, LookKeys, std::size(LookKeys), LookClose, std::size(LookClose));
+    } else {
+        b.menuActions = 0;
+        if (b.talked) {
+            // Done talking or trading here: on to the next sector, not the same chat again.
+            b.talked = false;
+            b.goal = Goal::Deeper;
+            b.goalTurns = 20 + Roll(b, 40);
+        }
+        if (b.hurry) {
+            Press(KeySpace);
+            return;
+        }
+        MapKeys(b);
+    }
+}
+
+// ---- One frame of the bot -----------------------------------------------------------------
+
+void StartOfGame(Bot& b) {
+    b.inGame = true;
+    b.endCounted = false;
+    b.lastTurn = TurnCount;
+    b.lastDepth = Depth;
+    b.framesSinceTurn = 0;
+    b.report.games++;
+    b.loadAfterRestart = false;
+    b.report.sectorsVisited++;
+    if (b.options.verbose) {
+        std::fprintf(stderr, "soak: game %d: hero %d, difficulty %d, quest %d, turn %d, depth %d\n", b.report.games,
+                     HeroId, GameVars[VarDifficulty], GameVars[VarScenario], TurnCount, Depth);
+    }
+}
+
+// Counts what the last frame opened or paid, from the tables before and after it.
+void CountDoings(Bot& b) {
+    SoakReport& r = b.report;
+    if (DialogueState != b.lastDialogue && b.lastDialogue == DialogueNone) {
+        if (DialogueState == DialogueCookingPot) {
+            r.pots++;
+        } else if (DialogueState >= DialogueCharacter) {
+            r.talks++;
+        } else {
+            r.features++;
+        }
+    }
+    if (UiMode != b.lastUiMode && UiMode == UiAiming) r.skillsAimed++;
+    if (UiMode != b.lastUiMode && UiMode == UiInventory) r.inventoryOpened++;
+    if (DialogueState >= DialogueCharacter && b.lastDialogue == DialogueState && Bits != b.lastBits) {
+        (Bits < b.lastBits ? r.purchases : r.sales)++;
+    }
+    b.lastDialogue = DialogueState;
+    b.lastUiMode = UiMode;
+    b.lastBits = Bits;
+}
+
+void WatchGame(Bot& b) {
+    CountDoings(b);
+    if (TurnCount != b.lastTurn) {
+        if (TurnCount > b.lastTurn) {
+            b.report.turns += TurnCount - b.lastTurn;
+            b.turnsSinceCheck += TurnCount - b.lastTurn;
+        }
+        b.lastTurn = TurnCount;
+        b.framesSinceTurn = 0;
+    } else {
+        b.framesSinceTurn++;
+    }
+    if (Depth != b.lastDepth) {
+        b.lastDepth = Depth;
+        b.report.sectorsVisited++;
+    }
+    if (GameOver == 1 && !b.endCounted) {
+        b.endCounted = true;
+        (GameWon == 1 ? b.report.wins : b.report.deaths)++;
+        if (b.options.verbose) {
+            std::fprintf(stderr, "soak: game %d %s at turn %d, depth %d\n", b.report.games,
+                         GameWon == 1 ? "won" : "lost", TurnCount, Depth);
+        }
+    }
+}
+
+void BotFrame() {
+    Bot& b = *Active;
+    b.report.frames++;
+    // A frame that is never shown again is a hang inside a turn: the watchdog ends it.
+    alarm(120);
+    const Screen screen = WhichScreen(b);
+    InputReset();
+    if (b.stop || b.closingForCheck || b.closingStuck) {
+        InputClose();
+        b.texts.clear();
+        return;
+    }
+    if (screen != Screen::Title) b.titleChoice = -1;
+    // A screen of its own starts its count of keys afresh.
+    if (screen != b.lastScreen && screen != Screen::Game && screen != Screen::Other) b.menuActions = 0;
+    b.lastScreen = screen;
+    if (InGame == 1 && !b.inGame) StartOfGame(b);
+    if (InGame != 1 && b.inGame) b.inGame = false;
+    if (b.inGame) {
+        WatchGame(b);
+        if (!b.dumpBeforeClose.empty() && screen == Screen::Game) CompareAfterLoad(b);
+        if (b.framesSinceTurn > b.options.frameBound && GameOver == 0) {
+            b.report.stuckTurns++;
+            Finding(b, "turn did not end",
+                    "turn " + std::to_string(TurnCount) + " depth " + std::to_string(Depth) + " ui " +
+                        std::to_string(UiMode) + " dialogue " + std::to_string(DialogueState) + " step " +
+                        std::to_string(DialogueStep) + " after " + std::to_string(b.framesSinceTurn) +
+                        " frames; the screen says:" + ScreenWords(b));
+            b.closingStuck = true;
+            InputClose();
+            b.texts.clear();
+            return;
+        }
+    }
+    if (b.report.turns >= b.options.turns) {
+        b.stop = true;
+        InputClose();
+        b.texts.clear();
+        return;
+    }
+    // The player does not wait out the input delay: the frames in between only redraw.
+    if (!b.options.waitDelay && InputDelay > 1) InputDelay = 1;
+    if (InputDelay > 1) {
+        b.texts.clear();
+        return;
+    }
+    // The texts were drawn before the frame's keys acted: after a choice on the title or
+    // in the wizard the next page is not drawn yet, so the bot lets go for a frame
+    // instead of choosing again on a page it has not seen.
+    if (b.letGo) {
+        b.letGo = false;
+        b.texts.clear();
+        return;
+    }
+    const bool menu = screen == Screen::Title || screen == Screen::WizardHero || screen == Screen::WizardDifficulty ||
+                      screen == Screen::WizardScenario;
+    switch (screen) {
+        case Screen::Title: {
+            b.heroCursor = -1;
+            if (b.titleChoice < 0) {
+                // Load Game after a check; else a saved run (an easy game's fall) is
+                // resumed now and then, and mostly a new game is started.
+                const bool saved = FileSize("World/savedata.dat") != -1;
+                b.titleChoice = saved && (b.loadAfterRestart || Roll(b, 4) == 0) ? 1 : 0;
+            }
+            MenuTo(MenuCursor, b.titleChoice);
+            break;
+        }
+        case Screen::WizardHero: {
+            if (b.heroCursor < 0) {
+                // Every hero, difficulty and quest in turn, the hero changing fastest.
+                b.heroCursor = 0;
+                b.planHero = b.nextGame % 6;
+                b.planDifficulty = (b.nextGame / 6) % 3;
+                b.planQuest = (b.nextGame / 18) % 3;
+                b.nextGame++;
+            }
+            if (b.heroCursor < b.planHero) {
+                Press(KeyDown);
+                b.heroCursor++;
+            } else {
+                Press(KeySpace);
+            }
+            break;
+        }
+        case Screen::WizardDifficulty: MenuTo(GameVars[VarDifficulty], b.planDifficulty); break;
+        case Screen::WizardScenario: MenuTo(GameVars[VarScenario], b.planQuest); break;
+        case Screen::SkillUpgrades:
+            b.menuActions++;
+            if (b.menuActions > 6 + Roll(b, 6)) {
+                Press(Letter('C'));
+                Press(KeySpace);
+                b.menuActions = 0;
+            } else {
+                // The cursor starts on "Done": up into the list first, then buy levels.
+                if (b.menuActions <= 2) {
+                    Press(KeyUp);
+                } else {
+                    Press(Roll(b, 3) ? KeySpace : (Roll(b, 2) ? KeyUp : KeyDown));
+                }
+            }
+            break;
+        case Screen::Recipes: Press(Roll(b, 3) ? Arrows[Roll(b, 4)] : Letter('C')); break;
+        case Screen::History: Press(Roll(b, 3) ? Arrows[Roll(b, 4)] : Letter('C')); break;
+        case Screen::Scores:
+            if (Roll(b, 3) == 0)
+                Press(Arrows[2 + Roll(b, 2)]);
+            else
+                Press(KeySpace);
+            break;
+        case Screen::Game: {
+            if (GameOver == 0 && b.turnsSinceCheck >= b.options.checkEvery && DialogueState == DialogueNone &&
+                UiMode == UiMap && !LookCursorOpen()) {
+                // Quit as a player would (the close button saves the run); the program
+                // then starts again and the bot loads the game from the title.
+                b.turnsSinceCheck = 0;
+                // The bonuses are worked out afresh at the start of every frame, the
+                // frame of the close as well; a status caught in this frame's turn (a
+                // splash) is not in them yet.
+                RecomputeBonuses();
+                b.dumpBeforeClose = StateDumpText();
+                b.closingForCheck = true;
+                InputClose();
+                break;
+            }
+            GameKeys(b);
+            break;
+        }
+        case Screen::Other: Press(KeySpace); break;
+    }
+    if (menu && KeyHeld(KeySpace)) b.letGo = true;
+    b.texts.clear();
+}
+
+void HearText(const std::string& text, int, int) {
+    if (Active) Active->texts.push_back(text);
+}
+
+void Watchdog(int) {
+    const char message[] = "hoofsoak: no frame for 120 s: a turn never ended\n";
+    if (write(2, message, sizeof message - 1) < 0) _exit(4);
+    _exit(4);
+}
+
+}  // namespace
+
+SoakReport RunSoak(const SoakOptions& options, const std::string& root) {
+    Bot bot;
+    bot.options = options;
+    bot.rng.seed(options.seed);
+    bot.nextGame = static_cast<int>(options.seed % 54);
+    Active = &bot;
+    const auto start = std::chrono::steady_clock::now();
+    std::string error;
+    if (!ChooseDataRoot(root, error)) {
+        bot.report.findings.push_back("cannot use the data root: " + error);
+        Active = nullptr;
+        return bot.report;
+    }
+    signal(SIGALRM, Watchdog);
+    for (int run = 0; !bot.stop; ++run) {
+        PlatformOptions platform;
+        platform.headless = true;
+        // Each start of the program reads a new clock, and so new games get new seeds.
+        platform.clockStart = static_cast<int>((options.seed * 7919u + static_cast<unsigned>(run) * 104729u) %
+                                               100000000u);
+        if (!StartPlatform(platform, error)) {
+            bot.report.findings.push_back("cannot start headless: " + error);
+            break;
+        }
+        InputReset();  // a script that is empty presses the close button at once
+        SetFrameHook(BotFrame);
+        SetTextWatcher(HearText);
+        SetDumpWriter(WriteStateDump);
+        if (run > 0) bot.report.restarts++;
+        bot.loadAfterRestart = bot.closingForCheck;
+        bot.closingForCheck = bot.closingStuck = false;
+        bot.inGame = false;
+        bot.texts.clear();
+        LaunchOptions launch;
+        StartUp(launch);
+        FinishProgram();
+        SetFrameHook(nullptr);
+        SetTextWatcher(nullptr);
+    }
+    alarm(0);
+    signal(SIGALRM, SIG_DFL);
+    bot.report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    Active = nullptr;
+    return bot.report;
+}
+
+std::string SoakReportText(const SoakReport& r) {
+    std::ostringstream out;
+    out << "turns played        " << r.turns << "\n"
+        << "frames              " << r.frames << "\n"
+        << "games               " << r.games << "\n"
+        << "sectors visited     " << r.sectorsVisited << "\n"
+        << "deaths              " << r.deaths << "\n"
+        << "wins                " << r.wins << "\n"
+        << "restarts            " << r.restarts << "\n"
+        << "save/reload checks  " << r.checks << " done, " << r.checksFailed << " failed\n"
+        << "turns that never ended " << r.stuckTurns << "\n"
+        << "talks " << r.talks << ", features " << r.features << ", pots " << r.pots << ", purchases " << r.purchases
+        << ", sales " << r.sales << ", skills aimed " << r.skillsAimed << ", inventory opened " << r.inventoryOpened
+        << "\n"
+        << "wall time           " << static_cast<long long>(r.seconds * 1000) / 1000.0 << " s\n";
+    for (const std::string& f : r.findings) out << "finding: " << f << "\n";
+    return out.str();
+}

@@ -1,0 +1,44 @@
+// The soak: a bot that plays the real program headless, in this process, from the
+// title through the wizard, the turn loop and the endings, feeding keys frame by frame
+// and reading the game's tables to decide. Every thousand turns it saves the run,
+// reloads it as a fresh start of the program would, and compares the state dumps.
+#pragma once
+#include <string>
+#include <vector>
+
+struct SoakOptions {
+    unsigned seed = 1;        // the bot's own choices and the fake clock's start
+    long long turns = 10000;  // turns to play before the bot closes the window
+    int checkEvery = 1000;    // turns between two save/reload checks
+    int frameBound = 2000;    // frames a turn may take before it counts as not ending
+    bool waitDelay = false;   // wait the input delay out frame by frame instead of skipping it
+    bool verbose = false;     // one line on stderr per game and per check
+};
+
+struct SoakReport {
+    long long turns = 0;
+    long long frames = 0;
+    int games = 0;           // games started from the title (new or loaded)
+    int restarts = 0;        // times the program was started again after it ended
+    int sectorsVisited = 0;  // sector changes the hero went through
+    int deaths = 0;
+    int wins = 0;
+    int checks = 0;  // save/reload checks done
+    int checksFailed = 0;
+    int stuckTurns = 0;  // turns that did not end within the frame bound
+    // What the bot got up to, to see that the soak reaches the game's corners.
+    int talks = 0;        // conversations opened with characters and traders
+    int features = 0;     // chests, books, wells, bells and the like opened
+    int pots = 0;         // cooking pots opened
+    int purchases = 0;    // bits paid while talking to a trader
+    int sales = 0;        // bits received while talking to a trader
+    int skillsAimed = 0;  // skills chosen (the target shown or the item asked for)
+    int inventoryOpened = 0;
+    double seconds = 0;
+    std::vector<std::string> findings;  // one line each, the first few of a kind
+};
+
+// Plays until `turns` turns have passed in `root` (made when missing); the data root is
+// the program's for the whole soak.
+SoakReport RunSoak(const SoakOptions& options, const std::string& root);
+std::string SoakReportText(const SoakReport& report);
