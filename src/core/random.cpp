@@ -23,3 +23,20 @@ double RandFloat(double a, double b) {
 }
 
 int RandomState() { return RandomGeneratorState; }
+
+int RandomStepFactor(long long steps) {
+    // The generator's states have period 2^31 - 2, so the step count is taken modulo it;
+    // then the multiplier is raised by squaring.
+    constexpr long long Period = 2147483646;
+    steps %= Period;
+    if (steps < 0) steps += Period;
+    int factor = 1;
+    int power = 48271;
+    for (; steps > 0; steps >>= 1) {
+        if (steps & 1) factor = StepState(factor, power);
+        power = StepState(power, power);
+    }
+    return factor;
+}
+
+void SkipRandom(long long steps) { RandomGeneratorState = StepState(RandomGeneratorState, RandomStepFactor(steps)); }

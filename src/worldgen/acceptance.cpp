@@ -8,6 +8,7 @@ namespace {
 
 constexpr int Unreached = 1000;
 constexpr int Wall = -1;
+constexpr int LastRing = 220;       // the farthest distance the spreading marks
 constexpr int LastQuestDepth = 29;  // the flower, the chaos lair, the throne hall
 
 bool BlocksTheWay(int code) {
@@ -65,17 +66,30 @@ int SectorPassesAcceptance() {
             if (hasOnward ? code == onward : IsWayOn(code)) MapMask[x][y] = 0;
         }
     }
-    // Distances spread from the ways onward, one ring per pass.
-    for (int i = 0; i <= 219; ++i) {
-        for (int x = 0; x <= MapMaxX; ++x) {
-            for (int y = 0; y <= MapMaxY; ++y) {
-                if (MapMask[x][y] != i) continue;
-                if (y > 0 && MapMask[x][y - 1] > i + 1) MapMask[x][y - 1] = i + 1;
-                if (y < MapMaxY && MapMask[x][y + 1] > i + 1) MapMask[x][y + 1] = i + 1;
-                if (x > 0 && MapMask[x - 1][y] > i + 1) MapMask[x - 1][y] = i + 1;
-                if (x < MapMaxX && MapMask[x + 1][y] > i + 1) MapMask[x + 1][y] = i + 1;
-            }
-        }
+    // Distances spread from the ways onward, ring by ring, no further than LastRing: a
+    // cell beyond it stays Unreached, as in the game's pass-by-pass spreading, so the walk
+    // below meets exactly the same numbers.
+    static int queue[MapWidth * MapHeight];
+    int head = 0;
+    int tail = 0;
+    for (int x = 0; x <= MapMaxX; ++x)
+        for (int y = 0; y <= MapMaxY; ++y)
+            if (MapMask[x][y] == 0) queue[tail++] = x * MapHeight + y;
+    while (head < tail) {
+        const int x = queue[head] / MapHeight;
+        const int y = queue[head] % MapHeight;
+        ++head;
+        const int next = MapMask[x][y] + 1;
+        if (next > LastRing) continue;
+        auto reach = [&](int nx, int ny) {
+            if (MapMask[nx][ny] <= next) return;
+            MapMask[nx][ny] = next;
+            queue[tail++] = nx * MapHeight + ny;
+        };
+        if (y > 0) reach(x, y - 1);
+        if (y < MapMaxY) reach(x, y + 1);
+        if (x > 0) reach(x - 1, y);
+        if (x < MapMaxX) reach(x + 1, y);
     }
     int sx = -1;
     int sy = -1;

@@ -299,12 +299,19 @@ void StalkerEvent() {
     for (int m = 1; m <= MonCapacity; ++m)
         if (MonKind[m] == KindThinwraith) r = 0;
     if (r <= 90) return;
-    for (int tries = 0; tries < SearchLimit; ++tries) {
-        const int x = Rand(0, 44);
-        const int y = Rand(0, 35);
-        if (MapTerrain[x][y] != Grass && MapTerrain[x][y] != Plant) continue;
-        SpawnCreature(x, y, KindThinwraith);
-        PushMessage("You feel a chill...");
+    auto grassOrPlant = [](int x, int y) { return MapTerrain[x][y] == Grass || MapTerrain[x][y] == Plant; };
+    bool anyCell = false;
+    for (int x = 0; x <= MapMaxX && !anyCell; ++x)
+        for (int y = 0; y <= MapMaxY && !anyCell; ++y) anyCell = grassOrPlant(x, y);
+    // Castle levels and the special sectors have no grass or plant: every try of the
+    // search would fail, so its whole bound of draws (two per try) is taken at once.
+    if (!anyCell) {
+        SkipRandom(4LL * SearchLimit);
         return;
     }
+    int x = 0;
+    int y = 0;
+    if (SearchDrawnCells(0, MapMaxX, 0, MapMaxY, SearchLimit, grassOrPlant, x, y) == SearchLimit) return;
+    SpawnCreature(x, y, KindThinwraith);
+    PushMessage("You feel a chill...");
 }

@@ -147,14 +147,13 @@ bool AssignRegions() {
     for (int rounds = 0; unassigned > 0; ++rounds) {
         if (rounds >= SearchLimit) return GenerationFails("regions");
         const int w = Rand(1, 4);
+        // A region stuck at a few cells makes this search thousands of tries long: the
+        // batched search keeps it cheap and leaves the same cell and generator state.
         int x = 0;
         int y = 0;
-        for (int tries = 0;; ++tries) {
-            if (tries >= SearchLimit) return GenerationFails("region cell");
-            x = Rand(0, 44);
-            y = Rand(0, 35);
-            if (MapRegion[x][y] == w) break;
-        }
+        auto inRegion = [w](int cx, int cy) { return MapRegion[cx][cy] == w; };
+        if (SearchDrawnCells(0, MapMaxX, 0, MapMaxY, SearchLimit, inRegion, x, y) == SearchLimit)
+            return GenerationFails("region cell");
         for (int step = 0; step < 13; ++step) {
             const int d = Rand(1, 4);
             if (d == 1 && y > 0) --y;

@@ -109,3 +109,78 @@ TEST(Convert, TextAndNumbers) {
     EXPECT_NEAR(SinDeg(90), 1.0, 1e-12);
     EXPECT_NEAR(CosDeg(180), -1.0, 1e-12);
 }
+
+TEST(Random, SkipLeavesTheStateOfThatManySteps) {
+    for (int seed : {1, 4660, 2147483646, 987654321}) {
+        long long s = seed;
+        long long stepped = 0;
+        for (long long steps : {0LL, 1LL, 2LL, 31LL, 10000LL, 4000000LL}) {
+            for (; stepped < steps; ++stepped) s = s * 48271 % 2147483647;
+            SeedRandom(seed);
+            SkipRandom(steps);
+            EXPECT_EQ(RandomState(), s) << "seed " << seed << " steps " << steps;
+        }
+    }
+    // A draw is two steps, and a whole period brings every state back.
+    SeedRandom(99);
+    Rand(1, 6);
+    const int afterDraw = RandomState();
+    SeedRandom(99);
+    SkipRandom(2);
+    EXPECT_EQ(RandomState(), afterDraw);
+    SeedRandom(12345);
+    SkipRandom(2147483646LL * 3);
+    EXPECT_EQ(RandomState(), 12345);
+}
+
+TEST(Random, DrawnCellSearchMatchesThePlainLoop) {
+    // Cell tests that hit on the first try, within a batch, past many batches, rarely,
+    // and never; bounds that cut a batch short and that end just before or after a hit.
+    struct Case {
+        const char* name;
+        bool (*accept)(int x, int y);
+        int bound;
+    };
+    const Case cases[] = {
+        {"anything", [](int, int) { return true; }, 1000},
+        {"one column", [](int x, int) { return x == 7; }, 1000},
+        {"one cell", [](int x, int y) { return x == 30 && y == 3; }, 1000000},
+        {"one cell, bound cut short", [](int x, int y) { return x == 30 && y == 3; }, 1203},
+        {"never", [](int, int) { return false; }, 1003},
+        {"never, whole batches", [](int, int) { return false; }, 1024},
+        {"no tries", [](int, int) { return true; }, 0},
+    };
+    for (const Case& c : cases) {
+        for (int seed : {1, 77, 4660, 2147483646, 55555}) {
+            SeedRandom(seed);
+            int px = -1, py = -1, tries = 0;
+            for (; tries < c.bound; ++tries) {
+                px = Rand(0, 44);
+                py = Rand(0, 35);
+                if (c.accept(px, py)) break;
+            }
+            const int plainState = RandomState();
+            SeedRandom(seed);
+            int x = -1, y = -1;
+            const int found = SearchDrawnCells(0, 44, 0, 35, c.bound, c.accept, x, y);
+            EXPECT_EQ(found, tries) << c.name << ", seed " << seed;
+            EXPECT_EQ(RandomState(), plainState) << c.name << ", seed " << seed;
+            if (tries < c.bound) EXPECT_TRUE(x == px && y == py) << c.name << ", seed " << seed;
+        }
+    }
+    // Other ranges: a search over the inner cells, as the decorations make.
+    SeedRandom(31337);
+    int px = 0, py = 0;
+    do {
+        px = Rand(1, 43);
+        py = Rand(1, 34);
+    } while (!(px == 43 && py > 30));
+    const int plainState = RandomState();
+    SeedRandom(31337);
+    int x = 0, y = 0;
+    SearchDrawnCells(
+        1, 43, 1, 34, 1000000, [](int cx, int cy) { return cx == 43 && cy > 30; }, x, y);
+    EXPECT_EQ(RandomState(), plainState);
+    EXPECT_EQ(x, px);
+    EXPECT_EQ(y, py);
+}

@@ -7,13 +7,17 @@
 //   HOOF_SWEEP_SEEDS       number of world seeds (default 3, so a plain test run is quick)
 //   HOOF_SWEEP_FIRST_SEED  first world seed (default 1)
 //   HOOF_SWEEP_SECTOR_MS   time bound of one sector in milliseconds (default 5000)
+//   HOOF_SWEEP_DIGEST      file that gets one line per generated sector: what it made,
+//                          hashed table by table, and the generator's state (see Digest)
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "core/random.h"
@@ -67,13 +71,72 @@ void NewRun(int seed, int scenario) {
     WorldSeed = seed * 7919 + 13;
 }
 
-struct Slowest {
+// 64-bit FNV-1a over the tables' values, element by element in index order.
+struct Hasher {
+    uint64_t h = 14695981039346656037ull;
+    void Bytes(const void* data, size_t n) {
+        const auto* p = static_cast<const unsigned char*>(data);
+        for (size_t i = 0; i < n; ++i) {
+            h ^= p[i];
+            h *= 1099511628211ull;
+        }
+    }
+    template <typename T>
+    void Add(const T& table) {
+        if constexpr (std::is_array_v<T>) {
+            for (const auto& element : table) Add(element);
+        } else if constexpr (std::is_same_v<T, std::string>) {
+            const uint64_t n = table.size();
+            Bytes(&n, sizeof n);
+            Bytes(table.data(), table.size());
+        } else {
+            Bytes(&table, sizeof table);
+        }
+    }
+};
+
+// One digest line: the sector's terrain, regions, creatures (every column of every
+// slot, the hero's too), ground items and store, then every table of the game state at
+// once (which covers the exits, the hero's cell, the frames, the scratch layers, the
+// log and the cooldowns), and the generator's state after the generation and after the
+// sector change's creature steps. Two builds that make the same sectors write the same
+// file, so a change meant to be faster only can be checked with cmp.
+std::string Digest(int seed, int scenario, bool made, int accepted, int stateAfterGeneration) {
+    Hasher terrain, regions, creatures, items, all;
+    terrain.Add(MapTerrain);
+    regions.Add(MapRegion);
+    creatures.Add(MonKind), creatures.Add(MonName), creatures.Add(MonX), creatures.Add(MonY);
+    creatures.Add(MonHp), creatures.Add(MonMaxHp), creatures.Add(MonMp), creatures.Add(MonMaxMp);
+    creatures.Add(MonXp), creatures.Add(MonLevel), creatures.Add(MonAtk), creatures.Add(MonDef);
+    creatures.Add(MonStr), creatures.Add(MonSpd), creatures.Add(MonMag), creatures.Add(MonCon);
+    creatures.Add(MonStatus), creatures.Add(MonAttitude), creatures.Add(MonMode);
+    items.Add(GroundItemKind), items.Add(GroundItemTier), items.Add(GroundItemX), items.Add(GroundItemY);
+    items.Add(GroundItemSeed), items.Add(GroundItemCount);
+    items.Add(StoreItemKind), items.Add(StoreItemTier), items.Add(StoreItemSeed);
+#define HOOF_TABLE(type, name, dims, dump) all.Add(name);
+#include "core/state.h"
+    char line[320];
+    std::snprintf(line, sizeof line,
+                  "%d %d %d made %d accepted %d terrain %016llx regions %016llx creatures %016llx items %016llx "
+                  "state %016llx rng %d %d\n",
+                  seed, scenario, Depth, made ? 1 : 0, accepted, static_cast<unsigned long long>(terrain.h),
+                  static_cast<unsigned long long>(regions.h), static_cast<unsigned long long>(creatures.h),
+                  static_cast<unsigned long long>(items.h), static_cast<unsigned long long>(all.h),
+                  stateAfterGeneration, RandomState());
+    return line;
+}
+
+struct Timing {
     double ms = 0;
     int seed = 0;
     int scenario = 0;
     int depth = 0;
-    std::string probe;  // the hoofprobe command that makes the same sector
+    std::string probe;  // the hoofprobe arguments that make the same sector
 };
+
+double Percentile(const std::vector<double>& sorted, int percent) {
+    return sorted.empty() ? 0 : sorted[std::min(sorted.size() - 1, sorted.size() * percent / 100)];
+}
 
 // The hoofprobe arguments that generate the current sector again, countdowns included.
 std::string ProbeArguments() {
@@ -96,64 +159,97 @@ TEST(Sweep, EveryDepthOfEveryQuestGeneratesInTimeAndMostlyPasses) {
     const int seeds = EnvInt("HOOF_SWEEP_SEEDS", 3);
     const int first = EnvInt("HOOF_SWEEP_FIRST_SEED", 1);
     const double boundMs = EnvInt("HOOF_SWEEP_SECTOR_MS", 5000);
+    const char* digestPath = std::getenv("HOOF_SWEEP_DIGEST");
+    FILE* digest = nullptr;
+    if (digestPath != nullptr && *digestPath != '\0') {
+        digest = std::fopen(digestPath, "w");
+        ASSERT_NE(digest, nullptr) << "cannot write " << digestPath;
+    }
     constexpr int LastDepth = 30;
     long long generated = 0;
     long long rejected = 0;
     long long rejectedBy[3] = {};
     int rejectedAt[3][LastDepth + 1] = {};
     std::vector<std::string> exhausted;
-    std::vector<double> times;
+    std::vector<Timing> timings;
+    std::vector<double> acceptanceMs;
+    double stalkerMax = 0;
+    std::string stalkerMaxAt;
     // Total time per scenario and depth (index depth + 3, so the special sectors fit).
     double timeAt[3][LastDepth + 4] = {};
-    Slowest slowest;
-    auto timed = [&](int seed, int scenario) {
-        const std::string probe = ProbeArguments();
-        const auto start = std::chrono::steady_clock::now();
+    auto ms = [](std::chrono::steady_clock::time_point start) {
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    };
+    // Generates the sector at Depth, then runs the acceptance test (deeper than 0 in the
+    // quest's chain) and the sector change's creature steps, as a game does.
+    auto sector = [&](int seed, int scenario) {
+        std::string probe = ProbeArguments();
+        auto start = std::chrono::steady_clock::now();
         RegenerateSector = 0;
         const bool ok = GenerateSector();
-        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        const double generation = ms(start);
+        const int stateAfterGeneration = RandomState();
         ++generated;
-        times.push_back(ms);
-        timeAt[scenario][Depth + 3] += ms;
-        if (ms > slowest.ms) slowest = {ms, seed, scenario, Depth, probe};
-        EXPECT_LT(ms, boundMs) << "seed " << seed << " scenario " << scenario << " depth " << Depth;
-        if (!ok) {
-            exhausted.push_back(SectorGenFailure + ": hoofprobe sector " + probe);
+        timeAt[scenario][Depth + 3] += generation;
+        EXPECT_LT(generation, boundMs) << "seed " << seed << " scenario " << scenario << " depth " << Depth;
+        if (!ok) exhausted.push_back(SectorGenFailure + ": hoofprobe sector " + probe);
+        timings.push_back({generation, seed, scenario, Depth, std::move(probe)});
+        int accepted = -1;
+        if (ok && Depth > 0) {
+            start = std::chrono::steady_clock::now();
+            accepted = SectorPassesAcceptance();
+            acceptanceMs.push_back(ms(start));
+            if (accepted == 0) {
+                ++rejected;
+                ++rejectedBy[scenario];
+                ++rejectedAt[scenario][Depth];
+            }
         }
-        return ok;
+        if (ok) {
+            start = std::chrono::steady_clock::now();
+            StalkerEvent();
+            const double stalker = ms(start);
+            if (stalker > stalkerMax) {
+                stalkerMax = stalker;
+                stalkerMaxAt = timings.back().probe;
+            }
+            ScaleCreaturesForDepth();
+        }
+        if (digest != nullptr) std::fputs(Digest(seed, scenario, ok, accepted, stateAfterGeneration).c_str(), digest);
     };
     for (int seed = first; seed < first + seeds; ++seed) {
         for (int scenario = 0; scenario <= 2; ++scenario) {
             NewRun(seed, scenario);
             for (int depth = 0; depth <= LastDepth; ++depth) {
                 Depth = depth;
-                if (!timed(seed, scenario)) continue;
-                if (depth > 0 && SectorPassesAcceptance() == 0) {
-                    ++rejected;
-                    ++rejectedBy[scenario];
-                    ++rejectedAt[scenario][depth];
-                }
-                StalkerEvent();
-                ScaleCreaturesForDepth();
+                sector(seed, scenario);
             }
             for (int special = -1; special >= -3; --special) {
                 Depth = special;
-                if (!timed(seed, scenario)) continue;
-                StalkerEvent();
-                ScaleCreaturesForDepth();
+                sector(seed, scenario);
             }
         }
     }
+    if (digest != nullptr) std::fclose(digest);
+    std::vector<double> times;
+    for (const Timing& t : timings) times.push_back(t.ms);
     std::sort(times.begin(), times.end());
-    const double median = times.empty() ? 0 : times[times.size() / 2];
-    const double p99 = times.empty() ? 0 : times[times.size() * 99 / 100];
+    std::sort(acceptanceMs.begin(), acceptanceMs.end());
     std::printf("sweep: %d seeds from %d, %lld sectors generated\n", seeds, first, generated);
     std::printf("sweep: rejected by the acceptance test: %lld (forest %lld, chaos %lld, castle %lld)\n", rejected,
                 rejectedBy[0], rejectedBy[1], rejectedBy[2]);
     std::printf(
-        "sweep: sector time median %.3f ms, 99th percentile %.3f ms, slowest %.3f ms (seed %d scenario %d depth %d)\n",
-        median, p99, slowest.ms, slowest.seed, slowest.scenario, slowest.depth);
-    std::printf("sweep: slowest: hoofprobe sector %s\n", slowest.probe.c_str());
+        "sweep: sector time median %.3f ms, 90th percentile %.3f ms, 99th percentile %.3f ms, slowest %.3f ms\n",
+        Percentile(times, 50), Percentile(times, 90), Percentile(times, 99), times.empty() ? 0 : times.back());
+    std::printf("sweep: acceptance test median %.3f ms, slowest %.3f ms\n", Percentile(acceptanceMs, 50),
+                acceptanceMs.empty() ? 0 : acceptanceMs.back());
+    std::printf("sweep: stalker event slowest %.3f ms (hoofprobe sector %s)\n", stalkerMax, stalkerMaxAt.c_str());
+    const size_t shown = std::min<size_t>(10, timings.size());
+    std::partial_sort(timings.begin(), timings.begin() + shown, timings.end(),
+                      [](const Timing& a, const Timing& b) { return a.ms > b.ms; });
+    for (size_t k = 0; k < shown; ++k)
+        std::printf("sweep: slow %zu: %.3f ms (seed %d scenario %d depth %d): hoofprobe sector %s\n", k + 1,
+                    timings[k].ms, timings[k].seed, timings[k].scenario, timings[k].depth, timings[k].probe.c_str());
     std::printf("sweep: searches that ran out: %zu\n", exhausted.size());
     for (const std::string& e : exhausted) std::printf("sweep:   %s\n", e.c_str());
     std::vector<std::pair<double, std::string>> means;
