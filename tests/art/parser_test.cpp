@@ -109,6 +109,10 @@ TEST(SpriteSource, SheetListAndPaletteErrors) {
     Palette p;
     EXPECT_FALSE(ParsePalette("A #ff0000\nA #00ff00\n", "p.txt", p, err));
     EXPECT_EQ(err.rfind("p.txt:2:", 0), 0u) << err;
+    // A name byte past ASCII is refused by name, not looked up beyond the colour table.
+    Palette q;
+    EXPECT_FALSE(ParsePalette("A #ff0000\n\xff #00ff00\n", "p.txt", q, err));
+    EXPECT_EQ(err.rfind("p.txt:2: '\xff' cannot name a colour", 0), 0u) << err;
 }
 
 // The generator itself, run on a broken art folder: one line naming the file

@@ -37,6 +37,9 @@ TEST(PictureTest, MalformedLinesNameFileAndLine) {
         {"size 8 8\nlettering 0 0 1 1 #FFFFFF #FFFFFF #000000 0 A\n", 2, "no glyph"},
         {"size 8 8\ntrunk 4 8 2 3 #111111 #222222 #333333\n", 2, "top above its foot"},
         {"size 0 8\n", 1, "whole number"},
+        // Coordinates far past any canvas once overflowed the ints they are rounded to.
+        {"size 8 8\nellipse -5e99 4 2 2 #00FF00\n", 2, "lies beyond -16384 to 16384"},
+        {"size 8 8\nnoise 0 0 1e9 1e9 4\n", 2, "lies beyond"},
     };
     for (const Case& c : cases) {
         std::string path = WriteTemp("bad_picture.txt", c.body);

@@ -168,6 +168,11 @@ bool ParseColor(const std::string& s, uint32_t& argb) {
     return true;
 }
 
+// A coordinate, length or radius lies within this of 0 (four times the largest canvas):
+// far enough for any shape that reaches into a picture, and near enough that every sum
+// and rounding of it stays an int and every loop over it ends soon.
+constexpr double kMaxCoord = 16384;
+
 // Reads the arguments of one command; the first failure is kept as the reason.
 struct Args {
     const std::vector<std::string>& tok;
@@ -180,14 +185,20 @@ struct Args {
               std::to_string(n);
         return false;
     }
-    bool Num(size_t i, double& v) {
+    bool Number(size_t i, double& v) {
         if (ParseNumber(tok[i], v)) return true;
         why = "argument " + std::to_string(i) + " of " + tok[0] + " is not a number: '" + tok[i] + "'";
         return false;
     }
+    bool Num(size_t i, double& v) {
+        if (!Number(i, v)) return false;
+        if (std::abs(v) <= kMaxCoord) return true;
+        why = "argument " + std::to_string(i) + " of " + tok[0] + " lies beyond -16384 to 16384: '" + tok[i] + "'";
+        return false;
+    }
     bool Int(size_t i, int& v, int lo, int hi) {
         double d;
-        if (!Num(i, d)) return false;
+        if (!Number(i, d)) return false;
         if (d != std::floor(d) || d < lo || d > hi) {
             why = "argument " + std::to_string(i) + " of " + tok[0] + " must be a whole number from " +
                   std::to_string(lo) + " to " + std::to_string(hi) + ": '" + tok[i] + "'";
@@ -444,8 +455,11 @@ bool RunCommand(PicState& st, const std::vector<std::string>& tok, std::string& 
             return true;
         }
         if (v[2] <= 0 || v[3] <= 0) return true;
-        for (int y = static_cast<int>(v[1] - v[3]); y <= static_cast<int>(v[1] + v[3]); ++y)
-            for (int x = static_cast<int>(v[0] - v[2]); x <= static_cast<int>(v[0] + v[2]); ++x) {
+        // Only the canvas is visited: a glow draws no random numbers, so nothing past it matters.
+        for (int y = std::max(static_cast<int>(v[1] - v[3]), 0); y <= std::min(static_cast<int>(v[1] + v[3]), c.h - 1);
+             ++y)
+            for (int x = std::max(static_cast<int>(v[0] - v[2]), 0);
+                 x <= std::min(static_cast<int>(v[0] + v[2]), c.w - 1); ++x) {
                 double dx = (x + 0.5 - v[0]) / v[2], dy = (y + 0.5 - v[1]) / v[3];
                 double d = std::sqrt(dx * dx + dy * dy);
                 if (d < 1.0) Blend(c, x, y, WithAlphaScaled(col, (1 - d) * (1 - d)));
@@ -656,12 +670,22 @@ bool BlockLine(Block& b, const std::string& line, std::string& why) {
     return true;
 }
 
+bool RunText(PicState& st, const std::string& text, const std::string& path, std::string& err);
+
 bool RunFile(PicState& st, const std::string& path, std::string& err) {
-    std::ifstream in(path);
-    if (!in) {
+    std::ifstream file(path);
+    if (!file) {
         err = path + ": cannot open";
         return false;
     }
+    std::stringstream text;
+    text << file.rdbuf();
+    return RunText(st, text.str(), path, err);
+}
+
+// Runs the commands of one source text; `path` names it in messages.
+bool RunText(PicState& st, const std::string& text, const std::string& path, std::string& err) {
+    std::istringstream in(text);
     std::string line;
     int n = 0;
     Block block;
@@ -721,17 +745,32 @@ bool RunFile(PicState& st, const std::string& path, std::string& err) {
 
 }  // namespace
 
-bool RenderPicture(const std::string& sourcePath, const std::string& artDir, Canvas& out, std::string& err) {
+namespace {
+
+// The one way a picture is drawn, from its file or from text already in memory.
+bool Render(const std::string* text, const std::string& sourcePath, const std::string& artDir, Canvas& out,
+            std::string& err) {
     PicState st;
     Canvas canvas;
     st.out = &canvas;
     st.artDir = artDir;
     err.clear();
-    if (!RunFile(st, sourcePath, err)) return false;
+    if (!(text ? RunText(st, *text, sourcePath, err) : RunFile(st, sourcePath, err))) return false;
     if (!st.sized) {
         err = sourcePath + ": no size given";
         return false;
     }
     out = std::move(canvas);
     return true;
+}
+
+}  // namespace
+
+bool RenderPicture(const std::string& sourcePath, const std::string& artDir, Canvas& out, std::string& err) {
+    return Render(nullptr, sourcePath, artDir, out, err);
+}
+
+bool RenderPictureText(const std::string& text, const std::string& name, const std::string& artDir, Canvas& out,
+                       std::string& err) {
+    return Render(&text, name, artDir, out, err);
 }

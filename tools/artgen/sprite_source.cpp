@@ -154,7 +154,8 @@ bool ParsePalette(const std::string& text, const std::string& fileName, Palette&
         int lineNo = static_cast<int>(i) + 1;
         if (IsBlank(lines[i]) || IsComment(lines[i])) continue;
         std::vector<std::string> w = Words(lines[i]);
-        if (pal.known[static_cast<unsigned char>(w[0][0])] && w[0].size() == 1)
+        // Only a name that can be a colour is looked up: a byte past 127 lies outside the table.
+        if (UsableColourChar(w[0]) && pal.known[static_cast<unsigned char>(w[0][0])])
             return Fail(err, fileName, lineNo, "colour '" + w[0] + "' is defined twice");
         if (!ParseColourLine(w, 0, fileName, lineNo, pal, err)) return false;
     }

@@ -1,0 +1,44 @@
+// What the file readers' fuzz targets share: a data root in a RAM folder, and putting
+// one input there under the name the game reads, as a player's damaged file would be.
+// The readers report every damaged file on stderr: run the targets with -close_fd_mask=2
+// (scripts/fuzz.sh does) and libFuzzer still prints its own lines and any crash.
+#pragma once
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "platform/files.h"
+
+// Makes a fresh data root (with World/) in /dev/shm, or in $TMPDIR where there is none.
+inline void UseRamDataRoot() {
+    const char* base = access("/dev/shm", W_OK) == 0 ? "/dev/shm"
+                                                     : (std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp");
+    std::string folder = std::string(base) + "/hoofuzz-XXXXXX";
+    if (!mkdtemp(folder.data())) {
+        std::perror("hoofuzz: cannot make a data root");
+        std::abort();
+    }
+    std::string error;
+    if (!ChooseDataRoot(folder, error)) {
+        std::fprintf(stderr, "hoofuzz: %s\n", error.c_str());
+        std::abort();
+    }
+}
+
+// Writes the input as the game's file `gamePath` in the data root.
+inline void PutFile(const std::string& gamePath, const uint8_t* data, size_t size) {
+    FILE* f = std::fopen(DataPath(gamePath).c_str(), "wb");
+    if (!f || (size > 0 && std::fwrite(data, 1, size, f) != size) || std::fclose(f) != 0) {
+        std::perror("hoofuzz: cannot write the input");
+        std::abort();
+    }
+}
+
+// Removes the file and what a reader set aside of it, so every input starts alike.
+inline void ClearFile(const std::string& gamePath) {
+    unlink(DataPath(gamePath).c_str());
+    unlink(DataPath(gamePath + ".damaged").c_str());
+}

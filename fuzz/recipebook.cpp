@@ -1,0 +1,21 @@
+// The recipes discovered so far, RecipeBook.dat, as start-up reads them.
+#include <cstdint>
+#include <string>
+
+#include "core/state.h"
+#include "fuzz_files.h"
+#include "persist/globals.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    UseRamDataRoot();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    for (int& v : GlobalData) v = 0;
+    for (int& v : RecipeBook) v = 0;
+    PutFile("RecipeBook.dat", data, size);
+    ReadGlobalFiles();
+    ClearFile("RecipeBook.dat");
+    return 0;
+}
