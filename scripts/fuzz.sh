@@ -5,7 +5,9 @@
 # SECONDS (default 60) is each target's time; runs=N runs N inputs each instead. With no
 # TARGET every target runs. New inputs go to build-fuzz/corpus/<target>/ (the committed
 # seeds are only read); a crash, leak, sanitizer report or hang (over 10 s) is saved as
-# build-fuzz/findings/<target>-<kind>-<hash> and the script fails.
+# build-fuzz/findings/<target>-<kind>-<hash> and the script fails. HOOF_FUZZ_SEED fixes
+# libFuzzer's own random seed (0, the default, takes a new one each run), so a short run
+# in the test suite tries the same inputs every time.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 build="$top/build-fuzz"
@@ -44,7 +46,7 @@ run_one() {
     # -close_fd_mask=2: the readers report every damaged file on stderr; libFuzzer
     # keeps its own lines and the sanitizers' reports.
     if "$build/fuzz_$t" "$build/corpus/$t" "$top/fuzz/corpus/$t" "${dict[@]}" "$limit" -timeout=10 \
-        -close_fd_mask=2 -print_final_stats=1 -artifact_prefix="$build/findings/$t-" \
+        -seed="${HOOF_FUZZ_SEED:-0}" -close_fd_mask=2 -print_final_stats=1 -artifact_prefix="$build/findings/$t-" \
         >"$build/logs/$t.log" 2>&1; then
         echo "fuzz $t: $(grep -E '^(Done|#[0-9]+ +DONE)' "$build/logs/$t.log" | tail -1)"
     else

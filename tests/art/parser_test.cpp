@@ -113,6 +113,15 @@ TEST(SpriteSource, SheetListAndPaletteErrors) {
     Palette q;
     EXPECT_FALSE(ParsePalette("A #ff0000\n\xff #00ff00\n", "p.txt", q, err));
     EXPECT_EQ(err.rfind("p.txt:2: '\xff' cannot name a colour", 0), 0u) << err;
+
+    // Lines of nothing but a vertical tab or a form feed are blank in every list the
+    // generator reads, never read for a first word they do not have.
+    Palette r;
+    EXPECT_TRUE(ParsePalette("\v\nA #ff0000\n\f \n", "p.txt", r, err)) << err;
+    std::vector<OutputEntry> spaced;
+    EXPECT_TRUE(ParseSheetList("\v\f\nsheet a.png 16 16 3 16 tiles\n", "l.txt", spaced, err)) << err;
+    FrameSet set = MakeFrameSet(2, 1, 1);
+    EXPECT_TRUE(ParseSheetSource("\v\nframe 0 dot\nAB\n\f\n", "s.txt", TwoColours(), set, err)) << err;
 }
 
 // The generator itself, run on a broken art folder: one line naming the file

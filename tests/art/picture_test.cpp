@@ -61,6 +61,14 @@ TEST(PictureTest, IncludedFileErrorsNameBothPlaces) {
     EXPECT_NE(err.find(inner + ":2: "), std::string::npos) << err;
 }
 
+// A line of nothing but a vertical tab or a form feed is blank, not a command without a name.
+TEST(PictureTest, WhitespaceOnlyLinesAreBlank) {
+    Canvas out;
+    std::string err;
+    EXPECT_TRUE(RenderPictureText("size 4 4\n\v\n\f \nrect 1 1 1 1 #FF0000\n", "ws.txt", testing::TempDir(), out, err))
+        << err;
+}
+
 TEST(PictureTest, DrawsWhereToldAndBlendsAlpha) {
     std::string path = WriteTemp("shapes.txt",
                                  "size 6 4\n"

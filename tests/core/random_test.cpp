@@ -165,7 +165,9 @@ TEST(Random, DrawnCellSearchMatchesThePlainLoop) {
             const int found = SearchDrawnCells(0, 44, 0, 35, c.bound, c.accept, x, y);
             EXPECT_EQ(found, tries) << c.name << ", seed " << seed;
             EXPECT_EQ(RandomState(), plainState) << c.name << ", seed " << seed;
-            if (tries < c.bound) EXPECT_TRUE(x == px && y == py) << c.name << ", seed " << seed;
+            if (tries < c.bound) {
+                EXPECT_TRUE(x == px && y == py) << c.name << ", seed " << seed;
+            }
         }
     }
     // Other ranges: a search over the inner cells, as the decorations make.

@@ -721,6 +721,7 @@ bool RunText(PicState& st, const std::string& text, const std::string& path, std
         size_t first = line.find_first_not_of(" \t");
         if (first == std::string::npos || line[first] == '#') continue;
         std::vector<std::string> tok = Split(line);
+        if (tok.empty()) continue;  // only whitespace such as a vertical tab or form feed
         if (tok[0] == "grid" || tok[0] == "glyph") {
             if (tok.size() != 2 || (tok[0] == "glyph" && tok[1].size() != 1)) {
                 err = where(n) + (tok[0] == "grid" ? "grid takes one name" : "glyph takes one character");

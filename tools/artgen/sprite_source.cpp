@@ -28,7 +28,9 @@ std::vector<std::string> Words(const std::string& line) {
     return w;
 }
 
-bool IsBlank(const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; }
+// Blank as the word splitter sees it: any run of whitespace, a vertical tab or a form
+// feed too, so a line that splits into no words is never read for its first word.
+bool IsBlank(const std::string& line) { return Words(line).empty(); }
 
 bool IsComment(const std::string& line) {
     size_t p = line.find_first_not_of(" \t");
