@@ -30,12 +30,12 @@ struct StepSeam {
 };
 StepSeam Seam;
 
-void ReadSeam(const char* spec) {
+void ReadSeam(const char* setting) {
     Seam = StepSeam{};
     Seam.read = true;
-    if (!spec || !*spec) return;
+    if (!setting || !*setting) return;
     Seam.on = true;
-    std::string text = spec;
+    std::string text = setting;
     if (text.rfind("stop:", 0) != 0) return;  // "announce", or anything else: only tell
     text.erase(0, 5);
     size_t start = 0;
@@ -497,7 +497,7 @@ void FinishInterruptedSave() {
     if (removed > 0) std::fprintf(stderr, "hoofbound: removed %d unfinished file(s) of a save cut short\n", removed);
 }
 
-void SetFileStepSeam(const char* spec) { ReadSeam(spec); }
+void SetFileStepSeam(const char* setting) { ReadSeam(setting); }
 
 const std::string& LastFileError() { return WriteError; }
 

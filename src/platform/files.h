@@ -64,7 +64,7 @@ void FinishInterruptedSave();
 // from 1 and told on stderr as "hoofbound: file step N WHAT PATH"; "stop:K1,K2,..." also
 // stops the process (SIGSTOP) before those steps, and "stop:groups" before every group's
 // begin and end, so a trial can copy the folder there, or kill the process at that step.
-void SetFileStepSeam(const char* spec);
+void SetFileStepSeam(const char* setting);
 // A one-line reason for the latest failed write, for the message log.
 const std::string& LastFileError();
 // Moves a damaged file aside under a new name that does not exist yet; returns the new

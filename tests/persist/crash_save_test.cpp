@@ -53,8 +53,8 @@ bool SaveKilledAtStep(const std::function<void()>& save, int step) {
     if (child == 0) {
         const int null = open("/dev/null", O_WRONLY);
         dup2(null, 2);  // the seam tells every step on stderr
-        const std::string spec = "stop:" + std::to_string(step);
-        SetFileStepSeam(spec.c_str());
+        const std::string setting = "stop:" + std::to_string(step);
+        SetFileStepSeam(setting.c_str());
         save();
         _exit(0);
     }
