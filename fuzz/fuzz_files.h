@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/state.h"
+#include "persist/globals.h"
 #include "platform/files.h"
 
 // Makes a fresh data root (with World/) in /dev/shm, or in $TMPDIR where there is none.
@@ -41,4 +43,14 @@ inline void PutFile(const std::string& gamePath, const uint8_t* data, size_t siz
 inline void ClearFile(const std::string& gamePath) {
     unlink(DataPath(gamePath).c_str());
     unlink(DataPath(gamePath + ".damaged").c_str());
+}
+
+// Start-up reads GlobalData.dat and RecipeBook.dat together: one of them holds the
+// input, the other is missing, and both tables start from zero as in a fresh program.
+inline void ReadGlobalFilesWith(const std::string& gamePath, const uint8_t* data, size_t size) {
+    for (int& v : GlobalData) v = 0;
+    for (int& v : RecipeBook) v = 0;
+    PutFile(gamePath, data, size);
+    ReadGlobalFiles();
+    ClearFile(gamePath);
 }

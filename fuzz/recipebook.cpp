@@ -2,9 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/state.h"
 #include "fuzz_files.h"
-#include "persist/globals.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     UseRamDataRoot();
@@ -12,10 +10,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    for (int& v : GlobalData) v = 0;
-    for (int& v : RecipeBook) v = 0;
-    PutFile("RecipeBook.dat", data, size);
-    ReadGlobalFiles();
-    ClearFile("RecipeBook.dat");
+    ReadGlobalFilesWith("RecipeBook.dat", data, size);
     return 0;
 }

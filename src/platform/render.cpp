@@ -115,6 +115,17 @@ Uint8 AlphaByte() {
     return static_cast<Uint8>(std::lround(a * 255));
 }
 
+// A command in the colour and alpha set for drawing.
+DrawCommand TintedCommand(DrawCommand::Kind kind) {
+    DrawCommand c;
+    c.kind = kind;
+    c.r = Draw.r;
+    c.g = Draw.g;
+    c.b = Draw.b;
+    c.a = AlphaByte();
+    return c;
+}
+
 SDL_Texture* TextureOf(ImageRecord& image) {
     SDL_Renderer* renderer = CurrentRenderer();
     if (!renderer || !image.surface) return nullptr;
@@ -177,12 +188,7 @@ void CopyFrame(Image image, int frame, const SDL_FRect& dst, bool flipX, bool fl
     if (!texture) return;
     const SDL_Rect src{(frame % record.columns) * record.cellW, (frame / record.columns) * record.cellH, record.cellW,
                        record.cellH};
-    DrawCommand c;
-    c.kind = DrawCommand::Copy;
-    c.r = Draw.r;
-    c.g = Draw.g;
-    c.b = Draw.b;
-    c.a = AlphaByte();
+    DrawCommand c = TintedCommand(DrawCommand::Copy);
     c.blend = !(record.opaque && c.a == 255);
     c.flip = static_cast<Uint8>((flipX ? SDL_FLIP_HORIZONTAL : 0) | (flipY ? SDL_FLIP_VERTICAL : 0));
     c.texture = texture;
@@ -240,12 +246,7 @@ void ClearScreen() {
 
 void DrawRect(int x, int y, int w, int h) {
     if (!CurrentRenderer() || w <= 0 || h <= 0) return;
-    DrawCommand c;
-    c.kind = DrawCommand::Fill;
-    c.r = Draw.r;
-    c.g = Draw.g;
-    c.b = Draw.b;
-    c.a = AlphaByte();
+    DrawCommand c = TintedCommand(DrawCommand::Fill);
     // An opaque rectangle is a plain fill: blending it would give the same pixels,
     // only far slower in the software renderer.
     c.blend = c.a != 255;
