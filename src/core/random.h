@@ -74,8 +74,31 @@ inline double RandomUnit() {
 // generator is left exactly where the plain loop leaves it. Returns the tries before
 // the hit (x and y then hold it), or `bound` when none hit (x and y left alone). `accept` must draw nothing
 // and change nothing. Needs x0 < x1 and y0 < y1, both ranges narrow.
+//
+// `cells`, when given, marks where `accept` could hold (see DrawnCellMap). A try is
+// then passed over as soon as its first step shows its column empty, or its third its
+// row, and only the rest are worked out whole; the first steps of many tries are taken
+// together. A search for one of a few scattered cells is mostly such tries.
+struct DrawnCellMap;
 template <typename Accept>
-int SearchDrawnCells(int x0, int x1, int y0, int y1, int bound, Accept&& accept, int& x, int& y);
+int SearchDrawnCells(int x0, int x1, int y0, int y1, int bound, Accept&& accept, int& x, int& y,
+                     const DrawnCellMap* cells = nullptr);
+
+// The cells of a search range (at most 62 by 62) where a search's `accept` could hold,
+// counted from the range's first column and row. Kept up to date by whoever changes
+// what `accept` looks at; a cell marked in vain only costs time.
+struct DrawnCellMap {
+    uint64_t rows[63] = {};  // rows[c]: bit r for each cell (c, r); one past the last column stays 0
+    uint64_t columns = 0;    // bit c for each column with any cell
+    void Add(int c, int r) {
+        rows[c] |= 1ull << r;
+        columns |= 1ull << c;
+    }
+};
+
+// Rand(1, 4), for the hot loops that turn at random: the same two steps and the same
+// number, read from the two high bits its first step keeps, with no floating point.
+inline int RandOneToFour();
 
 // Ranges whose ends or width reach beyond 2^30, where the sum could leave the int range.
 int RandWide(int a, int b);
@@ -90,8 +113,16 @@ inline int Rand(int a, int b) {
     return RandWide(a, b);
 }
 
+inline int RandOneToFour() {
+    // Rand(1, 4) is 1 + floor(4u), and 4u is the first step's bits 2..28 over 2^27 plus
+    // less than one of their steps from the second: so bits 27 and 28 of the first.
+    const uint64_t s = static_cast<uint64_t>(RandomGeneratorState);
+    RandomGeneratorState = FoldMersenne31(s * 182605794u);
+    return 1 + ((FoldMersenne31(s * 48271u) >> 27) & 3);
+}
+
 namespace random_detail {
-constexpr int SearchLanes = 8;  // tries worked out together
+constexpr int SearchLanes = 64;  // tries worked out together, one bit each in a word
 struct SearchFactors {
     int power[4 * SearchLanes + 1];  // 48271^k mod (2^31 - 1)
 };
@@ -105,28 +136,62 @@ constexpr SearchFactors MakeSearchFactors() {
     return f;
 }
 inline constexpr SearchFactors Factors = MakeSearchFactors();
+
+// The cell a try lands in is c or c + 1 of a range n wide, where c comes from the high
+// bits of the try's first step alone: the second step adds less than one step of
+// them, four in 2^29. So the cell is c for sure unless those bits lie within 4n of the
+// next cell (a margin of one more covers the rounding of the product).
+inline unsigned CellBelow(int first, int n) {
+    return static_cast<unsigned>((static_cast<uint64_t>(first & 0x1FFFFFFC) * static_cast<unsigned>(n)) >> 29);
+}
+inline bool CellMayBeNext(int first, int n) {
+    const uint64_t scaled = static_cast<uint64_t>(first & 0x1FFFFFFC) * static_cast<unsigned>(n);
+    return (scaled & 0x1FFFFFFF) >= 0x20000000u - 4u * static_cast<unsigned>(n) - 1u;
+}
+
+// Bit j is set when try j of the first `tries` (at most SearchLanes) from state `s`, in
+// a range `columns` wide (at most 62), may land in a column whose bit is set in
+// `inColumn`. Worked out four tries to an instruction where the processor can; bits
+// from `tries` on are left clear.
+uint64_t ColumnsHit(int s, int columns, uint64_t inColumn, int tries);
+// The same, one try at a time: what the fast form must equal.
+uint64_t ColumnsHitPlain(int s, int columns, uint64_t inColumn, int tries);
 }  // namespace random_detail
 
 template <typename Accept>
-int SearchDrawnCells(int x0, int x1, int y0, int y1, int bound, Accept&& accept, int& x, int& y) {
+int SearchDrawnCells(int x0, int x1, int y0, int y1, int bound, Accept&& accept, int& x, int& y,
+                     const DrawnCellMap* cells) {
+    using random_detail::CellBelow;
+    using random_detail::CellMayBeNext;
     using random_detail::Factors;
     using random_detail::SearchLanes;
-    const double width = static_cast<double>(x1 - x0 + 1);
-    const double height = static_cast<double>(y1 - y0 + 1);
+    const int columns = x1 - x0 + 1;
+    const int rows = y1 - y0 + 1;
     int s = RandomGeneratorState;
-    for (int done = 0; done < bound; done += SearchLanes) {
-        int xs[SearchLanes];
-        int ys[SearchLanes];
-        for (int j = 0; j < SearchLanes; ++j) {
+    // A few tries first: a search that hits at once should not work out a whole word.
+    int batch = 8;
+    for (int done = 0; done < bound; done += batch, batch = SearchLanes) {
+        const int lanes = bound - done < batch ? bound - done : batch;
+        // The tries that could hit, then each of them whole, in order.
+        uint64_t pass = ~0ull;
+        if (cells != nullptr) pass = random_detail::ColumnsHit(s, columns, cells->columns, lanes);
+        if (lanes < SearchLanes) pass &= (1ull << lanes) - 1;
+        for (; pass != 0; pass &= pass - 1) {
+            const int j = __builtin_ctzll(pass);
             const int* f = &Factors.power[4 * j];
-            xs[j] = x0 + static_cast<int>(UnitOfStates(StepState(s, f[1]), StepState(s, f[2])) * width);
-            ys[j] = y0 + static_cast<int>(UnitOfStates(StepState(s, f[3]), StepState(s, f[4])) * height);
-        }
-        const int lanes = bound - done < SearchLanes ? bound - done : SearchLanes;
-        for (int j = 0; j < lanes; ++j) {
-            if (!accept(xs[j], ys[j])) continue;
-            x = xs[j];
-            y = ys[j];
+            const int first = StepState(s, f[1]);
+            const int third = StepState(s, f[3]);
+            if (cells != nullptr) {
+                const unsigned c = CellBelow(first, columns);
+                const uint64_t inColumn = cells->rows[c] | (CellMayBeNext(first, columns) ? cells->rows[c + 1] : 0);
+                const unsigned rowsToTest = CellMayBeNext(third, rows) ? 3u : 1u;
+                if (((inColumn >> CellBelow(third, rows)) & rowsToTest) == 0) continue;
+            }
+            const int cx = x0 + static_cast<int>(UnitOfStates(first, StepState(s, f[2])) * columns);
+            const int cy = y0 + static_cast<int>(UnitOfStates(third, StepState(s, f[4])) * rows);
+            if (!accept(cx, cy)) continue;
+            x = cx;
+            y = cy;
             RandomGeneratorState = StepState(s, Factors.power[4 * (j + 1)]);
             return done + j;
         }

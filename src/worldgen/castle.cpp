@@ -38,13 +38,19 @@ void WalledRect(int x0, int x1, int y0, int y1) {
 }
 
 // A random cell of x 1..43, y 1..34 holding `code`; false when the search ran out.
-bool FindCell(int code, int& x, int& y) {
-    for (int t = 0; t < SearchLimit; ++t) {
-        x = Rand(1, 43);
-        y = Rand(1, 34);
-        if (MapTerrain[x][y] == code) return true;
-    }
-    return false;
+// A random inner cell holding `code`; `where`, when given, marks the cells that may.
+bool FindCell(int code, int& x, int& y, const DrawnCellMap* where = nullptr) {
+    auto holds = [code](int cx, int cy) { return MapTerrain[cx][cy] == code; };
+    return SearchDrawnCells(1, 43, 1, 34, SearchLimit, holds, x, y, where) < SearchLimit;
+}
+
+// The inner cells (those FindCell draws from) holding `code`.
+DrawnCellMap CellsHolding(int code) {
+    DrawnCellMap map;
+    for (int x = 1; x <= 43; ++x)
+        for (int y = 1; y <= 34; ++y)
+            if (MapTerrain[x][y] == code) map.Add(x - 1, y - 1);
+    return map;
 }
 
 // A floor cell with its back to a wall and open floor in front and to both sides.
@@ -417,30 +423,68 @@ bool PlaceStairs(int code, int& x, int& y) {
 
 }  // namespace
 
-bool TryGrowRoom(int w, int h, int background, int& ax, int& ay, bool& searchFailed) {
-    searchFailed = false;
-    ClearMask();
-    int x = 0;
-    int y = 0;
-    if (!FindCell(StoneWall, x, y)) {
-        searchFailed = true;
-        return false;
-    }
+namespace {
+
+// The side a room grows to off the wall at (x, y), away from the floor beside it:
+// 4 right, 3 left, 2 down, 1 up; 0 when no floor touches the wall.
+int GrowthSide(int x, int y) {
     int s = 0;
     if (Is(x - 1, y, StoneFloor)) s = 4;
     if (Is(x + 1, y, StoneFloor)) s = 3;
     if (Is(x, y - 1, StoneFloor)) s = 2;
     if (Is(x, y + 1, StoneFloor)) s = 1;
+    return s;
+}
+
+// The interior of a room of w x h grown off the wall at (x, y) to side s: its top-left
+// cell (x0, y0). False when there is no side or the room would come near the edge.
+bool RoomCorner(int x, int y, int s, int w, int h, int& x0, int& y0) {
     if (s == 0 || (s == 4 && x + w >= 42) || (s == 3 && x - w < 3) || (s == 1 && y - h < 3) || (s == 2 && y + h >= 33))
         return false;
-    const int doorX = x;
-    const int doorY = y;
     if (s == 4) ++x;
     if (s == 3) --x;
     if (s == 2) ++y;
     if (s == 1) --y;
-    const int x0 = s == 3 ? x - w : x;
-    const int y0 = s == 1 ? y - h : y;
+    x0 = s == 3 ? x - w : x;
+    y0 = s == 1 ? y - h : y;
+    return true;
+}
+
+// Whether a room of at least w x h can still grow off any wall a search may find. A
+// room that fits leaves room for every smaller one grown off the same wall, so when
+// the smallest room an attempt can draw fits nowhere, every attempt is lost until the
+// walls change.
+bool AnyRoomCanGrow(int w, int h, int background) {
+    for (int x = 1; x <= 43; ++x)
+        for (int y = 1; y <= 34; ++y) {
+            int x0 = 0;
+            int y0 = 0;
+            if (MapTerrain[x][y] != StoneWall || !RoomCorner(x, y, GrowthSide(x, y), w, h, x0, y0)) continue;
+            bool fits = true;
+            for (int cx = x0; cx <= x0 + w; ++cx)
+                for (int cy = y0; cy <= y0 + h; ++cy)
+                    fits = fits && cx >= 1 && cx <= 43 && cy >= 1 && cy <= 34 && MapTerrain[cx][cy] == background;
+            if (fits) return true;
+        }
+    return false;
+}
+
+}  // namespace
+
+bool TryGrowRoom(int w, int h, int background, int& ax, int& ay, bool& searchFailed, const DrawnCellMap* walls) {
+    searchFailed = false;
+    ClearMask();
+    int x = 0;
+    int y = 0;
+    if (!FindCell(StoneWall, x, y, walls)) {
+        searchFailed = true;
+        return false;
+    }
+    int x0 = 0;
+    int y0 = 0;
+    if (!RoomCorner(x, y, GrowthSide(x, y), w, h, x0, y0)) return false;
+    const int doorX = x;
+    const int doorY = y;
     const int x1 = x0 + w;
     const int y1 = y0 + h;
     bool fits = true;
@@ -469,30 +513,57 @@ bool GenerateCastleGrounds() {
     WalledRect(x0, x0 + w0, y0, y0 + h0);
     const int wanted = Depth == 4 ? 12 : 9;
     int built = 0;
+    // The third room is the relic hall at depth 12 and the throne room at depth 13, of
+    // fixed sizes; every other room is drawn from 1 x 1 to 7 x 7.
+    auto roomSize = [](int room, int& w, int& h) {
+        if (room == 2 && Depth == 12) {
+            w = 5;
+            h = 8;
+        } else if (room == 2 && Depth == 13) {
+            w = 3;
+            h = 6;
+        }
+    };
+    auto canGrowNext = [&] {
+        int w = 1;
+        int h = 1;
+        roomSize(built, w, h);
+        return AnyRoomCanGrow(w, h, Tree);
+    };
+    // Most attempts find a wall to grow from by a long search; only a built room adds walls.
+    DrawnCellMap walls = CellsHolding(StoneWall);
+    // A castle with no room left to grow loses all its remaining attempts: each then
+    // only draws its size and searches for its wall (the draws a game makes), and the
+    // last is made whole, so it leaves the mask as it would.
+    bool canGrow = canGrowNext();
+    bool maskCleared = false;
     for (int attempt = 0; built < wanted; ++attempt) {
         if (attempt >= RoomAttemptLimit) return GenerationFails("castle grounds rooms");
         int w = Rand(1, 7);
         int h = Rand(1, 7);
+        roomSize(built, w, h);
         const bool relicHall = built == 2 && Depth == 12;
         const bool throneRoom = built == 2 && Depth == 13;
-        if (relicHall) {
-            w = 5;
-            h = 8;
-        }
-        if (throneRoom) {
-            w = 3;
-            h = 6;
-        }
         int ax = 0;
         int ay = 0;
+        if (!canGrow && attempt + 1 < RoomAttemptLimit) {
+            // Each attempt starts by clearing the mask, and a lost one leaves it clear.
+            if (!maskCleared) ClearMask();
+            maskCleared = true;
+            if (!FindCell(StoneWall, ax, ay, &walls)) return GenerationFails("castle grounds wall");
+            continue;
+        }
+        maskCleared = false;
         bool searchFailed = false;
-        if (!TryGrowRoom(w, h, Tree, ax, ay, searchFailed)) {
+        if (!TryGrowRoom(w, h, Tree, ax, ay, searchFailed, &walls)) {
             if (searchFailed) return GenerationFails("castle grounds wall");
             continue;
         }
         if (relicHall) FurnishRelicHall(ax, ay);
         if (throneRoom) FurnishThroneRoom(ax, ay);
+        walls = CellsHolding(StoneWall);
         ++built;
+        canGrow = canGrowNext();
         ShowProgress("Generating castle (may take a few seconds, please wait a few seconds before assuming bug)");
     }
     int gx = 0;
@@ -523,6 +594,7 @@ bool GenerateCastleLevel() {
         WalledRect(x0, x0 + w, y0, y0 + h);
     }
     int built = 0;
+    DrawnCellMap walls = CellsHolding(StoneWall);
     for (int attempt = 0; built < 19; ++attempt) {
         if (attempt >= RoomAttemptLimit) return GenerationFails("castle rooms");
         int w = 0;
@@ -531,11 +603,12 @@ bool GenerateCastleLevel() {
         int ax = 0;
         int ay = 0;
         bool searchFailed = false;
-        if (!TryGrowRoom(w, h, Pit, ax, ay, searchFailed)) {
+        if (!TryGrowRoom(w, h, Pit, ax, ay, searchFailed, &walls)) {
             if (searchFailed) return GenerationFails("castle wall");
             continue;
         }
         Furnish(room, ax, ay);
+        walls = CellsHolding(StoneWall);
         ++built;
     }
     for (int n = 1; n <= 2; ++n) {

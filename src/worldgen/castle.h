@@ -2,6 +2,8 @@
 // over the abyss, both grown room by room off the walls of the rooms already built.
 #pragma once
 
+#include "core/random.h"
+
 // Puts a ruined castle into the tree-filled grid (forest depths 12 and 13, castle
 // quest depth 4). False when one of its searches ran out (SectorGenFailure says which).
 bool GenerateCastleGrounds();
@@ -13,5 +15,7 @@ bool GenerateCastleLevel();
 // holding `background`; one attempt. True when the room was built: its interior is
 // floor, its ring wall, the wall it grew from a door, and (ax, ay) its top-left
 // interior cell. False when the attempt was lost; `searchFailed` tells whether it was
-// lost because no wall could be found at all.
-bool TryGrowRoom(int w, int h, int background, int& ax, int& ay, bool& searchFailed);
+// lost because no wall could be found at all. `walls`, from a caller that grows many
+// rooms, marks every stone wall the search may find (see DrawnCellMap).
+bool TryGrowRoom(int w, int h, int background, int& ax, int& ay, bool& searchFailed,
+                 const DrawnCellMap* walls = nullptr);

@@ -1,5 +1,8 @@
 #include "worldgen/generator.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "core/convert.h"
 #include "core/frame.h"
 #include "core/messagelog.h"
@@ -140,28 +143,38 @@ bool AssignRegions() {
             }
         }
     }
+    // Each region's cells as bits, so the cell search can pass over most tries after a
+    // step or two. Cells only ever join a region here.
+    DrawnCellMap cellsOf[5];
     int unassigned = 0;
-    for (auto& column : MapRegion)
-        for (int cell : column)
-            if (cell == 0) ++unassigned;
+    for (int cx = 0; cx <= MapMaxX; ++cx)
+        for (int cy = 0; cy <= MapMaxY; ++cy) {
+            const int r = MapRegion[cx][cy];
+            if (r == 0) ++unassigned;
+            if (r >= 1 && r <= 4) cellsOf[r].Add(cx, cy);
+        }
+    // The walk's four directions, in the order Rand(1, 4) names them: up, down, left, right.
+    constexpr int StepX[4] = {0, 0, -1, 1};
+    constexpr int StepY[4] = {-1, 1, 0, 0};
     for (int rounds = 0; unassigned > 0; ++rounds) {
         if (rounds >= SearchLimit) return GenerationFails("regions");
-        const int w = Rand(1, 4);
+        const int w = RandOneToFour();
         // A region stuck at a few cells makes this search thousands of tries long: the
         // batched search keeps it cheap and leaves the same cell and generator state.
         int x = 0;
         int y = 0;
         auto inRegion = [w](int cx, int cy) { return MapRegion[cx][cy] == w; };
-        if (SearchDrawnCells(0, MapMaxX, 0, MapMaxY, SearchLimit, inRegion, x, y) == SearchLimit)
+        if (SearchDrawnCells(0, MapMaxX, 0, MapMaxY, SearchLimit, inRegion, x, y, &cellsOf[w]) == SearchLimit)
             return GenerationFails("region cell");
+        // The walk stays on the sector's edge rather than leave it. Its turns are random,
+        // so it is written without branches on the direction.
         for (int step = 0; step < 13; ++step) {
-            const int d = Rand(1, 4);
-            if (d == 1 && y > 0) --y;
-            if (d == 2 && y < MapMaxY) ++y;
-            if (d == 3 && x > 0) --x;
-            if (d == 4 && x < MapMaxX) ++x;
+            const int d = RandOneToFour() - 1;
+            x = std::clamp(x + StepX[d], 0, MapMaxX);
+            y = std::clamp(y + StepY[d], 0, MapMaxY);
             if (MapRegion[x][y] == 0) {
                 MapRegion[x][y] = w;
+                cellsOf[w].Add(x, y);
                 --unassigned;
             }
             if (MapRegion[x][y] != w) break;

@@ -94,6 +94,17 @@ bool CarveDocks() {
         int x = 0;
         int y = 0;
         int tx = 0;
+        // Each try draws four numbers; when no swamp cell in the pier's columns has a
+        // tree above it, every try would fail, and the search's draws are taken at once.
+        const int firstColumn = 5 + 10 * k;
+        bool possible = false;
+        for (int cx = firstColumn; cx <= firstColumn + 10; ++cx)
+            for (int cy = 1; cy <= 34; ++cy)
+                possible = possible || (MapTerrain[cx][cy] == Swamp && TerrainAt(cx, cy - 1) == Tree);
+        if (!possible) {
+            SkipRandom(8LL * SearchLimit);
+            return GenerationFails("pier");
+        }
         for (int tries = 0;; ++tries) {
             if (tries >= SearchLimit) return GenerationFails("pier");
             x = Rand(1, 43);

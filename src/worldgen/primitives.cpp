@@ -69,35 +69,57 @@ void PaintDisc(int cx, int cy, double radius, bool inclusive, int from, int to) 
 }
 
 void CarveTrail(int x, int y, int mark) {
+    constexpr int StepLimit = 99999;
+    // The walk only marks the mask; the cells that stop it and those with open ground
+    // beside it stay as they are. A trail that has not ended after a few dozen steps
+    // may wander for tens of thousands, so from then on both are looked up in tables
+    // made once. (Every open-ground test has cleared the one-shot creature flag by then,
+    // so the tables hold exactly what the tests would say.)
+    constexpr int StepsBeforeTables = 64;
+    bool tables = false;
+    bool stops[MapWidth][MapHeight];
+    bool besideOpen[MapWidth][MapHeight];
     MapMask[x][y] = mark;
     const bool wandering = SectorBiome == 1 && SectorLayout == 2;
+    const int keen = wandering ? 90 : 50;  // the wandering layout's draw counts 40 less
     for (int steps = 0;;) {
-        int d = Rand(1, 4);
-        int r = Rand(0, 100);
-        if (wandering) r -= 40;
+        // Every choice below hangs on a random draw, so each is made by selecting a
+        // value, not by a branch the processor would guess wrong half the time.
+        int d = RandOneToFour();
+        const int r = Rand(0, 100);
         // A trail that has boxed itself in with its own marks heads for the centre.
-        if (r > 50 && MaskAt(x, y - 1) == 1 && MaskAt(x, y + 1) == 1 && MaskAt(x - 1, y) == 1 &&
-            MaskAt(x + 1, y) == 1) {
-            if (x < CentreX) d = 4;
-            if (x > CentreX) d = 3;
-            if (y < CentreY) d = 2;
-            if (y > CentreY) d = 1;
-        }
+        const bool boxed = (MaskAt(x, y - 1) == 1) & (MaskAt(x, y + 1) == 1) & (MaskAt(x - 1, y) == 1) &
+                           (MaskAt(x + 1, y) == 1);
+        int towardCentre = d;
+        towardCentre = x < CentreX ? 4 : towardCentre;
+        towardCentre = x > CentreX ? 3 : towardCentre;
+        towardCentre = y < CentreY ? 2 : towardCentre;
+        towardCentre = y > CentreY ? 1 : towardCentre;
+        d = (r > keen) & boxed ? towardCentre : d;
+        // The step stays inside columns 1..43 and rows 1..34, and is undone onto a cell
+        // that stops trails.
         const int fromX = x;
         const int fromY = y;
-        if (d == 1 && y > 1) --y;
-        if (d == 2 && y < 34) ++y;
-        if (d == 3 && x > 1) --x;
-        if (d == 4 && x < 43) ++x;
-        if (TrailStopper(MapTerrain[x][y])) {
-            x = fromX;
-            y = fromY;
-        }
+        y -= static_cast<int>((d == 1) & (y > 1));
+        y += static_cast<int>((d == 2) & (y < 34));
+        x -= static_cast<int>((d == 3) & (x > 1));
+        x += static_cast<int>((d == 4) & (x < 43));
+        const bool stopped = tables ? stops[x][y] : TrailStopper(MapTerrain[x][y]);
+        x = stopped ? fromX : x;
+        y = stopped ? fromY : y;
         if (MapMask[x][y] == 0) MapMask[x][y] = mark;
-        if (AnyNeighbourOpen(x, y)) break;
-        if (++steps >= 99999) {
+        if (tables ? besideOpen[x][y] : AnyNeighbourOpen(x, y)) break;
+        if (++steps >= StepLimit) {
             ClearMask();
             return;
+        }
+        if (steps == StepsBeforeTables) {
+            for (int cx = 0; cx <= MapMaxX; ++cx)
+                for (int cy = 0; cy <= MapMaxY; ++cy) {
+                    stops[cx][cy] = TrailStopper(MapTerrain[cx][cy]);
+                    besideOpen[cx][cy] = AnyNeighbourOpen(cx, cy);
+                }
+            tables = true;
         }
     }
     for (int cx = 0; cx <= MapMaxX; ++cx) {

@@ -137,9 +137,6 @@ const TerrainInfo& Terrain(int code) {
     return Catalogue[code];
 }
 
-bool InGrid(int x, int y) { return x >= 0 && x <= MapMaxX && y >= 0 && y <= MapMaxY; }
-
-int TerrainAt(int x, int y) { return InGrid(x, y) ? MapTerrain[x][y] : 0; }
 
 bool TerrainBlocksMovement(int x, int y) {
     if (!InGrid(x, y)) return true;

@@ -2,6 +2,8 @@
 
 #include <climits>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 #include "core/convert.h"
 #include "core/random.h"
@@ -136,6 +138,8 @@ TEST(Random, SkipLeavesTheStateOfThatManySteps) {
 TEST(Random, DrawnCellSearchMatchesThePlainLoop) {
     // Cell tests that hit on the first try, within a batch, past many batches, rarely,
     // and never; bounds that cut a batch short and that end just before or after a hit.
+    // Each search runs with no cell map, with the map of exactly the cells that pass,
+    // and with a map that also marks cells that do not.
     struct Case {
         const char* name;
         bool (*accept)(int x, int y);
@@ -146,11 +150,21 @@ TEST(Random, DrawnCellSearchMatchesThePlainLoop) {
         {"one column", [](int x, int) { return x == 7; }, 1000},
         {"one cell", [](int x, int y) { return x == 30 && y == 3; }, 1000000},
         {"one cell, bound cut short", [](int x, int y) { return x == 30 && y == 3; }, 1203},
+        {"the last corner", [](int x, int y) { return x == 44 && y == 35; }, 1000000},
+        {"three scattered cells",
+         [](int x, int y) { return (x == 0 && y == 0) || (x == 21 && y == 17) || (x == 43 && y == 1); }, 1000000},
         {"never", [](int, int) { return false; }, 1003},
-        {"never, whole batches", [](int, int) { return false; }, 1024},
+        {"never, whole batches", [](int, int) { return false; }, 8 + 64 * 3},
         {"no tries", [](int, int) { return true; }, 0},
     };
     for (const Case& c : cases) {
+        DrawnCellMap exact;
+        DrawnCellMap wide;
+        for (int cx = 0; cx <= 44; ++cx)
+            for (int cy = 0; cy <= 35; ++cy) {
+                if (c.accept(cx, cy)) exact.Add(cx, cy);
+                if (c.accept(cx, cy) || (cx + cy) % 7 == 0) wide.Add(cx, cy);
+            }
         for (int seed : {1, 77, 4660, 2147483646, 55555}) {
             SeedRandom(seed);
             int px = -1, py = -1, tries = 0;
@@ -160,13 +174,17 @@ TEST(Random, DrawnCellSearchMatchesThePlainLoop) {
                 if (c.accept(px, py)) break;
             }
             const int plainState = RandomState();
-            SeedRandom(seed);
-            int x = -1, y = -1;
-            const int found = SearchDrawnCells(0, 44, 0, 35, c.bound, c.accept, x, y);
-            EXPECT_EQ(found, tries) << c.name << ", seed " << seed;
-            EXPECT_EQ(RandomState(), plainState) << c.name << ", seed " << seed;
-            if (tries < c.bound) {
-                EXPECT_TRUE(x == px && y == py) << c.name << ", seed " << seed;
+            const DrawnCellMap* maps[] = {nullptr, &exact, &wide};
+            for (const DrawnCellMap* map : maps) {
+                const char* how = map == nullptr ? "no map" : map == &exact ? "exact map" : "wide map";
+                SeedRandom(seed);
+                int x = -1, y = -1;
+                const int found = SearchDrawnCells(0, 44, 0, 35, c.bound, c.accept, x, y, map);
+                EXPECT_EQ(found, tries) << c.name << ", " << how << ", seed " << seed;
+                EXPECT_EQ(RandomState(), plainState) << c.name << ", " << how << ", seed " << seed;
+                if (tries < c.bound) {
+                    EXPECT_TRUE(x == px && y == py) << c.name << ", " << how << ", seed " << seed;
+                }
             }
         }
     }
@@ -185,4 +203,45 @@ TEST(Random, DrawnCellSearchMatchesThePlainLoop) {
     EXPECT_EQ(RandomState(), plainState);
     EXPECT_EQ(x, px);
     EXPECT_EQ(y, py);
+}
+
+TEST(Random, ColumnFilterMatchesTheTryByTryOne) {
+    // The filter worked out four tries at a time must pass exactly the tries the plain
+    // one does, for any width, set of columns and number of tries.
+    SeedRandom(2024);
+    for (int round = 0; round < 3000; ++round) {
+        const int state = Rand(1, 2147483646);
+        const int columns = Rand(1, 62);
+        const uint64_t inColumn = (static_cast<uint64_t>(Rand(0, 2147483646)) << 33 ^
+                                   static_cast<uint64_t>(Rand(0, 2147483646)) << 11 ^ Rand(0, 4095)) &
+                                  ((1ull << columns) - 1) & (round % 3 == 0 ? 1ull << Rand(0, columns - 1) : ~0ull);
+        const int tries = round % 5 == 0 ? Rand(1, 64) : 64;
+        ASSERT_EQ(random_detail::ColumnsHit(state, columns, inColumn, tries),
+                  random_detail::ColumnsHitPlain(state, columns, inColumn, tries))
+            << "state " << state << " columns " << columns << " tries " << tries;
+    }
+    // And the plain one passes every try that truly lands in a marked column.
+    for (int seed : {1, 4660, 99999}) {
+        SeedRandom(seed);
+        const uint64_t hit = random_detail::ColumnsHitPlain(seed, 45, 1ull << 44 | 1ull << 3, 64);
+        for (int j = 0; j < 64; ++j) {
+            const int x = Rand(0, 44);
+            Rand(0, 35);
+            if (x == 44 || x == 3) {
+                EXPECT_TRUE(hit >> j & 1) << "seed " << seed << " try " << j;
+            }
+        }
+    }
+}
+
+TEST(Random, OneToFourIsRandOneToFour) {
+    for (int seed : {1, 2, 4660, 2147483646, 2147483645, 1073741824, 536870912, 77}) {
+        SeedRandom(seed);
+        std::vector<int> plain;
+        for (int k = 0; k < 4000; ++k) plain.push_back(Rand(1, 4));
+        const int after = RandomState();
+        SeedRandom(seed);
+        for (int k = 0; k < 4000; ++k) ASSERT_EQ(RandOneToFour(), plain[static_cast<size_t>(k)]) << seed << " " << k;
+        EXPECT_EQ(RandomState(), after);
+    }
 }

@@ -5,7 +5,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "core/loop/startup.h"
 #include "core/loop/turnloop.h"
@@ -21,6 +24,7 @@
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "rules/fieldofview.h"
+#include "sector_options.h"
 #include "view/mapview.h"
 #include "worldgen/acceptance.h"
 #include "worldgen/creatures.h"
@@ -105,6 +109,43 @@ BENCHMARK(BM_GenerateSector)
     ->ArgsProduct({{1}, {1, 15, 29}})
     ->ArgsProduct({{2}, {0, 3, 4, 5, 12, 19, 25, 29}})
     ->Unit(benchmark::kMicrosecond);
+
+// The slowest sectors the sweep has found, one case each, made from the very words the
+// sweep prints for them (its "hoofprobe sector" arguments, countdowns included).
+constexpr const char* SlowestSectors[] = {
+    // The forest quest's depth 24 in a jungle band: a region seed hemmed in at a few cells.
+    "--seed 39608 --depth 24 --scenario 0 --bands 6,2,4 --hero 1 --difficulty 0 --notes 3 --prize 10 "
+    "--cooldowns 0=2,1=9,2=1,3=9983,5=1,7=9988,10=9976,12=3,13=982,15=85,16=994,18=3",
+    // The creepy special sector.
+    "--seed 190069 --depth -2 --scenario 0 --bands 2,6,4 --hero 1 --difficulty 2 --notes 9 --prize 18 "
+    "--cooldowns 0=2,1=12,2=2,3=9992,4=3,6=2,7=9981,8=9975,10=9972,11=3,13=975,15=86,16=987,18=5",
+    // Ombasi's clearing, whose loop trails box themselves in and walk their whole bound.
+    "--seed 1140349 --depth 3 --scenario 0 --bands 3,4,6 --hero 1 --difficulty 1 --notes 5 --prize 16 "
+    "--cooldowns 0=2,1=11,2=2,4=3,10=9999,12=5,18=10",
+    // Castle grounds with no room for their rooms: every attempt made, then made again.
+    "--seed 1274972 --depth 13 --scenario 0 --bands 2,4,3 --hero 1 --difficulty 0 --notes 3 --prize 10 "
+    "--cooldowns 1=11,3=9997,6=4,7=9999,8=9993,10=9991,11=2,12=3,13=995,17=2",
+    // Docks where no pier can start: the pier search runs out.
+    "--seed 340530 --depth 17 --scenario 0 --bands 3,2,6 --hero 1 --difficulty 1 --notes 4 --prize 24 "
+    "--cooldowns 0=2,2=2,3=9990,4=3,7=9995,8=9998,9=9989,10=9983,12=1,13=992,18=5",
+};
+
+void BM_SlowestSectors(benchmark::State& state) {
+    std::vector<std::string> words;
+    std::istringstream line(SlowestSectors[state.range(0)]);
+    for (std::string word; line >> word;) words.push_back(word);
+    SectorOptions options;
+    if (!ParseSectorOptions(words, true, false, false, options)) {
+        state.SkipWithError("bad sector arguments");
+        return;
+    }
+    for (auto _ : state) {
+        PrepareSectorWorld(options);
+        benchmark::DoNotOptimize(GenerateSector());
+    }
+    state.SetLabel("seed " + std::to_string(options.seed) + " depth " + std::to_string(options.depth));
+}
+BENCHMARK(BM_SlowestSectors)->DenseRange(0, std::size(SlowestSectors) - 1)->Unit(benchmark::kMillisecond);
 
 // A whole run of one quest: sectors 0..29 in turn, each with the acceptance test and,
 // as the sector change does, made again from the clock until it passes, then the

@@ -14,8 +14,6 @@
 #include "view/mapview.h"
 #include "worldgen/generator.h"
 
-bool GenerateProbeSector(const std::vector<std::string>& args, bool allowOut, std::string& out, int& messagesBefore);
-
 namespace {
 
 constexpr int Cell = 16;

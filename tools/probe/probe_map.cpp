@@ -12,8 +12,6 @@
 #include "view/mapview.h"
 #include "worldgen/generator.h"
 
-bool GenerateProbeSector(const std::vector<std::string>& args, bool allowOut, std::string& out, int& messagesBefore);
-
 int ProbeMap(const std::vector<std::string>& args) {
     std::string out;
     int before = 0;
