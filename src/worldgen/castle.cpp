@@ -115,13 +115,19 @@ bool PlaceGroundsBookshelves() {
     for (int k = 0; k < n + 11; ++k) {
         int x = 0;
         int y = 0;
-        bool found = false;
-        for (int t = 0; t < SearchLimit && !found; ++t) {
+        auto shelfAt = [](int cx, int cy) { return Is(cx, cy, StoneFloor) && AgainstWall(cx, cy); };
+        auto attempt = [&] {
             x = Rand(1, 43);
             y = Rand(1, 34);
-            found = Is(x, y, StoneFloor) && AgainstWall(x, y);
-        }
-        if (!found) return GenerationFails("castle bookshelves");
+            return shelfAt(x, y);
+        };
+        auto possible = [&] {
+            for (int cx = 1; cx <= 43; ++cx)
+                for (int cy = 1; cy <= 34; ++cy)
+                    if (shelfAt(cx, cy)) return true;
+            return false;
+        };
+        if (!SearchOrGiveUp(SearchLimit, 4, attempt, possible)) return GenerationFails("castle bookshelves");
         MapTerrain[x][y] = Bookshelves;
         // The one chest of the game's castles and crypts.
         if (SiteCooldown[7] == 0 && Rand(0, 100) > 80) {

@@ -46,41 +46,55 @@ bool ExitsAndEntrances() {
     }
     if (!(scenario == ScenarioCastle && Depth == 4) && Depth != 12 && SectorLayout != 123) {
         ShowProgress("Exits");
-        for (int tries = 0;; ++tries) {
-            if (tries >= SearchLimit) return GenerationFails("exit");
-            const int x = Rand(1, 43);
-            int y = Rand(topY, topY + 5);
-            if (y == 0) {
-                if (!GrassOrPlant(x, 1)) continue;
-            } else {
-                if (!(Backing(x, y - 1) && GrassOrPlant(x, y))) continue;
-                --y;
-            }
-            MapTerrain[x][y] = Exit;
-            topX = x;
-            topY = y;
-            break;
-        }
+        // An exit on row 0 over grass, or leaning on a backing cell above grass.
+        auto exitAt = [](int x, int y) {
+            return y == 0 ? GrassOrPlant(x, 1) : Backing(x, y - 1) && GrassOrPlant(x, y);
+        };
+        int x = 0;
+        int y = 0;
+        auto attempt = [&] {
+            x = Rand(1, 43);
+            y = Rand(topY, topY + 5);
+            return exitAt(x, y);
+        };
+        auto possible = [&] {
+            for (int cx = 1; cx <= 43; ++cx)
+                for (int cy = topY; cy <= topY + 5; ++cy)
+                    if (exitAt(cx, cy)) return true;
+            return false;
+        };
+        if (!SearchOrGiveUp(SearchLimit, 4, attempt, possible)) return GenerationFails("exit");
+        if (y != 0) --y;
+        MapTerrain[x][y] = Exit;
+        topX = x;
+        topY = y;
     }
     if (Depth > 0 && Depth != 13) {
         ShowProgress("Entrances");
-        for (int tries = 0;; ++tries) {
-            if (tries >= SearchLimit) return GenerationFails("entrance");
-            const int x = Rand(1, 43);
-            int y = Rand(bottomY - 5, bottomY);
-            if (y == bottomY && bottomY == MapMaxY) {
-                if (!GrassOrPlant(x, MapMaxY)) continue;
-            } else if (y == bottomY) {
-                if (!GrassOrPlant(x, y - 1)) continue;
-            } else {
-                if (!(Backing(x, y + 1) && GrassOrPlant(x, y))) continue;
-                ++y;
-            }
-            SetTerrain(x, y, Entrance);
-            bottomX = x;
-            bottomY = y;
-            break;
-        }
+        // An entrance on the last open row over grass, or leaning on a backing cell below grass.
+        auto entranceAt = [bottomY](int x, int y) {
+            if (y == bottomY && bottomY == MapMaxY) return GrassOrPlant(x, MapMaxY);
+            if (y == bottomY) return GrassOrPlant(x, y - 1);
+            return Backing(x, y + 1) && GrassOrPlant(x, y);
+        };
+        int x = 0;
+        int y = 0;
+        auto attempt = [&] {
+            x = Rand(1, 43);
+            y = Rand(bottomY - 5, bottomY);
+            return entranceAt(x, y);
+        };
+        auto possible = [&] {
+            for (int cx = 1; cx <= 43; ++cx)
+                for (int cy = bottomY - 5; cy <= bottomY; ++cy)
+                    if (entranceAt(cx, cy)) return true;
+            return false;
+        };
+        if (!SearchOrGiveUp(SearchLimit, 4, attempt, possible)) return GenerationFails("entrance");
+        if (y != bottomY) ++y;
+        SetTerrain(x, y, Entrance);
+        bottomX = x;
+        bottomY = y;
     }
     if (Depth == 0) SetTerrain(bottomX, bottomY, Grass);  // the starting cell
     const bool forestTunnel = scenario == ScenarioForest && Depth != 12 && SectorLayout != 123;

@@ -94,33 +94,23 @@ bool CarveDocks() {
         int x = 0;
         int y = 0;
         int tx = 0;
-        // Each try draws four numbers; when no swamp cell in the pier's columns has a
-        // tree above it, every try would fail, and the search's draws are taken at once.
+        // A pier starts on swamp under a tree, in its own band of columns.
         const int firstColumn = 5 + 10 * k;
-        bool possible = false;
-        for (int cx = firstColumn; cx <= firstColumn + 10; ++cx)
-            for (int cy = 1; cy <= 34; ++cy)
-                possible = possible || (MapTerrain[cx][cy] == Swamp && TerrainAt(cx, cy - 1) == Tree);
-        if (!possible) {
-            SkipRandom(8LL * SearchLimit);
-            return GenerationFails("pier");
-        }
-        for (int tries = 0;; ++tries) {
-            if (tries >= SearchLimit) return GenerationFails("pier");
+        auto pierStart = [](int cx, int cy) { return MapTerrain[cx][cy] == Swamp && TerrainAt(cx, cy - 1) == Tree; };
+        auto attempt = [&] {
             x = Rand(1, 43);
             y = Rand(1, 34);
-            if (k == 0) {
-                x = Rand(5, 15);
-                tx = Rand(25, 35);
-            } else if (k == 1) {
-                x = Rand(15, 25);
-                tx = Rand(5, 35);
-            } else {
-                x = Rand(25, 35);
-                tx = Rand(5, 15);
-            }
-            if (MapTerrain[x][y] == Swamp && TerrainAt(x, y - 1) == Tree) break;
-        }
+            x = Rand(firstColumn, firstColumn + 10);
+            tx = k == 0 ? Rand(25, 35) : k == 1 ? Rand(5, 35) : Rand(5, 15);
+            return pierStart(x, y);
+        };
+        auto possible = [&] {
+            for (int cx = firstColumn; cx <= firstColumn + 10; ++cx)
+                for (int cy = 1; cy <= 34; ++cy)
+                    if (pierStart(cx, cy)) return true;
+            return false;
+        };
+        if (!SearchOrGiveUp(SearchLimit, 8, attempt, possible)) return GenerationFails("pier");
         MapTerrain[x][y] = Bridge;
         PaintDisc(x, y, 3, false, Tree, Grass);
         // The pier heads down (2), left (3) or right (4) toward its target column and

@@ -95,7 +95,8 @@ void CarveTrail(int x, int y, int mark) {
         towardCentre = x > CentreX ? 3 : towardCentre;
         towardCentre = y < CentreY ? 2 : towardCentre;
         towardCentre = y > CentreY ? 1 : towardCentre;
-        d = (r > keen) & boxed ? towardCentre : d;
+        const int turn = -static_cast<int>((r > keen) & boxed);
+        d = (towardCentre & turn) | (d & ~turn);
         // The step stays inside columns 1..43 and rows 1..34, and is undone onto a cell
         // that stops trails.
         const int fromX = x;
@@ -104,9 +105,10 @@ void CarveTrail(int x, int y, int mark) {
         y += static_cast<int>((d == 2) & (y < 34));
         x -= static_cast<int>((d == 3) & (x > 1));
         x += static_cast<int>((d == 4) & (x < 43));
-        const bool stopped = tables ? stops[x][y] : TrailStopper(MapTerrain[x][y]);
-        x = stopped ? fromX : x;
-        y = stopped ? fromY : y;
+        // All ones when the step is undone (a mask, so the compiler keeps it a select).
+        const int undo = -static_cast<int>(tables ? stops[x][y] : TrailStopper(MapTerrain[x][y]));
+        x = (fromX & undo) | (x & ~undo);
+        y = (fromY & undo) | (y & ~undo);
         if (MapMask[x][y] == 0) MapMask[x][y] = mark;
         if (tables ? besideOpen[x][y] : AnyNeighbourOpen(x, y)) break;
         if (++steps >= StepLimit) {

@@ -2,11 +2,31 @@
 // They work on MapTerrain and the scratch layer MapMask.
 #pragma once
 
+#include "core/random.h"
+
 // Every search the game would otherwise repeat for ever stops after this many tries.
 constexpr int SearchLimit = 1000000;
 
 // Records that the search `name` ran out of tries, so the sector is regenerated; false.
 bool GenerationFails(const char* name);
+
+// A search of up to `bound` tries, each drawing `stepsPerTry` steps of the generator
+// in `attempt`, which is true on a hit. A search that has missed for a few thousand
+// tries asks `possible` once whether any try could still hit (nothing a try looks at
+// changes while it searches); when none can, the rest of its tries take their draws
+// at once and it fails, leaving the generator where it would have.
+template <typename Attempt, typename Possible>
+bool SearchOrGiveUp(int bound, int stepsPerTry, Attempt&& attempt, Possible&& possible) {
+    constexpr int TriesBeforeAsking = 4096;
+    for (int tries = 0; tries < bound; ++tries) {
+        if (attempt()) return true;
+        if (tries + 1 == TriesBeforeAsking && tries + 1 < bound && !possible()) {
+            SkipRandom(static_cast<long long>(stepsPerTry) * (bound - tries - 1));
+            return false;
+        }
+    }
+    return false;
+}
 
 // Sets every MapMask cell to 0.
 void ClearMask();

@@ -137,7 +137,6 @@ const TerrainInfo& Terrain(int code) {
     return Catalogue[code];
 }
 
-
 bool TerrainBlocksMovement(int x, int y) {
     if (!InGrid(x, y)) return true;
     const int code = MapTerrain[x][y];
