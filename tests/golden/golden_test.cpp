@@ -151,7 +151,9 @@ TEST_P(Golden, MatchesTheProgram) {
     const GoldenCase& c = GetParam();
     if (c.kind == "probe") {
         const RunResult r = RunBinary("hoofprobe", c.args);
-        ASSERT_EQ(r.status, 0) << r.err;
+        // A sector whose search ran out exits 3 after printing "failed <search>" and the
+        // sector as it stood: the game makes such a sector again, so it is pinned too.
+        ASSERT_TRUE(r.status == 0 || (r.status == 3 && r.out.rfind("failed ", 0) == 0)) << r.status << r.err;
         Check(c.name, r.out);
         return;
     }

@@ -245,4 +245,52 @@ TEST_F(GeneratorTest, SearchThatCannotSucceedReportsFailureInsteadOfHanging) {
     EXPECT_EQ(SectorGenFailure, "blob centre");
 }
 
+// A search that gives up early must end exactly as the plain loop of all its tries:
+// the same answer, the same hit, the same generator state.
+TEST(SearchOrGiveUp, EndsAsThePlainLoopWould) {
+    struct Case {
+        const char* name;
+        int bound;
+        int hitAt;      // the value of the first draw that hits, or -1 for none
+        bool possible;  // what the search is told when it asks
+    };
+    const Case cases[] = {
+        {"hits at once", 1000000, -2, true},           {"a rare hit after it has asked", 1000000, 99991, true},
+        {"nothing can hit", 1000000, -1, false},       {"told a hit may come, none does", 20000, -1, true},
+        {"a bound too short to ask", 3000, -1, false}, {"a bound that ends as it asks", 4096, -1, false},
+    };
+    for (const Case& c : cases) {
+        auto hits = [&c](int v) { return c.hitAt == -2 || v == c.hitAt; };
+        SeedRandom(424242);
+        int plainValue = -1;
+        bool plainFound = false;
+        for (int t = 0; t < c.bound && !plainFound; ++t) {
+            plainValue = Rand(0, 100000);
+            Rand(1, 6);
+            plainFound = hits(plainValue);
+        }
+        const int plainState = RandomState();
+        SeedRandom(424242);
+        int value = -1;
+        int asked = 0;
+        const bool found = SearchOrGiveUp(
+            c.bound, 4,
+            [&] {
+                value = Rand(0, 100000);
+                Rand(1, 6);
+                return hits(value);
+            },
+            [&] {
+                ++asked;
+                return c.possible;
+            });
+        EXPECT_EQ(found, plainFound) << c.name;
+        EXPECT_EQ(RandomState(), plainState) << c.name;
+        if (found) {
+            EXPECT_EQ(value, plainValue) << c.name;
+        }
+        EXPECT_LE(asked, 1) << c.name;
+    }
+}
+
 }  // namespace
