@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "picture.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -51,9 +52,7 @@ std::string Cheaper(const std::string& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    std::string folder = "/tmp/hoofuzz-art-XXXXXX";
-    if (!mkdtemp(folder.data())) std::abort();
-    EmptyFolder = folder;
+    EmptyFolder = MakeScratchFolder("hoofuzz-art");
     return 0;
 }
 

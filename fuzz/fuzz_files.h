@@ -13,16 +13,11 @@
 #include "core/state.h"
 #include "persist/globals.h"
 #include "platform/files.h"
+#include "scratch_folder.h"
 
-// Makes a fresh data root (with World/) in /dev/shm, or in $TMPDIR where there is none.
+// Makes a fresh data root (with World/) in a scratch folder of its own.
 inline void UseRamDataRoot() {
-    const char* base = access("/dev/shm", W_OK) == 0 ? "/dev/shm"
-                                                     : (std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp");
-    std::string folder = std::string(base) + "/hoofuzz-XXXXXX";
-    if (!mkdtemp(folder.data())) {
-        std::perror("hoofuzz: cannot make a data root");
-        std::abort();
-    }
+    const std::string folder = MakeScratchFolder("hoofuzz");
     std::string error;
     if (!ChooseDataRoot(folder, error)) {
         std::fprintf(stderr, "hoofuzz: %s\n", error.c_str());

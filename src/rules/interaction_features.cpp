@@ -200,7 +200,7 @@ void RunNotePanel() {
 
 // ---- Wells -----------------------------------------------------------------------------
 
-constexpr int WellStepOffer = 0;
+// The well offers first (DialogueStep 0); paying 100 bits opens the wish.
 constexpr int WellStepWish = 1;
 
 void UseUpWell() {

@@ -88,14 +88,14 @@ void CarveTrail(int x, int y, int mark) {
         int d = RandOneToFour();
         const int r = Rand(0, 100);
         // A trail that has boxed itself in with its own marks heads for the centre.
-        const bool boxed = (MaskAt(x, y - 1) == 1) & (MaskAt(x, y + 1) == 1) & (MaskAt(x - 1, y) == 1) &
-                           (MaskAt(x + 1, y) == 1);
+        const int boxed = static_cast<int>(MaskAt(x, y - 1) == 1) & static_cast<int>(MaskAt(x, y + 1) == 1) &
+                          static_cast<int>(MaskAt(x - 1, y) == 1) & static_cast<int>(MaskAt(x + 1, y) == 1);
         int towardCentre = d;
         towardCentre = x < CentreX ? 4 : towardCentre;
         towardCentre = x > CentreX ? 3 : towardCentre;
         towardCentre = y < CentreY ? 2 : towardCentre;
         towardCentre = y > CentreY ? 1 : towardCentre;
-        const int turn = -static_cast<int>((r > keen) & boxed);
+        const int turn = -(static_cast<int>(r > keen) & boxed);
         d = (towardCentre & turn) | (d & ~turn);
         // The step stays inside columns 1..43 and rows 1..34, and is undone onto a cell
         // that stops trails.

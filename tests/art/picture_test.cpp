@@ -92,6 +92,30 @@ TEST(PictureTest, DrawsWhereToldAndBlendsAlpha) {
     EXPECT_EQ(GetPixel(c, 4, 2), 0u);
 }
 
+// Lettering is coloured only where it lands on the picture: a line running far past
+// the edge (or starting left of it) gives the same visible pixels as a short one, and
+// letters that a negative gap pulls over each other stay inside the lettering.
+TEST(PictureTest, LetteringPastTheEdgesDrawsOnlyWhatShows) {
+    const std::string glyphs = "glyph A\nXX\nX.\nend\nglyph B\n.X\nXX\nend\n";
+    auto draw = [&](const std::string& command, Canvas& out) {
+        std::string err;
+        EXPECT_TRUE(RenderPictureText("size 24 10\n" + glyphs + command + "\n", "l.txt", testing::TempDir(), out, err))
+            << command << ": " << err;
+    };
+    Canvas shortLine, longLine, overlapping;
+    draw("lettering 2 2 3 1 #FF0000 #00FF00 #000000 2 ABAB", shortLine);
+    draw("lettering 2 2 3 1 #FF0000 #00FF00 #000000 2 ABAB" + std::string(3000, 'A'), longLine);
+    EXPECT_EQ(shortLine.px.size(), longLine.px.size());
+    for (int x = 0; x < 2 + 4 * 9 && x < 24; ++x)
+        for (int y = 0; y < 10; ++y) EXPECT_EQ(GetPixel(shortLine, x, y), GetPixel(longLine, x, y)) << x << "," << y;
+    Canvas fromLeft;
+    draw("lettering -40 2 3 1 #FF0000 #00FF00 #000000 2 " + std::string(20, 'B'), fromLeft);
+    bool anyInk = false;
+    for (uint32_t p : fromLeft.px) anyInk = anyInk || p != 0;
+    EXPECT_TRUE(anyInk);
+    draw("lettering 5 2 2 -8 #FF0000 #00FF00 #000000 1 ABABABAB", overlapping);
+}
+
 TEST(PictureTest, SameSeedSamePixelsOtherSeedOthers) {
     const std::string body =
         "size 64 48\n"

@@ -332,8 +332,21 @@ bool DrawLettering(PicState& st, int x, int y, int scale, int gap, uint32_t top,
         width += g->second.w + gap;
         height = std::max(height, static_cast<int>(g->second.rows.size()));
     }
-    int mw = width * scale + 2 * ow, mh = height * scale + 2 * ow;
-    std::vector<uint8_t> ink(static_cast<size_t>(mw) * mh, 0);
+    // The lettering's mask is mw x mh, but only the part that lands on the picture is
+    // coloured, and only it and a margin of the outline's width are worked out: a long
+    // line of text running far past the edge costs nothing for what cannot be seen.
+    const int mw = width * scale + 2 * ow, mh = height * scale + 2 * ow;
+    const int myFrom = std::max(0, ow - y), myTo = std::min(mh, st.out->h - y + ow);
+    const int mxFrom = std::max(0, ow - x), mxTo = std::min(mw, st.out->w - x + ow);
+    if (myFrom >= myTo || mxFrom >= mxTo) return true;
+    const int rx0 = std::max(0, mxFrom - ow), rx1 = std::min(mw, mxTo + ow);
+    const int ry0 = std::max(0, myFrom - ow), ry1 = std::min(mh, myTo + ow);
+    const int rw = rx1 - rx0;
+    std::vector<uint8_t> ink(static_cast<size_t>(rw) * (ry1 - ry0), 0);
+    auto inked = [&](int mx, int my) {
+        return mx >= rx0 && mx < rx1 && my >= ry0 && my < ry1 &&
+               ink[static_cast<size_t>(my - ry0) * rw + (mx - rx0)] != 0;
+    };
     int cx = 0;
     for (char ch : text) {
         if (ch == ' ') {
@@ -341,19 +354,23 @@ bool DrawLettering(PicState& st, int x, int y, int scale, int gap, uint32_t top,
             continue;
         }
         const Grid& g = st.glyphs.at(ch);
+        const int left = ow + cx * scale;
+        cx += g.w + gap;
+        if (left + g.w * scale <= rx0 || left >= rx1) continue;  // wholly outside what is worked out
         for (size_t r = 0; r < g.rows.size(); ++r)
             for (int c = 0; c < g.w; ++c)
                 if (g.rows[r][c] != '.')
                     for (int dy = 0; dy < scale; ++dy)
-                        for (int dx = 0; dx < scale; ++dx)
-                            ink[static_cast<size_t>(ow + static_cast<int>(r) * scale + dy) * mw + ow +
-                                (cx + c) * scale + dx] = 1;
-        cx += g.w + gap;
+                        for (int dx = 0; dx < scale; ++dx) {
+                            const int mx = left + c * scale + dx, my = ow + static_cast<int>(r) * scale + dy;
+                            if (mx >= rx0 && mx < rx1 && my >= ry0 && my < ry1)
+                                ink[static_cast<size_t>(my - ry0) * rw + (mx - rx0)] = 1;
+                        }
     }
-    for (int my = 0; my < mh; ++my) {
-        for (int mx = 0; mx < mw; ++mx) {
+    for (int my = myFrom; my < myTo; ++my) {
+        for (int mx = mxFrom; mx < mxTo; ++mx) {
             int px = x - ow + mx, py = y - ow + my;
-            if (ink[static_cast<size_t>(my) * mw + mx]) {
+            if (inked(mx, my)) {
                 double t = height * scale > 1 ? static_cast<double>(my - ow) / (height * scale - 1) : 0;
                 Blend(*st.out, px, py, Mix(top, bottom, t));
                 continue;
@@ -361,9 +378,8 @@ bool DrawLettering(PicState& st, int x, int y, int scale, int gap, uint32_t top,
             bool near = false;
             for (int dy = -ow; dy <= ow && !near; ++dy)
                 for (int dx = -ow; dx <= ow && !near; ++dx) {
-                    int ax = mx + dx, ay = my + dy;
                     if (dx * dx + dy * dy > ow * ow + ow) continue;  // rounded outline corners
-                    if (ax >= 0 && ay >= 0 && ax < mw && ay < mh && ink[static_cast<size_t>(ay) * mw + ax]) near = true;
+                    if (inked(mx + dx, my + dy)) near = true;
                 }
             if (near) Blend(*st.out, px, py, outline);
         }
