@@ -1,5 +1,8 @@
 #include "worldgen/primitives.h"
 
+#include <cstdint>
+#include <utility>
+
 #include "core/convert.h"
 #include "core/random.h"
 #include "core/state.h"
@@ -68,61 +71,132 @@ void PaintDisc(int cx, int cy, double radius, bool inclusive, int from, int to) 
     }
 }
 
-void CarveTrail(int x, int y, int mark) {
-    constexpr int StepLimit = 99999;
-    // The walk only marks the mask; the cells that stop it and those with open ground
-    // beside it stay as they are. A trail that has not ended after a few dozen steps
-    // may wander for tens of thousands, so from then on both are looked up in tables
-    // made once. (Every open-ground test has cleared the one-shot creature flag by then,
-    // so the tables hold exactly what the tests would say.)
-    constexpr int StepsBeforeTables = 64;
-    bool tables = false;
-    bool stops[MapWidth][MapHeight];
+namespace {
+
+constexpr int TrailStepLimit = 99999;
+
+// A trail's next direction when it has boxed itself in with its own marks: toward the
+// centre, the rows deciding over the columns.
+int TowardCentre(int x, int y, int d) {
+    d = x < CentreX ? 4 : d;
+    d = x > CentreX ? 3 : d;
+    d = y < CentreY ? 2 : d;
+    d = y > CentreY ? 1 : d;
+    return d;
+}
+
+// A step in direction d (1 up, 2 down, 3 left, 4 right), kept inside columns 1..43 and
+// rows 1..34; its direction is random, so it is taken without branches.
+void StepInside(int& x, int& y, int d) {
+    y -= static_cast<int>((d == 1) & (y > 1));
+    y += static_cast<int>((d == 2) & (y < 34));
+    x -= static_cast<int>((d == 3) & (x > 1));
+    x += static_cast<int>((d == 4) & (x < 43));
+}
+
+// What a trail's walk asks of the ground, straight from the map.
+struct TrailGroundFromMap {
+    static bool Boxed(int x, int y) {
+        return (static_cast<int>(MaskAt(x, y - 1) == 1) & static_cast<int>(MaskAt(x, y + 1) == 1) &
+                static_cast<int>(MaskAt(x - 1, y) == 1) & static_cast<int>(MaskAt(x + 1, y) == 1)) != 0;
+    }
+    static void Move(int& x, int& y, int d) {
+        int nx = x;
+        int ny = y;
+        StepInside(nx, ny, d);
+        // All ones when the step is undone (a mask, so the compiler keeps it a select).
+        const int undo = -static_cast<int>(TrailStopper(MapTerrain[nx][ny]));
+        x = (x & undo) | (nx & ~undo);
+        y = (y & undo) | (ny & ~undo);
+    }
+    static void Marked(int, int, int) {}
+    static bool BesideOpen(int x, int y) { return AnyNeighbourOpen(x, y); }
+};
+
+// The same answers from tables made once: while a trail walks, only the mask changes,
+// and the tables follow its marks. (Every open-ground test has cleared the one-shot
+// creature flag by the time they are made, so they hold what the tests would say.)
+struct TrailGroundFromTables {
+    uint8_t markedAround[MapWidth][MapHeight];  // neighbours whose mask is 1
+    uint8_t toX[MapWidth][MapHeight][5];        // where a step in each direction ends
+    uint8_t toY[MapWidth][MapHeight][5];
     bool besideOpen[MapWidth][MapHeight];
+
+    void Make() {
+        for (int x = 0; x <= MapMaxX; ++x)
+            for (int y = 0; y <= MapMaxY; ++y) {
+                markedAround[x][y] = 0;
+                for (const auto& n : {std::pair{x, y - 1}, {x, y + 1}, {x - 1, y}, {x + 1, y}})
+                    markedAround[x][y] += MaskAt(n.first, n.second) == 1 ? 1 : 0;
+                for (int d = 1; d <= 4; ++d) {
+                    int nx = x;
+                    int ny = y;
+                    TrailGroundFromMap::Move(nx, ny, d);
+                    toX[x][y][d] = static_cast<uint8_t>(nx);
+                    toY[x][y][d] = static_cast<uint8_t>(ny);
+                }
+                besideOpen[x][y] = AnyNeighbourOpen(x, y);
+            }
+    }
+    bool Boxed(int x, int y) const { return markedAround[x][y] == 4; }
+    void Move(int& x, int& y, int d) const {
+        const int nx = toX[x][y][d];
+        y = toY[x][y][d];
+        x = nx;
+    }
+    void Marked(int x, int y, int mark) {
+        if (mark != 1) return;
+        for (const auto& n : {std::pair{x, y - 1}, {x, y + 1}, {x - 1, y}, {x + 1, y}})
+            if (InGrid(n.first, n.second)) ++markedAround[n.first][n.second];
+    }
+    bool BesideOpen(int x, int y) const { return besideOpen[x][y]; }
+};
+
+enum class TrailEnd { BesideOpen, OutOfSteps, Paused };
+
+// Walks the trail on from (x, y) until it stands beside open ground, has taken its
+// whole bound of steps, or has taken `pauseAt` steps in all.
+template <typename Ground>
+TrailEnd WalkTrail(Ground& ground, int& x, int& y, int mark, int keen, int& steps, int pauseAt) {
+    for (;;) {
+        // Every choice hangs on a random draw, so each is made by selecting a value,
+        // not by a branch the processor would guess wrong half the time.
+        int d = 0;
+        int r = 0;
+        RandOneToFourThen(0, 100, d, r);
+        // A trail that has boxed itself in with its own marks heads for the centre.
+        const int turn = -(static_cast<int>(r > keen) & static_cast<int>(ground.Boxed(x, y)));
+        d = (TowardCentre(x, y, d) & turn) | (d & ~turn);
+        ground.Move(x, y, d);
+        if (MapMask[x][y] == 0) {
+            MapMask[x][y] = mark;
+            ground.Marked(x, y, mark);
+        }
+        if (ground.BesideOpen(x, y)) return TrailEnd::BesideOpen;
+        if (++steps >= TrailStepLimit) return TrailEnd::OutOfSteps;
+        if (steps == pauseAt) return TrailEnd::Paused;
+    }
+}
+
+}  // namespace
+
+void CarveTrail(int x, int y, int mark) {
     MapMask[x][y] = mark;
     const bool wandering = SectorBiome == 1 && SectorLayout == 2;
     const int keen = wandering ? 90 : 50;  // the wandering layout's draw counts 40 less
-    for (int steps = 0;;) {
-        // Every choice below hangs on a random draw, so each is made by selecting a
-        // value, not by a branch the processor would guess wrong half the time.
-        int d = RandOneToFour();
-        const int r = Rand(0, 100);
-        // A trail that has boxed itself in with its own marks heads for the centre.
-        const int boxed = static_cast<int>(MaskAt(x, y - 1) == 1) & static_cast<int>(MaskAt(x, y + 1) == 1) &
-                          static_cast<int>(MaskAt(x - 1, y) == 1) & static_cast<int>(MaskAt(x + 1, y) == 1);
-        int towardCentre = d;
-        towardCentre = x < CentreX ? 4 : towardCentre;
-        towardCentre = x > CentreX ? 3 : towardCentre;
-        towardCentre = y < CentreY ? 2 : towardCentre;
-        towardCentre = y > CentreY ? 1 : towardCentre;
-        const int turn = -(static_cast<int>(r > keen) & boxed);
-        d = (towardCentre & turn) | (d & ~turn);
-        // The step stays inside columns 1..43 and rows 1..34, and is undone onto a cell
-        // that stops trails.
-        const int fromX = x;
-        const int fromY = y;
-        y -= static_cast<int>((d == 1) & (y > 1));
-        y += static_cast<int>((d == 2) & (y < 34));
-        x -= static_cast<int>((d == 3) & (x > 1));
-        x += static_cast<int>((d == 4) & (x < 43));
-        // All ones when the step is undone (a mask, so the compiler keeps it a select).
-        const int undo = -static_cast<int>(tables ? stops[x][y] : TrailStopper(MapTerrain[x][y]));
-        x = (fromX & undo) | (x & ~undo);
-        y = (fromY & undo) | (y & ~undo);
-        if (MapMask[x][y] == 0) MapMask[x][y] = mark;
-        if (tables ? besideOpen[x][y] : AnyNeighbourOpen(x, y)) break;
-        if (++steps >= StepLimit) {
-            ClearMask();
-            return;
-        }
-        if (steps == StepsBeforeTables) {
-            for (int cx = 0; cx <= MapMaxX; ++cx)
-                for (int cy = 0; cy <= MapMaxY; ++cy) {
-                    stops[cx][cy] = TrailStopper(MapTerrain[cx][cy]);
-                    besideOpen[cx][cy] = AnyNeighbourOpen(cx, cy);
-                }
-            tables = true;
-        }
+    // Most trails end within a few dozen steps; one that has not may wander for tens of
+    // thousands, and walks on with its questions answered from tables.
+    int steps = 0;
+    TrailGroundFromMap map;
+    TrailEnd end = WalkTrail(map, x, y, mark, keen, steps, 64);
+    if (end == TrailEnd::Paused) {
+        TrailGroundFromTables tables;
+        tables.Make();
+        end = WalkTrail(tables, x, y, mark, keen, steps, TrailStepLimit);
+    }
+    if (end == TrailEnd::OutOfSteps) {
+        ClearMask();
+        return;
     }
     for (int cx = 0; cx <= MapMaxX; ++cx) {
         for (int cy = 0; cy <= MapMaxY; ++cy) {

@@ -234,6 +234,29 @@ TEST(Random, ColumnFilterMatchesTheTryByTryOne) {
     }
 }
 
+TEST(Random, OneToFourThenIsTwoDrawsInARow) {
+    const int ranges[][2] = {{0, 100}, {1, 6}, {-40, 40}, {0, 1}};
+    for (const auto& range : ranges)
+        for (int seed : {1, 4660, 2147483646, 987654321}) {
+            SeedRandom(seed);
+            std::vector<int> plain;
+            for (int k = 0; k < 2000; ++k) {
+                plain.push_back(Rand(1, 4));
+                plain.push_back(Rand(range[0], range[1]));
+            }
+            const int after = RandomState();
+            SeedRandom(seed);
+            for (int k = 0; k < 2000; ++k) {
+                int four = 0;
+                int then = 0;
+                RandOneToFourThen(range[0], range[1], four, then);
+                ASSERT_EQ(four, plain[static_cast<size_t>(2 * k)]) << seed << " " << k;
+                ASSERT_EQ(then, plain[static_cast<size_t>(2 * k + 1)]) << seed << " " << k;
+            }
+            EXPECT_EQ(RandomState(), after);
+        }
+}
+
 TEST(Random, OneToFourIsRandOneToFour) {
     for (int seed : {1, 2, 4660, 2147483646, 2147483645, 1073741824, 536870912, 77}) {
         SeedRandom(seed);

@@ -174,6 +174,7 @@ TEST(Sweep, EveryDepthOfEveryQuestGeneratesInTimeAndMostlyPasses) {
     std::vector<std::string> exhausted;
     std::vector<Timing> timings;
     std::vector<double> acceptanceMs;
+    std::vector<double> stalkerMs;
     double stalkerMax = 0;
     std::string stalkerMaxAt;
     // Total time per scenario and depth (index depth + 3, so the special sectors fit).
@@ -210,6 +211,7 @@ TEST(Sweep, EveryDepthOfEveryQuestGeneratesInTimeAndMostlyPasses) {
             start = std::chrono::steady_clock::now();
             StalkerEvent();
             const double stalker = ms(start);
+            stalkerMs.push_back(stalker);
             if (stalker > stalkerMax) {
                 stalkerMax = stalker;
                 stalkerMaxAt = timings.back().probe;
@@ -244,7 +246,14 @@ TEST(Sweep, EveryDepthOfEveryQuestGeneratesInTimeAndMostlyPasses) {
         Percentile(times, 50), Percentile(times, 90), Percentile(times, 99), times.empty() ? 0 : times.back());
     std::printf("sweep: acceptance test median %.3f ms, slowest %.3f ms\n", Percentile(acceptanceMs, 50),
                 acceptanceMs.empty() ? 0 : acceptanceMs.back());
-    std::printf("sweep: stalker event slowest %.3f ms (hoofprobe sector %s)\n", stalkerMax, stalkerMaxAt.c_str());
+    // One call in a hundred thousand can meet the machine's own interruptions, so the
+    // 99.9th percentile is printed beside the slowest; time that sector again to see.
+    std::sort(stalkerMs.begin(), stalkerMs.end());
+    const double stalker999 = stalkerMs.empty()
+                                  ? 0
+                                  : stalkerMs[std::min(stalkerMs.size() - 1, stalkerMs.size() * 999 / 1000)];
+    std::printf("sweep: stalker event 99.9th percentile %.3f ms, slowest %.3f ms (hoofprobe sector %s)\n", stalker999,
+                stalkerMax, stalkerMaxAt.c_str());
     const size_t shown = std::min<size_t>(10, timings.size());
     std::partial_sort(timings.begin(), timings.begin() + shown, timings.end(),
                       [](const Timing& a, const Timing& b) { return a.ms > b.ms; });
