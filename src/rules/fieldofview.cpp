@@ -17,6 +17,36 @@ bool WearsSeeThroughHeadgear() {
     return slot >= 0 && slot < InvSlots && InvKind[slot] == ItemXRaySpecs;
 }
 
+// The cells of the live shades, which nothing is seen through. A view asks about
+// thousands of cells and the creatures stand still meanwhile, so they are gathered
+// once rather than every slot being looked at for every cell.
+struct Shades {
+    int count = 0;
+    int x[MonSlots];
+    int y[MonSlots];
+    bool At(int cx, int cy) const {
+        for (int k = 0; k < count; ++k)
+            if (x[k] == cx && y[k] == cy) return true;
+        return false;
+    }
+};
+
+Shades LiveShades() {
+    Shades shades;
+    for (int m = 0; m < MonSlots; ++m)
+        if (MonKind[m] == KindShade && MonHp[m] > 0) {
+            shades.x[shades.count] = MonX[m];
+            shades.y[shades.count++] = MonY[m];
+        }
+    return shades;
+}
+
+bool BlocksView(int x, int y, const Shades& shades, bool seeThrough) {
+    if (shades.At(x, y)) return true;
+    if (seeThrough) return false;
+    return TerrainBlocksSight(x, y);
+}
+
 }  // namespace
 
 int SightRadius() {
@@ -29,14 +59,7 @@ int SightRadius() {
     return radius < 2 ? 2 : radius;
 }
 
-bool CellBlocksView(int x, int y) {
-    for (int m = 0; m < MonSlots; ++m) {
-        // Nothing is seen through a shade.
-        if (MonKind[m] == KindShade && MonHp[m] > 0 && MonX[m] == x && MonY[m] == y) return true;
-    }
-    if (WearsSeeThroughHeadgear()) return false;
-    return TerrainBlocksSight(x, y);
-}
+bool CellBlocksView(int x, int y) { return BlocksView(x, y, LiveShades(), WearsSeeThroughHeadgear()); }
 
 void ComputeView() {
     const int px = MonX[0];
@@ -56,6 +79,8 @@ void ComputeView() {
     // Rays walk a grid of 32 units per cell from the centre of the hero's cell; 0 and
     // 360 degrees are both cast. Truncation toward zero folds a point just left of or
     // above the grid onto column or row 0, as the game always has.
+    const Shades shades = LiveShades();
+    const bool seeThrough = WearsSeeThroughHeadgear();
     const double sx = 32.0 * px + 16.0;
     const double sy = 32.0 * py + 16.0;
     for (int angle = 0; angle <= 360; angle += 2) {
@@ -66,7 +91,7 @@ void ComputeView() {
             const int cy = ToInt((sy + 32.0 * j * s) / 32.0);
             if (!InGrid(cx, cy)) continue;
             MapSeen[cx][cy] = 2;
-            if (CellBlocksView(cx, cy)) break;
+            if (BlocksView(cx, cy, shades, seeThrough)) break;
         }
     }
 }

@@ -553,7 +553,8 @@ bool GenerateCastleGrounds() {
         int ax = 0;
         int ay = 0;
         if (!canGrow && attempt + 1 < RoomAttemptLimit) {
-            // Each attempt starts by clearing the mask, and a lost one leaves it clear.
+            // Each attempt starts by clearing the mask; these write nothing to it, so one
+            // clearing serves them all.
             if (!maskCleared) ClearMask();
             maskCleared = true;
             if (!FindCell(StoneWall, ax, ay, &walls)) return GenerationFails("castle grounds wall");

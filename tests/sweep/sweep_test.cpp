@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -24,6 +25,7 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "persist/reset.h"
+#include "sector_options.h"
 #include "worldgen/acceptance.h"
 #include "worldgen/creatures.h"
 #include "worldgen/generator.h"
@@ -156,6 +158,24 @@ std::string ProbeArguments() {
     return text;
 }
 
+// The best of three generations of the sector the probe arguments describe.
+double BestOfThree(const std::string& probe) {
+    std::vector<std::string> words;
+    std::istringstream line(probe);
+    for (std::string word; line >> word;) words.push_back(word);
+    SectorOptions options;
+    if (!ParseSectorOptions(words, true, false, false, options)) return -1;
+    double best = -1;
+    for (int k = 0; k < 3; ++k) {
+        PrepareSectorWorld(options);
+        const auto start = std::chrono::steady_clock::now();
+        GenerateSector();
+        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        best = best < 0 ? ms : std::min(best, ms);
+    }
+    return best;
+}
+
 TEST(Sweep, EveryDepthOfEveryQuestGeneratesInTimeAndMostlyPasses) {
     const int seeds = EnvInt("HOOF_SWEEP_SEEDS", 3);
     const int first = EnvInt("HOOF_SWEEP_FIRST_SEED", 1);
@@ -257,9 +277,18 @@ TEST(Sweep, EveryDepthOfEveryQuestGeneratesInTimeAndMostlyPasses) {
     const size_t shown = std::min<size_t>(10, timings.size());
     std::partial_sort(timings.begin(), timings.begin() + shown, timings.end(),
                       [](const Timing& a, const Timing& b) { return a.ms > b.ms; });
-    for (size_t k = 0; k < shown; ++k)
-        std::printf("sweep: slow %zu: %.3f ms (seed %d scenario %d depth %d): hoofprobe sector %s\n", k + 1,
-                    timings[k].ms, timings[k].seed, timings[k].scenario, timings[k].depth, timings[k].probe.c_str());
+    // A single slow time can be the machine's doing (an interruption, a page brought in),
+    // so each of the slowest is made again three times from its probe arguments, and
+    // its best time is printed beside it.
+    double slowestAgain = 0;
+    for (size_t k = 0; k < shown; ++k) {
+        const double again = BestOfThree(timings[k].probe);
+        slowestAgain = std::max(slowestAgain, again);
+        std::printf(
+            "sweep: slow %zu: %.3f ms, made again %.3f ms (seed %d scenario %d depth %d): hoofprobe sector %s\n", k + 1,
+            timings[k].ms, again, timings[k].seed, timings[k].scenario, timings[k].depth, timings[k].probe.c_str());
+    }
+    std::printf("sweep: the %zu slowest made again: the slowest takes %.3f ms\n", shown, slowestAgain);
     std::printf("sweep: searches that ran out: %zu\n", exhausted.size());
     for (const std::string& e : exhausted) std::printf("sweep:   %s\n", e.c_str());
     std::vector<std::pair<double, std::string>> means;
