@@ -26,8 +26,10 @@ void ChooseSkill(int slot, int returnTo) {
     ActiveSkillSlot = slot;
     UiMode = UiAiming;
     InputDelay = 10;
-    // A skill that takes an item starts its choice on the first slot.
-    MenuCursor = 0;
+    // A skill that takes an item starts its choice where the cursor was (Buck an item
+    // leaves it on the slot it threw from), or on the first slot when the cursor lies
+    // outside the usable satchel.
+    if (MenuCursor < 0 || MenuCursor >= InvCapacity) MenuCursor = 0;
     if (MonMp[0] < SkillMpCost(SkillId[slot])) {
         EndSkillUse();
         UiMode = returnTo;

@@ -133,6 +133,16 @@ void DrawPot(int dish) {
     Say("(g) grab recipe   (c) Cancel", x, y + 50);
 }
 
+// The dish the pot's places make now. The book is written as soon as the pot teaches it
+// a dish, so a run that ends before the next save still keeps it.
+int LearnPotRecipe() {
+    int known[RecipeBookCount];
+    std::copy(std::begin(RecipeBook), std::end(RecipeBook), known);
+    const int dish = MatchRecipe();
+    if (!std::equal(std::begin(RecipeBook), std::end(RecipeBook), known)) WriteRecipeBook();
+    return dish;
+}
+
 }  // namespace
 
 void RunCookingPot() {
@@ -141,21 +151,13 @@ void RunCookingPot() {
         MenuCursor = 0;
         DialogueStep = PotOpen;
     }
-    int known[RecipeBookCount];
-    std::copy(std::begin(RecipeBook), std::end(RecipeBook), known);
-
+    // Like every panel, the pot shows the places as the frame found them before its keys
+    // act: the frame that cooks or closes still names its five places and the recipe.
+    DrawPot(LearnPotRecipe());
     PotKeys();
-    // Matched every frame, after the keys: a recipe is learnt the frame its ingredients
-    // lie in the pot, cooked or not, and the book is written at once, so a run that ends
-    // before the next save still keeps it.
-    const int dish = MatchRecipe();
-    if (!std::equal(std::begin(RecipeBook), std::end(RecipeBook), known)) WriteRecipeBook();
-
-    if (DialogueState == DialogueCookingPot) {
-        DrawPot(dish);
-    } else {
-        InputDelay = 10;
-    }
+    // Matched again after the keys: a recipe is learnt the frame its ingredients lie in
+    // the pot, cooked or not.
+    LearnPotRecipe();
 }
 
 void EmptyPotIntoSatchel() {

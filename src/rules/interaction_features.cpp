@@ -302,9 +302,9 @@ void RingBell() {
         for (int i = 0; i < 7; ++i) {
             if (!CellNearHero(x, y)) continue;
             const int g = PlaceGroundItem(x, y, ItemBits, 1);
-            // The pile's size is drawn even when a full ground table refused the pile.
-            const int count = Rand(10, 16);
-            if (g != NoGroundSlot) GroundItemCount[g] = count;
+            // A pile the full ground table refused gets no size either: its count draw
+            // is skipped with the rest of the pile.
+            if (g != NoGroundSlot) GroundItemCount[g] = Rand(10, 16);
         }
         PushMessage("The bell granted you good fortune!");
     } else if (kind == BellSecond) {

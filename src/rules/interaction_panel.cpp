@@ -1,5 +1,7 @@
 #include "rules/interaction_panel.h"
 
+#include <algorithm>
+
 #include "core/frame.h"
 #include "core/state.h"
 #include "platform/platform.h"
@@ -32,13 +34,15 @@ int PanelMenu(int firstRow, const std::vector<std::string>& options) {
     for (int i = 0; i < count; ++i) PanelLine(firstRow + i, options[i]);
 
     if (InputDelay != 0) return -1;
-    if (Held(1) && MenuCursor > 0) {
-        MenuCursor -= 1;
+    // Up at the top and Down at the bottom keep the bar where it is but still take the
+    // key's delay, so a held arrow paces the same against the ends as between options.
+    if (Held(1)) {
+        MenuCursor = std::max(MenuCursor - 1, 0);
         InputDelay = 10;
         return -1;
     }
-    if (Held(2) && MenuCursor < count - 1) {
-        MenuCursor += 1;
+    if (Held(2)) {
+        MenuCursor = std::min(MenuCursor + 1, count - 1);
         InputDelay = 10;
         return -1;
     }

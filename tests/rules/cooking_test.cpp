@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/loop/startup.h"
+#include "core/random.h"
 #include "core/state.h"
 #include "core/statuses.h"
 #include "items/catalogue.h"
@@ -216,6 +217,47 @@ TEST_F(PotTest, CupcakeIsKnownAndWrittenAfterCancelling) {
     EXPECT_EQ(InvKind[1], ItemSugar);
     EXPECT_EQ(InvKind[2], ItemVanilla) << "the emptied slot 5 is not first: slot 2 is";
     for (int i = 0; i < PotSlots; ++i) EXPECT_EQ(PotKind[i], 0);
+}
+
+TEST_F(PotTest, EveryFrameDescribesThePotAsItFoundItBeforeTheKeys) {
+    // Each name on the pot's panel is one item description, which takes one draw of the
+    // stream and reseeds it from that draw: the frame names the places (and the recipe)
+    // it opened on, whatever its key then does.
+    const auto namesSince = [](int before) {
+        const int now = RandomState();
+        SeedRandom(before);
+        int names = 0;
+        for (; names < 20 && RandomState() != now; ++names) SeedRandom(Rand(1, 1000000));
+        SeedRandom(now);
+        return names;
+    };
+    SeedRandom(4242);
+    PotFrame(0);
+    ASSERT_EQ(namesSince(4242), 5) << "an idle pot names its five places";
+
+    struct Case {
+        const char* what;
+        int placed;  // the Egg, a recipe alone, in place 0 when set
+        int other;   // or something that is no recipe
+        int key;
+        int names;
+    } cases[] = {
+        {"closing with a recipe", ItemEgg, 0, KeyOf('C'), 6},
+        {"closing without one", 0, ItemLemon, KeyOf('C'), 5},
+        {"cooking", ItemEgg, 0, KeyOf('G'), 6},
+        {"a put that makes the recipe", 0, 0, KeySpace, 5},
+        {"a take-back that breaks it", ItemEgg, 0, KeyDigit1, 6},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        Give(0, ItemEgg, 2);
+        if (c.placed) Fill(0, c.placed);
+        if (c.other) Fill(0, c.other);
+        SeedRandom(4242);
+        PotFrame(c.key);
+        EXPECT_EQ(namesSince(4242), c.names) << c.what;
+        TearDown();
+    }
 }
 
 TEST_F(PotTest, TakingBackFindsAStackWithRoomOfTheSameTierOrTheFirstEmptyUsableSlot) {

@@ -128,11 +128,13 @@ TEST_F(FeatureTest, AFullGroundTableLeavesThePrizeInItsFeature) {
 TEST_F(FeatureTest, LeavingOrMovingThroughTheMenuChangesNothing) {
     GameVars[VarPrizeTreasureChest] = ItemLazuliHeart + 3;
     Open(TreasureChest);
-    Tap(KeyUp);  // refused at the first option
-    EXPECT_EQ(MenuCursor, 0);
-    Tap(KeyDown);
-    Tap(KeyDown);  // refused at the last
-    EXPECT_EQ(MenuCursor, 1);
+    // Up at the first option and Down at the last keep the bar but take the key's delay.
+    for (const int key : {KeyUp, KeyDown, KeyDown}) {
+        const int before = MenuCursor;
+        Tap(key);
+        EXPECT_GT(InputDelay, 0) << "cursor " << before << ", key " << key;
+        EXPECT_EQ(MenuCursor, key == KeyUp ? 0 : 1);
+    }
     Tap(KeyUp);
     Tap(KeySpace);  // the highlighted "Leave"
     EXPECT_EQ(DialogueState, DialogueNone);
@@ -328,6 +330,34 @@ TEST_F(FeatureTest, ABellWithNoFreeCellNearTheHeroGivesNothing) {
     EXPECT_EQ(DialogueState, DialogueNone);
     EXPECT_TRUE(Said("The bell granted you good fortune!"));
     for (int g = 0; g < GroundSlots; ++g) EXPECT_EQ(GroundItemKind[g], 0);
+}
+
+TEST_F(FeatureTest, ALuckyBellOnAFullGroundTableDrawsOnlyItsCells) {
+    // A pile the table refuses takes no count draw: the stream moves by the frame pass's
+    // one draw and the seven cell searches alone, replayed here on the rung sector.
+    FillGround();
+    MapTerrain[11][10] = BellFirst;
+    DialogueState = DialogueBell;
+    InputReset();
+    InputPress(Digit2);
+    InputDelay = 0;
+    SeedRandom(97531);
+    RunInteraction();
+    InputReset();
+    const int after = RandomState();
+    ASSERT_TRUE(Said("The bell granted you good fortune!"));
+    ASSERT_EQ(MapTerrain[11][10], RungBell);
+    SeedRandom(97531);
+    SeedRandom(Rand(1, 1000000));  // the frame pass hands the stream back reseeded
+    for (int pile = 0; pile < 7; ++pile) {
+        for (int draw = 0; draw < 1001; ++draw) {
+            const int x = Rand(0, MapMaxX);
+            const int y = Rand(0, MapMaxY);
+            if (IsOpenGround(x, y) == 1 && (x - 10) * (x - 10) + (y - 10) * (y - 10) < 36) break;
+        }
+    }
+    EXPECT_EQ(RandomState(), after);
+    for (int g = 0; g < GroundSlots; ++g) ASSERT_EQ(GroundItemKind[g], ItemApple);
 }
 
 TEST_F(FeatureTest, ANoisyBellCallsFiveOfAKindAndTheRungBellIsSilent) {

@@ -78,6 +78,7 @@ TEST_F(SkillEffectsTest, FindTreasureSearchesFiveHundredAndOneDraws) {
     EXPECT_EQ(MapSeen[40][33], 1) << "the item drawn last is found";
     EXPECT_EQ(MapSeen[41][33], 0) << "no 502nd draw";
     EXPECT_EQ(MonMp[0], 100 - 6);
+    EXPECT_TRUE(Said("You sensed 1 hidden treasure")) << "the dim cells alone would say nothing";
 }
 
 TEST_F(SkillEffectsTest, FindTreasureStopsAtTwoItemsALevelCountingOnlyUnseenOnes) {
@@ -104,6 +105,15 @@ TEST_F(SkillEffectsTest, FindTreasureStopsAtTwoItemsALevelCountingOnlyUnseenOnes
     EXPECT_EQ(MapSeen[40][33], 1);
     EXPECT_EQ(MapSeen[41][33], 1);
     EXPECT_EQ(MapSeen[42][33], 0) << "a third item is beyond level 1";
+    EXPECT_TRUE(Said("You sensed 2 hidden treasures"));
+}
+
+TEST_F(SkillEffectsTest, FindTreasureSaysSoWhenItFindsNothing) {
+    Learn(SkillFindTreasure, 1);
+    Choose();
+    Confirm();
+    Settle();
+    EXPECT_EQ(said, std::vector<std::string>{"You sensed no hidden treasure"});
 }
 
 TEST_F(SkillEffectsTest, DisguiseTakesOnlyADressAndSetsItsTurns) {
@@ -112,7 +122,7 @@ TEST_F(SkillEffectsTest, DisguiseTakesOnlyADressAndSetsItsTurns) {
     PutItem(1, ItemDress, 1);
     Equip[EquipDress] = 1;
     MonStatus[0][StatusDisguised] = 30;  // set, not added: longer than the new disguise
-    MenuCursor = 7;
+    MenuCursor = 50;                     // left past the usable satchel by another screen
     const int turn = TurnCount;
     Choose();
     ASSERT_EQ(UiMode, UiAiming);
@@ -202,17 +212,21 @@ TEST_F(SkillEffectsTest, StrongBuckAndDeepMassageAttackTheCreatureOnTheCell) {
     }
 }
 
-TEST_F(SkillEffectsTest, StrongBuckWithNoCreatureIsLeftAtNoCost) {
-    Learn(SkillStrongBuck, 1);
-    const int turn = TurnCount;
-    Choose();
-    MoveTarget(0, 1);
-    Confirm();
-    EXPECT_EQ(UiMode, UiAiming);
-    Tap(Letter('S'));
-    EXPECT_EQ(UiMode, UiMap);
-    EXPECT_EQ(MonMp[0], 100);
-    EXPECT_EQ(TurnCount, turn);
+TEST_F(SkillEffectsTest, StrongBuckAndDeepMassageOnAnEmptyCellAreABlowIntoTheAir) {
+    for (const int id : {SkillStrongBuck, SkillDeepMassage}) {
+        SetUp();
+        Learn(id, 1);
+        MonStatus[0][StatusDisguised] = 9;
+        const int turn = TurnCount;
+        const int mp = MonMp[0];
+        UseAt(0, 1);
+        Settle();
+        EXPECT_EQ(UiMode, UiMap) << id;
+        EXPECT_EQ(MonMp[0], mp - SkillMpCost(id)) << id;
+        EXPECT_EQ(TurnCount, turn + 1) << id;
+        EXPECT_TRUE(said.empty()) << id << ": nothing was hit";
+        EXPECT_EQ(MonStatus[0][StatusDisguised], 8) << id << ": no attack, so the disguise holds";
+    }
 }
 
 TEST_F(SkillEffectsTest, HooflingUpStrengthensTheHeroEvenWithAnAllyOnHisCell) {

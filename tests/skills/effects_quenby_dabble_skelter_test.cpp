@@ -469,6 +469,44 @@ TEST_F(SkillEffectTest, VaneburstHitsAllEightNeighboursAndNoFurther) {
     EXPECT_EQ(MonMp[0], 100 - 14);
 }
 
+TEST_F(SkillEffectTest, VaneburstStrikesCellByCellColumnsFirstNotBySlot) {
+    // Slots given against the cell order: the lines (and so the rolls) must follow the
+    // cells, west column first and north to south within it, then the slots on a cell.
+    Learn(SkillVaneburst, 1);
+    PutStill(1, 11, 9);
+    PutStill(2, 9, 11);
+    PutStill(3, 10, 9);
+    PutStill(4, 9, 9);
+    PutStill(5, 9, 9);
+    for (int s = 1; s <= 5; ++s) MonMag[s] = -100;
+    Choose();
+    Confirm();
+    Settle();
+    std::vector<std::string> struck;
+    for (const std::string& line : said)
+        if (line.find(" took ") != std::string::npos) struck.push_back(line.substr(0, line.find(' ')));
+    EXPECT_EQ(struck, (std::vector<std::string>{"BEAST4", "BEAST5", "BEAST2", "BEAST3", "BEAST1"}));
+}
+
+TEST_F(SkillEffectTest, DashAndFourthWallSpeakAfterTheirLanding) {
+    // Landing in deep water is part of the move: its splash comes before the skill's line.
+    struct Case {
+        int id;
+        const char* line;
+        int landX;
+    } cases[] = {{SkillDash, "Dash dash dash dashy doo!", 16}, {SkillFourthWall, "wheee", 12}};
+    for (const Case& c : cases) {
+        SetUp();
+        Learn(c.id, 1);
+        if (c.id == SkillFourthWall) MapTerrain[11][10] = StoneWall;
+        MapTerrain[c.landX][10] = DeepWater;
+        UseAt(1, 0);
+        Settle();
+        ASSERT_EQ(MonX[0], c.landX) << c.line;
+        EXPECT_EQ(said, (std::vector<std::string>{"splash", c.line})) << c.line;
+    }
+}
+
 TEST_F(SkillEffectTest, DashRunsUpToItsLengthAndStopsBeforeWhatBlocks) {
     struct Case {
         const char* what;

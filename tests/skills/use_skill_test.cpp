@@ -3,6 +3,7 @@
 // target cursor, the confirm and the cancel, and the item choice before aiming.
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "core/run_vars.h"
 #include "core/statuses.h"
@@ -98,15 +99,16 @@ TEST_F(UseSkillTest, FlightSwitchesOnAndOffForATurnAndNoMagic) {
     }
 }
 
-TEST_F(UseSkillTest, FlightStaysOnOverAPit) {
+TEST_F(UseSkillTest, FlightFoldsOverAPitToo) {
     Learn(SkillFlight, 1);
     MonStatus[0][StatusFlying] = StatusPermanent;
     MapTerrain[10][10] = Pit;
     const int turn = TurnCount;
     Choose();
-    EXPECT_EQ(MonStatus[0][StatusFlying], StatusPermanent);
-    EXPECT_TRUE(Said("There is nowhere to land here!"));
-    EXPECT_EQ(TurnCount, turn);
+    EXPECT_EQ(MonStatus[0][StatusFlying], 0);
+    EXPECT_EQ(said, std::vector<std::string>{"fly"});
+    EXPECT_EQ(TurnCount, turn + 1);
+    EXPECT_GT(MonHp[0], 0) << "a pit under a hero who stands there does him no harm";
     ExpectEnded("flight over a pit");
 }
 
@@ -231,6 +233,50 @@ TEST_F(UseSkillTest, OrrindelsStaffHalvesTheCovetCharmWhenItIsPaid) {
     EXPECT_EQ(InvCount[0], 2);
     EXPECT_EQ(Equip[EquipWeapon], 7) << "the staff stays in hand";
     ExpectEnded("covet charm");
+}
+
+TEST_F(UseSkillTest, TheStaffUsedUpByItsOwnSkillCostsWhatTheChoiceAsked) {
+    // The wielded staff is itself the charmed or bucked item: the halved price holds.
+    struct Case {
+        int id;
+        int mp;
+        int paid;
+    } cases[] = {{SkillCovetCharm, 10, 7}, {SkillBuckAnItem, 3, 2}};
+    for (const Case& c : cases) {
+        SetUp();
+        Learn(c.id, 1);
+        MonAtk[0] = 40;
+        Wield(0, ItemOrrindelStaff);
+        PutCreature(1, KindRat, 12, 10, AttitudeHostile, 500);
+        MonMp[0] = c.mp;
+        Choose();
+        Confirm();  // the staff, under the satchel cursor
+        ASSERT_EQ(AimPhase, AimTargeting) << c.id;
+        MoveTarget(2, 0);
+        Confirm();
+        Settle();
+        EXPECT_EQ(InvKind[0], 0) << c.id << ": the staff is gone";
+        EXPECT_EQ(Equip[EquipWeapon], -1) << c.id;
+        EXPECT_EQ(MonMp[0], c.mp - c.paid) << c.id;
+        ExpectEnded("the staff used up");
+    }
+}
+
+TEST_F(UseSkillTest, TheItemChoiceStartsWhereTheCursorWasInsideTheSatchel) {
+    // Buck an item leaves the cursor on the slot it threw from, so the next throw starts
+    // there; a cursor left outside the usable satchel starts on the first slot.
+    struct Case {
+        int before;
+        int after;
+    } cases[] = {{3, 3}, {47, 47}, {48, 0}, {55, 0}, {-1, 0}};
+    for (const Case& c : cases) {
+        SetUp();
+        Learn(SkillBuckAnItem, 1);
+        MenuCursor = c.before;
+        Choose();
+        ASSERT_EQ(UiMode, UiAiming) << c.before;
+        EXPECT_EQ(MenuCursor, c.after) << c.before;
+    }
 }
 
 TEST_F(UseSkillTest, JestbloomKeepsOnlyQuenbyArloFromCasting) {
@@ -441,7 +487,7 @@ TEST_F(UseSkillTest, TheItemChoiceStartsOnTheFirstSlotAndIsLeftAtNoCost) {
             Learn(id, 1);
             Give(0, ItemDress, 1);
             Give(1, ItemArrows, 3);
-            MenuCursor = 5;
+            MenuCursor = InvCapacity;  // past the usable satchel
             const int turn = TurnCount;
             Choose();
             EXPECT_EQ(MenuCursor, 0) << id;

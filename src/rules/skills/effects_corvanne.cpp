@@ -1,4 +1,5 @@
 // Corvanne's cunning: Find Treasure, Disguise and Whining.
+#include "core/convert.h"
 #include "core/messagelog.h"
 #include "core/random.h"
 #include "core/state.h"
@@ -21,6 +22,13 @@ Outcome FindTreasure(int level) {
         if (seen != 0) continue;
         seen = 1;
         found += 1;
+    }
+    // The revealed cells come back only as dim remembered ground, without their items,
+    // so the hero is told what the search found.
+    if (found == 0) {
+        PushMessage("You sensed no hidden treasure");
+    } else {
+        PushMessage("You sensed " + IntToText(found) + (found == 1 ? " hidden treasure" : " hidden treasures"));
     }
     return Outcome::Paid;
 }

@@ -84,8 +84,8 @@ Outcome FourthWall(int) {
         y += dy;
         if (x < 0 || x > MapMaxX || y < 0 || y > MapMaxY) break;
         if (LandingBlocked(x, y)) continue;
-        PushMessage("wheee");
         LandHero(x, y);
+        PushMessage("wheee");
         return Outcome::Paid;
     }
     PushMessage("That didn't work? There must not be a close enough space at the other end.");

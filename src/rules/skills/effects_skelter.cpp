@@ -58,14 +58,15 @@ Outcome Thunder(int level) {
 }
 
 Outcome Vaneburst(int level) {
-    const int hx = MonX[0];
-    const int hy = MonY[0];
-    for (int s = 1; s <= 50; ++s) {
-        if (MonKind[s] < 1) continue;
-        const int dx = MonX[s] - hx;
-        const int dy = MonY[s] - hy;
-        if (dx < -1 || dx > 1 || dy < -1 || dy > 1) continue;
-        Buffet(s, level);
+    // The hero comes down on the block around him column by column, west to east and
+    // north to south within a column; on each cell its creatures in slot order. The
+    // rolls and the lines follow the cells, not the creature table.
+    for (int x = MonX[0] - 1; x <= MonX[0] + 1; ++x) {
+        for (int y = MonY[0] - 1; y <= MonY[0] + 1; ++y) {
+            if (x < 0 || x > MapMaxX || y < 0 || y > MapMaxY) continue;
+            for (int s = 1; s <= 50; ++s)
+                if (StandsOn(s, x, y)) Buffet(s, level);
+        }
     }
     return Outcome::Paid;
 }
@@ -82,8 +83,9 @@ Outcome Dash(int level) {
         x = nx;
         y = ny;
     }
-    PushMessage("Dash dash dash dashy doo!");
+    // The landing is part of the dash: its own lines come first.
     if (x != MonX[0] || y != MonY[0]) LandHero(x, y);
+    PushMessage("Dash dash dash dashy doo!");
     return Outcome::Paid;
 }
 

@@ -40,8 +40,9 @@ constexpr SkillEffect Effects[] = {
     {SkillFindTreasure, I::None,    OwnCell, 0,   0,  0,  NoCreature, Any,               nullptr,           FindTreasure},
     {SkillDisguise,     I::Dress,   OwnCell, 0,   0,  0,  NoCreature, Any,               nullptr,           Disguise},
     {SkillWhining,      I::None,    OwnCell, 0,   0,  0,  NoCreature, Any,               nullptr,           Whining},
-    // A buck needs someone to buck: the confirm waits for a creature on the cell.
-    {SkillStrongBuck,   I::None,    Walk,    1,   1,  0,  1,          Any,               nullptr,           StrongBuck},
+    // The bucks strike whoever stands on the confirmed cell: an empty cell is a blow
+    // into the air that still costs the MP and the turn.
+    {SkillStrongBuck,   I::None,    Walk,    1,   1,  0,  NoCreature, Any,               nullptr,           StrongBuck},
     {SkillHooflingUp,   I::None,    OwnCell, 0,   0,  0,  NoCreature, Any,               nullptr,           HooflingUp},
     {SkillWildBuck,     I::None,    OwnCell, 0,   0,  0,  NoCreature, Any,               nullptr,           WildBuck},
     {SkillBuckAnItem,   I::AnyItem, Walk,    1,   4,  0,  1,          Any,               nullptr,           BuckAnItem},
@@ -50,7 +51,7 @@ constexpr SkillEffect Effects[] = {
     {SkillTameAnimal,   I::None,    Walk,    1,   2,  0,  1,          AttitudeNeutral,   nullptr,           TameAnimal},
     {SkillSummonAnimal, I::None,    Walk,    1,   2,  0,  NoCreature, Any,               SummonAccepts,     SummonAnimal},
     {SkillEmpathy,      I::None,    Walk,    1,   2,  0,  1,          Any,               nullptr,           Empathy},
-    {SkillDeepMassage,  I::None,    Walk,    1,   1,  0,  1,          Any,               nullptr,           StrongBuck},
+    {SkillDeepMassage,  I::None,    Walk,    1,   1,  0,  NoCreature, Any,               nullptr,           StrongBuck},
     {SkillBow,          I::None,    Walk,    1,   4,  0,  1,          Any,               nullptr,           BowShot},
 };
 // clang-format on

@@ -47,12 +47,7 @@ const char* PassiveLine(int id) {
 
 void SwitchFlight() {
     int& flying = MonStatus[0][StatusFlying];
-    // Over a pit the wings stay out: a walker could never stand there.
-    if (flying != 0 && TerrainAt(MonX[0], MonY[0]) == Pit) {
-        PushMessage("There is nowhere to land here!");
-        Finish();
-        return;
-    }
+    // The wings fold wherever the hero is: a pit only stops him walking onto it.
     flying = flying == 0 ? StatusPermanent : 0;
     PushMessage("fly");
     TurnTaken = 1;
@@ -94,11 +89,14 @@ void BeginAiming(const SkillEffect& effect, int level) {
 void Resolve(const SkillEffect& effect, int id, int level) {
     for (auto& column : MapHighlight)
         for (int& cell : column) cell = 0;
+    // The price is read before the effect: a Covet Charm or a bucked item may be the
+    // wielded staff itself, and the hero pays what he was asked when he chose the skill.
+    const int cost = SkillMpCost(id);
     const Outcome outcome = effect.resolve(level);
     switch (outcome) {
         case Outcome::Continue: return;
         case Outcome::Paid:
-            MonMp[0] -= SkillMpCost(id);
+            MonMp[0] -= cost;
             TurnTaken = 1;
             break;
         case Outcome::Unpaid: TurnTaken = 1; break;
