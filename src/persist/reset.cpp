@@ -69,7 +69,9 @@ void ResetGame() {
         PotTier[p] = 0;
         PotSeed[p] = 0;
     }
-    for (int c = 0; c <= 20; ++c) SiteCooldown[c] = 0;
+    // Every entry a run can set, the castle's too (the prisoners, the treasury): a new
+    // game started without leaving the program must find them as a fresh launch does.
+    for (int& c : SiteCooldown) c = 0;
     for (int& v : GameVars) v = 0;
     Depth = 0;
     GameInProgress = 0;

@@ -90,8 +90,11 @@ int PointerY();
 int CloseRequested();
 
 // ---- Clock ------------------------------------------------------------------------
-// Milliseconds from an arbitrary start.
+// Milliseconds from an arbitrary start: the fake clock when headless, else the window's.
 int ClockMillis();
+// The window's clock: the wall clock's milliseconds, kept to 32 bits, so the world seed
+// the title takes differs from one launch to the next.
+int WindowClockMillis();
 
 // ---- Looking at frames -----------------------------------------------------------------
 // Saves the frame drawn last as a PNG file at a real path; false with a reason.

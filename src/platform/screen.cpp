@@ -458,7 +458,18 @@ int ClockMillis() {
         const long long ms = static_cast<long long>(ClockStart) + FramesShown * 1000 / 60;
         return static_cast<int>(static_cast<unsigned int>(ms));
     }
-    return static_cast<int>(SDL_GetTicks());
+    return WindowClockMillis();
+}
+
+int WindowClockMillis() {
+    // Read from the wall clock once and carried on by SDL's steady ticks, so a change of
+    // the system time during a game never makes the clock jump.
+    static const Uint32 start = [] {
+        const auto wall = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::system_clock::now().time_since_epoch());
+        return static_cast<Uint32>(static_cast<unsigned long long>(wall.count())) - SDL_GetTicks();
+    }();
+    return static_cast<int>(start + SDL_GetTicks());
 }
 
 void SetDumpWriter(DumpWriter writer) { Dumper = writer; }

@@ -157,12 +157,12 @@ TEST_F(GlobalFiles, ResetClearsTheRunButKeepsWhatOutlivesIt) {
     EXPECT_EQ(MapTerrain[44][35], 0);
     EXPECT_EQ(GroundItemKind[500], 0);
     EXPECT_EQ(SiteCooldown[20], 0);
+    EXPECT_EQ(SiteCooldown[21], 0);
     EXPECT_EQ(GameVars[100], 0);
     EXPECT_EQ(Depth, 0);
     // Kept as they are:
     EXPECT_EQ(MapDistHostile[1][1], 12);
     EXPECT_EQ(GroundItemX[500], 8);
-    EXPECT_EQ(SiteCooldown[21], 4);
     EXPECT_EQ(Equip[5], 11);
     EXPECT_EQ(MonAttitude[7], 3);
     EXPECT_EQ(StoreItemKind[8], 2);

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <fstream>
+#include <string>
 
 #include "core/random.h"
 #include "core/state.h"
 #include "core/ui_mode.h"
+#include "persist/reset.h"
 #include "persist/screens/newgame.h"
 #include "platform/platform.h"
 #include "support/test_support.h"
@@ -54,36 +56,48 @@ TEST(NewGame, TheRunPlanDrawsDistinctPrizesBandsAndRoles) {
 
 TEST(NewGame, TheWizardSetsUpTheChosenHeroAndItsFirstSkillPoints) {
     // Played by a script on the headless screen: Dabble Moss, hard, the castle quest,
-    // then one level of Weapon Pro bought on the upgrade screen.
-    TempFolder folder;
-    const std::string script = folder.path + "/wizard.txt";
-    std::ofstream(script) << "wait 12\ntap Down\nwait 12\ntap Space\nwait 12\n"
-                             "tap Down\nwait 12\ntap Space\nwait 12\n"
-                             "tap Down\nwait 12\ntap Down\nwait 12\ntap Space\nwait 12\n"
-                             "tap Up\nwait 12\ntap Space\nwait 12\ntap C\nwait 12\ntap Space\nwait 100000\n";
-    ASSERT_EQ(StartHeadless(script), "");
-    OpenScreen(1024, 768);
+    // then one level of Weapon Pro bought on the upgrade screen. The wizard's pages take
+    // Enter as well as Space.
+    for (const std::string confirm : {"Space", "Enter"}) {
+        TempFolder folder;
+        const std::string script = folder.path + "/wizard.txt";
+        std::ofstream(script) << "wait 12\ntap Down\nwait 12\ntap " << confirm << "\nwait 12\n"
+                              << "tap Down\nwait 12\ntap " << confirm << "\nwait 12\n"
+                              << "tap Down\nwait 12\ntap Down\nwait 12\ntap " << confirm << "\nwait 12\n"
+                              << "tap Up\nwait 12\ntap Space\nwait 12\ntap C\nwait 12\ntap Space\nwait 100000\n";
+        ASSERT_EQ(StartHeadless(script), "");
+        OpenScreen(1024, 768);
+        ClearAllTables();
+        ScreenWidth = 1024;
+        ScreenHeight = 768;
+        NewGameWizard();
+        StopPlatform();
+        EXPECT_EQ(HeroId, 2) << confirm;
+        EXPECT_EQ(MonName[0], "DABBLE MOSS");
+        EXPECT_EQ(GameVars[47], 2) << confirm;
+        EXPECT_EQ(GameVars[49], 2) << confirm;
+        EXPECT_EQ(InvCapacity, 56);
+        EXPECT_EQ(MonCon[0], 7);
+        EXPECT_EQ(MonHp[0], 50);
+        EXPECT_EQ(SkillId[5], 33);
+        EXPECT_EQ(SkillId[6], 34);
+        EXPECT_EQ(SkillLevel[6], 1);
+        EXPECT_EQ(SkillPoints, 2);
+        EXPECT_EQ(InvKind[0], 140);
+        EXPECT_EQ(InvCount[0], 2);
+        EXPECT_EQ(InvKind[2], 150);
+        EXPECT_EQ(InvTier[2], 1);
+        EXPECT_EQ(UiMode, UiMap);  // the game starts on the map, whatever page the wizard ended on
+    }
+}
+
+TEST(NewGame, ANewRunFindsEveryCooldownAFreshLaunchWould) {
+    // A castle run marks its prisoners and its treasury for good (999); a new game in
+    // the same session must not inherit them.
     ClearAllTables();
-    ScreenWidth = 1024;
-    ScreenHeight = 768;
-    NewGameWizard();
-    StopPlatform();
-    EXPECT_EQ(HeroId, 2);
-    EXPECT_EQ(MonName[0], "DABBLE MOSS");
-    EXPECT_EQ(GameVars[47], 2);
-    EXPECT_EQ(GameVars[49], 2);
-    EXPECT_EQ(InvCapacity, 56);
-    EXPECT_EQ(MonCon[0], 7);
-    EXPECT_EQ(MonHp[0], 50);
-    EXPECT_EQ(SkillId[5], 33);
-    EXPECT_EQ(SkillId[6], 34);
-    EXPECT_EQ(SkillLevel[6], 1);
-    EXPECT_EQ(SkillPoints, 2);
-    EXPECT_EQ(InvKind[0], 140);
-    EXPECT_EQ(InvCount[0], 2);
-    EXPECT_EQ(InvKind[2], 150);
-    EXPECT_EQ(InvTier[2], 1);
-    EXPECT_EQ(UiMode, UiMap);  // the game starts on the map, whatever page the wizard ended on
+    for (int& c : SiteCooldown) c = 999;
+    ResetGame();
+    for (int c = 0; c < SiteCooldownCount; ++c) EXPECT_EQ(SiteCooldown[c], 0) << "entry " << c;
 }
 
 TEST(NewGame, AtTheSmallScreenTheHeroPageHasTwoColumns) {

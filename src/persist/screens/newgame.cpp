@@ -160,7 +160,7 @@ void NewGameWizard() {
             } else if (UiMode == PageHero && ScreenWidth == 800 && Held(4) && hero <= 2) {
                 hero += 3;
                 InputDelay = 10;
-            } else if (KeyHeld(KeySpace)) {
+            } else if (Held(5)) {  // Space or Enter, as on every other screen
                 InputDelay = 10;
                 if (UiMode == PageHero) {
                     HeroId = hero + 1;
