@@ -204,6 +204,7 @@ HOOF_TABLE(int, AimPhase, , Value)              // progress of aiming the active
 HOOF_TABLE(int, IgnoreCreaturesOnce, , Value)   // 1: the next occupancy test treats creatures as absent
 HOOF_TABLE(int, InputDelay, , Value)            // frames for which keys are ignored
 HOOF_TABLE(int, MenuCursor, , Value)            // list cursor of menus and dialogues
+HOOF_TABLE(int, TradeKeysWaiting, , Omitted)    // bits of G, S, Space, Enter still down from the press that opened a trading screen
 HOOF_TABLE(int, InvCursor, , Value)             // inventory panel cursor
 HOOF_TABLE(int, TargetX, , Value)               // skill target cell, -1 when none
 HOOF_TABLE(int, TargetY, , Value)
