@@ -249,6 +249,7 @@ HOOF_TABLE(int, SiteCooldown, [SiteCooldownCount], Countdowns(SiteCooldownKept))
 HOOF_TABLE(std::string, SectorGenFailure, , Omitted)  // short name of the search that ran out; empty when the last generation succeeded
 HOOF_TABLE(int, SiteFloorCode, , Omitted)             // floor that special sites clear to in a castle sector (35, 67 or 82)
 HOOF_TABLE(int, MessagePushCount, , Omitted)          // messages pushed into the log since program start (for the probe)
+HOOF_TABLE(int, MessageSeenCount, , Omitted)          // MessagePushCount when the log last showed in the top box at 800 x 600
 // clang-format on
 
 #undef HOOF_TABLE
