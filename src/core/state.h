@@ -39,7 +39,7 @@ constexpr int SiteCooldownCount = 99;
 // SiteCooldown entries 0..90 count down and are saved; the others stay 0.
 constexpr int SiteCooldownKept = 91;
 
-// ---- How the state dump writes a table (core/dump.cpp) ------------------------
+// ---- How the state dump writes a table (core/loop/dump.cpp) -------------------
 // The dump writes the kinds in the order below, each kind's tables in the order of the
 // list; the lines that are no table (the map size, the title's scroll and fade,
 // TerrainHash, RandomState) sit between them, where dump.cpp writes them.
@@ -124,7 +124,7 @@ HOOF_TABLE(int, MonStrBonus, [MonSlots], HeroSlot)
 HOOF_TABLE(int, MonSpdBonus, [MonSlots], HeroSlot)
 HOOF_TABLE(int, MonMagBonus, [MonSlots], HeroSlot)
 HOOF_TABLE(int, MonConBonus, [MonSlots], HeroSlot)
-HOOF_TABLE(int, MonStatus, [MonSlots][MonStatusCount], HeroSlot)  // turns left per status id (rules/statuses.h); 1000 and above permanent
+HOOF_TABLE(int, MonStatus, [MonSlots][MonStatusCount], HeroSlot)  // turns left per status id (core/statuses.h); 1000 and above permanent
 HOOF_TABLE(int, MonAttitude, [MonSlots], HeroSlot)                // 0 hostile, 1 friendly, 2 neutral, 3 ally
 HOOF_TABLE(int, MonMode, [MonSlots], HeroSlot)                    // per-kind behaviour state
 HOOF_TABLE(int, MonDamageTaken, [MonSlots], HeroSlot)             // damage of the last attack resolved against the slot
