@@ -56,7 +56,8 @@ foreach(source ${sources})
 endforeach()
 if(errors)
     message(FATAL_ERROR "Includes that climb from a lower layer to a higher one:\n${errors}"
-                        "The layers, lowest first: platform, core, items, worldgen, persist, rules, view, "
+                        "The layers, lowest first: platform, core, items, worldgen, persist, rules, skills "
+                        "(rules/skills), view, "
                         "screens (persist/screens), loop (core/loop). Move the routine down, or hand the "
                         "work up through a request the higher layer acts on.")
 endif()

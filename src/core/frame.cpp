@@ -15,7 +15,25 @@ int Held(int kind) {
     }
 }
 
-void Say(const std::string& text, int x, int y) { DrawText(text, x, y); }
+namespace {
+int LinesUsed = 0;
+
+// The top box begins at x 5 at 800 x 600 and at x 305, right of the left column, at
+// 1024 x 768; its lines are 10 pixels apart from y 10.
+void NoteTopBoxLine(const std::string& text, int x, int y) {
+    const int left = ScreenWidth == 800 ? 5 : 305;
+    if (text.empty() || x < left || y < 10 || (y - 10) % 10 != 0) return;
+    const int line = (y - 10) / 10;
+    if (line < TopBoxLines) LinesUsed |= 1 << line;
+}
+}  // namespace
+
+void Say(const std::string& text, int x, int y) {
+    NoteTopBoxLine(text, x, y);
+    DrawText(text, x, y);
+}
+
+int TopBoxLinesUsed() { return LinesUsed; }
 
 void RequestQuit() {
     if (QuitRequest != 0) return;
@@ -45,6 +63,7 @@ void EndFrame() {
     if (QuitRequested()) return;
     PresentFrame();
     ClearScreen();
+    LinesUsed = 0;
     if (InputDelay > 0) InputDelay--;
 }
 

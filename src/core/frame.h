@@ -7,6 +7,11 @@
 int Held(int kind);
 // Text at whole pixel coordinates in the current colour.
 void Say(const std::string& text, int x, int y);
+// The lines of the game's top text box (line k at y = 10 + 10k, k 0..7, from the box's
+// left edge) that a text has been written on in this frame, one bit each; EndFrame
+// clears them. What is drawn last in a frame finds here the lines the panels left free.
+constexpr int TopBoxLines = 8;
+int TopBoxLinesUsed();
 // Ends every frame of every screen: Esc and the close button, presenting the frame,
 // clearing the next one and counting InputDelay down. When Esc or the close button
 // ends the program, the frame is not presented and a quit is requested instead.

@@ -39,7 +39,7 @@ constexpr int SiteCooldownCount = 99;
 // SiteCooldown entries 0..90 count down and are saved; the others stay 0.
 constexpr int SiteCooldownKept = 91;
 
-// ---- How the state dump writes a table (core/dump.cpp) ------------------------
+// ---- How the state dump writes a table (core/loop/dump.cpp) -------------------
 // The dump writes the kinds in the order below, each kind's tables in the order of the
 // list; the lines that are no table (the map size, the title's scroll and fade,
 // TerrainHash, RandomState) sit between them, where dump.cpp writes them.
@@ -124,7 +124,7 @@ HOOF_TABLE(int, MonStrBonus, [MonSlots], HeroSlot)
 HOOF_TABLE(int, MonSpdBonus, [MonSlots], HeroSlot)
 HOOF_TABLE(int, MonMagBonus, [MonSlots], HeroSlot)
 HOOF_TABLE(int, MonConBonus, [MonSlots], HeroSlot)
-HOOF_TABLE(int, MonStatus, [MonSlots][MonStatusCount], HeroSlot)  // turns left per status id (rules/statuses.h); 1000 and above permanent
+HOOF_TABLE(int, MonStatus, [MonSlots][MonStatusCount], HeroSlot)  // turns left per status id (core/statuses.h); 1000 and above permanent
 HOOF_TABLE(int, MonAttitude, [MonSlots], HeroSlot)                // 0 hostile, 1 friendly, 2 neutral, 3 ally
 HOOF_TABLE(int, MonMode, [MonSlots], HeroSlot)                    // per-kind behaviour state
 HOOF_TABLE(int, MonDamageTaken, [MonSlots], HeroSlot)             // damage of the last attack resolved against the slot
@@ -204,6 +204,7 @@ HOOF_TABLE(int, AimPhase, , Value)              // progress of aiming the active
 HOOF_TABLE(int, IgnoreCreaturesOnce, , Value)   // 1: the next occupancy test treats creatures as absent
 HOOF_TABLE(int, InputDelay, , Value)            // frames for which keys are ignored
 HOOF_TABLE(int, MenuCursor, , Value)            // list cursor of menus and dialogues
+HOOF_TABLE(int, TradeKeysWaiting, , Omitted)    // bits of G, S, Space, Enter still down from the press that opened a trading screen
 HOOF_TABLE(int, InvCursor, , Value)             // inventory panel cursor
 HOOF_TABLE(int, TargetX, , Value)               // skill target cell, -1 when none
 HOOF_TABLE(int, TargetY, , Value)
@@ -248,6 +249,7 @@ HOOF_TABLE(int, SiteCooldown, [SiteCooldownCount], Countdowns(SiteCooldownKept))
 HOOF_TABLE(std::string, SectorGenFailure, , Omitted)  // short name of the search that ran out; empty when the last generation succeeded
 HOOF_TABLE(int, SiteFloorCode, , Omitted)             // floor that special sites clear to in a castle sector (35, 67 or 82)
 HOOF_TABLE(int, MessagePushCount, , Omitted)          // messages pushed into the log since program start (for the probe)
+HOOF_TABLE(int, MessageSeenCount, , Omitted)          // MessagePushCount when the log last showed in the top box at 800 x 600
 // clang-format on
 
 #undef HOOF_TABLE

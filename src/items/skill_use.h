@@ -1,5 +1,5 @@
-// Using a skill: choosing it from the list or by its number, the item some skills take
-// first, aiming it and applying its effect.
+// Choosing a skill from the list or by its number, the phases of its use and the end of
+// every use; the item choice, the aiming and the effects themselves are in rules/skills.
 #pragma once
 
 // AimPhase: how far the use of the active skill has come.

@@ -304,6 +304,7 @@ void RunSalesGriffon() {
                                             "3) Do you want to buy something?", "4) Leave"});
             if (pick == 4) EndConversation();
             if (pick >= 1 && pick <= 3) DialogueStep = pick;
+            if (pick == GriffonBuyingStep || pick == GriffonSellingStep) EnterTradingScreen();
             break;
         }
         case 1:
@@ -315,7 +316,7 @@ void RunSalesGriffon() {
             if (RunBuyingScreen("Select any item you want to purchase.  (g) grab   (c) cancel")) DialogueStep = 0;
             break;
         case GriffonSellingStep:
-            if (RunSellingScreen("Select any item you want to sell", "(s) sell (c) cancel", true)) DialogueStep = 0;
+            if (RunSellingScreen("Select any item you want to sell", "(s) sell (c) cancel")) DialogueStep = 0;
             break;
         default: DialogueStep = 0; break;
     }

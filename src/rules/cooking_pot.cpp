@@ -126,8 +126,11 @@ void DrawPot(int dish) {
     SetColor(255, 255, 255);
     Say("Select up to five food items from your inventory to cook with", x, y);
     Say("Press enter/space to pick a food", x, y + 10);
+    // A place is 130 pixels wide: its number, ")" and up to 14 glyphs of the name end
+    // before the next place's number.
     for (int i = 0; i < PotSlots; ++i)
-        Say(std::to_string(i + 1) + ")" + ItemName(PotKind[i], PotTier[i], PotSeed[i]), x + 130 * i, y + 20);
+        Say(std::to_string(i + 1) + ")" + ItemName(PotKind[i], PotTier[i], PotSeed[i]).substr(0, 14), x + 130 * i,
+            y + 20);
     Say(dish == 0 ? "no recipe" : "Recipe:" + ItemName(dish, 0, 0), x, y + 30);
     Say("Press 1-5 to take back an ingredient. The order of ingredient placement does not matter.", x, y + 40);
     Say("(g) grab recipe   (c) Cancel", x, y + 50);

@@ -33,15 +33,17 @@ void RunMerchant() {
             PanelLine(1, "Looking to buy something?");
             const int pick = PickOption(3, {"1) Show me your wares", "2) Do you want to buy something?", "3) Leave"});
             if (pick == 3) EndConversation();
-            if (pick == 1 || pick == 2) DialogueStep = pick;
+            if (pick == 1 || pick == 2) {
+                DialogueStep = pick;
+                EnterTradingScreen();
+            }
             break;
         }
         case MerchantBuyingStep:
             if (RunBuyingScreen("Select any item you want to purchase.  (g/space) grab   (c) cancel")) DialogueStep = 0;
             break;
         case ForestFolkSellingStep:
-            if (RunSellingScreen("Select any item you want to sell", "(s/space) sell (c) cancel", false))
-                DialogueStep = 0;
+            if (RunSellingScreen("Select any item you want to sell", "(s/space) sell (c) cancel")) DialogueStep = 0;
             break;
         default: DialogueStep = 0; break;
     }
@@ -169,11 +171,13 @@ const Hint* FindHint(const Hint* first, const Hint* last, int role) {
     return nullptr;
 }
 
-// A hint or a piece of lore: its lines, and only confirm ends the talk.
+// A hint or a piece of lore: its lines, "Press space to continue" right below the last,
+// and only confirm ends the talk.
 void Tell(const Hint& said) {
+    const bool twoLines = said.second[0] != '\0';
     PanelLine(1, said.first);
-    PanelLine(2, said.second);
-    if (PanelContinueKey(3, "Press space to continue", false) != Closed::No) EndConversation();
+    if (twoLines) PanelLine(2, said.second);
+    if (PanelContinueKey(twoLines ? 3 : 2, "Press space to continue", false) != Closed::No) EndConversation();
 }
 
 void TeachRecipe(int dish) {

@@ -31,7 +31,27 @@ constexpr int OfferBarWidth = 220;
 constexpr int CostColumn = 17 * GlyphWidth;
 constexpr int NameGlyphs = CostColumn / GlyphWidth - 1;
 constexpr int ActionDelay = 10;
+// Where the purse stands on the selling screen at 800 x 600: right of "Value: ".
+constexpr int SellingBitsX = 200;
 constexpr int MoveDelay = 5;
+
+// The keys that buy or sell, each with its bit in TradeKeysWaiting.
+constexpr int TradeKeys[] = {KeyG, KeyS, KeySpace, KeyEnter};
+
+// A key still down from the press that opened the screen waits until it has been up
+// once, so a held confirm never buys or sells what the player has not yet seen.
+void NoteKeysUp() {
+    for (int k = 0; k < 4; ++k)
+        if (!KeyHeld(TradeKeys[k])) TradeKeysWaiting &= ~(1 << k);
+}
+
+bool Acts(int key) {
+    for (int k = 0; k < 4; ++k)
+        if (TradeKeys[k] == key) return KeyHeld(key) && (TradeKeysWaiting & (1 << k)) == 0;
+    return false;
+}
+
+bool ConfirmActs() { return Acts(KeySpace) || Acts(KeyEnter); }
 
 bool Leaving() { return SatchelLeft(0) || (InputDelay == 0 && KeyHeld(KeyC)); }
 
@@ -95,34 +115,41 @@ void Sell(int slot) {
     Bits += value;
 }
 
+// The bar first, then every offer's text, so the bar never covers the offer above it.
 void DrawOffers() {
     if (MenuCursor < 0 || MenuCursor >= StoreSlots) MenuCursor = 0;
+    const auto offerX = [](int i) { return PanelX() + OfferColumnWidth * (i % OfferColumns); };
+    const auto offerY = [](int i) { return PanelY + 20 + 10 * (i / OfferColumns); };
+    if (StoreItemKind[MenuCursor] > 0) {
+        SetColor(100, 100, 255);
+        SetAlpha(1);
+        DrawRect(offerX(MenuCursor) - 2, offerY(MenuCursor) + 1, OfferBarWidth, 10);
+    }
     for (int i = 0; i < StoreSlots; ++i) {
         if (StoreItemKind[i] <= 0) continue;
-        const int x = PanelX() + OfferColumnWidth * (i % OfferColumns);
-        const int y = PanelY + 20 + 10 * (i / OfferColumns);
         DescribeItem(StoreItemKind[i], StoreItemTier[i], StoreItemSeed[i]);
         if (i == MenuCursor) {
-            SetColor(100, 100, 255);
-            SetAlpha(1);
-            DrawRect(x - 2, y + 1, OfferBarWidth, 10);
             PanelLine(5, LookupText);
             PanelLine(6, LookupText2);
         }
         SetColor(255, 255, 255);
         SetAlpha(1);
-        Say(LookupName.substr(0, NameGlyphs), x, y);
-        Say("cost: " + std::to_string(ItemPrice(StoreItemKind[i], StoreItemTier[i], 0)), x + CostColumn, y);
+        Say(LookupName.substr(0, NameGlyphs), offerX(i), offerY(i));
+        Say("cost: " + std::to_string(ItemPrice(StoreItemKind[i], StoreItemTier[i], 0)), offerX(i) + CostColumn,
+            offerY(i));
     }
 }
 
 }  // namespace
 
+void EnterTradingScreen() { TradeKeysWaiting = (1 << 4) - 1; }
+
 bool RunBuyingScreen(const std::string& header) {
+    NoteKeysUp();
     PanelLine(0, header);
     DrawOffers();
     MoveOfferCursor();
-    if (InputDelay == 0 && (KeyHeld(KeyG) || Held(5))) {
+    if (InputDelay == 0 && (Acts(KeyG) || ConfirmActs())) {
         InputDelay = ActionDelay;
         Buy(MenuCursor);
     }
@@ -130,27 +157,32 @@ bool RunBuyingScreen(const std::string& header) {
     return false;
 }
 
-bool RunSellingScreen(const std::string& header, const std::string& keys, bool onlyNamed) {
+bool RunSellingScreen(const std::string& header, const std::string& keys) {
+    NoteKeysUp();
     PanelLine(0, header);
     PanelLine(1, keys);
     if (MenuCursor < 0 || MenuCursor >= UsableInvSlots()) MenuCursor = 0;
     MoveSatchelCursor(MenuCursor);
 
     // The slot under the cursor is described even when empty (the empty name), so the
-    // game's stream moves by the same draw every frame of the screen.
+    // game's stream moves by the same draw every frame of the screen; an empty slot
+    // shows no lines.
     const int slot = MenuCursor;
     const bool onItem = slot < UsableInvSlots() && InvKind[slot] > 0;
     const int kind = onItem ? InvKind[slot] : 0;
     const int tier = onItem ? InvTier[slot] : 0;
     DescribeItem(kind, tier, onItem ? InvSeed[slot] : 0);
-    if (!onlyNamed || !LookupName.empty()) {
+    if (onItem && !LookupName.empty()) {
         PanelLine(3, "Item: " + LookupName);
         PanelLine(4, "Value: " + std::to_string(ItemPrice(kind, tier, 1) / 2));
         PanelLine(5, LookupText);
         PanelLine(6, LookupText2);
     }
+    // At 800 x 600 the satchel takes the place of the statistics, purse and all.
+    if (ScreenWidth == 800) PanelLineAt(SellingBitsX, 4, "Bits: " + std::to_string(Bits));
 
-    if (SatchelPicked(slot) || (InputDelay == 0 && onItem && KeyHeld(KeyS))) {
+    const bool picked = SatchelPicked(slot) && ConfirmActs();
+    if (picked || (InputDelay == 0 && onItem && Acts(KeyS))) {
         InputDelay = ActionDelay;
         Sell(slot);
     }

@@ -10,3 +10,8 @@ void UpdatePanelSwap();
 // Draws the statistics, skills, equipment and inventory panels, the text box and the
 // message log; once per frame of the turn loop, after the panel keys.
 void DrawPanels();
+// At 800 x 600, while the log gives the top box up to a panel or a look text: the newest
+// line the log was told since it last showed, on the lowest line of the box nothing
+// else uses, so the answer to a key is seen where the key was pressed. Once per frame of
+// the turn loop, after everything else is drawn.
+void DrawAnswerLine();

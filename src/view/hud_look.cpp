@@ -14,6 +14,7 @@
 #include "platform/platform.h"
 #include "rules/interactions.h"
 #include "rules/inventory.h"
+#include "rules/skills/skill_effects.h"
 #include "view/hud_parts.h"
 #include "view/look.h"
 
@@ -96,8 +97,12 @@ void DrawItemHelp(int x, int& y) {
     }
 }
 
+// At 800 x 600, whether the log gave the top box up in this frame.
+bool LogGaveWay = false;
+
 void DrawMessageLog() {
     const bool small = ScreenWidth == 800;
+    if (small) MessageSeenCount = MessagePushCount;
     for (int k = 0; k < MessageLogNewest; ++k) {
         const std::string& line = MessageLog[k + 1];
         if (line.empty()) continue;  // an empty entry keeps its line
@@ -119,7 +124,11 @@ void DrawSkillUseHelp(int x, int& y) {
         line = id == SkillDisguise ? ": choose a dress from your satchel with the arrows and (space),  (c) cancel"
                                    : ": choose an item from your satchel with the arrows and (space),  (c) cancel";
     } else if (AimPhase == AimTargeting) {
-        line = ": move the target with the arrows, (space) on a red square,  (c) cancel";
+        // A skill merely confirmed on the hero's own cell has no target to move.
+        const SkillEffect* effect = FindSkillEffect(id);
+        line = effect && effect->mode == OwnCell
+                   ? ": (space) to use it here, (c) cancel"
+                   : ": move the target with the arrows, (space) on a red square,  (c) cancel";
     } else {
         return;
     }
@@ -128,7 +137,43 @@ void DrawSkillUseHelp(int x, int& y) {
     y += 10;
 }
 
+// The satchel item under the pointer while an interaction is open. The interaction
+// writes its lines into the top box after the panels, so the description takes a dark
+// box of its own where no panel line lies: under the top box over the map at 1024 x 768;
+// at 800 x 600, where the satchel fills the left column below the top box, across the
+// foot of the screen.
+void DrawItemHelpBesidePanel() {
+    if (HoverItemSource <= 0) return;
+    constexpr int Height = 50;  // four lines and a margin
+    const bool small = ScreenWidth == 800;
+    const int left = small ? 0 : 300;
+    const int top = small ? ScreenHeight - Height - 10 : 90;  // the dark part's top
+    SetAlpha(1);
+    SetColor(200, 200, 255);
+    DrawRect(left, small ? top - 5 : top, ScreenWidth - left, Height + (small ? 15 : 5));
+    SetColor(0, 0, 10);
+    DrawRect(left + 5, top, ScreenWidth - left - 10, Height);
+    SetColor(255, 255, 255);
+    int y = top + 3;
+    DrawItemHelp(left + 10, y);
+}
+
 }  // namespace
+
+void DrawAnswerLine() {
+    if (ScreenWidth != 800 || !LogGaveWay || MessagePushCount == MessageSeenCount) return;
+    // The lowest line of the box that nothing else uses; the last line stays free of it,
+    // as the log keeps it free.
+    const int used = TopBoxLinesUsed();
+    for (int line = TopBoxLines - 2; line >= 0; --line) {
+        if (used & (1 << line)) continue;
+        SetColor(255, 255, 120);
+        SetAlpha(1);
+        Say(MessageLog[MessageLogNewest], 10, 10 + 10 * line);
+        SetColor(255, 255, 255);
+        return;
+    }
+}
 
 void DrawLookTextsAndLog() {
     const int x = ScreenWidth == 800 ? 10 : 310;
@@ -136,11 +181,14 @@ void DrawLookTextsAndLog() {
     int y = top;
     LookupName = "";
     SetColor(255, 255, 255);
-    // An open interaction writes its lines into the top box after the panels: nothing
-    // may lie under them, not even the item the pointer rests on in the satchel. At
-    // 800 x 600 the log shares that box and gives way too.
+    LogGaveWay = false;
+    // An open interaction writes its lines into the top box after the panels; only the
+    // satchel item under the pointer is described, beside them. At 800 x 600 the log
+    // shares that box and gives way; its newest line comes back as the answer line.
     if (DialogueState != DialogueNone) {
+        DrawItemHelpBesidePanel();
         if (ScreenWidth != 800) DrawMessageLog();
+        LogGaveWay = ScreenWidth == 800;
         return;
     }
     if (UiMode == UiMap) {
@@ -162,5 +210,9 @@ void DrawLookTextsAndLog() {
     DrawSkillUseHelp(x, y);
     if (HoverItemSource > 0) DrawItemHelp(x, y);
     // At 800 x 600 the log shares the top box and gives way to any look text.
-    if (ScreenWidth != 800 || y == top) DrawMessageLog();
+    if (ScreenWidth != 800 || y == top) {
+        DrawMessageLog();
+    } else {
+        LogGaveWay = true;
+    }
 }

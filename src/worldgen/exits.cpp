@@ -166,7 +166,7 @@ void ArriveBeside(int code, int dy) {
 
 }  // namespace
 
-bool PlaceWaysInAndOut(bool castle) {
+bool PlaceWaysInAndOut() {
     const int scenario = GameVars[VarScenario];
     if (Depth >= 0 && (scenario == ScenarioForest || (scenario == ScenarioCastle && Depth < 5))) {
         if (!ExitsAndEntrances()) return false;

@@ -394,7 +394,7 @@ bool GenerateSector() {
     if (Depth >= 0 && SectorBiome != 5 && layout != 123 && layout != 125) PlaceSpecialSites();
     if (layout == 12) SwampFringe();
     if (!castle && Depth >= 0) PlaceRocks();
-    if (!PlaceWaysInAndOut(castle)) return false;
+    if (!PlaceWaysInAndOut()) return false;
     MonKind[0] = KindHero;
     if (GameVars[VarScenario] == ScenarioForest) {
         if (Depth == 5) ZoneChange(10 + GameVars[VarBandBiomeFirst]);

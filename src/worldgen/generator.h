@@ -9,4 +9,4 @@ bool GenerateSector();
 
 // The ways in and out: exits, entrances and their tunnels, the castle-grounds gates,
 // the chaos portals and the arrival in a special sector; also places the hero.
-bool PlaceWaysInAndOut(bool castle);
+bool PlaceWaysInAndOut();

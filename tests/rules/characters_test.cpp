@@ -712,6 +712,41 @@ TEST_F(CharacterTest, TheMerchantAndTheGriffonOpenTheirScreensAndCComesBack) {
     }
 }
 
+TEST_F(CharacterTest, ConfirmHeldOnATradersOptionOpensItsScreenAndNeitherBuysNorSells) {
+    // Space held from the option through the screen that opens: the worn sword in the
+    // first slot stays, and so do the bits, until Space goes up and down again there.
+    struct Case {
+        const char* what;
+        int kind, downs, step;
+    } cases[] = {
+        {"merchant buying", KindGrubbin, 0, 1},
+        {"merchant selling", KindGrubbin, 1, ForestFolkSellingStep},
+        {"griffon buying", KindSalesGriffon, 1, 2},
+        {"griffon selling", KindSalesGriffon, 2, GriffonSellingStep},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        GameVars[VarFolkRoleFirst] = RoleMerchant;
+        Carry(0, ItemWeapon, 1);
+        Equip[EquipWeapon] = 0;
+        StoreItemKind[0] = ItemApple;
+        Bits = 200;
+        Talk(c.kind, c.kind == KindGrubbin ? 1 : 0);
+        for (int d = 0; d < c.downs; ++d) Tap(KeyDown);
+        for (int i = 0; i < 40 && InputDelay > 0; ++i) TurnLoopFrame();
+        InputPress(KeySpace);
+        for (int frame = 0; frame < 30; ++frame) TurnLoopFrame();
+        EXPECT_EQ(DialogueStep, c.step) << c.what;
+        EXPECT_EQ(Bits, 200) << c.what;
+        EXPECT_EQ(InvKind[0], ItemWeapon) << c.what;
+        EXPECT_EQ(Equip[EquipWeapon], 0) << c.what;
+        InputReset();
+        TurnLoopFrame();  // Space goes up on the screen
+        Tap(KeySpace);
+        EXPECT_NE(Bits, 200) << c.what << ": a new press trades";
+    }
+}
+
 // ---- Every text of the conversations ---------------------------------------------------
 
 struct TextCase {

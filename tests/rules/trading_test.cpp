@@ -42,7 +42,7 @@ protected:
         return left;
     }
     static bool SellFrame() {
-        const bool left = RunSellingScreen("Griffon:", "S to sell, C to go back", true);
+        const bool left = RunSellingScreen("Griffon:", "S to sell, C to go back");
         if (InputDelay > 0) InputDelay -= 1;
         return left;
     }
@@ -227,6 +227,43 @@ TEST_F(TradingTest, TheSaleValueIsHalfTheShopsOwnPrice) {
         SellFrame();
         EXPECT_EQ(Bits, c.value) << "kind " << c.kind << " tier " << c.tier;
     }
+}
+
+TEST_F(TradingTest, AKeyDownAsTheScreenOpensActsOnlyAfterItHasBeenUp) {
+    // clang-format off
+    struct Case { bool buying; int key; };
+    const Case cases[] = {
+        {true, KeyOf('G')}, {true, KeySpace}, {true, KeyEnter},
+        {false, KeyOf('S')}, {false, KeySpace}, {false, KeyEnter},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SetUp();
+        Offer(0, ItemApple, 0, 0);
+        Carry(0, ItemWeapon, 1, 3, 1);
+        Equip[EquipWeapon] = 0;
+        Bits = 500;
+        Hold({c.key});
+        EnterTradingScreen();
+        for (int frame = 0; frame < 30; ++frame) c.buying ? BuyFrame() : SellFrame();
+        EXPECT_EQ(Bits, 500) << c.buying << " key " << c.key << ": held since the screen opened";
+        EXPECT_EQ(Equip[EquipWeapon], 0) << c.key;
+        InputReset();
+        c.buying ? BuyFrame() : SellFrame();
+        Hold({c.key});
+        c.buying ? BuyFrame() : SellFrame();
+        EXPECT_NE(Bits, 500) << c.buying << " key " << c.key << ": pressed again on the screen";
+    }
+    // A key that was up as the screen opened acts at once, though another is still down.
+    SetUp();
+    Offer(0, ItemApple, 0, 0);
+    Bits = 500;
+    Hold({KeySpace});
+    EnterTradingScreen();
+    BuyFrame();
+    Hold({KeySpace, KeyOf('G')});
+    BuyFrame();
+    EXPECT_EQ(Bits, 500 - ItemPrice(ItemApple, 0, 0));
 }
 
 TEST_F(TradingTest, CLeavesEitherScreenWithTheCursorAtTheStart) {

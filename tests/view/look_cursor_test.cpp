@@ -158,14 +158,22 @@ TEST_F(LookCursorTest, DescribesACreatureAndAPileWithThePointersTextsAtBothSizes
         SCOPED_TRACE(w);
         UseScreen(w);
         Tap(KeyL);
-        EXPECT_EQ(TopBox(), (std::vector<std::string>{"It's grass.", "You are HERO"}));
+        // At 800 x 600 the look texts take the log's box, and the line the cursor said as
+        // it opened stays on the box's last free line.
+        std::vector<std::string> said;
+        if (w == 800) said.push_back("Looking around: arrows move the square, (l), (c) or (esc) stop");
+        const auto with = [&](std::vector<std::string> lines) {
+            lines.insert(lines.end(), said.begin(), said.end());
+            return lines;
+        };
+        EXPECT_EQ(TopBox(), with({"It's grass.", "You are HERO"}));
         Tap(KeyRight);
         Tap(KeyRight);
-        EXPECT_EQ(TopBox(), (std::vector<std::string>{"It's grass.", "You see a BEAST1 here",
-                                                      "This creature is hostile.  It looks healthy."}));
+        EXPECT_EQ(TopBox(),
+                  with({"It's grass.", "You see a BEAST1 here", "This creature is hostile.  It looks healthy."}));
         MoveLookCursor(-2, 2);
-        EXPECT_EQ(TopBox(), (std::vector<std::string>{
-                                "It's grass.", "There is a Apple and a Cupcake and a Banana and other things there"}));
+        EXPECT_EQ(TopBox(),
+                  with({"It's grass.", "There is a Apple and a Cupcake and a Banana and other things there"}));
         Tap(KeyEsc);
         // Closed: the pointer, on no cell, describes nothing.
         const std::vector<std::string> after = TopBox();

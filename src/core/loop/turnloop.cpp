@@ -295,6 +295,7 @@ void TurnLoopFrame() {
     LevelUpHero();
     MouseTileX = (PointerX() + CameraX - 300) / MapCell();
     MouseTileY = (PointerY() + CameraY - 90) / MapCell();
+    DrawAnswerLine();
     // The frame is whole here, just before it is shown.
     if (WentDown(KeyF12, ShotKeyWasHeld)) PushMessage(TakeScreenshot());
     EndFrame();

@@ -32,7 +32,10 @@ const char* const HelpControls[] = {
     "Shift+Move: Walk through stairs/portals etc without going through",
     "R         : Open recipe book",
     "A or Z    : Sort inventory by category",
+    "H, L, F12 : Message history, look around the map, screenshot",
 };
+// The controls stand 18 pixels apart, so all of them end above the tips.
+constexpr int HelpControlStep = 18;
 
 const char* const HelpTips[] = {
     "Standing still in a swamp will get you stuck, after a few turns you will sink",
@@ -77,7 +80,7 @@ void HelpScreen() {
         Say("How to play", x, y);
         Say("Controls:", x, y + 30);
         int row = 0;
-        for (const char* line : HelpControls) Say(line, x, y + 50 + 20 * row++);
+        for (const char* line : HelpControls) Say(line, x, y + 50 + HelpControlStep * row++);
         Say("Tips:", x, y + 340);
         row = 0;
         for (const char* line : HelpTips) Say(line, x, y + 360 + 20 * row++);
