@@ -160,10 +160,10 @@ TEST_F(LookCursorTest, DescribesACreatureAndAPileWithThePointersTextsAtBothSizes
         Tap(KeyL);
         // At 800 x 600 the look texts take the log's box, and the line the cursor said as
         // it opened stays on the box's last free line.
-        std::vector<std::string> said;
-        if (w == 800) said.push_back("Looking around: arrows move the square, (l), (c) or (esc) stop");
+        std::vector<std::string> answer;
+        if (w == 800) answer.push_back("Looking around: arrows move the square, (l), (c) or (esc) stop");
         const auto with = [&](std::vector<std::string> lines) {
-            lines.insert(lines.end(), said.begin(), said.end());
+            lines.insert(lines.end(), answer.begin(), answer.end());
             return lines;
         };
         EXPECT_EQ(TopBox(), with({"It's grass.", "You are HERO"}));
