@@ -91,6 +91,14 @@ enum ScenarioCode : int {
     ScenarioCastle = 2,  // Vorgath's castle
 };
 
+// Depth of the side sectors a door or a stair leads to, off the chain of depths 0 and
+// deeper; the way back is GameVars[VarReturnDepth]. The temple lies lowest.
+enum SpecialDepth : int {
+    DepthFairyGarden = -1,
+    DepthCrypt = -2,
+    DepthTemple = -3,
+};
+
 // GameVars[VarDifficulty].
 enum DifficultyCode : int {
     DifficultyEasy = 0,

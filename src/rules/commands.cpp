@@ -44,8 +44,8 @@ void UseTurn() {
 
 // Stone floor of the sector's castle style: doors and locks open onto it.
 int OpenedFloor() {
-    if (SectorBiome == 9) return TempleFloor;
-    if (SectorBiome == 10) return DarkStoneFloor;
+    if (SectorBiome == BiomeTempleCastle) return TempleFloor;
+    if (SectorBiome == BiomeDarkCastle) return DarkStoneFloor;
     return StoneFloor;
 }
 
@@ -182,7 +182,7 @@ void ShakeFruitTree(int tx, int ty, int code) {
     for (int x = tx - 1; x <= tx + 1; ++x)
         for (int y = ty - 1; y <= ty + 1; ++y)
             if (IsOpenGround(x, y) == 1 && Rand(0, 100) > 60) PlaceGroundItem(x, y, ItemApple + (code - AppleTree), 0);
-    if (Depth == -1) {
+    if (Depth == DepthFairyGarden) {
         // A garden tree turns magical and its plot starts growing again.
         MapTerrain[tx][ty] = MagicalTree;
         const int k = GardenPlotAt(tx, ty);
@@ -316,7 +316,7 @@ bool EnterCell(int x, int y) {
             ChangeSector(ChangeFairyGarden);
             return true;
         }
-        if (Depth == -1) {
+        if (Depth == DepthFairyGarden) {
             ChangeSector(ChangeReturn);
             return true;
         }

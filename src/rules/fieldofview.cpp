@@ -5,12 +5,11 @@
 #include "core/run_vars.h"
 #include "core/state.h"
 #include "items/catalogue.h"
+#include "worldgen/biomes.h"
 #include "worldgen/creatures.h"
 #include "worldgen/terrain.h"
 
 namespace {
-
-constexpr int DarkForestLayout = 31;  // the dark grove: short sight and a short memory
 
 bool WearsSeeThroughHeadgear() {
     const int slot = Equip[EquipHeadgear];
@@ -54,7 +53,7 @@ int SightRadius() {
     if (GameVars[VarStatueFavour] == StatueFavourMin) radius = 4;
     if (GameVars[VarStatueFavour] == StatueFavourMax) radius = 12;
     if (MonStatus[0][StatusBlinded] > 0) radius -= 4;
-    if (SectorLayout == DarkForestLayout) radius -= 4;
+    if (SectorLayout == LayoutDarkGrove) radius -= 4;
     if (MonStatus[0][StatusJestbloom] > 0 && HeroId == HeroCorvanne) radius -= 6;
     return radius < 2 ? 2 : radius;
 }
@@ -68,7 +67,7 @@ void ComputeView() {
     const int radius = SightRadius();
     for (int x = 0; x <= MapMaxX; ++x) {
         for (int y = 0; y <= MapMaxY; ++y) {
-            if (SectorLayout == DarkForestLayout && MapSeen[x][y] == 1) {
+            if (SectorLayout == LayoutDarkGrove && MapSeen[x][y] == 1) {
                 const double dx = x - px;
                 const double dy = y - py;
                 if (Sqrt(dx * dx + dy * dy) > 9.0) MapSeen[x][y] = 0;

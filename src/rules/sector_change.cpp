@@ -123,10 +123,10 @@ void ChangeSector(int kind) {
     switch (kind) {
         case ChangeDeeper: Depth += 1; break;
         case ChangeBack: Depth -= 1; break;
-        case ChangeFairyGarden: Depth = -1; break;
+        case ChangeFairyGarden: Depth = DepthFairyGarden; break;
         case ChangeReturn: Depth = GameVars[VarReturnDepth]; break;
-        case ChangeCrypt: Depth = -2; break;
-        case ChangeTemple: Depth = -3; break;
+        case ChangeCrypt: Depth = DepthCrypt; break;
+        case ChangeTemple: Depth = DepthTemple; break;
         default: break;
     }
     bool known = FileKind(SectorFileName(Depth)) != 0;
@@ -147,7 +147,7 @@ void ChangeSector(int kind) {
     }
     StalkerEvent();
     ScaleCreaturesForDepth();
-    if (Depth == -1) GrowGardenTrees();
+    if (Depth == DepthFairyGarden) GrowGardenTrees();
     ComputeView();
     SaveRun();
 }

@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "rules/look_cursor.h"
 #include "view/palette.h"
+#include "worldgen/biomes.h"
 #include "worldgen/creatures.h"
 #include "worldgen/terrain.h"
 
@@ -112,14 +113,13 @@ int FloorFrame(int x, int y) {
     const int biome = SectorBiome;
     const int region = MapRegion[x][y];
     const int code = MapTerrain[x][y];
-    int frame = (biome >= 1 && biome <= 6 ? Style[biome] : 0) + region - 1;
+    int frame = (IsForestBiome(biome) ? Style[biome] : 0) + region - 1;
     if (region > 10 && region <= 16) frame = Style[region - 10];
-    if (biome == 7 || biome == 8) frame = 77;
-    if (biome == 9) frame = 128;
-    if (biome == 10) frame = 143;
-    if (biome < 9 && (code == StairsDown || code == StairsUp || code == TreasureChest)) frame = 77;
-    if (biome >= 7 && biome <= 10 && (code == Bush || code == Plant || IsFruitTree(code) || code == BarrenTree))
-        frame = 8;
+    if (biome == BiomeCastle || biome == BiomeUpperCastle) frame = 77;
+    if (biome == BiomeTempleCastle) frame = 128;
+    if (biome == BiomeDarkCastle) frame = 143;
+    if (biome < BiomeTempleCastle && (code == StairsDown || code == StairsUp || code == TreasureChest)) frame = 77;
+    if (IsCastleBiome(biome) && (code == Bush || code == Plant || IsFruitTree(code) || code == BarrenTree)) frame = 8;
     return frame;
 }
 

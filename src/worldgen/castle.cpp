@@ -130,9 +130,9 @@ bool PlaceGroundsBookshelves() {
         if (!SearchOrGiveUp(SearchLimit, 4, attempt, possible)) return GenerationFails("castle bookshelves");
         MapTerrain[x][y] = Bookshelves;
         // The one chest of the game's castles and crypts.
-        if (SiteCooldown[7] == 0 && Rand(0, 100) > 80) {
+        if (SiteCooldown[SiteCryptEntrance] == 0 && Rand(0, 100) > 80) {
             MapTerrain[x][y] = TreasureChest;
-            SiteCooldown[7] = 9999;
+            SiteCooldown[SiteCryptEntrance] = SiteNever;
         }
     }
     return true;
@@ -182,7 +182,7 @@ void FurnishGarden(int ax, int ay) {
     }
     for (const auto& p : {std::pair{2, 2}, {6, 2}, {2, 6}, {6, 6}})
         SetTerrain(ax + p.first, ay + p.second, FruitTreeForRoll(Rand(0, 100)));
-    SiteCooldown[50] = 3;
+    SiteCooldown[SiteCastleGarden] = 3;
 }
 
 void FurnishLibrary(int ax, int ay) {
@@ -190,7 +190,7 @@ void FurnishLibrary(int ax, int ay) {
         if (i == 5) continue;
         for (int row : {1, 3, 5, 7}) SetTerrain(ax + i, ay + row, Bookshelves);
     }
-    SiteCooldown[51] = 3;
+    SiteCooldown[SiteCastleLibrary] = 3;
 }
 
 void FurnishPrison(int ax, int ay) {
@@ -205,14 +205,14 @@ void FurnishPrison(int ax, int ay) {
     for (const auto& p : {std::pair{4, 2}, {4, 4}, {6, 2}, {6, 4}}) SetTerrain(ax + p.first, ay + p.second, IronBars);
     SetTerrain(ax + 4, ay + 3, IronLock);
     SetTerrain(ax + 6, ay + 3, IronLock);
-    SiteCooldown[52] = 1;
+    SiteCooldown[SitePrison] = 1;
     // One of the five friends, each found once per game; the chaos quest has none.
     const int r = Rand(1, 8);
-    if (GameVars[VarScenario] != ScenarioChaos && r <= 5 && SiteCooldown[52 + r] == 0) {
+    if (GameVars[VarScenario] != ScenarioChaos && r <= 5 && SiteCooldown[SitePrisonerFirst - 1 + r] == 0) {
         const int x = Rand(1, 2) == 1 ? ax + 3 : ax + 8;
         const int y = ay + Rand(2, 4);
         SpawnCreature(x, y, KindNougette - 1 + r);
-        SiteCooldown[52 + r] = 1000;
+        SiteCooldown[SitePrisonerFirst - 1 + r] = 1000;
     }
 }
 
@@ -221,7 +221,7 @@ void FurnishTreasury(int ax, int ay) {
         for (int y = ay + 1; y <= ay + 5; ++y)
             SetTerrain(x, y, (x == ax + 1 || x == ax + 7 || y == ay + 1 || y == ay + 5) ? ReservedWall : ReservedFloor);
     SetTerrain(ax + 4, ay + 5, ReservedDoor);
-    SiteCooldown[59] = 1000;
+    SiteCooldown[SiteTreasury] = 1000;
     PlaceGroundItem(ax + 4, ay + 2, GameVars[VarPrizeTreasury], 0);
     for (const auto& p : {std::pair{2, 2}, {6, 2}, {2, 4}, {6, 4}, {3, 3}, {5, 3}}) {
         const int slot = PlaceGroundItem(ax + p.first, ay + p.second, ItemBits, 0);
@@ -239,7 +239,7 @@ void Furnish(Room room, int ax, int ay) {
             Fill(ax + 1, ax + 2, ay, ay + 8, Lava);
             SetTerrain(ax + 1, ay + 4, Bridge);
             SetTerrain(ax + 2, ay + 4, Bridge);
-            SiteCooldown[58] = 1;
+            SiteCooldown[SiteLavaBridge] = 1;
             break;
         case Room::Treasury: FurnishTreasury(ax, ay); break;
         case Room::Plain: break;
@@ -268,25 +268,25 @@ Room RollRoom(int& w, int& h) {
     Room room = Room::Plain;
     h = 8;
     w = 500;
-    if (Rand(0, 100) > 60 && SiteCooldown[50] == 0) {
+    if (Rand(0, 100) > 60 && SiteCooldown[SiteCastleGarden] == 0) {
         room = Room::Garden;
         w = 8;
     }
-    if (Rand(0, 100) > 60 && SiteCooldown[51] == 0) {
+    if (Rand(0, 100) > 60 && SiteCooldown[SiteCastleLibrary] == 0) {
         room = Room::Library;
         w = 10;
     }
-    if (Rand(0, 100) > 60 && SiteCooldown[52] == 0) {
+    if (Rand(0, 100) > 60 && SiteCooldown[SitePrison] == 0) {
         room = Room::Prison;
         w = 10;
     }
     h = 8;
-    if (Rand(0, 100) > 80 && SiteCooldown[59] == 0) {
+    if (Rand(0, 100) > 80 && SiteCooldown[SiteTreasury] == 0) {
         room = Room::Treasury;
         w = 8;
         h = 6;
     }
-    if (SectorBiome == 10 && room == Room::Plain) {
+    if (SectorBiome == BiomeDarkCastle && room == Room::Plain) {
         if (Rand(0, 100) > 20) {
             room = Room::LavaPool;
             w = 4;
@@ -622,7 +622,7 @@ bool GenerateCastleLevel() {
         ShowProgress(n == 1 ? "Gen Shortcut 1" : "Gen Shortcut 2");
         if (!CutShortcut()) return false;
     }
-    if (SiteCooldown[52] == 1) {
+    if (SiteCooldown[SitePrison] == 1) {
         int kx = 0;
         int ky = 0;
         if (!FindCell(StoneFloor, kx, ky)) return GenerationFails("prison key");

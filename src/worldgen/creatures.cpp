@@ -7,6 +7,7 @@
 #include "core/run_vars.h"
 #include "core/state.h"
 #include "core/statuses.h"
+#include "worldgen/biomes.h"
 #include "worldgen/levelup.h"
 #include "worldgen/primitives.h"
 #include "worldgen/terrain.h"
@@ -158,8 +159,8 @@ bool AmbushCell(int x, int y) {
 
 bool RowAllowed(bool tableA, int row) {
     const int layout = SectorLayout;
-    if (tableA && row == 2) return layout == 4;
-    if (!tableA && row == 6) return layout != 4 && layout != 5;
+    if (tableA && row == 2) return layout == LayoutRiver;
+    if (!tableA && row == 6) return layout != LayoutRiver && layout != LayoutLake;
     return true;
 }
 

@@ -44,7 +44,7 @@ bool ExitsAndEntrances() {
             bottomY = y + 1;
         }
     }
-    if (!(scenario == ScenarioCastle && Depth == 4) && Depth != 12 && SectorLayout != 123) {
+    if (!(scenario == ScenarioCastle && Depth == 4) && Depth != 12 && SectorLayout != LayoutQuestFlower) {
         ShowProgress("Exits");
         // An exit on row 0 over grass, or leaning on a backing cell above grass.
         auto exitAt = [](int x, int y) {
@@ -97,7 +97,7 @@ bool ExitsAndEntrances() {
         bottomY = y;
     }
     if (Depth == 0) SetTerrain(bottomX, bottomY, Grass);  // the starting cell
-    const bool forestTunnel = scenario == ScenarioForest && Depth != 12 && SectorLayout != 123;
+    const bool forestTunnel = scenario == ScenarioForest && Depth != 12 && SectorLayout != LayoutQuestFlower;
     const bool castleTunnel = scenario == ScenarioCastle && Depth < 4;
     if (topY > 0 && (forestTunnel || castleTunnel))
         for (int y = 0; y < topY; ++y) SetTerrain(topX, y, LogTunnel);
@@ -148,7 +148,7 @@ bool ChaosPortals() {
             for (int dy = -1; dy <= 1; ++dy)
                 if (IsLandmark(MapTerrain[x + dx][y + dy])) clear = false;
         if (!clear) continue;
-        const int ground = (SectorBiome >= 7 && SectorBiome <= 10) ? StoneFloor : Grass;
+        const int ground = IsCastleBiome(SectorBiome) ? StoneFloor : Grass;
         for (int dx = -1; dx <= 1; ++dx)
             for (int dy = -1; dy <= 1; ++dy) MapTerrain[x + dx][y + dy] = ground;
         MapTerrain[x][y] = Portal;
@@ -174,8 +174,8 @@ bool PlaceWaysInAndOut() {
     if (scenario == ScenarioChaos && Depth >= 0) {
         if (!ChaosPortals()) return false;
     }
-    if (Depth == -1) ArriveBeside(FairyDoor, 1);
-    if (Depth == -2) ArriveBeside(StairsOut, -1);
-    if (Depth == -3) ArriveBeside(StairsToForest, -1);
+    if (Depth == DepthFairyGarden) ArriveBeside(FairyDoor, 1);
+    if (Depth == DepthCrypt) ArriveBeside(StairsOut, -1);
+    if (Depth == DepthTemple) ArriveBeside(StairsToForest, -1);
     return true;
 }

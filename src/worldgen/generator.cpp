@@ -30,26 +30,26 @@ bool IsOneOf(int v, std::initializer_list<int> set) {
 
 int ChooseBiome() {
     const int scenario = GameVars[VarScenario];
-    int biome = 1;
+    int biome = BiomeForest;
     if (scenario == ScenarioForest) {
         if (Depth >= 6 && Depth <= 10) biome = GameVars[VarBandBiomeFirst];
-        if (Depth == 12 || Depth == 13) biome = 5;
+        if (Depth == 12 || Depth == 13) biome = BiomeCastleGrounds;
         if (Depth >= 15 && Depth <= 19) biome = GameVars[VarBandBiomeSecond];
         if (Depth >= 22 && Depth <= 26) biome = GameVars[VarBandBiomeThird];
     } else if (scenario == ScenarioChaos) {
         const int r = Rand(1, 7);
-        if (r <= 4) biome = r;
-        if (r == 5) biome = 6;
-        if (r >= 6) biome = Rand(7, 10);
-        if (Depth == 0) biome = 1;
+        if (r <= 4) biome = r;  // forest, wetland, highland, dark forest
+        if (r == 5) biome = BiomeJungle;
+        if (r >= 6) biome = Rand(BiomeCastle, BiomeDarkCastle);
+        if (Depth == 0) biome = BiomeForest;
     } else if (scenario == ScenarioCastle) {
-        if (Depth >= 2 && Depth <= 4) biome = 4;
-        if (Depth >= 5 && Depth <= 11) biome = 7;
-        if (Depth >= 12 && Depth <= 18) biome = 8;
-        if (Depth >= 19 && Depth <= 24) biome = 9;
-        if (Depth >= 25 && Depth <= 30) biome = 10;
+        if (Depth >= 2 && Depth <= 4) biome = BiomeDarkForest;
+        if (Depth >= 5 && Depth <= 11) biome = BiomeCastle;
+        if (Depth >= 12 && Depth <= 18) biome = BiomeUpperCastle;
+        if (Depth >= 19 && Depth <= 24) biome = BiomeTempleCastle;
+        if (Depth >= 25 && Depth <= 30) biome = BiomeDarkCastle;
     }
-    if (Depth < 0) biome = 1;
+    if (Depth < 0) biome = BiomeForest;
     return biome;
 }
 
@@ -60,50 +60,50 @@ bool ChooseLayout(bool& castle) {
     const int scenario = GameVars[VarScenario];
     castle = false;
     switch (SectorBiome) {
-        case 1:
-            SectorLayout = Rand(1, 5);
-            if (scenario == ScenarioForest && Depth == 29) SectorLayout = 123;
+        case BiomeForest:
+            SectorLayout = Rand(LayoutForestFirst, LayoutForestLast);
+            if (scenario == ScenarioForest && Depth == 29) SectorLayout = LayoutQuestFlower;
             break;
-        case 2: SectorLayout = Rand(12, 16); break;
-        case 3:
-            SectorLayout = Rand(21, 26);
-            if (SectorLayout == 24) PushMessage("You hear a loud rumbling.");
-            if (SectorLayout == 25) PushMessage("You hear a rushing river");
+        case BiomeWetland: SectorLayout = Rand(LayoutWetlandFirst, LayoutWetlandLast); break;
+        case BiomeHighland:
+            SectorLayout = Rand(LayoutHighlandFirst, LayoutHighlandLast);
+            if (SectorLayout == LayoutRockfall) PushMessage("You hear a loud rumbling.");
+            if (SectorLayout == LayoutRushingRiver) PushMessage("You hear a rushing river");
             break;
-        case 4:
-            SectorLayout = Rand(31, 36);
+        case BiomeDarkForest:
+            SectorLayout = Rand(LayoutDarkForestFirst, LayoutDarkForestLast);
             if (scenario == ScenarioCastle && Depth == 4) {
-                SectorLayout = 126;
+                SectorLayout = LayoutCastleGate;
                 if (!GenerateCastleGrounds()) return false;
             }
             break;
-        case 5:
-            SectorLayout = 0;
+        case BiomeCastleGrounds:
+            SectorLayout = LayoutNone;
             if (!GenerateCastleGrounds()) return false;
             break;
-        case 6: SectorLayout = Rand(41, 46); break;
+        case BiomeJungle: SectorLayout = Rand(LayoutJungleFirst, LayoutJungleLast); break;
         default:
-            if (SectorBiome >= 7 && SectorBiome <= 10) {
+            if (IsCastleBiome(SectorBiome)) {
                 if (!GenerateCastleLevel()) return false;
                 castle = true;
             }
             break;
     }
-    if (scenario == ScenarioChaos && Depth == 29) SectorLayout = 125;
-    if (Depth == -1) {
+    if (scenario == ScenarioChaos && Depth == 29) SectorLayout = LayoutChaosLair;
+    if (Depth == DepthFairyGarden) {
         PushMessage("Fairy Garden!");
-        SectorLayout = 121;
+        SectorLayout = LayoutFairyGarden;
     }
-    if (Depth == -2) {
+    if (Depth == DepthCrypt) {
         PushMessage("This is kind of creepy");
-        SectorLayout = 122;
+        SectorLayout = LayoutCrypt;
     }
-    if (Depth == -3) {
+    if (Depth == DepthTemple) {
         PushMessage("Gulp");
-        SectorLayout = 124;
+        SectorLayout = LayoutTemple;
     }
     if (scenario == ScenarioForest && Depth == 3) {
-        SectorLayout = 120;
+        SectorLayout = LayoutHealersHut;
         PushMessage("This area looks familiar... Ombasi's hut is just up ahead!");
     }
     return true;
@@ -113,12 +113,14 @@ bool ChooseLayout(bool& castle) {
 
 void CarvePathLoops(bool castle) {
     const int layout = SectorLayout;
-    if (castle || SectorBiome == 5 || IsOneOf(layout, {21, 121, 122, 123, 124})) return;
+    if (castle || SectorBiome == BiomeCastleGrounds ||
+        IsOneOf(layout, {LayoutMountainPath, LayoutFairyGarden, LayoutCrypt, LayoutQuestFlower, LayoutTemple}))
+        return;
     int attempts = 3;
-    if (SectorBiome == 1 && layout == 3) attempts = 10;
-    if (layout == 25) attempts = 2;
-    if (layout == 35) attempts = 10;
-    if (layout == 120) attempts = 8;
+    if (SectorBiome == BiomeForest && layout == LayoutManyLoops) attempts = 10;
+    if (layout == LayoutRushingRiver) attempts = 2;
+    if (layout == LayoutLongPath) attempts = 10;
+    if (layout == LayoutHealersHut) attempts = 8;
     for (int n = 1; n <= attempts; ++n) {
         ShowProgress(("Generating paths - Loops:" + IntToText(n)).c_str());
         const int x = Rand(2, 42);
@@ -293,19 +295,19 @@ void StyleCastle() {
     for (int x = 0; x <= MapMaxX; ++x) {
         for (int y = 0; y <= MapMaxY; ++y) {
             int& cell = MapTerrain[x][y];
-            if (cell == StoneFloor && biome == 7 && Rand(0, 100) > 80) cell = GrassyStoneFloor;
-            if (cell == StoneFloor && biome == 9) cell = TempleFloor;
-            if (cell == StoneFloor && biome == 10) cell = DarkStoneFloor;
-            if (cell == StoneWall && biome == 7 && Rand(0, 100) > 80) cell = WeedyStoneWall;
+            if (cell == StoneFloor && biome == BiomeCastle && Rand(0, 100) > 80) cell = GrassyStoneFloor;
+            if (cell == StoneFloor && biome == BiomeTempleCastle) cell = TempleFloor;
+            if (cell == StoneFloor && biome == BiomeDarkCastle) cell = DarkStoneFloor;
+            if (cell == StoneWall && biome == BiomeCastle && Rand(0, 100) > 80) cell = WeedyStoneWall;
             const bool inner = x >= 1 && x <= 43 && y >= 1 && y <= 34;
-            if (cell == StoneWall && inner && biome == 7 && MapTerrain[x][y - 1] == StoneWall &&
+            if (cell == StoneWall && inner && biome == BiomeCastle && MapTerrain[x][y - 1] == StoneWall &&
                 MapTerrain[x][y + 1] == StoneWall && Rand(0, 100) > 90)
                 cell = GrassyStoneFloor;
-            if (cell == StoneWall && inner && biome == 7 && MapTerrain[x - 1][y] == StoneWall &&
+            if (cell == StoneWall && inner && biome == BiomeCastle && MapTerrain[x - 1][y] == StoneWall &&
                 MapTerrain[x + 1][y] == StoneWall && Rand(0, 100) > 90)
                 cell = GrassyStoneFloor;
-            if (cell == StoneWall && biome == 9) cell = TempleWall;
-            if (cell == StoneWall && biome == 10) cell = ObsidianWall;
+            if (cell == StoneWall && biome == BiomeTempleCastle) cell = TempleWall;
+            if (cell == StoneWall && biome == BiomeDarkCastle) cell = ObsidianWall;
             if (cell == Bookshelves) cell = Bookshelf;
         }
     }
@@ -355,15 +357,21 @@ bool GenerateSector() {
     ClearSectorTables();
 
     SectorBiome = ChooseBiome();
-    if (GameVars[VarScenario] == ScenarioChaos || Depth < 0) SectorLayout = 0;
+    if (GameVars[VarScenario] == ScenarioChaos || Depth < 0) SectorLayout = LayoutNone;
     bool castle = false;
     if (!ChooseLayout(castle)) return false;
     const int layout = SectorLayout;
 
     int cx = 22;
     int cy = 17;
-    if (!castle && SectorBiome != 5 &&
-        !IsOneOf(layout, {4, 13, 14, 15, 21, 22, 23, 25, 32, 33, 34, 35, 42, 43, 44, 45, 120, 121, 122, 123, 124})) {
+    // Layouts that carve a landform of their own get no clearing in the middle.
+    if (!castle && SectorBiome != BiomeCastleGrounds &&
+        !IsOneOf(layout,
+                 {LayoutRiver,          LayoutDocks,      LayoutPondChain,    LayoutPond,      LayoutMountainPath,
+                  LayoutMountain,       LayoutRavine,     LayoutRushingRiver, LayoutGraveyard, LayoutBoneField,
+                  LayoutOddGrove,       LayoutLongPath,   LayoutJungleRiver,  LayoutVolcano,   LayoutSinkhole,
+                  LayoutStandingStones, LayoutHealersHut, LayoutFairyGarden,  LayoutCrypt,     LayoutQuestFlower,
+                  LayoutTemple})) {
         cx += Rand(-4, 4);
         cy += Rand(-4, 4);
         for (int x = cx - 1; x <= cx + 1; ++x)
@@ -371,17 +379,17 @@ bool GenerateSector() {
     }
     if (!CarveLayout(layout, cx, cy)) return false;
     CarvePathLoops(castle);
-    if (layout == 5) {
+    if (layout == LayoutLake) {
         ShowProgress("Turning trees into a lake");
         if (!GrowBlob(DeepWater, 0)) return false;
     }
-    if (SectorBiome == 3) {
+    if (SectorBiome == BiomeHighland) {
         ShowProgress("Turning trees into mountains");
         for (int k = 0; k < 4; ++k)
             if (!GrowBlob(Mountain, 1)) return false;
     }
     if (!AssignRegions()) return false;
-    if (layout == 32) {
+    if (layout == LayoutGraveyard) {
         ShowProgress("Graveyard");
         PlaceCryptGraveyard();
     }
@@ -390,9 +398,12 @@ bool GenerateSector() {
         for (int code : column)
             if (code == Grass || code == StoneFloor) ++open;
     if (!castle && Depth >= 0) Decorate(open);
-    if (castle) SiteFloorCode = SectorBiome == 10 ? DarkStoneFloor : (SectorBiome == 9 ? TempleFloor : StoneFloor);
-    if (Depth >= 0 && SectorBiome != 5 && layout != 123 && layout != 125) PlaceSpecialSites();
-    if (layout == 12) SwampFringe();
+    if (castle)
+        SiteFloorCode = SectorBiome == BiomeDarkCastle ? DarkStoneFloor
+                                                       : (SectorBiome == BiomeTempleCastle ? TempleFloor : StoneFloor);
+    if (Depth >= 0 && SectorBiome != BiomeCastleGrounds && layout != LayoutQuestFlower && layout != LayoutChaosLair)
+        PlaceSpecialSites();
+    if (layout == LayoutSwampFringe) SwampFringe();
     if (!castle && Depth >= 0) PlaceRocks();
     if (!PlaceWaysInAndOut()) return false;
     MonKind[0] = KindHero;
@@ -403,7 +414,7 @@ bool GenerateSector() {
         if (Depth == 10 || Depth == 19 || Depth == 26) ZoneChange(11);
     }
     if (GameVars[VarScenario] == ScenarioCastle && Depth == 1) ZoneChange(14);
-    if (Depth >= 0 && layout != 123) {
+    if (Depth >= 0 && layout != LayoutQuestFlower) {
         ShowProgress("Placing Monsters?");
         if (!PlaceCreatures()) return false;
         ShowProgress("Placing Treasures");

@@ -5,28 +5,28 @@
 
 bool CarveLayout(int layout, int cx, int cy) {
     switch (layout) {
-        case 4: return CarveRiver();
-        case 13: return CarveDocks();
-        case 14: CarvePondChain(); return true;
-        case 15: CarvePond(); return true;
-        case 21: return CarveMountainPath();
-        case 22: CarveMountain(); return true;
-        case 23: return CarveRavine();
-        case 25: return CarveRushingRiver();
-        case 32: CarveGraveyard(cx, cy); return true;
-        case 33: CarveBoneField(cx, cy); return true;
-        case 34: CarveOddGrove(); return true;
-        case 35: CarveLongPath(); return true;
-        case 42: return CarveJungleRiver();
-        case 43: CarveVolcano(); return true;
-        case 44: CarveSinkhole(); return true;
-        case 45: CarveStandingStones(); return true;
-        case 120: CarveHealersHut(); return true;
-        case 121: CarveFairyGarden(); return true;
-        case 122: CarveCrypt(); return true;
-        case 123: CarveFlowerIsland(false); return true;
-        case 124: CarveTemple(); return true;
-        case 125: CarveFlowerIsland(true); return true;
+        case LayoutRiver: return CarveRiver();
+        case LayoutDocks: return CarveDocks();
+        case LayoutPondChain: CarvePondChain(); return true;
+        case LayoutPond: CarvePond(); return true;
+        case LayoutMountainPath: return CarveMountainPath();
+        case LayoutMountain: CarveMountain(); return true;
+        case LayoutRavine: return CarveRavine();
+        case LayoutRushingRiver: return CarveRushingRiver();
+        case LayoutGraveyard: CarveGraveyard(cx, cy); return true;
+        case LayoutBoneField: CarveBoneField(cx, cy); return true;
+        case LayoutOddGrove: CarveOddGrove(); return true;
+        case LayoutLongPath: CarveLongPath(); return true;
+        case LayoutJungleRiver: return CarveJungleRiver();
+        case LayoutVolcano: CarveVolcano(); return true;
+        case LayoutSinkhole: CarveSinkhole(); return true;
+        case LayoutStandingStones: CarveStandingStones(); return true;
+        case LayoutHealersHut: CarveHealersHut(); return true;
+        case LayoutFairyGarden: CarveFairyGarden(); return true;
+        case LayoutCrypt: CarveCrypt(); return true;
+        case LayoutQuestFlower: CarveFlowerIsland(false); return true;
+        case LayoutTemple: CarveTemple(); return true;
+        case LayoutChaosLair: CarveFlowerIsland(true); return true;
         default: return true;
     }
 }

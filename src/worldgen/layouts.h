@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/run_vars.h"
+#include "worldgen/biomes.h"
 
 // Carves the layout's own landform; layouts without one carve nothing. False when a
 // search ran out (SectorGenFailure names it).

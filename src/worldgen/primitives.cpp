@@ -6,6 +6,7 @@
 #include "core/convert.h"
 #include "core/random.h"
 #include "core/state.h"
+#include "worldgen/biomes.h"
 #include "worldgen/terrain.h"
 
 namespace {
@@ -182,7 +183,7 @@ TrailEnd WalkTrail(Ground& ground, int& x, int& y, int mark, int keen, int& step
 
 void CarveTrail(int x, int y, int mark) {
     MapMask[x][y] = mark;
-    const bool wandering = SectorBiome == 1 && SectorLayout == 2;
+    const bool wandering = SectorBiome == BiomeForest && SectorLayout == LayoutWanderingTrails;
     const int keen = wandering ? 90 : 50;  // the wandering layout's draw counts 40 less
     // Most trails end within a few dozen steps; one that has not may wander for tens of
     // thousands, and walks on with its questions answered from tables.

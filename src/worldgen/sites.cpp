@@ -13,7 +13,7 @@ namespace {
 
 constexpr int LimitedTries = 9001;
 
-bool InCastle() { return SectorBiome >= 7 && SectorBiome <= 10; }
+bool InCastle() { return IsCastleBiome(SectorBiome); }
 
 int ClearedGround() { return InCastle() ? SiteFloorCode : Grass; }
 
@@ -108,7 +108,8 @@ void CookingPotSite() {
     ShowProgress("Cooking pot");
     int x = 0;
     int y = 0;
-    if (SiteCooldown[0] == 0 && Rand(0, 100) >= 50 && FindSiteCell(CookingPot, LimitedTries, x, y)) SiteCooldown[0] = 2;
+    if (SiteCooldown[SiteCookingPot] == 0 && Rand(0, 100) >= 50 && FindSiteCell(CookingPot, LimitedTries, x, y))
+        SiteCooldown[SiteCookingPot] = 2;
 }
 
 void NightStatueSite() {
@@ -122,7 +123,7 @@ void NightStatueSite() {
 
 void FruitTrees() {
     ShowProgress("Fruit Trees");
-    if (InCastle() || SiteCooldown[2] != 0) return;
+    if (InCastle() || SiteCooldown[SiteFruitTrees] != 0) return;
     if (Rand(0, 100) > 39) {
         const int n = Rand(0, 2) + 1;
         for (int k = 0; k < n; ++k) {
@@ -132,12 +133,12 @@ void FruitTrees() {
         }
     }
     // Tried, placed or not: fruit trees wait at least one sector.
-    SiteCooldown[2] = 2;
+    SiteCooldown[SiteFruitTrees] = 2;
 }
 
 void TreelephantShrine() {
     ShowProgress("Treelephant Shrine");
-    if (InCastle() || SiteCooldown[3] != 0 || !(Rand(0, 100) >= 81) || !(Depth > 5)) return;
+    if (InCastle() || SiteCooldown[SiteTreelephantShrine] != 0 || !(Rand(0, 100) >= 81) || !(Depth > 5)) return;
     int x = 0;
     int y = 0;
     if (!FindTreeBlock(5, 5, x, y)) return;
@@ -148,15 +149,16 @@ void TreelephantShrine() {
     MapTerrain[x + 2][y + 1] = VineChest;
     ConnectToOpen(x + 2, y + 5);
     ClearMaskedNatural();
-    SiteCooldown[3] = SiteNever;
+    SiteCooldown[SiteTreelephantShrine] = SiteNever;
 }
 
 void FairyDoorSite() {
     ShowProgress("Fairy Garden");
     int x = 0;
     int y = 0;
-    if (SiteCooldown[4] == 0 && SectorBiome != 4 && Rand(0, 100) > 84 && FindSiteCell(FairyDoor, LimitedTries, x, y))
-        SiteCooldown[4] = 3;
+    if (SiteCooldown[SiteFairyDoor] == 0 && SectorBiome != BiomeDarkForest && Rand(0, 100) > 84 &&
+        FindSiteCell(FairyDoor, LimitedTries, x, y))
+        SiteCooldown[SiteFairyDoor] = 3;
 }
 
 // A friendly visitor standing on any open cell.
@@ -173,7 +175,7 @@ void Visitor(const char* progress, int entry, int above, int kind, int cooldown)
 
 void SeahooflingPond() {
     ShowProgress("Seahooflings");
-    if (SectorBiome != 2 || SiteCooldown[8] != 0 || !(Rand(0, 100) > 70)) return;
+    if (SectorBiome != BiomeWetland || SiteCooldown[SiteSeahooflingPond] != 0 || !(Rand(0, 100) > 70)) return;
     int x = 0;
     int y = 0;
     if (!FindTreeBlock(7, 5, x, y)) return;
@@ -194,12 +196,12 @@ void SeahooflingPond() {
     for (int k = 0; k < 3; ++k) MapTerrain[x + 1 + 2 * k][y + 2] = DeepWater;
     GrowBlob(DeepWater, 2);
     PushMessage("You hear singing.");
-    SiteCooldown[8] = SiteNever;
+    SiteCooldown[SiteSeahooflingPond] = SiteNever;
 }
 
 void CreatureHuts() {
     ShowProgress("Grubbins");
-    if (SectorBiome != 3 || SiteCooldown[9] != 0 || !(Rand(0, 100) > 70)) return;
+    if (SectorBiome != BiomeHighland || SiteCooldown[SiteCreatureHuts] != 0 || !(Rand(0, 100) > 70)) return;
     int x = 0;
     int y = 0;
     if (!FindTreeBlock(7, 5, x, y)) return;
@@ -211,12 +213,12 @@ void CreatureHuts() {
     ConnectToOpen(x + 2, y + 5);
     ClearMaskedNatural();
     PushMessage("You hear the sound of pleasant chatter.");
-    SiteCooldown[9] = SiteNever;
+    SiteCooldown[SiteCreatureHuts] = SiteNever;
 }
 
 void DeerClearing() {
     ShowProgress("Deer Clearing");
-    if (SectorBiome != 1 || SiteCooldown[10] != 0 || !(Rand(0, 100) > 70)) return;
+    if (SectorBiome != BiomeForest || SiteCooldown[SiteDeerClearing] != 0 || !(Rand(0, 100) > 70)) return;
     int x = 0;
     int y = 0;
     if (!FindTreeBlock(7, 7, x, y)) return;
@@ -226,12 +228,12 @@ void DeerClearing() {
     ConnectToOpen(x + 2, y + 5);
     ClearMaskedNatural();
     PushMessage("You hear the familiar sound of busy hooves.");
-    SiteCooldown[10] = SiteNever;
+    SiteCooldown[SiteDeerClearing] = SiteNever;
 }
 
 void CursedPlants() {
     ShowProgress("Jestbloom");
-    if (InCastle() || SiteCooldown[11] != 0 || !(Rand(0, 100) > 84)) return;
+    if (InCastle() || SiteCooldown[SiteCursedPlants] != 0 || !(Rand(0, 100) > 84)) return;
     int count = 0;
     for (int t = 0; t < SiteSearchUnbounded; ++t) {
         const int x = Rand(2, 42);
@@ -242,7 +244,7 @@ void CursedPlants() {
         }
         if (Rand(3, 6) < count) break;
     }
-    SiteCooldown[11] = 8;
+    SiteCooldown[SiteCursedPlants] = 8;
 }
 
 // A single cell of grass, plant (or floor) taking a code: the book and the note.
@@ -258,32 +260,32 @@ void FloorObject(int entry, int code, int cooldown, bool floorToo) {
 
 void BookSite() {
     ShowProgress("Book");
-    if (SiteCooldown[12] == 0 && Rand(0, 100) > 59) FloorObject(12, Book, 7, true);
+    if (SiteCooldown[SiteBook] == 0 && Rand(0, 100) > 59) FloorObject(SiteBook, Book, 7, true);
 }
 
 void TimeTraveller() {
     ShowProgress("Clockwick");
     int x = 0;
     int y = 0;
-    if (SiteCooldown[13] == 0 && Rand(0, 100) >= 60 && Depth > 4 &&
+    if (SiteCooldown[SiteClockwick] == 0 && Rand(0, 100) >= 60 && Depth > 4 &&
         FindRandomCell(SiteSearchUnbounded, x, y, GrassPlantOrFloor)) {
         SpawnCreature(x, y, KindClockwick);
-        SiteCooldown[13] = 1000;
+        SiteCooldown[SiteClockwick] = 1000;
     }
 }
 
 void NoteSite() {
     ShowProgress("Notes");
-    if (GameVars[VarScenario] != ScenarioForest || SiteCooldown[14] != 0) return;
+    if (GameVars[VarScenario] != ScenarioForest || SiteCooldown[SiteNote] != 0) return;
     int r = Rand(0, 100);
     if (GameVars[VarStalkerNotes] > 0) r += 7 * GameVars[VarStalkerNotes];
     if (GameVars[VarStalkerNotes] >= 8) r = 0;
-    if (r >= 90 && Depth > 2) FloorObject(14, Note, 1, false);
+    if (r >= 90 && Depth > 2) FloorObject(SiteNote, Note, 1, false);
 }
 
 void TempleSite() {
     ShowProgress("Brava Venn Temple");
-    if (SectorBiome != 6 || SiteCooldown[15] != 0 || !(Rand(0, 100) > 55)) return;
+    if (SectorBiome != BiomeJungle || SiteCooldown[SiteTemple] != 0 || !(Rand(0, 100) > 55)) return;
     int ty = 0;
     bool found = false;
     for (int t = 0; t < LimitedTries && !found; ++t) {
@@ -302,17 +304,17 @@ void TempleSite() {
         for (int y = ty - 2; y <= ty - 1; ++y) MapTerrain[x][y] = Temple;
     ConnectToOpen(30, ty + 3);
     ClearMaskedNatural();
-    SiteCooldown[15] = 100;
+    SiteCooldown[SiteTemple] = 100;
 }
 
 void TempleHeroine() {
     ShowProgress("Brava Venn");
     int x = 0;
     int y = 0;
-    if (SiteCooldown[16] == 0 && SiteCooldown[15] >= 1 && SiteCooldown[15] <= 99 && Rand(0, 100) > 74 &&
-        FindRandomCell(SiteSearchUnbounded, x, y, GrassOrPlant)) {
+    if (SiteCooldown[SiteTempleHeroine] == 0 && SiteCooldown[SiteTemple] >= 1 && SiteCooldown[SiteTemple] <= 99 &&
+        Rand(0, 100) > 74 && FindRandomCell(SiteSearchUnbounded, x, y, GrassOrPlant)) {
         SpawnCreature(x, y, KindBravaVenn);
-        SiteCooldown[16] = 1000;
+        SiteCooldown[SiteTempleHeroine] = 1000;
     }
 }
 
@@ -320,17 +322,17 @@ void WellSite() {
     ShowProgress("Well of Wishes");
     int x = 0;
     int y = 0;
-    if (SiteCooldown[17] == 0 && Depth > 2 && Rand(0, 100) > 74 && FindSiteCell(Well, LimitedTries, x, y))
-        SiteCooldown[17] = 5;
+    if (SiteCooldown[SiteWell] == 0 && Depth > 2 && Rand(0, 100) > 74 && FindSiteCell(Well, LimitedTries, x, y))
+        SiteCooldown[SiteWell] = 5;
 }
 
 void Bell() {
     ShowProgress("Bell");
     int x = 0;
     int y = 0;
-    if (SiteCooldown[18] == 0 && Rand(0, 100) > 64 && FindSiteCell(BellFirst, LimitedTries, x, y)) {
+    if (SiteCooldown[SiteBell] == 0 && Rand(0, 100) > 64 && FindSiteCell(BellFirst, LimitedTries, x, y)) {
         if (Rand(0, 100) > 50) MapTerrain[x][y] = BellSecond;
-        SiteCooldown[18] = 10;
+        SiteCooldown[SiteBell] = 10;
     }
 }
 
@@ -371,10 +373,10 @@ void PlaceCryptGraveyard() {
     MaskBlock(x, x + 6, y, y + 4, 1);
     for (const auto& g : {std::pair{1, 1}, {3, 1}, {1, 3}, {3, 3}, {5, 1}, {5, 3}})
         MapTerrain[x + g.first][y + g.second] = Grave;
-    if (SiteCooldown[7] == 0 && Rand(0, 100) > 60) {
+    if (SiteCooldown[SiteCryptEntrance] == 0 && Rand(0, 100) > 60) {
         MaskBlock(x + 2, x + 4, y - 2, y, 1);
         MapTerrain[x + 3][y - 2] = CryptEntrance;
-        SiteCooldown[7] = SiteNever;
+        SiteCooldown[SiteCryptEntrance] = SiteNever;
     }
     ConnectToOpen(x + 2, y + 5);
     ClearMaskedNatural();
@@ -387,7 +389,7 @@ void PlaceSpecialSites() {
     TreelephantShrine();
     FairyDoorSite();
     Visitor("Wobbin Pip", SiteWobbin, 84, KindWobbinPip, 2);
-    Visitor("Griffon", 6, 59, KindSalesGriffon, 5);
+    Visitor("Griffon", SiteGriffon, 59, KindSalesGriffon, 5);
     SeahooflingPond();
     CreatureHuts();
     DeerClearing();

@@ -6,13 +6,39 @@
 // Tries allowed to the searches that would otherwise go on until they find a cell.
 constexpr int SiteSearchUnbounded = 1000000;
 
-// SiteCooldown entry of the night statue, and its value once Princess Noctessa has come:
-// from then on every statue the frame pass meets turns into a tree.
-constexpr int SiteNightStatue = 1;
+// The SiteCooldown entry of each site: the sectors to go before it may be tried again.
+// Entries 0..18 are the forest's sites, 50..59 the castle's rooms and prisoners.
+enum SiteSlot : int {
+    SiteCookingPot = 0,
+    SiteNightStatue = 1,
+    SiteFruitTrees = 2,
+    SiteTreelephantShrine = 3,
+    SiteFairyDoor = 4,
+    SiteWobbin = 5,
+    SiteGriffon = 6,
+    SiteCryptEntrance = 7,  // set by the castle grounds too
+    SiteSeahooflingPond = 8,
+    SiteCreatureHuts = 9,
+    SiteDeerClearing = 10,
+    SiteCursedPlants = 11,
+    SiteBook = 12,
+    SiteClockwick = 13,
+    SiteNote = 14,
+    SiteTemple = 15,
+    SiteTempleHeroine = 16,  // comes only while the temple's countdown runs
+    SiteWell = 17,
+    SiteBell = 18,
+    SiteCastleGarden = 50,
+    SiteCastleLibrary = 51,
+    SitePrison = 52,         // 1 in the sector whose prison was built: its key is placed
+    SitePrisonerFirst = 53,  // 53..57: each of the five prisoners, once per game
+    SiteLavaBridge = 58,
+    SiteTreasury = 59,
+};
+// The night statue's entry once Princess Noctessa has come: from then on every statue
+// the frame pass meets turns into a tree.
 constexpr int NightStatueGone = 1000;
-// SiteCooldown entry of Wobbin's visits, and the cooldown that keeps a site from ever
-// coming again.
-constexpr int SiteWobbin = 5;
+// The cooldown that keeps a site from ever coming again.
 constexpr int SiteNever = 9999;
 
 // Looks for a site's 3 x 3 square, up to `tries` candidates: an open, dry centre

@@ -6,6 +6,7 @@
 #include "core/convert.h"
 #include "core/random.h"
 #include "core/state.h"
+#include "worldgen/biomes.h"
 #include "worldgen/sites.h"
 
 namespace {
@@ -201,14 +202,14 @@ void RefreshFrames() {
                     MapTerrain[x][y] = Tree;
                     [[fallthrough]];
                 case FrameRule::Tree:
-                    if (biome >= 1 && biome <= 6) base = TreeBase[biome];
+                    if (IsForestBiome(biome)) base = TreeBase[biome];
                     frame = (b <= 70) ? base + region - 1 : base + v - 1;
                     if (region > 10 && region <= 16) frame = TreeBase[region - 10];
                     break;
                 case FrameRule::Grass:
-                    if (biome >= 1 && biome <= 6) base = GrassBase[biome];
+                    if (IsForestBiome(biome)) base = GrassBase[biome];
                     frame = base + region;
-                    if (biome >= 7 && biome <= 10) frame = 9;
+                    if (IsCastleBiome(biome)) frame = 9;
                     if (region > 10 && region <= 16) frame = GrassBase[region - 10] + 1;
                     break;
                 case FrameRule::Block2x2: {

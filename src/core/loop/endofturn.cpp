@@ -14,16 +14,12 @@
 #include "rules/combat.h"
 #include "rules/fieldofview.h"
 #include "rules/inventory.h"
+#include "worldgen/biomes.h"
 #include "worldgen/creatures.h"
 #include "worldgen/primitives.h"
 #include "worldgen/terrain.h"
 
 namespace {
-
-constexpr int LayoutWindy = 21;
-constexpr int LayoutRockfall = 24;
-constexpr int LayoutChill = 34;
-constexpr int LayoutLava = 43;
 
 int HeroTerrain() { return TerrainAt(MonX[0], MonY[0]); }
 bool HeroFlying() { return MonStatus[0][StatusFlying] > 0; }
@@ -223,8 +219,8 @@ void EndOfTurn() {
     for (int k = VarTalkFlagFirst; k <= VarTalkFlagLast; ++k)
         if (GameVars[k] > 0) GameVars[k] -= 1;
     if (SectorLayout == LayoutRockfall) Rockfall();
-    if (SectorLayout == LayoutChill) Chill();
-    if (SectorLayout == LayoutLava && Rand(0, 100) > 96) {
+    if (SectorLayout == LayoutOddGrove) Chill();
+    if (SectorLayout == LayoutVolcano && Rand(0, 100) > 96) {
         SpillLava(KeptFromForestLava);
         RefreshFrames();
     }
@@ -233,10 +229,10 @@ void EndOfTurn() {
         if (GameVars[VarTempleTrap] == TempleTrapSprung)
             PushMessage("You hear a rumbling sound... a trap has been triggered by taking the treasure!");
     }
-    if (GameVars[VarTempleTrap] == TempleTrapSprung && Depth == -3) TempleLava();
+    if (GameVars[VarTempleTrap] == TempleTrapSprung && Depth == DepthTemple) TempleLava();
     SwampSinking();
     Drowning();
-    if (Depth != -1) {
+    if (Depth != DepthFairyGarden) {
         for (int k = 0; k < GardenPlots; ++k)
             if (GlobalData[GlobalGardenPlotFirst + k] > 0) GlobalData[GlobalGardenGrowthFirst + k] += 1;
     }
@@ -256,5 +252,5 @@ void EndOfTurn() {
     ComputeView();
     CountDownStatuses();
     TurnTaken = 0;
-    if (SectorLayout == LayoutWindy) Wind();
+    if (SectorLayout == LayoutMountainPath) Wind();
 }
