@@ -6,13 +6,32 @@
 
 int Held(int kind) {
     switch (kind) {
-        case 1: return KeyHeld(KeyUp);
-        case 2: return KeyHeld(KeyDown);
-        case 3: return KeyHeld(KeyLeft);
-        case 4: return KeyHeld(KeyRight);
-        case 5: return (KeyHeld(KeySpace) || KeyHeld(KeyEnter)) ? 1 : 0;
+        case HeldUp: return KeyHeld(KeyUp);
+        case HeldDown: return KeyHeld(KeyDown);
+        case HeldLeft: return KeyHeld(KeyLeft);
+        case HeldRight: return KeyHeld(KeyRight);
+        case HeldConfirm: return (KeyHeld(KeySpace) || KeyHeld(KeyEnter)) ? 1 : 0;
         default: return 0;
     }
+}
+
+bool MoveGridCursor(int& cursor, int count, int rowStep, int columnStep, GridEnds ends, int delay) {
+    const int steps[] = {-rowStep, rowStep, -columnStep, columnStep};
+    const int kinds[] = {HeldUp, HeldDown, HeldLeft, HeldRight};
+    bool moved = false;
+    for (int k = 0; k < 4; ++k) {
+        if (InputDelay != 0 || !Held(kinds[k])) continue;
+        int to = cursor + steps[k];
+        if (ends == GridEnds::Clamp) {
+            to = to < 0 ? 0 : (to > count - 1 ? count - 1 : to);
+        } else if (to < 0 || to >= count) {
+            continue;
+        }
+        cursor = to;
+        InputDelay = delay;
+        moved = true;
+    }
+    return moved;
 }
 
 namespace {
@@ -51,7 +70,7 @@ void EndFrame() {
             RequestQuit();
         } else if (InputDelay == 0) {
             if (QuitArmed == 0) {
-                InputDelay = 10;
+                InputDelay = DelayAfterAction;
                 PushMessage("Are you sure you want to quit? Press esc again to quit");
                 QuitArmed = 1;
             } else {

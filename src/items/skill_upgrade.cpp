@@ -63,16 +63,16 @@ void ShowSkillUpgrades() {
         SetColor(255, 255, 255);
         Say("Done", 110, y);
 
-        if (Held(1) && InputDelay == 0) {
+        if (Held(HeldUp) && InputDelay == 0) {
             if (c > 0) c--;
-            InputDelay = 10;
+            InputDelay = DelayAfterAction;
         }
-        if (Held(2) && InputDelay == 0) {
+        if (Held(HeldDown) && InputDelay == 0) {
             if (c < n) c++;
-            InputDelay = 10;
+            InputDelay = DelayAfterAction;
         }
-        if (KeyHeld(KeyA + ('C' - 'A'))) c = n;
-        if (Held(5) && InputDelay == 0) {
+        if (KeyHeld(KeyC)) c = n;
+        if (Held(HeldConfirm) && InputDelay == 0) {
             if (c == n) {
                 done = true;
             } else {
@@ -81,7 +81,7 @@ void ShowSkillUpgrades() {
                 if (SkillPoints >= price && SkillLevel[slot] < SkillMaxLevel) {
                     SkillPoints -= price;
                     SkillLevel[slot]++;
-                    InputDelay = 10;
+                    InputDelay = DelayAfterAction;
                 }
             }
         }

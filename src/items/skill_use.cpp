@@ -11,8 +11,6 @@
 
 namespace {
 
-bool Letter(char c) { return KeyHeld(KeyA + (c - 'A')) != 0; }
-
 // The chosen slot becomes the active skill and the skill handler takes over. Without
 // the magic points for it the use ends at once: back to the list it was chosen from,
 // or to the map for a number key, so the list never opens over the map unasked.
@@ -20,12 +18,12 @@ void ChooseSkill(int slot, int returnTo) {
     // Quenby Arlo's Jestbloom keeps him from casting, by the list or by a number.
     if (HeroId == HeroQuenbyArlo && MonStatus[0][StatusJestbloom] > 0) {
         PushMessage("You can't cast magic thanks to the Jestbloom");
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
         return;
     }
     ActiveSkillSlot = slot;
     UiMode = UiAiming;
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
     // A skill that takes an item starts its choice where the cursor was (Buck an item
     // leaves it on the slot it threw from), or on the first slot when the cursor lies
     // outside the usable satchel.
@@ -60,25 +58,10 @@ int ListedSkillSlot(int entry) {
 
 void RunSkillList() {
     const int count = ListedSkillCount();
-    if (InputDelay == 0 && Held(1) && InvCursor > 1) {
-        InvCursor -= 2;
-        InputDelay = 5;
-    }
-    if (InputDelay == 0 && Held(2) && InvCursor < count - 2) {
-        InvCursor += 2;
-        InputDelay = 5;
-    }
-    if (InputDelay == 0 && Held(3) && InvCursor > 0) {
-        InvCursor -= 1;
-        InputDelay = 5;
-    }
-    if (InputDelay == 0 && Held(4) && InvCursor < count - 1) {
-        InvCursor += 1;
-        InputDelay = 5;
-    }
-    if (InputDelay == 0 && (Letter('S') || Letter('C'))) {
+    MoveGridCursor(InvCursor, count, 2, 1, GridEnds::Refuse, DelayAfterCursor);  // two skills a row
+    if (InputDelay == 0 && (KeyHeld(KeyS) || KeyHeld(KeyC))) {
         UiMode = UiMap;
-        InputDelay = 20;
+        InputDelay = DelayAfterList;
         return;
     }
     if (InputDelay == 0 && KeyHeld(KeySpace)) {

@@ -32,14 +32,13 @@ namespace {
 
 constexpr int StackLimit = 8;  // food and arrows stack up to this many in one slot
 
-int Key(char letter) { return KeyHeld(KeyA + (letter - 'A')); }
 bool ShiftHeld() { return KeyHeld(KeyLShift) || KeyHeld(KeyRShift); }
 bool HeroFlying() { return MonStatus[0][StatusFlying] > 0; }
 bool HeroJestbloom() { return MonStatus[0][StatusJestbloom] > 0; }
 
 void UseTurn() {
     TurnTaken = 1;
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
 }
 
 // Stone floor of the sector's castle style: doors and locks open onto it.
@@ -97,53 +96,53 @@ void EatFromGround() {
         GroundItemCount[food] -= 1;
         if (GroundItemCount[food] <= 0) ClearGroundSlot(food);
     }
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
 }
 
 void MenuKeys() {
-    if (InputDelay == 0 && Key('R')) {
+    if (InputDelay == 0 && KeyHeld(KeyR)) {
         RecipeBookScreen();
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
     }
-    if (InputDelay == 0 && Key('Z')) {
+    if (InputDelay == 0 && KeyHeld(KeyZ)) {
         SortInventory(0);
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
     }
-    if (InputDelay == 0 && Key('A')) {
+    if (InputDelay == 0 && KeyHeld(KeyA)) {
         SortInventory(1);
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
     }
-    if (InputDelay == 0 && Key('I')) {
+    if (InputDelay == 0 && KeyHeld(KeyI)) {
         UiMode = UiInventory;
         InvCursor = 0;
-        InputDelay = 20;
+        InputDelay = DelayAfterList;
     }
-    if (InputDelay == 0 && Key('S')) {
+    if (InputDelay == 0 && KeyHeld(KeyS)) {
         bool anySkill = false;
         for (int s = 0; s < SkillSlots; ++s)
             if (SkillId[s] >= 1 && SkillLevel[s] > 0) anySkill = true;
         if (!anySkill) {
             PushMessage("No skills purchased, press X to purchase skills");
-            InputDelay = 10;
+            InputDelay = DelayAfterAction;
         } else if (HeroId == HeroQuenbyArlo && HeroJestbloom()) {
             PushMessage("You can't cast magic thanks to the Jestbloom");
-            InputDelay = 10;
+            InputDelay = DelayAfterAction;
         } else {
             UiMode = UiSkillList;
             InvCursor = 0;
-            InputDelay = 20;
+            InputDelay = DelayAfterList;
         }
     }
-    if (InputDelay == 0 && Key('X')) {
-        InputDelay = 10;
+    if (InputDelay == 0 && KeyHeld(KeyX)) {
+        InputDelay = DelayAfterAction;
         ShowSkillUpgrades();
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
     }
-    if (InputDelay == 0 && Key('E')) EatFromGround();
-    if (InputDelay == 0 && Key('L')) {
+    if (InputDelay == 0 && KeyHeld(KeyE)) EatFromGround();
+    if (InputDelay == 0 && KeyHeld(KeyL)) {
         OpenLookCursor();
         PushMessage("Looking around: arrows move the square, (l), (c) or (esc) stop");
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
     }
 }
 
@@ -191,7 +190,7 @@ void ShakeFruitTree(int tx, int ty, int code) {
         MapTerrain[tx][ty] = BarrenTree;
     }
     RefreshFrames();
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
 }
 
 // Features that open an interaction when bumped, by terrain code.
@@ -335,7 +334,7 @@ bool EnterCell(int x, int y) {
     if (code == QuestFlower) {
         DialogueState = DialogueFlower;
         MenuCursor = 0;
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
     }
     if (code == CursedPlant && !flying) {
         MonStatus[0][StatusJestbloom] = 20;
@@ -344,7 +343,7 @@ bool EnterCell(int x, int y) {
     if (code == Book || code == Note) {
         DialogueState = code == Book ? DialogueBook : DialogueNote;
         MenuCursor = 0;
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
     }
     if (code == TempleEntrance) {
         GameVars[VarReturnDepth] = Depth;
@@ -388,7 +387,7 @@ void BumpCell(int x, int y) {
     if (x >= 1 && x <= MapMaxX - 1 && y >= 1 && y <= MapMaxY - 1) BuckCell(x, y, code);
     if (code == NightStatue) {
         PushMessage("It's a statue of Umbrana, this far into the forest?");
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
     }
     const bool fruitTree = IsFruitTree(code);
     if (fruitTree) ShakeFruitTree(x, y, code);
@@ -400,7 +399,7 @@ void BumpCell(int x, int y) {
         DialogueState = state;
         // The inventory panel shares the cursor: an interaction starts on its first option.
         MenuCursor = 0;
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
     }
     if (code == OpenedIronLock) {
         MapTerrain[x][y] = OpenedFloor();
@@ -419,16 +418,16 @@ void BumpCell(int x, int y) {
         } else if (attitude == AttitudeFriendly && !shift) {
             if (HeroId == HeroDabbleMoss && HeroJestbloom()) {
                 PushMessage("You're unable to talk like this!");
-                InputDelay = 10;
+                InputDelay = DelayAfterAction;
             } else if (HeroId == HeroMellowen && HeroJestbloom()) {
                 PushMessage("You just can't talk like this!");
-                InputDelay = 10;
+                InputDelay = DelayAfterAction;
             } else {
                 DialogueState = DialogueCharacter + MonKind[m];
                 DialogueCreature = m;
                 // The talk starts on the first option, wherever a panel left the cursor.
                 MenuCursor = 0;
-                InputDelay = 10;
+                InputDelay = DelayAfterAction;
             }
         } else if (shift && attitude >= AttitudeFriendly && attitude <= AttitudeAlly) {
             MonX[m] = MonX[0];
@@ -465,16 +464,16 @@ void HeroAttack(int d) {
 
 void RunInventoryPanel() {
     MoveSatchelCursor(InvCursor);
-    if (SatchelLeft(KeyA + ('I' - 'A'))) {
+    if (SatchelLeft(KeyI)) {
         UiMode = UiMap;
-        InputDelay = 20;
+        InputDelay = DelayAfterList;
         // The other panels come back at 800 x 600 in this very frame, not the next.
         PanelSwap = 0;
         return;
     }
     // Drop and use act on an item only; the cursor may rest on an empty slot.
     const bool onItem = InvCursor >= 0 && InvCursor < UsableInvSlots() && InvKind[InvCursor] > 0;
-    if (InputDelay == 0 && onItem && Key('D')) DropItem(InvCursor);
+    if (InputDelay == 0 && onItem && KeyHeld(KeyD)) DropItem(InvCursor);
     if (SatchelPicked(InvCursor)) UseItem(InvCursor);
 }
 
@@ -489,20 +488,20 @@ void PlayerCommand() {
     // Jestbloom keeps Skelter Vane's wings out whether he likes it or not.
     if (HeroId == HeroSkelterVane && HeroJestbloom()) MonStatus[0][StatusFlying] = StatusPermanent;
     MenuKeys();
-    if (Key('G') && ItemUnderHero != -1) GrabItem();
+    if (KeyHeld(KeyG) && ItemUnderHero != -1) GrabItem();
     int direction = 0;  // 1 up, 2 down, 3 left, 4 right; right wins over left over down over up
-    if (Held(4))
+    if (Held(HeldRight))
         direction = 4;
-    else if (Held(3))
+    else if (Held(HeldLeft))
         direction = 3;
-    else if (Held(2))
+    else if (Held(HeldDown))
         direction = 2;
-    else if (Held(1))
+    else if (Held(HeldUp))
         direction = 1;
     // Waiting. It sets the delay before the step is looked at, so confirm with an arrow
     // only waits; and like every key it needs the delay at 0, so the Space that closes
     // the upgrade screen in this very frame is not also taken as a wait.
-    if (Held(5) && InputDelay == 0) UseTurn();
+    if (Held(HeldConfirm) && InputDelay == 0) UseTurn();
     if (HeroId == HeroSkelterVane && HeroJestbloom() && direction != 0 && Rand(0, 100) > 75) {
         direction = Rand(1, 4);
         PushMessage("Your wings are messed up!");

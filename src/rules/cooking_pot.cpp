@@ -23,7 +23,6 @@
 namespace {
 
 constexpr int MaxDishQuality = 4;
-constexpr int KeyG = KeyA + ('G' - 'A');
 
 // DialogueStep of the pot: the frame it opens, then every frame after.
 constexpr int PotOpening = 0;
@@ -87,17 +86,17 @@ void ClosePot() {
 void PotKeys() {
     MoveSatchelCursor(MenuCursor);
     if (SatchelPicked(MenuCursor) && ItemCategory(InvKind[MenuCursor]) == CategoryFood) {
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
         PutIntoPot(MenuCursor);
     }
     for (int i = 0; i < PotSlots; ++i) {
         if (InputDelay == 0 && KeyHeld(KeyDigit1 + i) && PotKind[i] != 0) {
-            InputDelay = 10;
+            InputDelay = DelayAfterAction;
             TakeBack(i);
         }
     }
     if (InputDelay == 0 && KeyHeld(KeyG)) {
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
         const int dish = MatchRecipe();
         if (dish == 0) {
             PushMessage("Not a recipe!");
@@ -106,7 +105,7 @@ void PotKeys() {
         }
     }
     if (SatchelLeft(0)) {
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
         for (int i = 0; i < PotSlots; ++i) TakeBack(i);
         ClosePot();
     }

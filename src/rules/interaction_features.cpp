@@ -1,6 +1,7 @@
 // The interactions with the features of a sector: chests, the stone table, the flower,
 // books and notes, the gem idol, wells, bells and the trees of the fairy garden.
 #include "core/convert.h"
+#include "core/frame.h"
 #include "core/messagelog.h"
 #include "core/random.h"
 #include "core/run_vars.h"
@@ -346,12 +347,12 @@ void RunMagicalTreePanel() {
     PanelLine(3, "Space to select a fruit, C to cancel");
     MoveSatchelCursor(MenuCursor);
     if (SatchelLeft(0)) {
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
         Close();
         return;
     }
     if (!SatchelPicked(MenuCursor)) return;
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
     const int slot = MenuCursor;
     if (!IsFruit(InvKind[slot])) {
         PushMessage("That's not a fruit!");
@@ -394,6 +395,6 @@ void RunInteraction() {
     if (DialogueState == DialogueNone) {
         DialogueStep = 0;
         MenuCursor = 0;
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
     }
 }

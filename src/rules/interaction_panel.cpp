@@ -36,22 +36,22 @@ int PanelMenu(int firstRow, const std::vector<std::string>& options) {
     if (InputDelay != 0) return -1;
     // Up at the top and Down at the bottom keep the bar where it is but still take the
     // key's delay, so a held arrow paces the same against the ends as between options.
-    if (Held(1)) {
+    if (Held(HeldUp)) {
         MenuCursor = std::max(MenuCursor - 1, 0);
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
         return -1;
     }
-    if (Held(2)) {
+    if (Held(HeldDown)) {
         MenuCursor = std::min(MenuCursor + 1, count - 1);
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
         return -1;
     }
     int picked = -1;
-    if (Held(5)) picked = MenuCursor;
+    if (Held(HeldConfirm)) picked = MenuCursor;
     for (int i = 0; i < count && i < 9 && picked < 0; ++i) {
         if (KeyHeld(KeyDigit1 + i)) picked = i;
     }
-    if (picked >= 0) InputDelay = 10;
+    if (picked >= 0) InputDelay = DelayAfterAction;
     return picked;
 }
 
@@ -61,12 +61,12 @@ Closed PanelContinueKey(int row, const std::string& text, bool cancelCloses) {
     PanelLine(row, text);
     if (InputDelay != 0) return Closed::No;
     Closed closed = Closed::No;
-    if (Held(5)) {
+    if (Held(HeldConfirm)) {
         closed = Closed::Confirm;
-    } else if (cancelCloses && KeyHeld(KeyA + ('C' - 'A'))) {
+    } else if (cancelCloses && KeyHeld(KeyC)) {
         closed = Closed::Cancel;
     }
-    if (closed != Closed::No) InputDelay = 10;
+    if (closed != Closed::No) InputDelay = DelayAfterAction;
     return closed;
 }
 

@@ -1,6 +1,7 @@
 #include "rules/inventory.h"
 
 #include "core/convert.h"
+#include "core/frame.h"
 #include "core/messagelog.h"
 #include "core/run_vars.h"
 #include "core/state.h"
@@ -224,7 +225,7 @@ void EatItem(int slot, int source) {
         MonMp[0] += mp;
         if (hp > 0) PushMessage("You healed " + IntToText(hp) + " health!");
         if (mp > 0) PushMessage("You healed " + IntToText(mp) + " magics!");
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
         if (food->animal) {
             GameVars[VarAteAnimalFood] = 1;
             bool told = false;
@@ -251,13 +252,13 @@ void UseItem(int s) {
         } else {
             PushMessage("Your stomach is still full");
         }
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
         return;
     }
     const int t = WornIn(category);
     if (t < 0 || InputDelay != 0) return;
     PutOnOrTakeOff(s, t);
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
 }
 
 void DropItem(int s) {
@@ -265,7 +266,7 @@ void DropItem(int s) {
     const int g = PlaceGroundItem(MonX[0], MonY[0], InvKind[s], InvTier[s]);
     if (!ValidGroundSlot(g)) {
         PushMessage("There is no room on the ground here to drop that");
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
         return;
     }
     GroundItemSeed[g] = InvSeed[s];
@@ -275,7 +276,7 @@ void DropItem(int s) {
     }
     if (ItemCategory(InvKind[s]) == CategoryFood) OfferAtStatues(g);
     EmptyInvSlot(s);
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
 }
 
 void SortInventory(int mode) {

@@ -11,7 +11,6 @@ bool Open = false;
 int CursorX = 0;
 int CursorY = 0;
 
-int Key(char letter) { return KeyHeld(KeyA + (letter - 'A')); }
 
 }  // namespace
 
@@ -37,23 +36,23 @@ void RunLookCursorKeys() {
     // Every press of Esc is taken, even inside the delay, so none is left over for the
     // frame's end to read as a wish to quit.
     const bool esc = KeyPresses(KeyEsc) > 0;
-    if (esc || (InputDelay == 0 && (Key('L') || Key('C')))) {
+    if (esc || (InputDelay == 0 && (KeyHeld(KeyL) || KeyHeld(KeyC)))) {
         CloseLookCursor();
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
         return;
     }
     if (InputDelay != 0) return;
     // One direction a press, in the order a step takes them.
     int dx = 0, dy = 0;
-    if (Held(4))
+    if (Held(HeldRight))
         dx = 1;
-    else if (Held(3))
+    else if (Held(HeldLeft))
         dx = -1;
-    else if (Held(2))
+    else if (Held(HeldDown))
         dy = 1;
-    else if (Held(1))
+    else if (Held(HeldUp))
         dy = -1;
     if (dx == 0 && dy == 0) return;
     MoveLookCursor(dx, dy);
-    InputDelay = 5;
+    InputDelay = DelayAfterCursor;
 }

@@ -75,7 +75,7 @@ const FoodEntry* Dish(int r) { return FindFood(DishFirstId + r); }
 const char* RecipeIngredients(int r) { return (r >= 0 && r < DishCount) ? Ingredients[r] : ""; }
 
 void RecipeBookScreen() {
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
     int cursor = 0;
     for (;;) {
         SetColor(20, 20, 40);
@@ -111,30 +111,15 @@ void RecipeBookScreen() {
         }
         bool leave = false;
         if (InputDelay == 0) {
-            // Two arrows held at once: the first of up, down, left, right moves the cursor.
-            int move = 0;
-            if (Held(1)) {
-                move = -1;
-            } else if (Held(2)) {
-                move = 1;
-            } else if (Held(3)) {
-                move = -20;
-            } else if (Held(4)) {
-                move = 20;
-            }
-            if (move != 0) {
-                cursor += move;
-                if (cursor < 0) cursor = 0;
-                if (cursor > DishCount - 1) cursor = DishCount - 1;
-                InputDelay = 10;
-            } else if (KeyHeld(KeySpace)) {
-                leave = true;
-            }
+            // The book runs down its columns of 20: Up and Down step a dish, Left and Right
+            // a column. Two arrows held at once: the first of up, down, left, right moves it.
+            const bool moved = MoveGridCursor(cursor, DishCount, 1, 20, GridEnds::Clamp, DelayAfterAction);
+            if (!moved && KeyHeld(KeySpace)) leave = true;
         }
-        if (KeyHeld(KeyA + ('C' - 'A')) || KeyHeld(KeyEsc)) leave = true;
+        if (KeyHeld(KeyC) || KeyHeld(KeyEsc)) leave = true;
         EndFrame();
         if (QuitRequested()) return;
         if (leave) break;
     }
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
 }

@@ -8,34 +8,16 @@
 #include "rules/inventory.h"
 
 void MoveSatchelCursor(int& cursor) {
-    const int usable = UsableInvSlots();
-    // Every test asks for the delay again, so a move blocks the later arrows of the frame.
-    if (InputDelay == 0 && Held(1) && cursor > 1) {
-        cursor -= 2;
-        InputDelay = 5;
-    }
-    if (InputDelay == 0 && Held(2) && cursor < usable - 2) {
-        cursor += 2;
-        InputDelay = 5;
-    }
-    if (InputDelay == 0 && Held(3) && cursor > 0) {
-        cursor -= 1;
-        InputDelay = 5;
-    }
-    if (InputDelay == 0 && Held(4) && cursor < usable - 1) {
-        cursor += 1;
-        InputDelay = 5;
-    }
+    // Two slots a row: Up and Down step over a row, Left and Right over a slot.
+    MoveGridCursor(cursor, UsableInvSlots(), 2, 1, GridEnds::Refuse, DelayAfterCursor);
 }
 
 bool SatchelPicked(int cursor) {
     // The cursor may rest on an empty slot; only an item can be taken.
     const bool onItem = cursor >= 0 && cursor < UsableInvSlots() && InvKind[cursor] > 0;
-    return InputDelay == 0 && onItem && Held(5);
+    return InputDelay == 0 && onItem && Held(HeldConfirm);
 }
 
-bool SatchelLeft(int otherKey) {
-    return InputDelay == 0 && (KeyHeld(KeyA + ('C' - 'A')) || (otherKey != 0 && KeyHeld(otherKey)));
-}
+bool SatchelLeft(int otherKey) { return InputDelay == 0 && (KeyHeld(KeyC) || (otherKey != 0 && KeyHeld(otherKey))); }
 
 bool ChoosingItem() { return SkillChoosingItem() || InteractionChoosingItem(); }

@@ -16,10 +16,6 @@
 
 namespace {
 
-constexpr int KeyC = KeyA + ('C' - 'A');
-constexpr int KeyG = KeyA + ('G' - 'A');
-constexpr int KeyS = KeyA + ('S' - 'A');
-
 constexpr int PanelY = 10;  // the y of panel line 0
 constexpr int GlyphWidth = 8;
 constexpr int OfferColumns = 3;
@@ -30,10 +26,8 @@ constexpr int OfferBarWidth = 220;
 // the glyphs that leave one blank glyph before it, for the long generated names.
 constexpr int CostColumn = 17 * GlyphWidth;
 constexpr int NameGlyphs = CostColumn / GlyphWidth - 1;
-constexpr int ActionDelay = 10;
 // Where the purse stands on the selling screen at 800 x 600: right of "Value: ".
 constexpr int SellingBitsX = 200;
-constexpr int MoveDelay = 5;
 
 // The keys that buy or sell, each with its bit in TradeKeysWaiting.
 constexpr int TradeKeys[] = {KeyG, KeyS, KeySpace, KeyEnter};
@@ -62,15 +56,7 @@ bool Leave() {
 }
 
 // One moves at most per frame: the first sets the delay and holds the others.
-void MoveOfferCursor() {
-    const int steps[] = {-OfferColumns, OfferColumns, -1, 1};  // Held(1..4): up, down, left, right
-    for (int k = 0; k < 4; ++k) {
-        const int to = MenuCursor + steps[k];
-        if (InputDelay != 0 || !Held(k + 1) || to < 0 || to >= StoreSlots) continue;
-        MenuCursor = to;
-        InputDelay = MoveDelay;
-    }
-}
+void MoveOfferCursor() { MoveGridCursor(MenuCursor, StoreSlots, OfferColumns, 1, GridEnds::Refuse, DelayAfterCursor); }
 
 // The first empty usable slot, or -1.
 int EmptyUsableSlot() {
@@ -150,7 +136,7 @@ bool RunBuyingScreen(const std::string& header) {
     DrawOffers();
     MoveOfferCursor();
     if (InputDelay == 0 && (Acts(KeyG) || ConfirmActs())) {
-        InputDelay = ActionDelay;
+        InputDelay = DelayAfterAction;
         Buy(MenuCursor);
     }
     if (Leaving()) return Leave();
@@ -183,7 +169,7 @@ bool RunSellingScreen(const std::string& header, const std::string& keys) {
 
     const bool picked = SatchelPicked(slot) && ConfirmActs();
     if (picked || (InputDelay == 0 && onItem && Acts(KeyS))) {
-        InputDelay = ActionDelay;
+        InputDelay = DelayAfterAction;
         Sell(slot);
     }
     if (Leaving()) return Leave();

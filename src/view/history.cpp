@@ -39,7 +39,6 @@ std::vector<std::string> HistoryRows() {
     return rows;
 }
 
-int Presses(char letter) { return KeyPresses(KeyA + (letter - 'A')); }
 
 }  // namespace
 
@@ -70,8 +69,8 @@ void RunMessageHistory() {
     const int keptRandom = RandomGeneratorState;
     // Presses made before the box opened are not taken as closing it.
     KeyPresses(KeyEsc);
-    KeyPresses(KeyA + ('C' - 'A'));
-    Presses('H');
+    KeyPresses(KeyC);
+    KeyPresses(KeyH);
     int scroll = 0;
     int repeat = 0;
     for (;;) {
@@ -81,15 +80,15 @@ void RunMessageHistory() {
         bool close = false;
         // Esc is taken here, so it closes the box instead of asking to quit the game.
         if (KeyPresses(KeyEsc) > 0) close = true;
-        if (Presses('H') > 0 || Presses('C') > 0) close = true;
+        if (KeyPresses(KeyH) > 0 || KeyPresses(KeyC) > 0) close = true;
         const int page = VisibleRows();
         if (repeat > 0) {
             --repeat;
-        } else if (Held(1) || Held(2) || Held(3) || Held(4)) {
-            if (Held(1)) scroll += 1;
-            if (Held(2)) scroll -= 1;
-            if (Held(3)) scroll += page;
-            if (Held(4)) scroll -= page;
+        } else if (Held(HeldUp) || Held(HeldDown) || Held(HeldLeft) || Held(HeldRight)) {
+            if (Held(HeldUp)) scroll += 1;
+            if (Held(HeldDown)) scroll -= 1;
+            if (Held(HeldLeft)) scroll += page;
+            if (Held(HeldRight)) scroll -= page;
             repeat = 6;
         }
         scroll = Clamp(scroll, 0, most);
@@ -98,5 +97,5 @@ void RunMessageHistory() {
     }
     RandomGeneratorState = keptRandom;
     // A key that closed the box may still be held: the game waits for it to go up.
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
 }

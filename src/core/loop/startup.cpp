@@ -88,7 +88,7 @@ void ResumeSavedGame() {
     // The key that chose Load Game is still held for a few frames: without the delay the
     // first frame of the game would take it for a wait and pass a turn, as the new game
     // avoids by the delay its wizard sets.
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
     RunTurnLoop();
 }
 
@@ -110,13 +110,13 @@ int ChooseTitleEntry() {
         DrawTitleFrame();
         int chosen = -1;
         if (InputDelay == 0) {
-            if (Held(1)) {
-                InputDelay = 10;
+            if (Held(HeldUp)) {
+                InputDelay = DelayAfterAction;
                 if (MenuCursor > 0) MenuCursor--;
-            } else if (Held(2)) {
-                InputDelay = 10;
+            } else if (Held(HeldDown)) {
+                InputDelay = DelayAfterAction;
                 if (MenuCursor < TitleEntryCount - 1) MenuCursor++;
-            } else if (Held(5)) {
+            } else if (Held(HeldConfirm)) {
                 chosen = MenuCursor;
             }
         }
@@ -132,7 +132,7 @@ void TitleMenu() {
         SeedRandom(WorldSeed);
         ResetGame();
         LoadIntroPictures();
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
         MenuCursor = FileSize("World/savedata.dat") != -1 ? 1 : 0;
         DebugText = GlobalData[GlobalDebugText] == 1 ? 1 : 0;
 

@@ -265,7 +265,7 @@ void RunWorldKeys() {
 void TurnLoopFrame() {
     // H is free in every mode of a game; the history is only looked at, so the frame
     // goes on as if it had never opened.
-    if (WentDown(KeyA + ('H' - 'A'), HistoryKeyWasHeld)) {
+    if (WentDown(KeyH, HistoryKeyWasHeld)) {
         RunMessageHistory();
         if (QuitRequested()) return;
     }
@@ -324,7 +324,7 @@ void ShowDeathMoment() {
         if (QuitRequested() || (pressed > 0 && frame >= 30)) break;
     }
     RandomGeneratorState = keptRandom;
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
 }
 
 void RunTurnLoop() {
@@ -333,7 +333,7 @@ void RunTurnLoop() {
     CloseLookCursor();
     GameInProgress = 1;
     InGame = 1;
-    HistoryKeyWasHeld = KeyHeld(KeyA + ('H' - 'A')) != 0;
+    HistoryKeyWasHeld = KeyHeld(KeyH) != 0;
     ShotKeyWasHeld = KeyHeld(KeyF12) != 0;
     do {
         TurnLoopFrame();

@@ -85,9 +85,9 @@ void RunEnding() {
     // An unscored death on easy keeps the save, so the title offers to load it.
     if (GameWon == 1) VictoryScreen();
     if (QuitRequested()) return;
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
     if (scored) HighScoreScreen(table);
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
 }
 
 void VictoryScreen() {
@@ -130,7 +130,7 @@ void VictoryScreen() {
         EndFrame();
         if (QuitRequested()) return;
         if (leave) {
-            InputDelay = 10;
+            InputDelay = DelayAfterAction;
             break;
         }
     }

@@ -127,7 +127,7 @@ constexpr int PageScenario = 2;
 
 void NewGameWizard() {
     UiMode = PageHero;
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
     int hero = 0;
     for (bool chosen = false; !chosen;) {
         DrawTitleScene(TitleScrollEnd, 0.0, hero);
@@ -148,20 +148,20 @@ void NewGameWizard() {
                               ? hero
                               : (UiMode == PageDifficulty ? GameVars[VarDifficulty] : GameVars[VarScenario]);
             const int last = UiMode == PageHero ? 5 : 2;
-            if (Held(1)) {
+            if (Held(HeldUp)) {
                 if (cursor > 0) cursor--;
-                InputDelay = 10;
-            } else if (Held(2)) {
+                InputDelay = DelayAfterAction;
+            } else if (Held(HeldDown)) {
                 if (cursor < last) cursor++;
-                InputDelay = 10;
-            } else if (UiMode == PageHero && ScreenWidth == 800 && Held(3) && hero >= 3) {
+                InputDelay = DelayAfterAction;
+            } else if (UiMode == PageHero && ScreenWidth == 800 && Held(HeldLeft) && hero >= 3) {
                 hero -= 3;
-                InputDelay = 10;
-            } else if (UiMode == PageHero && ScreenWidth == 800 && Held(4) && hero <= 2) {
+                InputDelay = DelayAfterAction;
+            } else if (UiMode == PageHero && ScreenWidth == 800 && Held(HeldRight) && hero <= 2) {
                 hero += 3;
-                InputDelay = 10;
-            } else if (Held(5)) {  // Space or Enter, as on every other screen
-                InputDelay = 10;
+                InputDelay = DelayAfterAction;
+            } else if (Held(HeldConfirm)) {  // Space or Enter, as on every other screen
+                InputDelay = DelayAfterAction;
                 if (UiMode == PageHero) {
                     HeroId = hero + 1;
                     UiMode = PageDifficulty;
@@ -218,6 +218,6 @@ void DrawRunPlan() {
         }
         GameVars[VarFolkRoleFirst + k] = value;
     }
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
     GameVars[VarQuestType] = Rand(QuestSixWolves, QuestSixSnakes);
 }

@@ -70,7 +70,7 @@ int OptionStep() { return OptionCount <= 8 || ScreenHeight > 600 ? 30 : 26; }
 }  // namespace
 
 void HelpScreen() {
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
     for (;;) {
         const int x = ScreenWidth > 800 ? 110 : 10;
         const int y = ScreenWidth > 800 ? 110 : 10;
@@ -90,11 +90,11 @@ void HelpScreen() {
         if (QuitRequested()) return;
         if (leave) break;
     }
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
 }
 
 void HighScoreScreen(int table) {
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
     if (table < 0 || table >= HighScoreTables) table = 0;
     // The new score's bar belongs to the table it entered; the other tables only show
     // their rows, whatever rank the bar stands at.
@@ -122,12 +122,12 @@ void HighScoreScreen(int table) {
         Say("Press left and right to change which scoreboard you are viewing", 110, y + 20);
         bool leave = false;
         if (InputDelay == 0) {
-            if (Held(3)) {
+            if (Held(HeldLeft)) {
                 table = (table + HighScoreTables - 1) % HighScoreTables;
-                InputDelay = 10;
-            } else if (Held(4)) {
+                InputDelay = DelayAfterAction;
+            } else if (Held(HeldRight)) {
                 table = (table + 1) % HighScoreTables;
-                InputDelay = 10;
+                InputDelay = DelayAfterAction;
             } else if (KeyHeld(KeySpace)) {
                 leave = true;
             }
@@ -136,7 +136,7 @@ void HighScoreScreen(int table) {
         if (QuitRequested()) return;
         if (leave) break;
     }
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
 }
 
 void ApplyScreenMode() {
@@ -153,7 +153,7 @@ void ApplyScreenMode() {
 }
 
 void OptionsScreen() {
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
     MenuCursor = 0;
     for (;;) {
         const int oy = TitleOffsetY();
@@ -175,14 +175,14 @@ void OptionsScreen() {
 
         bool leave = false;
         if (InputDelay == 0) {
-            if (Held(1)) {
+            if (Held(HeldUp)) {
                 if (MenuCursor > 0) MenuCursor--;
-                InputDelay = 10;
-            } else if (Held(2)) {
+                InputDelay = DelayAfterAction;
+            } else if (Held(HeldDown)) {
                 if (MenuCursor < OptionCount - 1) MenuCursor++;
-                InputDelay = 10;
-            } else if (Held(5)) {
-                InputDelay = 10;
+                InputDelay = DelayAfterAction;
+            } else if (Held(HeldConfirm)) {
+                InputDelay = DelayAfterAction;
                 switch (MenuCursor) {
                     case 0: leave = true; break;
                     case 1:
@@ -205,5 +205,5 @@ void OptionsScreen() {
     }
     WriteGlobalData();
     WriteSettings();
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
 }

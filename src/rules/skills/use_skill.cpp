@@ -22,14 +22,12 @@
 
 namespace {
 
-constexpr int KeyS = KeyA + ('S' - 'A');
-constexpr int KeyC = KeyA + ('C' - 'A');
 constexpr int MaxSlotSearched = 50;
 
 // Every way out of a use: the end, and the next key waits a little.
 void Finish() {
     EndSkillUse();
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
 }
 
 // The passive skills work inside other rules; choosing one only says so.
@@ -113,7 +111,7 @@ void ChooseItem(const SkillEffect& effect, int id, int level) {
         return;
     }
     if (!SatchelPicked(MenuCursor) || !ItemAccepted(effect, MenuCursor)) return;
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
     if (effect.mode == OwnCell && effect.item == ItemChoice::Dress) {
         // The disguise is put on at once: there is nothing to aim at.
         AimPhase = AimResolving;
@@ -169,14 +167,14 @@ void Aim(const SkillEffect& effect, int id) {
         if (!Held(direction)) continue;
         TargetX = Clamp(TargetX + StepX[direction], 0, MapMaxX);
         TargetY = Clamp(TargetY + StepY[direction], 0, MapMaxY);
-        InputDelay = 10;
+        InputDelay = DelayAfterAction;
         return;
     }
     if (KeyHeld(KeyS) || KeyHeld(KeyC)) {
         Finish();
         return;
     }
-    if (!Held(5)) return;
+    if (!Held(HeldConfirm)) return;
     if (TargetX < 0 || TargetX > MapMaxX || TargetY < 0 || TargetY > MapMaxY) return;
     if (MapHighlight[TargetX][TargetY] != 1) return;
     if (effect.firstSlot != NoCreature) {
@@ -184,7 +182,7 @@ void Aim(const SkillEffect& effect, int id) {
         if (s < 0) return;
         DefenderSlot = s;
     }
-    InputDelay = 10;
+    InputDelay = DelayAfterAction;
     if (effect.accepts && !effect.accepts()) return;
     AimPhase = id == SkillBow ? AimBowShot : AimResolving;
 }
