@@ -1,5 +1,5 @@
 // Reading the game's data files defensively: a damaged file is never read out of
-// bounds, never trusted, and never lost (it is kept aside under a new name, so the
+// bounds, never trusted, and never lost (it is moved into the Damaged folder, so the
 // next save cannot overwrite the only copy).
 #pragma once
 #include <string>
@@ -19,9 +19,17 @@ constexpr int MostSkillPoints = 100000;
 // is damaged, for the report on stderr.
 std::string OutsideRange(const char* what, int value, int low, int high);
 
-// Reads a whole data file whose size must lie within [minBytes, maxBytes]. False when
-// there is no file (quietly) or when it is damaged (reported and set aside).
-bool ReadDataFile(const std::string& name, int minBytes, int maxBytes, IntStream& stream);
-// Reports a damaged data file on stderr and keeps it aside under a new name. True when
-// it was moved aside; false when it could not be moved (it is then only ignored).
-bool SetDamagedFileAside(const std::string& name, const std::string& why);
+enum DataFileRead {
+    DataMissing,  // nothing there: the defaults, quietly
+    DataRead,     // the stream holds the whole file
+    DataDamaged,  // reported and moved aside (see SetDamagedFileAside), or ignored when it could not be moved
+};
+// Reads a whole data file whose size must lie within [minBytes, maxBytes]. A file of
+// another size, one that cannot be read, or a folder, device or pipe in its place is
+// damaged; `reason`, when given, then says why.
+DataFileRead ReadDataFile(const std::string& name, int minBytes, int maxBytes, IntStream& stream,
+                          std::string* reason = nullptr);
+// Reports a damaged data file on stderr and moves it into the session's Damaged/ folder
+// with the reason. Returns where it went, or an empty text when it could not be moved
+// (it is then only ignored).
+std::string SetDamagedFileAside(const std::string& name, const std::string& why);

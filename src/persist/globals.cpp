@@ -17,7 +17,7 @@ const char* const RecipeBookFile = "RecipeBook.dat";
 // Reads a file of exactly `count` ints into `table`; a damaged file leaves the table alone.
 void ReadIntTable(const char* name, int* table, int count) {
     IntStream stream;
-    if (!ReadDataFile(name, count * 4, count * 4, stream)) return;
+    if (ReadDataFile(name, count * 4, count * 4, stream) != DataRead) return;
     for (int i = 0; i < count; ++i) table[i] = ReadInt(stream);
 }
 

@@ -90,6 +90,19 @@ std::string ImpossibleInSave() {
     return why;
 }
 
+// A refused save takes its sectors with it out of World/, so that neither a new game nor
+// a scored ending clears them: the player can look at the run, or mend it. Says where.
+std::string SetRefusedRunAside(const std::string& why) {
+    const bool saveMoved = FileKind(SaveFile) == 0;
+    for (const std::string& name : ListFolder("World")) {
+        const std::string path = "World/" + name;
+        if (IsGameFile(path)) SetFileAside(path, "a sector of the refused save (" + why + ")");
+    }
+    std::string message = "The saved game could not be loaded (" + why + ").";
+    if (saveMoved) message += " It is kept, with its sectors, in " + AsideFolder() + ".";
+    return message;
+}
+
 }  // namespace
 
 bool SaveGame() {
@@ -103,16 +116,12 @@ bool SaveGame() {
 
 bool LoadGame(std::string& message) {
     message.clear();
-    const std::string keptAside =
-        "The saved game was damaged and could not be loaded. It has been kept aside in the World folder.";
     IntStream stream;
-    if (!ReadDataFile(SaveFile, SaveGameInts * 4, SaveGameInts * 4, stream)) {
-        if (FileSize(SaveFile) == -1 && FileSize(std::string(SaveFile) + ".damaged") != -1) {
-            message = keptAside;
-        } else {
-            message = "There is no saved game to load.";
-        }
-        return false;
+    std::string why;
+    switch (ReadDataFile(SaveFile, SaveGameInts * 4, SaveGameInts * 4, stream, &why)) {
+        case DataMissing: message = "There is no saved game to load."; return false;
+        case DataDamaged: message = SetRefusedRunAside(why); return false;
+        case DataRead: break;
     }
     for (int* field : SaveLayout()) {
         const int value = ReadInt(stream);
@@ -122,8 +131,8 @@ bool LoadGame(std::string& message) {
     // scored as a death and take World/ with him, so it is refused before play.
     const std::string impossible = ImpossibleInSave();
     if (!impossible.empty()) {
-        const bool aside = SetDamagedFileAside(SaveFile, impossible);
-        message = aside ? keptAside : "The saved game was damaged and could not be loaded.";
+        SetDamagedFileAside(SaveFile, impossible);
+        message = SetRefusedRunAside(impossible);
         ResetGame();
         return false;
     }

@@ -145,13 +145,13 @@ TEST(Title, DamagedGlobalFileIsReportedAndThePlayGoesOn) {
     const RunResult r = RunHeadless(root.path, "wait 20\ndump " + root.path + "/d.txt\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(
-        r.err.find("GlobalData.dat is damaged (it has 3 bytes instead of 84); it is kept as GlobalData.dat.damaged"),
+        r.err.find("GlobalData.dat is damaged (it has 3 bytes instead of 84); it is kept as Damaged/"),
         std::string::npos)
         << r.err;
     EXPECT_NE(r.err.find("Highscores3.dat is damaged"), std::string::npos) << r.err;
     EXPECT_EQ(ReadDump(root.path + "/d.txt")["ScreenWidth"], "1024");
-    EXPECT_EQ(ReadBytes(root.path + "/GlobalData.dat.damaged").size(), 3u) << "the damaged file must be kept";
-    EXPECT_EQ(ReadBytes(root.path + "/Highscores3.dat.damaged"), IntBytes({5, -7, 0}));
+    EXPECT_EQ(ReadBytes(Aside(root.path, "GlobalData.dat")).size(), 3u) << "the damaged file must be kept";
+    EXPECT_EQ(ReadBytes(Aside(root.path, "Highscores3.dat")), IntBytes({5, -7, 0}));
 }
 
 TEST(CommandLine, BadArgumentsScriptsAndRootsGiveStatusTwo) {
@@ -244,7 +244,7 @@ TEST(NewGame, ADamagedSaveIsKeptAsideAndTheTitleSaysSo) {
                                                    root.path + "/after.png\n");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(ReadDump(root.path + "/before.txt")["MenuCursor"], "1");
-    EXPECT_EQ(ReadBytes(root.path + "/World/savedata.dat.damaged").size(), 10u);
+    EXPECT_EQ(ReadBytes(Aside(root.path, "World/savedata.dat")).size(), 10u);
     EXPECT_FALSE(Exists(root.path + "/World/savedata.dat"));
     EXPECT_NE(r.err.find("savedata.dat is damaged"), std::string::npos) << r.err;
     // The notice replaces the credits in a warm yellow (text needs the font picture).
@@ -338,14 +338,23 @@ TEST(LoadGame, ASaveNoRunCouldWriteIsKeptAsideNeverScoredAndWorldStays) {
         WriteBytes(root.path + "/World/Forest0.flr", sector);
         // The cursor starts on Load Game; choose it, look at the title, then press on
         // for a while as a player would who thinks the game has begun.
-        const RunResult r = RunHeadless(root.path, "wait 12\ntap Space\nwait 30\nshot " + root.path +
-                                                       "/after.png\ndump " + root.path +
-                                                       "/after.txt\nhold Right\nwait 300\nrelease Right\nwait 30\n");
+        // The player's own file in World/ is none of the game's business.
+        WriteBytes(root.path + "/World/notes.txt", {'h', 'i'});
+        // Then a new game: what was kept aside must outlive it.
+        const RunResult r = RunHeadless(
+            root.path, "wait 12\ntap Space\nwait 30\nshot " + root.path + "/after.png\ndump " + root.path +
+                           "/after.txt\nhold Right\nwait 300\nrelease Right\nwait 30\n"
+                           "tap Space\nwait 12\ntap Space\nwait 12\ntap Space\nwait 12\ntap Space\nwait 12\n"
+                           "tap Space\nwait 30\ndump " +
+                           root.path + "/new.txt\n");
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_NE(r.err.find("World/savedata.dat is damaged (" + std::string(c.why) + ")"), std::string::npos) << r.err;
-        EXPECT_EQ(ReadBytes(root.path + "/World/savedata.dat.damaged"), c.bytes);
-        EXPECT_FALSE(Exists(root.path + "/World/savedata.dat"));
-        EXPECT_EQ(ReadBytes(root.path + "/World/Forest0.flr"), sector) << "nothing in World/ is deleted";
+        EXPECT_EQ(ReadBytes(Aside(root.path, "World/savedata.dat")), c.bytes);
+        EXPECT_EQ(ReadBytes(Aside(root.path, "World/Forest0.flr")), sector) << "the refused run's sector is kept";
+        EXPECT_NE(ReadTextFile(Aside(root.path, "why.txt")).find(c.why), std::string::npos) << "the note says why";
+        EXPECT_EQ(ReadBytes(root.path + "/World/notes.txt"), (std::vector<unsigned char>{'h', 'i'}));
+        EXPECT_EQ(ReadDump(root.path + "/new.txt")["InGame"], "1") << "the new game began";
+        EXPECT_EQ(ReadBytes(root.path + "/World/savedata.dat").size(), 2028u);
         auto after = ReadDump(root.path + "/after.txt");
         EXPECT_EQ(after["InGame"], "0") << "still on the title";
         EXPECT_EQ(after["MenuCursor"], "0");
@@ -375,5 +384,5 @@ TEST(LoadGame, AMissingSectorIsSaidToBeMissingAndMadeAnew) {
         EXPECT_EQ(value.find("kept aside"), std::string::npos) << value;
     }
     EXPECT_TRUE(missing);
-    EXPECT_FALSE(Exists(root.path + "/World/Forest0.flr.damaged"));
+    EXPECT_FALSE(Exists(Aside(root.path, "World/Forest0.flr")));
 }

@@ -125,8 +125,8 @@ TEST_F(SaveGameFiles, MissingAndShortSaves) {
 
     WriteBytes(At("World/savedata.dat"), std::vector<unsigned char>(2027, 1));  // one byte short
     EXPECT_FALSE(LoadGame(message));
-    EXPECT_NE(message.find("damaged"), std::string::npos) << message;
-    EXPECT_EQ(ReadBytes(At("World/savedata.dat.damaged")).size(), 2027u) << "nothing is deleted";
+    EXPECT_NE(message.find("it has 2027 bytes instead of 2028"), std::string::npos) << message;
+    EXPECT_EQ(ReadBytes(Aside(folder.path, "World/savedata.dat")).size(), 2027u) << "nothing is deleted";
 }
 
 TEST_F(SaveGameFiles, ASaveNoRunCouldWriteIsKeptAsideWhole) {
@@ -164,22 +164,25 @@ TEST_F(SaveGameFiles, ASaveNoRunCouldWriteIsKeptAsideWhole) {
         WriteBytes(At("World/Forest0.flr"), {1, 2, 3});
         std::string message;
         EXPECT_FALSE(LoadGame(message));
-        EXPECT_EQ(message,
-                  "The saved game was damaged and could not be loaded. It has been kept aside in the World folder.");
+        EXPECT_EQ(message.rfind("The saved game could not be loaded (", 0), 0u) << message;
+        EXPECT_NE(message.find(". It is kept, with its sectors, in Damaged/"), std::string::npos) << message;
         EXPECT_FALSE(Exists(At("World/savedata.dat")));
-        EXPECT_EQ(ReadBytes(At("World/savedata.dat.damaged")), bytes) << "kept aside as it was";
-        EXPECT_TRUE(Exists(At("World/Forest0.flr"))) << "the run's sectors stay";
+        EXPECT_EQ(ReadBytes(Aside(folder.path, "World/savedata.dat")), bytes) << "kept aside as it was";
+        // The run's sectors go with it, out of reach of a new game's clearing.
+        EXPECT_FALSE(Exists(At("World/Forest0.flr")));
+        EXPECT_EQ(ReadBytes(Aside(folder.path, "World/Forest0.flr")), (std::vector<unsigned char>{1, 2, 3}));
         EXPECT_EQ(MonHp[0], 0) << "nothing of it stays in the tables";
         EXPECT_EQ(Depth, 0);
-        std::remove(At("World/savedata.dat.damaged").c_str());
+        std::remove(Aside(folder.path, "World/savedata.dat").c_str());
+        std::remove(Aside(folder.path, "World/Forest0.flr").c_str());
     }
 
     // 2028 bytes of 0xFF: every value -1.
     WriteBytes(At("World/savedata.dat"), std::vector<unsigned char>(2028, 0xFF));
     std::string message;
     EXPECT_FALSE(LoadGame(message));
-    EXPECT_NE(message.find("kept aside"), std::string::npos) << message;
-    EXPECT_EQ(ReadBytes(At("World/savedata.dat.damaged")).size(), 2028u);
+    EXPECT_NE(message.find("It is kept"), std::string::npos) << message;
+    EXPECT_EQ(ReadBytes(Aside(folder.path, "World/savedata.dat")).size(), 2028u);
 }
 
 TEST_F(SaveGameFiles, TheEdgesOfWhatPlayReachesStillLoad) {
@@ -204,7 +207,7 @@ TEST_F(SaveGameFiles, TheEdgesOfWhatPlayReachesStillLoad) {
         std::string message;
         EXPECT_TRUE(LoadGame(message)) << message;
         EXPECT_EQ(message, "");
-        EXPECT_FALSE(Exists(At("World/savedata.dat.damaged")));
+        EXPECT_FALSE(Exists(Aside(folder.path, "World/savedata.dat")));
     }
 }
 

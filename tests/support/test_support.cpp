@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 
+#include <dirent.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -140,4 +141,16 @@ std::vector<unsigned char> ScoreFile(const std::vector<std::tuple<int, std::stri
         bytes.insert(bytes.end(), tail.begin(), tail.end());
     }
     return bytes;
+}
+
+std::string Aside(const std::string& root, const std::string& gamePath) {
+    std::string stamp;
+    if (DIR* dir = opendir((root + "/Damaged").c_str())) {
+        while (dirent* entry = readdir(dir)) {
+            const std::string name = entry->d_name;
+            if (name != "." && name != ".." && name > stamp) stamp = name;
+        }
+        closedir(dir);
+    }
+    return stamp.empty() ? std::string() : root + "/Damaged/" + stamp + "/" + gamePath;
 }

@@ -133,7 +133,12 @@ void TitleMenu() {
         ResetGame();
         LoadIntroPictures();
         InputDelay = 10;
-        MenuCursor = FileSize("World/savedata.dat") != -1 ? 1 : 0;
+        // Anything in the save's place counts: Load Game then says what is wrong with it.
+        MenuCursor = FileKind("World/savedata.dat") != 0 ? 1 : 0;
+        // What the files told since the title was last shown (a save finished after a
+        // crash, a file kept aside, a second copy of the game) waits there for the player.
+        const std::string told = TakePlayerNotice();
+        if (!told.empty()) SetNotice(told);
         DebugText = GlobalData[GlobalDebugText] == 1 ? 1 : 0;
 
         const int entry = ChooseTitleEntry();
@@ -145,7 +150,7 @@ void TitleMenu() {
         switch (entry) {
             case 0: StartNewGame(); break;
             case 1:  // without a save nothing happens
-                if (FileSize("World/savedata.dat") != -1) ResumeSavedGame();
+                if (FileKind("World/savedata.dat") != 0) ResumeSavedGame();
                 break;
             case 2:
                 MenuCursor = -1;
@@ -191,7 +196,8 @@ void DrawTitleFrame() {
 }
 
 void FinishProgram() {
-    if (QuitSavesRun()) {
+    // A run that ended as the window closed was recorded then, and has nothing to save.
+    if (QuitSavesRun() && GameInProgress > 0) {
         // The pot is not saved: whatever lies in it goes back to the hero first.
         EmptyPotIntoSatchel();
         SaveRunBeforeQuit();

@@ -337,7 +337,21 @@ void RunTurnLoop() {
     do {
         TurnLoopFrame();
     } while (GameOver != 1 && !QuitRequested());
-    if (QuitRequested()) return;
+    if (QuitRequested()) {
+        // A run that ended in the frame the window closed is not saved as it stands: a dead
+        // hero's save would be refused, the run lost and the death never scored. It ends
+        // as any ended run does, only without its screens.
+        if (GameOver != 1 && MonKind[0] == KindHero && MonHp[0] <= 0) {
+            GameOver = 1;
+            GameWon = 0;
+        }
+        if (GameOver == 1) {
+            RecordEnding();
+            InGame = 0;
+            GameInProgress = 0;
+        }
+        return;
+    }
     if (GameWon == 0 && SettingOn(SettingDeathMoment)) ShowDeathMoment();
     RunEnding();
     GameInProgress = 0;
