@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "core/loop/startup.h"
 #include "core/loop/turnloop.h"
 #include "core/random.h"
 #include "core/state.h"
@@ -321,6 +322,42 @@ TEST_F(TurnLoopGameTest, WalkingIntoAnExitMakesAndSavesTheNextSector) {
     // The poison or the new sector's creatures end him there; either way the run is over.
     EXPECT_EQ(GameOver, 1);
     EXPECT_EQ(DeathMessage.rfind("HERO ", 0), 0u) << DeathMessage;
+}
+
+TEST_F(TurnLoopGameTest, ClosingTheWindowAsTheHeroDrownsEndsTheRunAsADeath) {
+    // The window closes a frame later each time; in the frame he drowns the run must
+    // end as a death (scored on normal), never be saved with a dead hero.
+    std::string error;
+    ASSERT_TRUE(ChooseDataRoot(folder.path, error)) << error;
+    const std::string script = folder.path + "/close.txt";
+    int firstDeath = -1;
+    for (int frames = 80; frames <= 110 && firstDeath < 0; ++frames) {
+        SCOPED_TRACE("closed after " + std::to_string(frames) + " frames");
+        SetUp();
+        MonLevel[0] = 1;
+        GameVars[49] = 1;
+        MapTerrain[10][10] = 3;
+        PlaceHero(10, 10);
+        ASSERT_TRUE(SaveRun());
+        std::ofstream(script) << "hold Space\nwait " << frames << "\nclose\n";
+        ASSERT_EQ(StartHeadless(script, 4000), "");
+        OpenScreen(1024, 768);
+        RunTurnLoop();
+        ASSERT_TRUE(QuitRequested());
+        const bool died = GameOver == 1;
+        FinishProgram();
+        if (died) {
+            firstDeath = frames;
+            EXPECT_EQ(HighScoreName[0][1], "HERO drowned!") << "the death is scored";
+            EXPECT_EQ(FileSize("World/savedata.dat"), -1) << "and the save folder cleared";
+        } else {
+            ClearAllTables();
+            std::string message;
+            EXPECT_TRUE(LoadGame(message)) << message;
+            EXPECT_GT(MonHp[0], 0);
+        }
+    }
+    EXPECT_GT(firstDeath, 80) << "the hero must still live when the first window closes";
 }
 
 }  // namespace

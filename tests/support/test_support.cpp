@@ -60,7 +60,8 @@ std::string StartHeadless(const std::string& scriptPath, int clockStart) {
 
 RunResult RunBinary(const std::string& name, const std::vector<std::string>& args) {
     TempFolder scratch;
-    std::string cmd = Quote(std::string(HOOF_BINARY_DIR) + "/" + name);
+    // A program that hangs fails its test (status 124) instead of stopping the suite.
+    std::string cmd = "timeout 300 " + Quote(std::string(HOOF_BINARY_DIR) + "/" + name);
     for (const std::string& a : args) cmd.append(1, ' ').append(Quote(a));  // not `" " + ...`: GCC 12 warns falsely
     cmd += " </dev/null >" + Quote(scratch.path + "/out") + " 2>" + Quote(scratch.path + "/err");
     const int raw = std::system(cmd.c_str());
