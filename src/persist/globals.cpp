@@ -38,8 +38,9 @@ void CheckGlobalData() {
             if (GlobalData[GlobalGardenGrowthFirst + k] != 0) reset(GlobalGardenGrowthFirst + k);
         }
     }
+    // Growth counts a turn at a time; past a billion turns it is damage (and would wrap).
     for (int growth = GlobalGardenGrowthFirst; growth <= GlobalGardenGrowthLast; ++growth) {
-        if (GlobalData[growth] < 0) reset(growth);
+        if (GlobalData[growth] < 0 || GlobalData[growth] > MostTurns) reset(growth);
     }
     for (int entry : {GlobalScreenMode, GlobalDebugText}) {
         if (GlobalData[entry] != 0 && GlobalData[entry] != 1) reset(entry);

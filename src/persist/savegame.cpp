@@ -80,8 +80,24 @@ std::string ImpossibleInSave() {
     check("the difficulty", GameVars[VarDifficulty], DifficultyEasy, DifficultyHard);
     check("the bits", Bits, 0, MostBits);
     check("the skill points", SkillPoints, 0, MostSkillPoints);
+    // Experience only grows, and saturates; the next level's mark grows by 1.6 a level.
     check("the experience", MonXp[0], 0, std::numeric_limits<int>::max());
-    check("the turn count", TurnCount, 0, std::numeric_limits<int>::max());
+    check("the experience for the next level", XpNext, 0, std::numeric_limits<int>::max());
+    check("the turn count", TurnCount, 0, MostTurns);
+    // Whatever play adds to these stays far inside an int from any value accepted here.
+    check("the hero's hit points", MonHp[0], 1, MostHitPoints);
+    check("the hero's most hit points", MonMaxHp[0], 1, MostHitPoints);
+    check("the hero's magic points", MonMp[0], -MostHitPoints, MostHitPoints);
+    check("the hero's most magic points", MonMaxMp[0], -MostHitPoints, MostHitPoints);
+    for (int* stat : {&MonStr[0], &MonSpd[0], &MonAtk[0], &MonDef[0], &MonMag[0], &MonCon[0]})
+        check("a statistic of the hero", *stat, -MostStat, MostStat);
+    for (int* timer : {&Friendship, &FriendshipTimer, &FullStomachTimer})
+        check("a timer of the hero", *timer, -MostTurns, MostTurns);
+    for (int s = 0; s < MonStatusCount; ++s) check("a status of the hero", MonStatus[0][s], -MostTurns, MostTurns);
+    for (int c = 0; c < SiteCooldownKept; ++c) check("a site's cooldown", SiteCooldown[c], -MostTurns, MostTurns);
+    for (int g = 0; g < GameVarCount; ++g) check("a run variable", GameVars[g], -MostTurns, MostTurns);
+    // Sites multiply the notes read about the Thinwraith; there are fewer than ten.
+    check("the notes about the Thinwraith", GameVars[VarStalkerNotes], 0, StalkerDefeated);
     for (int i = 0; i < InvSlots; ++i) {
         check("an item in the satchel", InvKind[i], ItemNone, FoodLastId);
         check("a count in the satchel", InvCount[i], 0, MostOfOneItem);

@@ -71,6 +71,14 @@ std::string ImpossibleInSector() {
     for (int m = 1; m <= MonCapacity; ++m) {
         check("a creature's kind", MonKind[m], KindNone, KindLast);
         if (why.empty() && MonKind[m] == KindHero) why = "a second hero stands in slot " + std::to_string(m);
+        // What fights, levels up and gives experience is kept where play's sums fit an int.
+        for (int* points : {&MonHp[m], &MonMaxHp[m], &MonMp[m], &MonMaxMp[m]})
+            check("a creature's hit or magic points", *points, -MostHitPoints, MostHitPoints);
+        for (int* stat : {&MonAtk[m], &MonDef[m], &MonStr[m], &MonSpd[m], &MonMag[m], &MonCon[m]})
+            check("a creature's statistic", *stat, -MostStat, MostStat);
+        check("a creature's experience", MonXp[m], 0, MostCreatureXp);
+        check("a creature's level", MonLevel[m], 0, MostCreatureLevel);
+        for (int s = 0; s < MonStatusCount; ++s) check("a creature's status", MonStatus[m][s], -MostTurns, MostTurns);
     }
     for (int g = 0; g < GroundSlots; ++g) {
         check("an item on the ground", GroundItemKind[g], ItemNone, FoodLastId);

@@ -360,4 +360,39 @@ TEST_F(TurnLoopGameTest, ClosingTheWindowAsTheHeroDrownsEndsTheRunAsADeath) {
     EXPECT_GT(firstDeath, 80) << "the hero must still live when the first window closes";
 }
 
+TEST_F(TurnLoopGameTest, ExperienceAndLevelsAtTheirEdgesStayInRangeAndLoadable) {
+    std::string error;
+    ASSERT_TRUE(ChooseDataRoot(folder.path, error)) << error;
+    struct Edge {
+        const char* what;
+        int level, xp, xpNext, creatureXp;
+        int level2, xp2, xpNext2;  // after a knock-out and a hundred frames of level-ups
+    };
+    const Edge edges[] = {
+        // Level-ups stop at the last level, so the next save still loads.
+        {"the last level but one", 998, 2147483647, 20, 0, 999, 2147483647, 32},
+        // The mark saturates instead of wrapping, and then no more levels come.
+        {"a mark past what the factor can grow", 40, 2147483647, 1500000000, 0, 41, 2147483647, 2147483647},
+        // Experience saturates instead of wrapping below 0.
+        {"a knock-out past all there is", 5, 2147483000, 2147483647, 1000000, 5, 2147483647, 2147483647},
+    };
+    for (const Edge& e : edges) {
+        SCOPED_TRACE(e.what);
+        SetUp();
+        MonLevel[0] = e.level;
+        MonXp[0] = e.xp;
+        XpNext = e.xpNext;
+        PutCreature(3, 2, 12, 12, 0, 0);  // knocked out, waiting for the frame's deaths
+        MonXp[3] = e.creatureXp;
+        ResolveDeaths();
+        for (int frame = 0; frame < 100; ++frame) LevelUpHero();
+        EXPECT_EQ(MonLevel[0], e.level2);
+        EXPECT_EQ(MonXp[0], e.xp2);
+        EXPECT_EQ(XpNext, e.xpNext2);
+        ASSERT_TRUE(SaveGame());
+        std::string message;
+        EXPECT_TRUE(LoadGame(message)) << message;
+    }
+}
+
 }  // namespace

@@ -95,7 +95,7 @@ namespace {
 // Places of single values in the save's 507 ints.
 constexpr int AtTurnCount = 0, AtHeroX = 1, AtHeroY = 2, AtHp = 3, AtMaxHp = 4, AtXp = 7, AtLevel = 8, AtBits = 19,
               AtInvCapacity = 20, AtDepth = 22, AtSkillPoints = 23, AtHeroId = 24, AtFirstItem = 28, AtFirstEquip = 256,
-              AtFirstSkill = 274, AtGameVars = 406;
+              AtFirstSkill = 274, AtGameVars = 406, AtAtk = 11, AtXpNext = 15;
 
 // A level-1 hero at the first sector of the forest quest, as a new game saves him.
 std::vector<int> PlausibleSave() {
@@ -154,6 +154,14 @@ TEST_F(SaveGameFiles, ASaveNoRunCouldWriteIsKeptAsideWhole) {
         {"a negative count", AtFirstItem + 3, -1},
         {"a count past reach", AtFirstItem + 4 * 56 + 3, 1000001},
         {"no such skill", AtFirstSkill + 2 * 9, 35},
+        // Values that would overflow in play, and so come back later as a refused save.
+        {"a turn count past a billion", AtTurnCount, 2147483647},
+        {"a mark for the next level below 0", AtXpNext, -2147483647 - 1},
+        {"hit points past reach", AtHp, 2147483647},
+        {"most hit points past reach", AtMaxHp, 2147483647},
+        {"a statistic past reach", AtAtk, -2147483647 - 1},
+        {"a run variable past reach", AtGameVars + VarTurnsOnCell, 2147483647},
+        {"more notes about the Thinwraith than there are", AtGameVars + VarStalkerNotes, 11},
     };
     for (const SaveCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -197,6 +205,8 @@ TEST_F(SaveGameFiles, TheEdgesOfWhatPlayReachesStillLoad) {
         {"the last food", AtFirstItem, 199},
         {"the last skill", AtFirstSkill, 34},
         {"a high level", AtLevel, 999},
+        {"all the experience there is", AtXp, 2147483647},
+        {"the highest mark for the next level", AtXpNext, 2147483647},
         {"more hit points than most", AtHp, 62},  // a level-up heals past the most
     };
     for (const SaveCase& c : cases) {
