@@ -1,7 +1,5 @@
 #include "persist/savegame.h"
 
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -172,27 +170,17 @@ bool LoadGame(std::string& message) {
 
 bool ReadSaveGameFile(const std::string& path, std::string& reason) {
     reason.clear();
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) {
-        reason = path + ": no such file, or it cannot be read";
-        return false;
-    }
-    // The length is checked before anything is read, so a huge file costs nothing.
-    const std::streamoff size = in.tellg();
-    if (size != static_cast<std::streamoff>(SaveGameInts) * 4) {
-        reason = path + ": " + std::to_string(size) + " bytes instead of " + std::to_string(SaveGameInts * 4) +
-                 ", so it is not a save game";
-        return false;
-    }
     IntStream stream;
-    in.seekg(0);
-    stream.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (!in.good() && !in.eof()) {
-        reason = path + ": it cannot be read";
+    std::string why;
+    // Only a regular file is read, and no more of it than a save holds, so a pipe or a
+    // device given as a save neither blocks nor fills the memory.
+    if (!ReadRegularFile(path, SaveGameInts * 4 + 1, stream.bytes, why)) {
+        reason = path + ": " + why;
         return false;
     }
     if (stream.bytes.size() != static_cast<size_t>(SaveGameInts) * 4) {
-        reason = path + ": it changed length while being read";
+        reason = path + ": " + std::to_string(stream.bytes.size()) + " bytes instead of " +
+                 std::to_string(SaveGameInts * 4) + ", so it is not a save game";
         return false;
     }
     for (int* field : SaveLayout()) {

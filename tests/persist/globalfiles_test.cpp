@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <unistd.h>
 
 #include "core/state.h"
@@ -63,6 +65,15 @@ TEST_F(GlobalFiles, AHugeFileIsRefusedBeforeItIsRead) {
     ReadHighScores();
     EXPECT_EQ(HighScoreName[0][1], "");
     EXPECT_TRUE(Exists(Aside(folder.path, "Highscores2.dat")));
+}
+
+TEST_F(GlobalFiles, AFolderInAHighScoreFilesPlaceIsMovedAsideSoTheNextScoreIsKept) {
+    ASSERT_EQ(mkdir(At("Highscores.dat").c_str(), 0755), 0);
+    ReadHighScores();
+    EXPECT_TRUE(Exists(Aside(folder.path, "Highscores.dat")));
+    HighScoreValue[0][0] = 120;
+    EXPECT_TRUE(WriteHighScores(0));
+    EXPECT_EQ(ReadBytes(At("Highscores.dat")).size(), 120u);
 }
 
 TEST_F(GlobalFiles, HighScoresRoundTripWithTheirByteLayout) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 
 #include "core/run_vars.h"
@@ -127,6 +130,16 @@ TEST_F(SaveGameFiles, MissingAndShortSaves) {
     EXPECT_FALSE(LoadGame(message));
     EXPECT_NE(message.find("it has 2027 bytes instead of 2028"), std::string::npos) << message;
     EXPECT_EQ(ReadBytes(Aside(folder.path, "World/savedata.dat")).size(), 2027u) << "nothing is deleted";
+
+    // A folder or a device in the save's place is not "no saved game", and is not read.
+    std::remove(Aside(folder.path, "World/savedata.dat").c_str());
+    ASSERT_EQ(mkdir(At("World/savedata.dat").c_str(), 0755), 0);
+    EXPECT_FALSE(LoadGame(message));
+    EXPECT_EQ(message.rfind("The saved game could not be loaded (a folder stands in its place).", 0), 0u) << message;
+    EXPECT_EQ(FileKind("World/savedata.dat"), 0) << "moved out of the next game's way";
+    ASSERT_EQ(symlink("/dev/zero", At("World/savedata.dat").c_str()), 0);
+    EXPECT_FALSE(LoadGame(message));
+    EXPECT_EQ(message.rfind("The saved game could not be loaded (it is not a file).", 0), 0u) << message;
 }
 
 TEST_F(SaveGameFiles, ASaveNoRunCouldWriteIsKeptAsideWhole) {
