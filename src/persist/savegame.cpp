@@ -215,4 +215,4 @@ bool SaveRun() {
     return ok;
 }
 
-void SaveRunBeforeQuit() { SaveRun(); }
+bool SaveRunBeforeQuit() { return SaveRun(); }

@@ -663,8 +663,8 @@ void SetMarkerAside(const std::string& why) {
     const std::string aside = SetFileAside(MarkerName, why);
     std::fprintf(stderr, "hoofbound: the list of a save cut short by a crash (%s) %s; %s; nothing was changed\n",
                  MarkerName, why.c_str(), aside.empty() ? "could not be moved" : ("is kept as " + aside).c_str());
-    TellPlayer("A save cut short by a crash could not be finished (" + why + "). Its list is kept in " +
-               (aside.empty() ? std::string(MarkerName) : AsideFolder()) + ".");
+    TellPlayer("A save cut short by a crash could not be finished. " +
+               (aside.empty() ? "Its list could not be moved aside." : "Its list and why are kept in " + AsideFolder() + "."));
 }
 
 }  // namespace

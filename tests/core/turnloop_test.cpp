@@ -2,6 +2,8 @@
 // the headless screen by a script.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -393,6 +395,25 @@ TEST_F(TurnLoopGameTest, ExperienceAndLevelsAtTheirEdgesStayInRangeAndLoadable) 
         std::string message;
         EXPECT_TRUE(LoadGame(message)) << message;
     }
+}
+
+TEST_F(TurnLoopGameTest, AQuitWhoseSaveFailsShowsWhyBeforeTheWindowCloses) {
+    std::string error;
+    ASSERT_TRUE(ChooseDataRoot(folder.path, error)) << error;
+    MonLevel[0] = 1;
+    ASSERT_EQ(mkdir((folder.path + "/GlobalData.dat").c_str(), 0755), 0);  // no save can replace it
+    const std::string script = folder.path + "/quit.txt";
+    const std::string shot = folder.path + "/why.png";
+    std::ofstream(script) << "wait 3\nclose\nwait 40\nshot " << shot << "\nwait 5\ntap Space\nwait 5\n";
+    ASSERT_EQ(StartHeadless(script, 4000), "");
+    OpenScreen(1024, 768);
+    RunTurnLoop();
+    ASSERT_TRUE(QuitSavesRun());
+    FinishProgram();
+    // The frame with the reason was shown after the close and before the end.
+    EXPECT_TRUE(Exists(shot));
+    EXPECT_NE(LastFileError().find("GlobalData.dat: a folder stands in its place"), std::string::npos);
+    EXPECT_FALSE(Exists(folder.path + "/World/savedata.dat")) << "nothing of the failed save";
 }
 
 }  // namespace

@@ -259,7 +259,9 @@ TEST_F(CrashedSave, AMarkerThatCannotBeFinishedIsSetAsideOnce) {
     WriteBytes(At("SaveInProgress.txt"), std::vector<unsigned char>(marker.begin(), marker.end()));
     TakePlayerNotice();
     FinishInterruptedSave();
-    EXPECT_NE(TakePlayerNotice().find("GlobalData.dat: a folder stands in its place"), std::string::npos);
+    EXPECT_NE(TakePlayerNotice().find("could not be finished"), std::string::npos);
+    EXPECT_NE(ReadTextFile(Aside(folder.path, "why.txt")).find("GlobalData.dat: a folder stands in its place"),
+              std::string::npos);
     EXPECT_EQ(ReadBytes(At("World/savedata.dat")), (std::vector<unsigned char>{1})) << "checked before any rename";
     EXPECT_FALSE(Exists(At("SaveInProgress.txt")));
     FinishInterruptedSave();

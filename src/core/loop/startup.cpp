@@ -163,6 +163,27 @@ void TitleMenu() {
     }
 }
 
+// The window is about to close on a run that could not be saved: the player sees why,
+// and that the last save stands, before it goes (a key or ten seconds).
+void ShowQuitSaveFailure() {
+    for (int code : {int(KeySpace), int(KeyEnter), int(KeyEsc)}) KeyPresses(code);
+    CloseRequested();
+    for (int frame = 0; frame < 600; ++frame) {
+        SetColor(20, 20, 40);
+        DrawRect(100, ScreenHeight / 2 - 50, 820, 100);
+        SetColor(255, 220, 120);
+        Say("The game could not be saved as it closed.", 110, ScreenHeight / 2 - 40);
+        Say(LastFileError(), 110, ScreenHeight / 2 - 15);
+        Say("The last save is kept. Press Space to close.", 110, ScreenHeight / 2 + 10);
+        SetColor(255, 255, 255);
+        PresentFrame();
+        ClearScreen();
+        int pressed = CloseRequested();
+        for (int code : {int(KeySpace), int(KeyEnter), int(KeyEsc)}) pressed += KeyPresses(code);
+        if (pressed > 0 && frame >= 30) break;
+    }
+}
+
 }  // namespace
 
 int TakeWorldSeed() { return Launch.seedGiven ? Launch.seed : ClockMillis(); }
@@ -200,7 +221,7 @@ void FinishProgram() {
     if (QuitSavesRun() && GameInProgress > 0) {
         // The pot is not saved: whatever lies in it goes back to the hero first.
         EmptyPotIntoSatchel();
-        SaveRunBeforeQuit();
+        if (!SaveRunBeforeQuit()) ShowQuitSaveFailure();
     }
     StopPlatform();
 }
