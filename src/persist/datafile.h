@@ -14,12 +14,14 @@ constexpr int MostBits = 100000000;
 constexpr int MostOfOneItem = 1000000;  // one satchel slot or one pile on the ground
 constexpr int HighestHeroLevel = 999;   // level-ups stop here; the experience runs out long before
 constexpr int MostSkillPoints = 100000;
-// Counters that grow by one a turn (the turn count, timers, the garden's growth): a
-// billion turns is years of play, and a billion more still fits an int.
+// Bounds that loading puts values back inside, far beyond any real run and far enough
+// below an int's end that play from them cannot overflow. Counters that grow by one a
+// turn (the turn count, timers, the garden's growth): a billion turns is years of play.
 constexpr int MostTurns = 1000000000;
 constexpr int MostHitPoints = 10000000;  // hit and magic points, and their most
 constexpr int MostStat = 100000;         // attack, defence, strength, speed, magic, constitution
 constexpr int MostCreatureXp = 1000000;  // what one knocked-out creature is worth
+constexpr int MostHeroXp = 1000000000;   // about level 40; the level after needs more than an int
 constexpr int MostCreatureLevel = 10000;
 
 // "what is value" when value lies outside [low, high], else empty: the reason a file

@@ -56,8 +56,30 @@ std::vector<int*> SaveLayout() {
 // Keeps a value inside [low, high]; says so in `mended` when it had to.
 void MendRange(int& value, int low, int high, const char* what, std::string& mended) {
     if (value >= low && value <= high) return;
-    mended += (mended.empty() ? "" : ", ") + std::string(what);
+    if (mended.find(what) == std::string::npos) mended += (mended.empty() ? "" : ", ") + std::string(what);
     value = value < low ? low : high;
+}
+
+// Values that play adds to or multiplies are brought inside bounds that leave play room
+// to grow: a save past them cannot come from a game, and the sums that follow would
+// overflow, or carry the value past the bound so that the next save came back refused.
+// Put right (not refused), so a save written after play from the bound loads again.
+void MendPlayRanges(std::string& mended) {
+    MendRange(TurnCount, 0, MostTurns, "turn count", mended);
+    MendRange(MonXp[0], 0, MostHeroXp, "experience", mended);
+    MendRange(MonHp[0], 1, MostHitPoints, "hit points", mended);
+    MendRange(MonMaxHp[0], 1, MostHitPoints, "hit points", mended);
+    MendRange(MonMp[0], -MostHitPoints, MostHitPoints, "magic points", mended);
+    MendRange(MonMaxMp[0], -MostHitPoints, MostHitPoints, "magic points", mended);
+    for (int* stat : {&MonStr[0], &MonSpd[0], &MonAtk[0], &MonDef[0], &MonMag[0], &MonCon[0]})
+        MendRange(*stat, -MostStat, MostStat, "statistics", mended);
+    for (int* timer : {&Friendship, &FriendshipTimer, &FullStomachTimer})
+        MendRange(*timer, -MostTurns, MostTurns, "timers", mended);
+    for (int s = 0; s < MonStatusCount; ++s) MendRange(MonStatus[0][s], -MostTurns, MostTurns, "statuses", mended);
+    for (int c = 0; c < SiteCooldownKept; ++c) MendRange(SiteCooldown[c], -MostTurns, MostTurns, "cooldowns", mended);
+    for (int g = 0; g < GameVarCount; ++g) MendRange(GameVars[g], -MostTurns, MostTurns, "run variables", mended);
+    // Sites multiply the notes read about the Thinwraith; there are never more than ten.
+    MendRange(GameVars[VarStalkerNotes], 0, StalkerDefeated, "run variables", mended);
 }
 
 // The first thing in the loaded save that no run can reach, or empty when it can be a
@@ -78,24 +100,9 @@ std::string ImpossibleInSave() {
     check("the difficulty", GameVars[VarDifficulty], DifficultyEasy, DifficultyHard);
     check("the bits", Bits, 0, MostBits);
     check("the skill points", SkillPoints, 0, MostSkillPoints);
-    // Experience only grows, and saturates; the next level's mark grows by 1.6 a level.
     check("the experience", MonXp[0], 0, std::numeric_limits<int>::max());
     check("the experience for the next level", XpNext, 0, std::numeric_limits<int>::max());
-    check("the turn count", TurnCount, 0, MostTurns);
-    // Whatever play adds to these stays far inside an int from any value accepted here.
-    check("the hero's hit points", MonHp[0], 1, MostHitPoints);
-    check("the hero's most hit points", MonMaxHp[0], 1, MostHitPoints);
-    check("the hero's magic points", MonMp[0], -MostHitPoints, MostHitPoints);
-    check("the hero's most magic points", MonMaxMp[0], -MostHitPoints, MostHitPoints);
-    for (int* stat : {&MonStr[0], &MonSpd[0], &MonAtk[0], &MonDef[0], &MonMag[0], &MonCon[0]})
-        check("a statistic of the hero", *stat, -MostStat, MostStat);
-    for (int* timer : {&Friendship, &FriendshipTimer, &FullStomachTimer})
-        check("a timer of the hero", *timer, -MostTurns, MostTurns);
-    for (int s = 0; s < MonStatusCount; ++s) check("a status of the hero", MonStatus[0][s], -MostTurns, MostTurns);
-    for (int c = 0; c < SiteCooldownKept; ++c) check("a site's cooldown", SiteCooldown[c], -MostTurns, MostTurns);
-    for (int g = 0; g < GameVarCount; ++g) check("a run variable", GameVars[g], -MostTurns, MostTurns);
-    // Sites multiply the notes read about the Thinwraith; there are fewer than ten.
-    check("the notes about the Thinwraith", GameVars[VarStalkerNotes], 0, StalkerDefeated);
+    check("the turn count", TurnCount, 0, std::numeric_limits<int>::max());
     for (int i = 0; i < InvSlots; ++i) {
         check("an item in the satchel", InvKind[i], ItemNone, FoodLastId);
         check("a count in the satchel", InvCount[i], 0, MostOfOneItem);
@@ -158,6 +165,7 @@ bool LoadGame(std::string& message) {
     MendRange(InvCapacity, 0, InvSlots - 1, "inventory size", mended);
     for (int e = 0; e < EquipSlots; ++e) MendRange(Equip[e], -1, InvSlots - 1, "equipment", mended);
     for (int s = 0; s < SkillSlots; ++s) MendRange(SkillLevel[s], 0, SkillMaxLevel, "skill levels", mended);
+    MendPlayRanges(mended);
     for (int e = 0; e < EquipSlots; ++e) {
         EquipReservedA[e] = 0;
         EquipReservedB[e] = 0;

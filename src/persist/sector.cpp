@@ -71,14 +71,6 @@ std::string ImpossibleInSector() {
     for (int m = 1; m <= MonCapacity; ++m) {
         check("a creature's kind", MonKind[m], KindNone, KindLast);
         if (why.empty() && MonKind[m] == KindHero) why = "a second hero stands in slot " + std::to_string(m);
-        // What fights, levels up and gives experience is kept where play's sums fit an int.
-        for (int* points : {&MonHp[m], &MonMaxHp[m], &MonMp[m], &MonMaxMp[m]})
-            check("a creature's hit or magic points", *points, -MostHitPoints, MostHitPoints);
-        for (int* stat : {&MonAtk[m], &MonDef[m], &MonStr[m], &MonSpd[m], &MonMag[m], &MonCon[m]})
-            check("a creature's statistic", *stat, -MostStat, MostStat);
-        check("a creature's experience", MonXp[m], 0, MostCreatureXp);
-        check("a creature's level", MonLevel[m], 0, MostCreatureLevel);
-        for (int s = 0; s < MonStatusCount; ++s) check("a creature's status", MonStatus[m][s], -MostTurns, MostTurns);
     }
     for (int g = 0; g < GroundSlots; ++g) {
         check("an item on the ground", GroundItemKind[g], ItemNone, FoodLastId);
@@ -105,6 +97,15 @@ int MendSector() {
         MonX[m] = Clamped(MonX[m], 0, MapMaxX, 0, mended);
         MonY[m] = Clamped(MonY[m], 0, MapMaxY, 0, mended);
         MonAttitude[m] = Clamped(MonAttitude[m], AttitudeHostile, AttitudeAlly, AttitudeHostile, mended);
+        // What fights, levels up and gives experience is kept where play's sums fit an int,
+        // with room to grow, so a sector saved after play loads again.
+        for (int* points : {&MonHp[m], &MonMaxHp[m], &MonMp[m], &MonMaxMp[m]})
+            *points = Clamped(*points, -MostHitPoints, MostHitPoints, *points < 0 ? -MostHitPoints : MostHitPoints, mended);
+        for (int* stat : {&MonAtk[m], &MonDef[m], &MonStr[m], &MonSpd[m], &MonMag[m], &MonCon[m]})
+            *stat = Clamped(*stat, -MostStat, MostStat, *stat < 0 ? -MostStat : MostStat, mended);
+        MonXp[m] = Clamped(MonXp[m], 0, MostCreatureXp, MonXp[m] < 0 ? 0 : MostCreatureXp, mended);
+        MonLevel[m] = Clamped(MonLevel[m], 0, MostCreatureLevel, MonLevel[m] < 0 ? 0 : MostCreatureLevel, mended);
+        for (int& status : MonStatus[m]) status = Clamped(status, -MostTurns, MostTurns, status < 0 ? -MostTurns : MostTurns, mended);
     }
     for (int g = 0; g < GroundSlots; ++g) {
         GroundItemX[g] = Clamped(GroundItemX[g], 0, MapMaxX, 0, mended);
