@@ -300,3 +300,50 @@ TEST_F(CrashedSave, ASaveRewritesOnlyTheFilesWhoseBytesChanged) {
     }
     EXPECT_EQ(ReadBytes(At("World/savedata.dat"))[0], 7);
 }
+
+TEST_F(CrashedSave, ARenameThatFailsHalfWayUndoesTheOnesBeforeIt) {
+    MonHp[0] = MonMaxHp[0] = 10;
+    ASSERT_TRUE(SaveRun());
+    const Folder before = Snapshot(folder.path);
+    TurnCount = 9, MapTerrain[2][2] = 7, GlobalData[6] = 5, RecipeBook[1] = 1;  // all four change
+    // Which step renames GlobalData.dat, after the sector and the save game are in place.
+    const std::string log = folder.path + "/../steps.txt";
+    pid_t child = fork();
+    if (child == 0) {
+        const int out = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(out, 2);
+        SetFileStepSeam("announce");
+        _exit(SaveRun() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    const std::string steps = ReadTextFile(log);
+    std::remove(log.c_str());
+    const size_t at = steps.find(" rename " + folder.path + "/GlobalData.dat\n");
+    ASSERT_NE(at, std::string::npos) << steps;
+    const size_t number = steps.rfind("file step ", at) + 10;
+    const int step = std::atoi(steps.c_str() + number);
+    ASSERT_GT(step, 0);
+    Restore(folder.path, before);
+
+    // Stopped just before that rename, GlobalData.dat becomes a folder: the rename fails.
+    child = fork();
+    if (child == 0) {
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, 2);
+        SetFileStepSeam(("stop:" + std::to_string(step)).c_str());
+        _exit(SaveRun() ? 0 : 1);
+    }
+    waitpid(child, &status, WUNTRACED);
+    ASSERT_TRUE(WIFSTOPPED(status));
+    std::remove(At("GlobalData.dat").c_str());
+    ASSERT_EQ(mkdir(At("GlobalData.dat").c_str(), 0755), 0);
+    kill(child, SIGCONT);
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1) << "the failed save claimed success";
+    rmdir(At("GlobalData.dat").c_str());
+    Folder after = Snapshot(folder.path);
+    after["GlobalData.dat"] = before.at("GlobalData.dat");
+    EXPECT_EQ(after, before) << "the sector and the save game renamed before the failure were not undone";
+}
