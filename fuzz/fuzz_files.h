@@ -3,6 +3,7 @@
 // The readers report every damaged file on stderr: run the targets with -close_fd_mask=2
 // (scripts/fuzz.sh does) and libFuzzer still prints its own lines and any crash.
 #pragma once
+#include <ftw.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -34,10 +35,11 @@ inline void PutFile(const std::string& gamePath, const uint8_t* data, size_t siz
     }
 }
 
-// Removes the file and what a reader set aside of it, so every input starts alike.
+// Removes the file and whatever a reader set aside, so every input starts alike.
 inline void ClearFile(const std::string& gamePath) {
     unlink(DataPath(gamePath).c_str());
-    unlink(DataPath(gamePath + ".damaged").c_str());
+    const auto remove = [](const char* path, const struct stat*, int, FTW*) { return std::remove(path); };
+    nftw(DataPath("Damaged").c_str(), remove, 16, FTW_DEPTH | FTW_PHYS);
 }
 
 // Start-up reads GlobalData.dat and RecipeBook.dat together: one of them holds the

@@ -17,7 +17,7 @@ const char* const RecipeBookFile = "RecipeBook.dat";
 // Reads a file of exactly `count` ints into `table`; a damaged file leaves the table alone.
 void ReadIntTable(const char* name, int* table, int count) {
     IntStream stream;
-    if (!ReadDataFile(name, count * 4, count * 4, stream)) return;
+    if (ReadDataFile(name, count * 4, count * 4, stream) != DataRead) return;
     for (int i = 0; i < count; ++i) table[i] = ReadInt(stream);
 }
 
@@ -38,8 +38,13 @@ void CheckGlobalData() {
             if (GlobalData[GlobalGardenGrowthFirst + k] != 0) reset(GlobalGardenGrowthFirst + k);
         }
     }
+    // Growth counts a turn at a time; past a billion turns it is damage (and would wrap).
     for (int growth = GlobalGardenGrowthFirst; growth <= GlobalGardenGrowthLast; ++growth) {
         if (GlobalData[growth] < 0) reset(growth);
+        if (GlobalData[growth] > MostTurns) {
+            fixed += (fixed.empty() ? "" : ", ") + std::to_string(growth) + " (" + std::to_string(GlobalData[growth]) + ")";
+            GlobalData[growth] = MostTurns;  // a grown tree stays grown
+        }
     }
     for (int entry : {GlobalScreenMode, GlobalDebugText}) {
         if (GlobalData[entry] != 0 && GlobalData[entry] != 1) reset(entry);
@@ -48,7 +53,7 @@ void CheckGlobalData() {
         if (GlobalData[entry] != 0) reset(entry);
     }
     if (!fixed.empty())
-        std::fprintf(stderr, "hoofbound: %s held impossible values in entries %s; those are set back to 0\n",
+        std::fprintf(stderr, "hoofbound: %s held impossible values in entries %s; those are set back to 0 (a growth past reach to its most)\n",
                      GlobalDataFile, fixed.c_str());
 }
 

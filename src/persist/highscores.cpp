@@ -21,7 +21,7 @@ const char* HighScoreFile(int table) { return (table >= 0 && table < HighScoreTa
 void ReadHighScores() {
     for (int t = 0; t < HighScoreTables; ++t) {
         IntStream stream;
-        if (!ReadDataFile(Files[t], 120, 120 + HighScoreRanks * LongestName, stream)) continue;
+        if (ReadDataFile(Files[t], 120, 120 + HighScoreRanks * LongestName, stream) != DataRead) continue;
         // Read the whole table aside first, so a damaged file changes nothing.
         int value[HighScoreRanks];
         int depth[HighScoreRanks];

@@ -1,5 +1,7 @@
 #include "persist/reset.h"
 
+#include <strings.h>
+
 #include "core/state.h"
 #include "platform/files.h"
 
@@ -79,12 +81,31 @@ void ResetGame() {
     GameWon = 0;
 }
 
+namespace {
+
+// Deletes one file of the game. What stands in its place and cannot be read as a file (a
+// folder, a device, a file without read permission) may be someone's only copy of
+// something: it is moved aside, never deleted.
+void ClearGameFile(const std::string& name) {
+    const int kind = FileKind(name);
+    if (kind == 0) return;
+    if (kind == 1 && CanReadFile(name)) {
+        DeleteFile(name);
+        return;
+    }
+    const std::string aside = SetFileAside(name, kind == 1 ? "it could not be read" : "it was not a file");
+    if (!aside.empty()) TellPlayer(name + " could not be read. It is kept in " + AsideFolder() + ".");
+}
+
+}  // namespace
+
 void ClearSaveFolder() {
     // The save goes first: a clearing cut short then leaves no game to load, never a
-    // save whose sectors are gone.
-    DeleteFile("World/savedata.dat");
+    // save whose sectors are gone. Only the files of a game go: whatever else lies in
+    // World/ is the player's.
+    ClearGameFile("World/savedata.dat");
     for (const std::string& name : ListFolder("World")) {
-        if (name == "." || name == "..") continue;
-        DeleteFile("World/" + name);
+        const std::string path = "World/" + name;
+        if (IsGameFile(path) && strcasecmp(name.c_str(), "savedata.dat") != 0) ClearGameFile(path);
     }
 }

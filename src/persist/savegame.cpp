@@ -1,7 +1,5 @@
 #include "persist/savegame.h"
 
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -58,8 +56,30 @@ std::vector<int*> SaveLayout() {
 // Keeps a value inside [low, high]; says so in `mended` when it had to.
 void MendRange(int& value, int low, int high, const char* what, std::string& mended) {
     if (value >= low && value <= high) return;
-    mended += (mended.empty() ? "" : ", ") + std::string(what);
+    if (mended.find(what) == std::string::npos) mended += (mended.empty() ? "" : ", ") + std::string(what);
     value = value < low ? low : high;
+}
+
+// Values that play adds to or multiplies are brought inside bounds that leave play room
+// to grow: a save past them cannot come from a game, and the sums that follow would
+// overflow, or carry the value past the bound so that the next save came back refused.
+// Put right (not refused), so a save written after play from the bound loads again.
+void MendPlayRanges(std::string& mended) {
+    MendRange(TurnCount, 0, MostTurns, "turn count", mended);
+    MendRange(MonXp[0], 0, MostHeroXp, "experience", mended);
+    MendRange(MonHp[0], 1, MostHitPoints, "hit points", mended);
+    MendRange(MonMaxHp[0], 1, MostHitPoints, "hit points", mended);
+    MendRange(MonMp[0], -MostHitPoints, MostHitPoints, "magic points", mended);
+    MendRange(MonMaxMp[0], -MostHitPoints, MostHitPoints, "magic points", mended);
+    for (int* stat : {&MonStr[0], &MonSpd[0], &MonAtk[0], &MonDef[0], &MonMag[0], &MonCon[0]})
+        MendRange(*stat, -MostStat, MostStat, "statistics", mended);
+    for (int* timer : {&Friendship, &FriendshipTimer, &FullStomachTimer})
+        MendRange(*timer, -MostTurns, MostTurns, "timers", mended);
+    for (int s = 0; s < MonStatusCount; ++s) MendRange(MonStatus[0][s], -MostTurns, MostTurns, "statuses", mended);
+    for (int c = 0; c < SiteCooldownKept; ++c) MendRange(SiteCooldown[c], -MostTurns, MostTurns, "cooldowns", mended);
+    for (int g = 0; g < GameVarCount; ++g) MendRange(GameVars[g], -MostTurns, MostTurns, "run variables", mended);
+    // Sites multiply the notes read about the Thinwraith; there are never more than ten.
+    MendRange(GameVars[VarStalkerNotes], 0, StalkerDefeated, "run variables", mended);
 }
 
 // The first thing in the loaded save that no run can reach, or empty when it can be a
@@ -81,6 +101,7 @@ std::string ImpossibleInSave() {
     check("the bits", Bits, 0, MostBits);
     check("the skill points", SkillPoints, 0, MostSkillPoints);
     check("the experience", MonXp[0], 0, std::numeric_limits<int>::max());
+    check("the experience for the next level", XpNext, 0, std::numeric_limits<int>::max());
     check("the turn count", TurnCount, 0, std::numeric_limits<int>::max());
     for (int i = 0; i < InvSlots; ++i) {
         check("an item in the satchel", InvKind[i], ItemNone, FoodLastId);
@@ -88,6 +109,19 @@ std::string ImpossibleInSave() {
     }
     for (int s = 0; s < SkillSlots; ++s) check("a skill", SkillId[s], SkillNone, SkillIdCount);
     return why;
+}
+
+// A refused save takes its sectors with it out of World/, so that neither a new game nor
+// a scored ending clears them: the player can look at the run, or mend it. Says where.
+std::string SetRefusedRunAside(const std::string& why) {
+    const bool saveMoved = FileKind(SaveFile) == 0;
+    for (const std::string& name : ListFolder("World")) {
+        const std::string path = "World/" + name;
+        if (IsGameFile(path)) SetFileAside(path, "a sector of the refused save (" + why + ")");
+    }
+    std::string message = "The saved game could not be loaded (" + why + ").";
+    if (saveMoved) message += " It is kept, with its sectors, in " + AsideFolder() + ".";
+    return message;
 }
 
 }  // namespace
@@ -103,16 +137,12 @@ bool SaveGame() {
 
 bool LoadGame(std::string& message) {
     message.clear();
-    const std::string keptAside =
-        "The saved game was damaged and could not be loaded. It has been kept aside in the World folder.";
     IntStream stream;
-    if (!ReadDataFile(SaveFile, SaveGameInts * 4, SaveGameInts * 4, stream)) {
-        if (FileSize(SaveFile) == -1 && FileSize(std::string(SaveFile) + ".damaged") != -1) {
-            message = keptAside;
-        } else {
-            message = "There is no saved game to load.";
-        }
-        return false;
+    std::string why;
+    switch (ReadDataFile(SaveFile, SaveGameInts * 4, SaveGameInts * 4, stream, &why)) {
+        case DataMissing: message = "There is no saved game to load."; return false;
+        case DataDamaged: message = SetRefusedRunAside(why); return false;
+        case DataRead: break;
     }
     for (int* field : SaveLayout()) {
         const int value = ReadInt(stream);
@@ -122,8 +152,8 @@ bool LoadGame(std::string& message) {
     // scored as a death and take World/ with him, so it is refused before play.
     const std::string impossible = ImpossibleInSave();
     if (!impossible.empty()) {
-        const bool aside = SetDamagedFileAside(SaveFile, impossible);
-        message = aside ? keptAside : "The saved game was damaged and could not be loaded.";
+        SetDamagedFileAside(SaveFile, impossible);
+        message = SetRefusedRunAside(impossible);
         ResetGame();
         return false;
     }
@@ -135,6 +165,7 @@ bool LoadGame(std::string& message) {
     MendRange(InvCapacity, 0, InvSlots - 1, "inventory size", mended);
     for (int e = 0; e < EquipSlots; ++e) MendRange(Equip[e], -1, InvSlots - 1, "equipment", mended);
     for (int s = 0; s < SkillSlots; ++s) MendRange(SkillLevel[s], 0, SkillMaxLevel, "skill levels", mended);
+    MendPlayRanges(mended);
     for (int e = 0; e < EquipSlots; ++e) {
         EquipReservedA[e] = 0;
         EquipReservedB[e] = 0;
@@ -147,27 +178,17 @@ bool LoadGame(std::string& message) {
 
 bool ReadSaveGameFile(const std::string& path, std::string& reason) {
     reason.clear();
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) {
-        reason = path + ": no such file, or it cannot be read";
-        return false;
-    }
-    // The length is checked before anything is read, so a huge file costs nothing.
-    const std::streamoff size = in.tellg();
-    if (size != static_cast<std::streamoff>(SaveGameInts) * 4) {
-        reason = path + ": " + std::to_string(size) + " bytes instead of " + std::to_string(SaveGameInts * 4) +
-                 ", so it is not a save game";
-        return false;
-    }
     IntStream stream;
-    in.seekg(0);
-    stream.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (!in.good() && !in.eof()) {
-        reason = path + ": it cannot be read";
+    std::string why;
+    // Only a regular file is read, and no more of it than a save holds, so a pipe or a
+    // device given as a save neither blocks nor fills the memory.
+    if (!ReadRegularFile(path, SaveGameInts * 4 + 1, stream.bytes, why)) {
+        reason = path + ": " + why;
         return false;
     }
     if (stream.bytes.size() != static_cast<size_t>(SaveGameInts) * 4) {
-        reason = path + ": it changed length while being read";
+        reason = path + ": " + std::to_string(stream.bytes.size()) + " bytes instead of " +
+                 std::to_string(SaveGameInts * 4) + ", so it is not a save game";
         return false;
     }
     for (int* field : SaveLayout()) {
@@ -202,4 +223,4 @@ bool SaveRun() {
     return ok;
 }
 
-void SaveRunBeforeQuit() { SaveRun(); }
+bool SaveRunBeforeQuit() { return SaveRun(); }

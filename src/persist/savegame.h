@@ -27,5 +27,5 @@ bool WriteSeedRecord();
 // files stay, and in a game the log says why.
 bool SaveRun();
 // SaveRun before the program ends from inside a game (Esc twice, or the window's close
-// button).
-void SaveRunBeforeQuit();
+// button); false when the run could not be saved.
+bool SaveRunBeforeQuit();

@@ -97,12 +97,28 @@ int MendSector() {
         MonX[m] = Clamped(MonX[m], 0, MapMaxX, 0, mended);
         MonY[m] = Clamped(MonY[m], 0, MapMaxY, 0, mended);
         MonAttitude[m] = Clamped(MonAttitude[m], AttitudeHostile, AttitudeAlly, AttitudeHostile, mended);
+        // What fights, levels up and gives experience is kept where play's sums fit an int,
+        // with room to grow, so a sector saved after play loads again.
+        for (int* points : {&MonHp[m], &MonMaxHp[m], &MonMp[m], &MonMaxMp[m]})
+            *points = Clamped(*points, -MostHitPoints, MostHitPoints, *points < 0 ? -MostHitPoints : MostHitPoints, mended);
+        for (int* stat : {&MonAtk[m], &MonDef[m], &MonStr[m], &MonSpd[m], &MonMag[m], &MonCon[m]})
+            *stat = Clamped(*stat, -MostStat, MostStat, *stat < 0 ? -MostStat : MostStat, mended);
+        MonXp[m] = Clamped(MonXp[m], 0, MostCreatureXp, MonXp[m] < 0 ? 0 : MostCreatureXp, mended);
+        MonLevel[m] = Clamped(MonLevel[m], 0, MostCreatureLevel, MonLevel[m] < 0 ? 0 : MostCreatureLevel, mended);
+        for (int& status : MonStatus[m]) status = Clamped(status, -MostTurns, MostTurns, status < 0 ? -MostTurns : MostTurns, mended);
     }
     for (int g = 0; g < GroundSlots; ++g) {
         GroundItemX[g] = Clamped(GroundItemX[g], 0, MapMaxX, 0, mended);
         GroundItemY[g] = Clamped(GroundItemY[g], 0, MapMaxY, 0, mended);
     }
     return mended;
+}
+
+// What the log says of a damaged sector file: where it went, or that it could not be
+// moved (then the next save replaces it).
+std::string SectorKeptAsideMessage(const std::string& name) {
+    if (FileKind(name) == 0) return "This sector's file was damaged; it is kept in " + AsideFolder() + ".";
+    return "This sector's file was damaged and could not be moved aside; the sector was made anew.";
 }
 
 }  // namespace
@@ -126,14 +142,10 @@ bool ReadSector(std::string& message) {
     message.clear();
     IntStream stream;
     const std::string name = SectorFileName(Depth);
-    const std::string keptAside = "This sector's file was damaged; it has been kept aside and the sector made anew.";
-    if (FileSize(name) == -1) {
-        message = "This sector's file was missing; the sector was made anew.";
-        return false;
-    }
-    if (!ReadDataFile(name, SectorFileInts * 4, SectorFileInts * 4, stream)) {
-        message = FileSize(name) == -1 ? keptAside : "This sector's file could not be read; the sector was made anew.";
-        return false;
+    switch (ReadDataFile(name, SectorFileInts * 4, SectorFileInts * 4, stream)) {
+        case DataMissing: message = "This sector's file was missing; the sector was made anew."; return false;
+        case DataDamaged: message = SectorKeptAsideMessage(name); return false;
+        case DataRead: break;
     }
     for (int* field : SectorFileLayout()) *field = ReadInt(stream);
     // A sector no game could have left is kept aside whole rather than patched into a
@@ -141,9 +153,8 @@ bool ReadSector(std::string& message) {
     const std::string impossible = ImpossibleInSector();
     if (!impossible.empty()) {
         for (int* field : SectorFileLayout()) *field = 0;  // nothing of it lingers in the new sector
-        message = SetDamagedFileAside(name, impossible)
-                      ? keptAside
-                      : "This sector's file was damaged; it was ignored and the sector made anew.";
+        SetDamagedFileAside(name, impossible);
+        message = SectorKeptAsideMessage(name);
         return false;
     }
     if (MendSector() > 0) message = "This sector's file held impossible values; they were put right.";

@@ -72,13 +72,14 @@ void ReadSettings() {
     ResetSettings();
     if (FileKind(SettingsFile) == 0) return;
     std::vector<uint8_t> bytes;
-    bool sound = FileKind(SettingsFile) == 1 && FileSize(SettingsFile) <= static_cast<int>(LargestFile) &&
-                 ReadWholeFile(SettingsFile, bytes);
-    if (sound) sound = ParseSettings(std::string(bytes.begin(), bytes.end()));
-    if (sound) return;
+    std::string why;
+    if (ReadWholeFile(SettingsFile, bytes, LargestFile, why)) {
+        if (ParseSettings(std::string(bytes.begin(), bytes.end()))) return;
+        why = "a line that is not a comfort";
+    }
     ResetSettings();
-    const std::string aside = SetFileAside(SettingsFile);
-    std::fprintf(stderr, "hoofbound: %s is damaged; every comfort is off%s%s\n", SettingsFile,
+    const std::string aside = SetFileAside(SettingsFile, why);
+    std::fprintf(stderr, "hoofbound: %s is damaged (%s); every comfort is off%s%s\n", SettingsFile, why.c_str(),
                  aside.empty() ? "" : " and the file is kept as ", aside.c_str());
 }
 

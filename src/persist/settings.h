@@ -22,7 +22,7 @@ const char* SettingName(SettingId id);
 void ResetSettings();
 // Reads Settings.txt. Missing: the defaults, quietly. Damaged (a line that cannot be
 // read, an unknown name, a value other than 0 or 1): reported on stderr, set aside as
-// Settings.txt.damaged and every comfort off.
+// into the Damaged folder and every comfort off.
 void ReadSettings();
 // Writes Settings.txt whole; false when it could not be written (the old file stays).
 bool WriteSettings();

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <strings.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,11 +12,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 namespace {
 
 std::string Root;
 std::string WriteError;
+std::vector<std::string> Notices;
+
+// The lock on the data root: an open handle of the folder with an advisory lock on it.
+int RootLock = -1;
+bool RootShared = false;
+const char* const SharedRootReason = "another copy of the game is using this data folder";
 
 // ---- The step seam (HOOF_FILE_STEPS) --------------------------------------------------
 // Off unless the variable is set. Every step that changes the disk is numbered and told
@@ -75,6 +83,8 @@ const char* const MarkerName = "SaveInProgress.txt";
 struct PendingChange {
     std::string temp;    // full path of the finished temporary file; empty for a deletion
     std::string target;  // full path of the file it replaces or that goes
+    bool hadOld = false;       // a file stood there before the group
+    std::vector<uint8_t> old;  // its bytes, to put back if the group fails half way
 };
 bool Grouping = false;
 bool GroupFailed = false;
@@ -153,6 +163,7 @@ bool Fail(const std::string& gamePath, const std::string& what) {
 
 // Writes `bytes` to `temp`, flushed to disk; on failure nothing of it is left.
 bool WriteTemporary(const std::string& gamePath, const std::string& temp, const std::vector<uint8_t>& bytes) {
+    if (RootShared) return Fail(gamePath, SharedRootReason);
     Step("open", temp);
     const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0) return Fail(gamePath, std::strerror(errno));
@@ -201,11 +212,34 @@ std::string InsideRoot(const std::string& path) {
 }
 std::string FromRoot(const std::string& name) { return name.empty() || name[0] == '/' ? name : Root + "/" + name; }
 
-// "NAME.tmp<digits>": what WriteWholeFile leaves when it is cut short.
-bool IsTemporaryName(const std::string& name) {
-    const size_t mark = name.rfind(".tmp");
-    if (mark == std::string::npos || mark + 4 == name.size()) return false;
-    return name.find_first_not_of("0123456789", mark + 4) == std::string::npos;
+bool AllDigits(const std::string& text, size_t from) {
+    return from < text.size() && text.find_first_not_of("0123456789", from) == std::string::npos;
+}
+
+bool SameIgnoringCase(const std::string& a, const char* b) { return strcasecmp(a.c_str(), b) == 0; }
+
+// "NAME.tmp<digits>" of one of the game's own files (or of the marker): what
+// WriteWholeFile leaves when it is cut short. `rootPath` is inside the data root.
+bool IsOwnTemporary(const std::string& rootPath) {
+    const size_t mark = rootPath.rfind(".tmp");
+    if (mark == std::string::npos || !AllDigits(rootPath, mark + 4)) return false;
+    const std::string base = rootPath.substr(0, mark);
+    return IsGameFile(base) || base == MarkerName;
+}
+
+// Why what stands at `path` cannot be replaced or deleted as a file; empty when it is a
+// regular file or nothing.
+std::string NotReplaceable(const std::string& path) {
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0) return errno == ENOENT ? std::string() : std::strerror(errno);
+    if (S_ISREG(st.st_mode)) return std::string();
+    return S_ISDIR(st.st_mode) ? "a folder stands in its place" : "something that is not a file stands in its place";
+}
+
+// Reads what a group is about to replace, to compare and to put back.
+bool ReadOld(const std::string& path, std::vector<uint8_t>& bytes) {
+    std::string why;
+    return ReadRegularFile(path, 64u << 20, bytes, why);
 }
 
 }  // namespace
@@ -251,6 +285,8 @@ std::string PerUserFolder() {
     return "";
 }
 
+void LockDataRoot();
+
 }  // namespace
 
 bool ChooseDataRoot(const std::string& requested, std::string& error) {
@@ -290,8 +326,34 @@ bool ChooseDataRoot(const std::string& requested, std::string& error) {
         error = "cannot create the folder " + world + ": " + std::strerror(errno);
         return false;
     }
+    LockDataRoot();
     FinishInterruptedSave();
     return true;
+}
+
+namespace {
+
+void LockDataRoot() {
+    if (RootLock >= 0) close(RootLock);
+    RootShared = false;
+    RootLock = open(Root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (RootLock >= 0 && flock(RootLock, LOCK_EX | LOCK_NB) == 0) return;
+    if (RootLock >= 0 && errno != EWOULDBLOCK) return;  // a folder that cannot be locked at all is no second copy
+    RootShared = true;
+    std::fprintf(stderr, "hoofbound: %s (%s); nothing will be saved\n", SharedRootReason, Root.c_str());
+    TellPlayer("Another copy of the game is using this data folder. Nothing will be saved here.");
+}
+
+}  // namespace
+
+bool DataRootShared() { return RootShared; }
+
+void TellPlayer(const std::string& text) { Notices.push_back(text); }
+
+std::string TakePlayerNotice() {
+    std::string first = Notices.empty() ? std::string() : Notices.front();
+    Notices.clear();
+    return first;
 }
 
 std::string DataRoot() { return Root.empty() ? ProgramFolder() : Root; }
@@ -310,8 +372,19 @@ int FileSize(const std::string& gamePath) {
 int FileKind(const std::string& gamePath) {
     struct stat st {};
     const std::string path = DataPath(gamePath);
-    if (stat(path.c_str(), &st) != 0) return 0;
-    return S_ISDIR(st.st_mode) ? 2 : 1;
+    if (stat(path.c_str(), &st) != 0) return lstat(path.c_str(), &st) == 0 ? 3 : 0;
+    if (S_ISDIR(st.st_mode)) return 2;
+    return S_ISREG(st.st_mode) ? 1 : 3;
+}
+
+bool CanReadFile(const std::string& gamePath) {
+    const std::string path = DataPath(gamePath);
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    const bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    close(fd);
+    return regular;
 }
 
 std::vector<std::string> ListFolder(const std::string& gamePath) {
@@ -330,8 +403,12 @@ std::vector<std::string> ListFolder(const std::string& gamePath) {
 
 bool DeleteFile(const std::string& gamePath) {
     const std::string path = DataPath(gamePath);
+    if (RootShared) return Fail(gamePath, SharedRootReason);
     if (Grouping) {
-        Pending.push_back({std::string(), path});
+        PendingChange change;
+        change.target = path;
+        change.hadOld = ReadOld(path, change.old);
+        Pending.push_back(std::move(change));
         return true;
     }
     Step("delete", path);
@@ -340,34 +417,75 @@ bool DeleteFile(const std::string& gamePath) {
     return false;
 }
 
-bool ReadWholeFile(const std::string& gamePath, std::vector<uint8_t>& bytes) {
+bool ReadRegularFile(const std::string& path, size_t limit, std::vector<uint8_t>& bytes, std::string& why) {
     bytes.clear();
-    FILE* f = std::fopen(DataPath(gamePath).c_str(), "rb");
-    if (!f) return false;
+    // Not blocking: a pipe in a file's place must not hold the game up before the check.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        why = errno == ENOENT ? "there is no such file" : std::strerror(errno);
+        return false;
+    }
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        why = S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a file";
+        close(fd);
+        return false;
+    }
+    if (static_cast<unsigned long long>(st.st_size) > limit) {
+        why = "it is larger than " + std::to_string(limit) + " bytes";
+        close(fd);
+        return false;
+    }
     uint8_t buffer[65536];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.insert(bytes.end(), buffer, buffer + n);
-    const bool ok = !std::ferror(f);
-    std::fclose(f);
-    return ok;
+    for (;;) {
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            why = std::strerror(errno);
+            close(fd);
+            return false;
+        }
+        if (n == 0) break;
+        // A file that grows while it is read is still held to the bound.
+        if (bytes.size() + static_cast<size_t>(n) > limit) {
+            why = "it is larger than " + std::to_string(limit) + " bytes";
+            close(fd);
+            return false;
+        }
+        bytes.insert(bytes.end(), buffer, buffer + n);
+    }
+    close(fd);
+    return true;
+}
+
+bool ReadWholeFile(const std::string& gamePath, std::vector<uint8_t>& bytes, size_t limit, std::string& why) {
+    return ReadRegularFile(DataPath(gamePath), limit, bytes, why);
 }
 
 bool WriteWholeFile(const std::string& gamePath, const std::vector<uint8_t>& bytes) {
     const std::string path = DataPath(gamePath);
     const std::string temp = path + ".tmp" + std::to_string(getpid());
+    PendingChange change;
     if (Grouping) {
-        for (const PendingChange& change : Pending) {
-            if (change.target == path) return Fail(gamePath, "written twice in one save");
+        for (const PendingChange& done : Pending) {
+            if (done.target == path) return Fail(gamePath, "written twice in one save");
         }
+        // A file that already holds these bytes is left alone: a save then waits only on
+        // the files that changed, and the group's promise holds all the same.
+        change.hadOld = ReadOld(path, change.old);
+        if (change.hadOld && change.old == bytes) return true;
     }
     if (!WriteTemporary(gamePath, temp, bytes)) return false;
     if (Grouping) {
-        Pending.push_back({temp, path});
+        change.temp = temp;
+        change.target = path;
+        Pending.push_back(std::move(change));
         return true;
     }
+    const std::string blocked = NotReplaceable(path);
     Step("rename", path);
-    if (rename(temp.c_str(), path.c_str()) != 0) {
-        const std::string why = std::strerror(errno);
+    if (!blocked.empty() || rename(temp.c_str(), path.c_str()) != 0) {
+        const std::string why = blocked.empty() ? std::strerror(errno) : blocked;
         unlink(temp.c_str());
         return Fail(gamePath, why);
     }
@@ -381,11 +499,53 @@ void BeginFileGroup() {
     Pending.clear();
 }
 
+namespace {
+
+// Puts back what the first `done` changes of a failed group replaced; true when every one
+// is as it was.
+bool UndoChanges(const std::vector<PendingChange>& changes, size_t done) {
+    bool ok = true;
+    for (size_t k = done; k-- > 0;) {
+        const PendingChange& change = changes[k];
+        if (!change.hadOld) {
+            Step("delete", change.target);
+            ok = (unlink(change.target.c_str()) == 0 || errno == ENOENT) && ok;
+            continue;
+        }
+        const std::string temp = change.target + ".tmp" + std::to_string(getpid());
+        bool back = WriteTemporary(InsideRoot(change.target), temp, change.old);
+        if (back) {
+            Step("rename", change.target);
+            back = rename(temp.c_str(), change.target.c_str()) == 0;
+            if (!back) unlink(temp.c_str());
+        }
+        ok = back && ok;
+    }
+    return ok;
+}
+
+void AddFolder(std::vector<std::string>& folders, const std::string& path) {
+    const std::string folder = ParentFolder(path);
+    for (const std::string& f : folders) {
+        if (f == folder) return;
+    }
+    folders.push_back(folder);
+}
+
+}  // namespace
+
 bool CommitFileGroup() {
     Grouping = false;
     std::vector<PendingChange> changes;
     changes.swap(Pending);
     bool ok = !GroupFailed;
+    // Every file the group replaces or deletes must be a file or nothing, or a rename
+    // would fail half way: then nothing is changed at all.
+    for (const PendingChange& change : changes) {
+        if (!ok) break;
+        const std::string blocked = NotReplaceable(change.target);
+        if (!blocked.empty()) ok = Fail(InsideRoot(change.target), blocked);
+    }
     if (ok && !changes.empty()) {
         // The marker goes down whole (temporary file, flushed, renamed) only once every new
         // file is complete: from then on the save counts, and a start-up finishes it.
@@ -406,8 +566,11 @@ bool CommitFileGroup() {
         if (ok) {
             SyncFolder(Root);
             std::vector<std::string> folders;
-            for (const PendingChange& change : changes) {
+            size_t done = 0;
+            for (; done < changes.size(); ++done) {
+                const PendingChange& change = changes[done];
                 const std::string name = InsideRoot(change.target);
+                AddFolder(folders, change.target);
                 if (change.temp.empty()) {
                     Step("delete", change.target);
                     if (unlink(change.target.c_str()) != 0 && errno != ENOENT) ok = Fail(name, std::strerror(errno));
@@ -415,15 +578,20 @@ bool CommitFileGroup() {
                     Step("rename", change.target);
                     if (rename(change.temp.c_str(), change.target.c_str()) != 0) ok = Fail(name, std::strerror(errno));
                 }
-                const std::string folder = ParentFolder(change.target);
-                bool listed = false;
-                for (const std::string& f : folders) listed = listed || f == folder;
-                if (!listed) folders.push_back(folder);
+                if (!ok) break;
+            }
+            // A change that failed half way undoes the ones before it, so the last save
+            // stands whole; only when that fails too does the marker stay, for the next
+            // start-up to finish the save instead of leaving files of two moments.
+            bool settled = ok;
+            if (!ok) {
+                settled = UndoChanges(changes, done);
+                for (size_t k = done; k < changes.size() && settled; ++k) {
+                    if (!changes[k].temp.empty()) unlink(changes[k].temp.c_str());
+                }
             }
             for (const std::string& folder : folders) SyncFolder(folder);
-            // A change that failed half way leaves the marker, so the next start-up
-            // finishes the save instead of leaving its files from two moments.
-            if (ok) {
+            if (settled) {
                 Step("delete", marker);
                 unlink(marker.c_str());
             }
@@ -438,58 +606,148 @@ bool CommitFileGroup() {
     return ok;
 }
 
+bool IsGameFile(const std::string& rootPath) {
+    static const char* const RootFiles[] = {"GlobalData.dat",  "RecipeBook.dat",  "Settings.txt",   "prevseed.dat",
+                                            "Highscores.dat",  "Highscores2.dat", "Highscores3.dat"};
+    const size_t slash = rootPath.find('/');
+    if (slash == std::string::npos) {
+        for (const char* name : RootFiles) {
+            if (SameIgnoringCase(rootPath, name)) return true;
+        }
+        return false;
+    }
+    if (!SameIgnoringCase(rootPath.substr(0, slash), "World")) return false;
+    const std::string name = rootPath.substr(slash + 1);
+    if (SameIgnoringCase(name, "savedata.dat")) return true;
+    // Forest<n>.flr, n a sector number with an optional minus sign.
+    if (name.size() < 11 || strncasecmp(name.c_str(), "forest", 6) != 0 ||
+        strcasecmp(name.c_str() + name.size() - 4, ".flr") != 0)
+        return false;
+    std::string number = name.substr(6, name.size() - 10);
+    if (!number.empty() && number[0] == '-') number.erase(0, 1);
+    return number.size() <= 9 && AllDigits(number, 0);
+}
+
+namespace {
+
+// One line of the marker, as CommitFileGroup writes it and nothing else: the game's own
+// file inside the data root, renamed from its own temporary name or deleted. Anything
+// else (a path outside, a file that is not the game's, a word too many) is not a save.
+struct JournalEntry {
+    std::string temp;  // empty for a deletion
+    std::string target;
+};
+
+bool ParseJournalLine(const std::string& line, JournalEntry& entry) {
+    const size_t tab = line.find('\t');
+    if (tab == std::string::npos) return false;
+    const std::string verb = line.substr(0, tab);
+    const std::string rest = line.substr(tab + 1);
+    const size_t tab2 = rest.find('\t');
+    if (verb == "delete" && tab2 == std::string::npos) {
+        // A save only ever deletes files of a run: the scores and options are never listed.
+        entry.temp.clear();
+        entry.target = rest;
+        return IsGameFile(rest) && strncasecmp(rest.c_str(), "World/", 6) == 0;
+    }
+    if (verb != "rename" || tab2 == std::string::npos) return false;
+    entry.temp = rest.substr(0, tab2);
+    entry.target = rest.substr(tab2 + 1);
+    if (entry.target.find('\t') != std::string::npos || !IsGameFile(entry.target)) return false;
+    const std::string prefix = entry.target + ".tmp";
+    return entry.temp.rfind(prefix, 0) == 0 && AllDigits(entry.temp, prefix.size());
+}
+
+// Sets the marker aside whole, says why, and leaves every file it names as it is.
+void SetMarkerAside(const std::string& why) {
+    const std::string aside = SetFileAside(MarkerName, why);
+    std::fprintf(stderr, "hoofbound: the list of a save cut short by a crash (%s) %s; %s; nothing was changed\n",
+                 MarkerName, why.c_str(), aside.empty() ? "could not be moved" : ("is kept as " + aside).c_str());
+    TellPlayer("A save cut short by a crash could not be finished. " +
+               (aside.empty() ? "Its list could not be moved aside." : "Its list and why are kept in " + AsideFolder() + "."));
+}
+
+}  // namespace
+
 void FinishInterruptedSave() {
+    if (RootShared) return;  // the other copy's save is its own business
     const std::string marker = Root + "/" + MarkerName;
-    std::vector<uint8_t> bytes;
-    if (FILE* f = std::fopen(marker.c_str(), "rb")) {
-        uint8_t buffer[4096];
-        size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.insert(bytes.end(), buffer, buffer + n);
-        std::fclose(f);
-        // Renames whose temporary file is gone were done before the crash; doing the rest
-        // again, in the same order, ends with every file of that save in place.
+    struct stat markerStat {};
+    if (lstat(marker.c_str(), &markerStat) == 0) {
+        std::vector<uint8_t> bytes;
+        std::string why;
+        std::vector<JournalEntry> entries;
+        // A real marker lists a few dozen files; anything larger is not one.
+        bool sound = ReadRegularFile(marker, 1u << 20, bytes, why);
         const std::string text(bytes.begin(), bytes.end());
         size_t start = 0;
-        int failed = 0;
-        while (start < text.size()) {
-            size_t end = text.find('\n', start);
-            if (end == std::string::npos) end = text.size();
-            const std::string line = text.substr(start, end - start);
+        while (sound && start < text.size()) {
+            const size_t end = text.find('\n', start);
+            if (end == std::string::npos) {
+                sound = false;
+                why = "its last line is cut off";
+                break;
+            }
+            JournalEntry entry;
+            if (!ParseJournalLine(text.substr(start, end - start), entry)) {
+                sound = false;
+                why = "it names something other than the game's own files";
+            }
+            entries.push_back(entry);
             start = end + 1;
-            const size_t tab = line.find('\t');
-            const size_t tab2 = tab == std::string::npos ? tab : line.find('\t', tab + 1);
-            if (line.rfind("delete\t", 0) == 0) {
-                const std::string target = FromRoot(line.substr(tab + 1));
-                if (unlink(target.c_str()) != 0 && errno != ENOENT) ++failed;
-            } else if (line.rfind("rename\t", 0) == 0 && tab2 != std::string::npos) {
-                const std::string temp = FromRoot(line.substr(tab + 1, tab2 - tab - 1));
-                const std::string target = FromRoot(line.substr(tab2 + 1));
-                struct stat st {};
-                if (stat(temp.c_str(), &st) == 0 && rename(temp.c_str(), target.c_str()) != 0) ++failed;
+        }
+        if (sound && entries.empty()) {
+            sound = false;
+            why = "it is empty";
+        }
+        // Renames whose temporary file is gone were done before the crash; doing the rest
+        // again, in the same order, ends with every file of that save in place. Every file
+        // they replace must be a file or nothing, checked before the first one moves.
+        for (size_t k = 0; sound && k < entries.size(); ++k) {
+            const std::string blocked = NotReplaceable(FromRoot(entries[k].target));
+            if (!blocked.empty()) {
+                sound = false;
+                why = entries[k].target + ": " + blocked;
             }
         }
+        int failed = 0;
+        for (size_t k = 0; sound && k < entries.size(); ++k) {
+            const std::string target = FromRoot(entries[k].target);
+            if (entries[k].temp.empty()) {
+                if (unlink(target.c_str()) != 0 && errno != ENOENT) ++failed;
+                continue;
+            }
+            const std::string temp = FromRoot(entries[k].temp);
+            struct stat st {};
+            if (lstat(temp.c_str(), &st) == 0 && rename(temp.c_str(), target.c_str()) != 0) ++failed;
+        }
+        if (!sound) {
+            SetMarkerAside(why);
+            return;  // its temporary files stay with it, for whoever looks
+        }
+        SyncFolder(Root);
+        SyncFolder(Resolve(Root, "World"));
         if (failed == 0) {
-            SyncFolder(Root);
-            SyncFolder(Resolve(Root, "World"));
             unlink(marker.c_str());
             std::fprintf(stderr, "hoofbound: a save cut short by a crash was finished\n");
+            TellPlayer("A save cut short by a crash was finished.");
         } else {
-            std::fprintf(stderr,
-                         "hoofbound: a save cut short by a crash could not be finished (%d files); it is tried again "
-                         "next time\n",
-                         failed);
-            return;  // its temporary files are still needed
+            // Tried once: the next start-up would only fail again.
+            SetMarkerAside(std::to_string(failed) + " of its files could not be put in place");
+            return;
         }
     }
-    // Temporary files no marker names are a save that never counted: the files they
-    // were to replace are whole and of one moment.
+    // The game's own temporary files that no marker names are a save that never counted:
+    // the files they were to replace are whole and of one moment.
     int removed = 0;
-    for (const std::string& folder : {Root, Resolve(Root, "World")}) {
+    for (const std::string& sub : {std::string(), std::string("World")}) {
+        const std::string folder = sub.empty() ? Root : Resolve(Root, sub);
         DIR* dir = opendir(folder.c_str());
         if (!dir) continue;
         std::vector<std::string> stray;
         while (dirent* entry = readdir(dir)) {
-            if (IsTemporaryName(entry->d_name)) stray.push_back(folder + "/" + entry->d_name);
+            const std::string name = sub.empty() ? entry->d_name : "World/" + std::string(entry->d_name);
+            if (IsOwnTemporary(name)) stray.push_back(folder + "/" + entry->d_name);
         }
         closedir(dir);
         for (const std::string& path : stray) removed += unlink(path.c_str()) == 0 ? 1 : 0;
@@ -501,16 +759,50 @@ void SetFileStepSeam(const char* setting) { ReadSeam(setting); }
 
 const std::string& LastFileError() { return WriteError; }
 
-std::string SetFileAside(const std::string& gamePath) {
+namespace {
+
+// One folder per session: the date and time of the first file set aside.
+std::string AsideStamp() {
+    static std::string stamp;
+    if (stamp.empty()) {
+        const std::time_t now = std::time(nullptr);
+        std::tm local {};
+        localtime_r(&now, &local);
+        char text[32];
+        std::strftime(text, sizeof text, "%Y-%m-%d-%H%M%S", &local);
+        stamp = text;
+    }
+    return stamp;
+}
+
+}  // namespace
+
+std::string AsideFolder() { return "Damaged/" + AsideStamp(); }
+
+std::string SetFileAside(const std::string& gamePath, const std::string& why) {
+    if (RootShared) return std::string();
     const std::string path = DataPath(gamePath);
+    const std::string inside = InsideRoot(path);
+    const std::string folder = Root + "/" + AsideFolder();
+    const size_t slash = inside.find_last_of('/');
+    const std::string sub = slash == std::string::npos ? std::string() : "/" + inside.substr(0, slash);
+    if (!MakeFolders(folder + sub)) return std::string();
     for (int k = 1; k < 1000; ++k) {
-        std::string suffix = ".damaged";
-        if (k > 1) suffix.append(1, '-').append(std::to_string(k));
-        const std::string target = path + suffix;
+        std::string name = inside;
+        if (k > 1) name.append(1, '-').append(std::to_string(k));
+        const std::string target = folder + "/" + name;
         struct stat st {};
-        if (stat(target.c_str(), &st) == 0) continue;
-        if (rename(path.c_str(), target.c_str()) == 0) return gamePath + suffix;
-        return std::string();
+        if (lstat(target.c_str(), &st) == 0) continue;
+        if (rename(path.c_str(), target.c_str()) != 0) return std::string();
+        // The note says what each file was and why it was moved, for the player who looks.
+        const std::string note = folder + "/why.txt";
+        if (FILE* f = std::fopen(note.c_str(), "a")) {
+            std::fprintf(f, "%s was %s: %s\n", name.c_str(), inside.c_str(), why.c_str());
+            std::fclose(f);
+        }
+        SyncFolder(ParentFolder(path));
+        SyncFolder(ParentFolder(target));
+        return AsideFolder() + "/" + name;
     }
     return std::string();
 }

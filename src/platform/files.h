@@ -31,33 +31,61 @@ std::string DataPath(const std::string& gamePath);
 // Full path of a picture named by the game, matched case-insensitively.
 std::string ImagePath(const std::string& gamePath);
 
+// ---- One game per data root ------------------------------------------------------------
+// ChooseDataRoot takes an advisory lock on the data root (the system lets it go when the
+// process ends, however it ends). A second copy of the game on the same root gets no lock:
+// it then writes, renames and deletes nothing there, and says so to the player.
+bool DataRootShared();
+
+// ---- What the files layer tells the player -----------------------------------------------
+// Start-up and reading run before the title shows: what the player must know of them (a
+// save finished or set aside, a second copy of the game) is kept here for the title.
+void TellPlayer(const std::string& text);
+// The first text told since the last call, then forgotten; empty when there is none.
+std::string TakePlayerNotice();
+
 // ---- File operations on game paths ----------------------------------------------
-// Size in bytes, or -1 when there is no file.
+// Size in bytes of a regular file, or -1 when there is none (a folder, a device or a pipe
+// in its place is not a file).
 int FileSize(const std::string& gamePath);
-// 0 nothing there, 1 a file, 2 a folder.
+// 0 nothing there, 1 a regular file, 2 a folder, 3 something else (a device, a pipe, a
+// link to nowhere): what stands there and cannot be read as a file.
 int FileKind(const std::string& gamePath);
+// True when the regular file at a game path can be opened for reading.
+bool CanReadFile(const std::string& gamePath);
 // The entries of a folder, "." and ".." first; empty when the folder cannot be read.
 std::vector<std::string> ListFolder(const std::string& gamePath);
 // Removes a file; true when it is gone (or was never there).
 bool DeleteFile(const std::string& gamePath);
-// Reads a whole file; false when it cannot be read.
-bool ReadWholeFile(const std::string& gamePath, std::vector<uint8_t>& bytes);
+// Reads a regular file of at most `limit` bytes at a real path; never blocks on a pipe
+// and never reads a device. False with a reason (one line) otherwise.
+bool ReadRegularFile(const std::string& path, size_t limit, std::vector<uint8_t>& bytes, std::string& why);
+// ReadRegularFile on a game path.
+bool ReadWholeFile(const std::string& gamePath, std::vector<uint8_t>& bytes, size_t limit, std::string& why);
 // Replaces a file whole: the bytes go to a temporary file in the same folder, which is
 // flushed to disk and renamed over the old one, so a crash or a full disk leaves either
 // the old file or the new one. On failure the old file stays, the reason goes to stderr
 // and LastFileError(), and the result is false.
 bool WriteWholeFile(const std::string& gamePath, const std::vector<uint8_t>& bytes);
 // Saves several files as one: between BeginFileGroup and CommitFileGroup, WriteWholeFile
-// only writes each new file under its temporary name and DeleteFile only notes the name.
-// The commit writes a marker in the data root listing them (SaveInProgress.txt), renames
-// and deletes, and removes the marker; false when any file could not be written (then
-// nothing changed on disk, unless the renames themselves failed: then the marker stays
-// and the next start-up finishes them). A file may be written once per group.
+// only writes each new file under its temporary name (or nothing, when the file on disk
+// already holds those bytes) and DeleteFile only notes the name. The commit checks that
+// every file it replaces is a regular file or absent, writes a marker in the data root
+// listing the changes (SaveInProgress.txt), renames and deletes, and removes the marker.
+// False when any file could not be written or replaced: then nothing changed on disk (a
+// rename that fails half way has the ones before it undone). A file may be written once
+// per group.
 void BeginFileGroup();
 bool CommitFileGroup();
-// Run by ChooseDataRoot: a marker left by a crash finishes its save (roll forward);
-// temporary files of a save that never reached its marker are removed. Says so on stderr.
+// Run by ChooseDataRoot: a marker left by a crash finishes its save (roll forward); a
+// marker that names anything but the game's own files, or that cannot be finished, is
+// set aside whole and nothing is done. The game's own temporary files of a save that
+// never reached its marker are removed. Says so on stderr and to the player.
 void FinishInterruptedSave();
+// True for a path inside the data root naming one of the game's own files: the global
+// files, the settings, the seed record, the high scores, World/savedata.dat and
+// World/Forest<n>.flr (any case).
+bool IsGameFile(const std::string& rootPath);
 // The crash-trial seam, read from HOOF_FILE_STEPS on the first step (a test may set it
 // here instead; null turns it off). Unset, nothing happens. Set, every step that changes
 // the disk (begin, open, write, sync, close, rename, delete, syncfolder, end) is numbered
@@ -67,9 +95,13 @@ void FinishInterruptedSave();
 void SetFileStepSeam(const char* setting);
 // A one-line reason for the latest failed write, for the message log.
 const std::string& LastFileError();
-// Moves a damaged file aside under a new name that does not exist yet; returns the new
-// game path, or an empty text when it could not be moved.
-std::string SetFileAside(const std::string& gamePath);
+// Moves what stands at a game path (a damaged file, a folder, a link) out of the game's
+// way into Damaged/<date and time>/, under the same path, and adds `why` to the note
+// Damaged/<date and time>/why.txt. Returns the new game path, or an empty text when it
+// could not be moved.
+std::string SetFileAside(const std::string& gamePath, const std::string& why);
+// The folder of this session's kept-aside files ("Damaged/2026-12-11-041530").
+std::string AsideFolder();
 
 // ---- Little-endian 32-bit ints ------------------------------------------------------
 // A whole file held in memory and read front to back. Reading past the end yields 0 or

@@ -5,10 +5,16 @@
 
 #include <cstdio>
 
+#include "platform/files.h"
+
 bool LoadPng(const std::string& path, int& width, int& height, std::vector<uint8_t>& rgba, std::string& error) {
+    // Read whole first, as every file the game reads: only a regular file, and no
+    // picture of the game comes near this size, so a pipe or a device never holds it up.
+    std::vector<uint8_t> bytes;
+    if (!ReadRegularFile(path, 64u << 20, bytes, error)) return false;
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) {
+    if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) {
         error = image.message;
         return false;
     }

@@ -11,12 +11,15 @@
 #include <vector>
 
 #include "platform/backend.h"
+#include "platform/files.h"
 #include "platform/input.h"
 #include "platform/platform.h"
 #include "platform/png_io.h"
 #include "platform/script.h"
 
 namespace {
+
+constexpr size_t LargestScript = 64u << 20;
 
 bool Headless = false;
 bool Started = false;
@@ -319,14 +322,15 @@ bool StartPlatform(const PlatformOptions& options, std::string& error) {
         // No window and no display: the software renderer needs no video subsystem.
         Runner = ScriptRunner();
         if (!options.scriptPath.empty()) {
-            std::ifstream in(options.scriptPath, std::ios::binary);
-            if (!in) {
-                error = "cannot read the script " + options.scriptPath;
+            // A script is a text of a few thousand lines; far beyond that it is a mistake
+            // (a device, a pipe, the wrong file), refused before it fills the memory.
+            std::vector<uint8_t> bytes;
+            std::string why;
+            if (!ReadRegularFile(options.scriptPath, LargestScript, bytes, why)) {
+                error = "cannot read the script " + options.scriptPath + ": " + why;
                 return false;
             }
-            std::stringstream text;
-            text << in.rdbuf();
-            if (!ParseScript(text.str(), Runner.steps, error)) return false;
+            if (!ParseScript(std::string(bytes.begin(), bytes.end()), Runner.steps, error)) return false;
         }
         ClockStart = options.clockStart;
         FramesShown = 0;

@@ -2,12 +2,15 @@
 // the headless screen by a script.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstdlib>
 
 #include <fstream>
 #include <string>
 
+#include "core/loop/startup.h"
 #include "core/loop/turnloop.h"
 #include "core/random.h"
 #include "core/state.h"
@@ -321,6 +324,96 @@ TEST_F(TurnLoopGameTest, WalkingIntoAnExitMakesAndSavesTheNextSector) {
     // The poison or the new sector's creatures end him there; either way the run is over.
     EXPECT_EQ(GameOver, 1);
     EXPECT_EQ(DeathMessage.rfind("HERO ", 0), 0u) << DeathMessage;
+}
+
+TEST_F(TurnLoopGameTest, ClosingTheWindowAsTheHeroDrownsEndsTheRunAsADeath) {
+    // The window closes a frame later each time; in the frame he drowns the run must
+    // end as a death (scored on normal), never be saved with a dead hero.
+    std::string error;
+    ASSERT_TRUE(ChooseDataRoot(folder.path, error)) << error;
+    const std::string script = folder.path + "/close.txt";
+    int firstDeath = -1;
+    for (int frames = 80; frames <= 110 && firstDeath < 0; ++frames) {
+        SCOPED_TRACE("closed after " + std::to_string(frames) + " frames");
+        SetUp();
+        MonLevel[0] = 1;
+        GameVars[49] = 1;
+        MapTerrain[10][10] = 3;
+        PlaceHero(10, 10);
+        ASSERT_TRUE(SaveRun());
+        std::ofstream(script) << "hold Space\nwait " << frames << "\nclose\n";
+        ASSERT_EQ(StartHeadless(script, 4000), "");
+        OpenScreen(1024, 768);
+        RunTurnLoop();
+        ASSERT_TRUE(QuitRequested());
+        const bool died = GameOver == 1;
+        FinishProgram();
+        if (died) {
+            firstDeath = frames;
+            EXPECT_EQ(HighScoreName[0][1], "HERO drowned!") << "the death is scored";
+            EXPECT_EQ(FileSize("World/savedata.dat"), -1) << "and the save folder cleared";
+        } else {
+            ClearAllTables();
+            std::string message;
+            EXPECT_TRUE(LoadGame(message)) << message;
+            EXPECT_GT(MonHp[0], 0);
+        }
+    }
+    EXPECT_GT(firstDeath, 80) << "the hero must still live when the first window closes";
+}
+
+TEST_F(TurnLoopGameTest, ExperienceAndLevelsAtTheirEdgesStayInRangeAndLoadable) {
+    std::string error;
+    ASSERT_TRUE(ChooseDataRoot(folder.path, error)) << error;
+    struct Edge {
+        const char* what;
+        int level, xp, xpNext, creatureXp;
+        int level2, xp2, xpNext2;  // after a knock-out and a hundred frames of level-ups
+    };
+    const Edge edges[] = {
+        // Level-ups stop at the last level, so the next save still loads.
+        {"the last level but one", 998, 2147483647, 20, 0, 999, 2147483647, 32},
+        // The mark saturates instead of wrapping, and then no more levels come.
+        {"a mark past what the factor can grow", 40, 2147483647, 1500000000, 0, 41, 2147483647, 2147483647},
+        // Experience saturates instead of wrapping below 0.
+        {"a knock-out past all there is", 5, 2147483000, 2147483647, 1000000, 5, 2147483647, 2147483647},
+    };
+    for (const Edge& e : edges) {
+        SCOPED_TRACE(e.what);
+        SetUp();
+        MonLevel[0] = e.level;
+        MonXp[0] = e.xp;
+        XpNext = e.xpNext;
+        PutCreature(3, 2, 12, 12, 0, 0);  // knocked out, waiting for the frame's deaths
+        MonXp[3] = e.creatureXp;
+        ResolveDeaths();
+        for (int frame = 0; frame < 100; ++frame) LevelUpHero();
+        EXPECT_EQ(MonLevel[0], e.level2);
+        EXPECT_EQ(MonXp[0], e.xp2);
+        EXPECT_EQ(XpNext, e.xpNext2);
+        ASSERT_TRUE(SaveGame());
+        std::string message;
+        EXPECT_TRUE(LoadGame(message)) << message;
+    }
+}
+
+TEST_F(TurnLoopGameTest, AQuitWhoseSaveFailsShowsWhyBeforeTheWindowCloses) {
+    std::string error;
+    ASSERT_TRUE(ChooseDataRoot(folder.path, error)) << error;
+    MonLevel[0] = 1;
+    ASSERT_EQ(mkdir((folder.path + "/GlobalData.dat").c_str(), 0755), 0);  // no save can replace it
+    const std::string script = folder.path + "/quit.txt";
+    const std::string shot = folder.path + "/why.png";
+    std::ofstream(script) << "wait 3\nclose\nwait 40\nshot " << shot << "\nwait 5\ntap Space\nwait 5\n";
+    ASSERT_EQ(StartHeadless(script, 4000), "");
+    OpenScreen(1024, 768);
+    RunTurnLoop();
+    ASSERT_TRUE(QuitSavesRun());
+    FinishProgram();
+    // The frame with the reason was shown after the close and before the end.
+    EXPECT_TRUE(Exists(shot));
+    EXPECT_NE(LastFileError().find("GlobalData.dat: a folder stands in its place"), std::string::npos);
+    EXPECT_FALSE(Exists(folder.path + "/World/savedata.dat")) << "nothing of the failed save";
 }
 
 }  // namespace

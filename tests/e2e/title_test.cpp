@@ -1,11 +1,13 @@
 // The game binary played headless by scripts, as a player or a checker would run it.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/files.h"
 #include "platform/png_io.h"
 #include "support/test_support.h"
 
@@ -145,13 +147,13 @@ TEST(Title, DamagedGlobalFileIsReportedAndThePlayGoesOn) {
     const RunResult r = RunHeadless(root.path, "wait 20\ndump " + root.path + "/d.txt\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(
-        r.err.find("GlobalData.dat is damaged (it has 3 bytes instead of 84); it is kept as GlobalData.dat.damaged"),
+        r.err.find("GlobalData.dat is damaged (it has 3 bytes instead of 84); it is kept as Damaged/"),
         std::string::npos)
         << r.err;
     EXPECT_NE(r.err.find("Highscores3.dat is damaged"), std::string::npos) << r.err;
     EXPECT_EQ(ReadDump(root.path + "/d.txt")["ScreenWidth"], "1024");
-    EXPECT_EQ(ReadBytes(root.path + "/GlobalData.dat.damaged").size(), 3u) << "the damaged file must be kept";
-    EXPECT_EQ(ReadBytes(root.path + "/Highscores3.dat.damaged"), IntBytes({5, -7, 0}));
+    EXPECT_EQ(ReadBytes(Aside(root.path, "GlobalData.dat")).size(), 3u) << "the damaged file must be kept";
+    EXPECT_EQ(ReadBytes(Aside(root.path, "Highscores3.dat")), IntBytes({5, -7, 0}));
 }
 
 TEST(CommandLine, BadArgumentsScriptsAndRootsGiveStatusTwo) {
@@ -244,7 +246,7 @@ TEST(NewGame, ADamagedSaveIsKeptAsideAndTheTitleSaysSo) {
                                                    root.path + "/after.png\n");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(ReadDump(root.path + "/before.txt")["MenuCursor"], "1");
-    EXPECT_EQ(ReadBytes(root.path + "/World/savedata.dat.damaged").size(), 10u);
+    EXPECT_EQ(ReadBytes(Aside(root.path, "World/savedata.dat")).size(), 10u);
     EXPECT_FALSE(Exists(root.path + "/World/savedata.dat"));
     EXPECT_NE(r.err.find("savedata.dat is damaged"), std::string::npos) << r.err;
     // The notice replaces the credits in a warm yellow (text needs the font picture).
@@ -338,14 +340,23 @@ TEST(LoadGame, ASaveNoRunCouldWriteIsKeptAsideNeverScoredAndWorldStays) {
         WriteBytes(root.path + "/World/Forest0.flr", sector);
         // The cursor starts on Load Game; choose it, look at the title, then press on
         // for a while as a player would who thinks the game has begun.
-        const RunResult r = RunHeadless(root.path, "wait 12\ntap Space\nwait 30\nshot " + root.path +
-                                                       "/after.png\ndump " + root.path +
-                                                       "/after.txt\nhold Right\nwait 300\nrelease Right\nwait 30\n");
+        // The player's own file in World/ is none of the game's business.
+        WriteBytes(root.path + "/World/notes.txt", {'h', 'i'});
+        // Then a new game: what was kept aside must outlive it.
+        const RunResult r = RunHeadless(
+            root.path, "wait 12\ntap Space\nwait 30\nshot " + root.path + "/after.png\ndump " + root.path +
+                           "/after.txt\nhold Right\nwait 300\nrelease Right\nwait 30\n"
+                           "tap Space\nwait 12\ntap Space\nwait 12\ntap Space\nwait 12\ntap Space\nwait 12\n"
+                           "tap Space\nwait 30\ndump " +
+                           root.path + "/new.txt\n");
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_NE(r.err.find("World/savedata.dat is damaged (" + std::string(c.why) + ")"), std::string::npos) << r.err;
-        EXPECT_EQ(ReadBytes(root.path + "/World/savedata.dat.damaged"), c.bytes);
-        EXPECT_FALSE(Exists(root.path + "/World/savedata.dat"));
-        EXPECT_EQ(ReadBytes(root.path + "/World/Forest0.flr"), sector) << "nothing in World/ is deleted";
+        EXPECT_EQ(ReadBytes(Aside(root.path, "World/savedata.dat")), c.bytes);
+        EXPECT_EQ(ReadBytes(Aside(root.path, "World/Forest0.flr")), sector) << "the refused run's sector is kept";
+        EXPECT_NE(ReadTextFile(Aside(root.path, "why.txt")).find(c.why), std::string::npos) << "the note says why";
+        EXPECT_EQ(ReadBytes(root.path + "/World/notes.txt"), (std::vector<unsigned char>{'h', 'i'}));
+        EXPECT_EQ(ReadDump(root.path + "/new.txt")["InGame"], "1") << "the new game began";
+        EXPECT_EQ(ReadBytes(root.path + "/World/savedata.dat").size(), 2028u);
         auto after = ReadDump(root.path + "/after.txt");
         EXPECT_EQ(after["InGame"], "0") << "still on the title";
         EXPECT_EQ(after["MenuCursor"], "0");
@@ -375,5 +386,64 @@ TEST(LoadGame, AMissingSectorIsSaidToBeMissingAndMadeAnew) {
         EXPECT_EQ(value.find("kept aside"), std::string::npos) << value;
     }
     EXPECT_TRUE(missing);
-    EXPECT_FALSE(Exists(root.path + "/World/Forest0.flr.damaged"));
+    EXPECT_FALSE(Exists(Aside(root.path, "World/Forest0.flr")));
+}
+
+TEST(DataRoot, ASecondCopyOnOneRootWritesNothingAndSaysSo) {
+    TempFolder root;
+    // This test holds the root as the first copy of the game would.
+    std::string error;
+    ASSERT_TRUE(ChooseDataRoot(root.path, error)) << error;
+    ASSERT_FALSE(DataRootShared());
+    WriteBytes(root.path + "/World/savedata.dat.tmp1", {1});  // the first copy's save under way
+    const std::string newGame =
+        "wait 12\nshot " + root.path + "/title.png\ntap Space\nwait 12\ntap Space\nwait 12\ntap Space\nwait 12\n"
+        "tap Space\nwait 12\ntap Space\nwait 30\ndump " + root.path + "/d.txt\n";
+    const RunResult r = RunHeadless(root.path, newGame, {"--seed", "3"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("another copy of the game is using this data folder"), std::string::npos) << r.err;
+    EXPECT_EQ(ReadDump(root.path + "/d.txt")["InGame"], "1") << "the game still plays";
+    EXPECT_FALSE(Exists(root.path + "/World/savedata.dat")) << "nothing written";
+    EXPECT_FALSE(Exists(root.path + "/World/Forest0.flr"));
+    EXPECT_TRUE(Exists(root.path + "/World/savedata.dat.tmp1")) << "the first copy's files are left alone";
+    if (Exists(HOOF_BINARY_DIR "/images/font.png")) {
+        EXPECT_TRUE(NoticeShown(root.path + "/title.png"));
+    }
+
+    // The lock goes with the copy that held it: one started afterwards saves.
+    TempFolder other;
+    ASSERT_TRUE(ChooseDataRoot(other.path, error));  // this process lets the root go
+    const RunResult again = RunHeadless(root.path, newGame, {"--seed", "3"});
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(ReadBytes(root.path + "/World/savedata.dat").size(), 2028u);
+}
+
+TEST(DataRoot, WhatIsNoFileIsNeverReadAndAScriptMustBeOne) {
+    // A device, a pipe and a folder where the game expects its files: start-up neither
+    // blocks nor fills the memory, and the title shows. (Before, a pipe blocked for ever.)
+    TempFolder root;
+    ASSERT_EQ(symlink("/dev/zero", (root.path + "/Settings.txt").c_str()), 0);
+    ASSERT_EQ(mkfifo((root.path + "/GlobalData.dat").c_str(), 0644), 0);
+    ASSERT_EQ(mkfifo((root.path + "/SaveInProgress.txt").c_str(), 0644), 0);
+    ASSERT_EQ(symlink("/dev/zero", (root.path + "/RecipeBook.dat").c_str()), 0);
+    const RunResult r = RunHeadless(root.path, "wait 12\ndump " + root.path + "/d.txt\n", {"--seed", "3"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadDump(root.path + "/d.txt")["InGame"], "0");
+    for (const char* name : {"Settings.txt", "GlobalData.dat", "SaveInProgress.txt", "RecipeBook.dat"}) {
+        struct stat st {};
+        EXPECT_EQ(lstat(Aside(root.path, name).c_str(), &st), 0) << name << " is kept aside";
+    }
+
+    // --script: a pipe, a device, a folder and a file far too large are refused with 2.
+    TempFolder place;
+    const std::string fifo = place.path + "/fifo", big = place.path + "/big.txt";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    WriteBytes(big, {});
+    ASSERT_EQ(truncate(big.c_str(), 100LL << 20), 0);
+    for (const std::string& script : {fifo, std::string("/dev/zero"), place.path, big}) {
+        SCOPED_TRACE(script);
+        const RunResult bad = RunBinary("hoofbound", {"--headless", "--root", root.path, "--script", script});
+        EXPECT_EQ(bad.status, 2);
+        EXPECT_NE(bad.err.find("cannot read the script"), std::string::npos) << bad.err;
+    }
 }

@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -152,6 +153,7 @@ TEST_F(CrashedSave, AFileThatCannotBeWrittenKeepsTheWholeOldSave) {
     const Folder before = Snapshot(folder.path);
     TurnCount = 5;
     GlobalData[12] = 1;
+    MapTerrain[3][4] = 7;  // the sector changed too, so its file must be written
     InGame = 1;
     ClearHistory();
     // A full disk: the sector file (52140 bytes) cannot be written, the save game and the
@@ -186,4 +188,162 @@ TEST_F(CrashedSave, StartUpFinishesAMarkedSaveAndDropsAnUnmarkedOne) {
     WriteBytes(At("GlobalData.dat.tmp12"), {9});  // an unmarked temporary file of an older crash
     FinishInterruptedSave();
     EXPECT_EQ(Snapshot(folder.path), (Folder{{"World/savedata.dat", {1}}, {"World/Forest0.flr", {2}}}));
+}
+
+TEST_F(CrashedSave, AMarkerNamingAnythingButTheGamesFilesIsSetAsideAndNothingIsDone) {
+    TempFolder outside;
+    const std::string victim = outside.path + "/other.txt";
+    const std::string rel = "../" + outside.path.substr(outside.path.rfind('/') + 1) + "/other.txt";
+    const std::string cases[] = {
+        "delete\t" + victim + "\n",
+        "delete\t" + rel + "\n",
+        "delete\tHighscores.dat\n",  // a save deletes only files of a run
+        "rename\t" + victim + "\tWorld/savedata.dat\n",
+        "rename\tWorld/savedata.dat.tmp77\tWorld/savedata.dat\textra\n",
+        "rename\tWorld/savedata.dat.tmp77\tWorld/../../x\n",
+        "rename\tWorld/savedata.dat.tmp77\tWorld/savedata.dat\n" + std::string("\x01\xff garbage\n"),
+        "rename\tWorld/savedata.dat.tmp77\tWorld/savedata.dat",  // cut off before its line end
+        std::string("\x13\x37\x00\x42", 4),
+    };
+    for (const std::string& marker : cases) {
+        SCOPED_TRACE(marker);
+        WriteBytes(victim, {'v'});
+        WriteBytes(At("Highscores.dat"), {4});
+        WriteBytes(At("World/savedata.dat"), {1});
+        WriteBytes(At("World/savedata.dat.tmp77"), {2});
+        WriteBytes(At("SaveInProgress.txt"), std::vector<unsigned char>(marker.begin(), marker.end()));
+        TakePlayerNotice();
+        FinishInterruptedSave();
+        EXPECT_EQ(ReadBytes(victim), (std::vector<unsigned char>{'v'}));
+        EXPECT_EQ(ReadBytes(At("Highscores.dat")), (std::vector<unsigned char>{4}));
+        EXPECT_EQ(ReadBytes(At("World/savedata.dat")), (std::vector<unsigned char>{1})) << "nothing is renamed";
+        EXPECT_FALSE(Exists(At("SaveInProgress.txt"))) << "set aside, not obeyed again next time";
+        EXPECT_EQ(ReadBytes(Aside(folder.path, "SaveInProgress.txt")),
+                  std::vector<unsigned char>(marker.begin(), marker.end()));
+        EXPECT_NE(TakePlayerNotice().find("could not be finished"), std::string::npos);
+        std::remove(Aside(folder.path, "SaveInProgress.txt").c_str());
+    }
+}
+
+TEST_F(CrashedSave, AFolderInAFilesPlaceFailsTheWholeSaveAndLeavesNothingBehind) {
+    MonHp[0] = MonMaxHp[0] = 10;
+    InGame = 1;
+    ASSERT_TRUE(SaveRun());
+    for (const char* blocked : {"GlobalData.dat", "RecipeBook.dat", "World/Forest0.flr"}) {
+        SCOPED_TRACE(blocked);
+        const Folder before = Snapshot(folder.path);
+        std::remove(At(blocked).c_str());
+        ASSERT_EQ(mkdir(At(blocked).c_str(), 0755), 0);
+        // Everything changed, so every file of the save is written.
+        TurnCount += 1, MapTerrain[1][1] += 1, GlobalData[6] += 1, RecipeBook[3] += 1;
+        ClearHistory();
+        EXPECT_FALSE(SaveRun());
+        rmdir(At(blocked).c_str());
+        Folder after = Snapshot(folder.path);
+        after[blocked] = before.at(blocked);
+        EXPECT_EQ(after, before) << "a file was replaced, or a marker or temporary file stayed";
+        ASSERT_GE(HistoryCount(), 2);
+        EXPECT_NE(HistoryLine(HistoryCount() - 2).find("a folder stands in its place"), std::string::npos);
+        WriteBytes(At(blocked), before.at(blocked));
+    }
+    InGame = 0;
+}
+
+TEST_F(CrashedSave, AMarkerThatCannotBeFinishedIsSetAsideOnce) {
+    WriteBytes(At("World/savedata.dat"), {1});
+    WriteBytes(At("World/savedata.dat.tmp77"), {2});
+    ASSERT_EQ(mkdir(At("GlobalData.dat").c_str(), 0755), 0);
+    WriteBytes(At("GlobalData.dat.tmp77"), {3});
+    const std::string marker =
+        "rename\tWorld/savedata.dat.tmp77\tWorld/savedata.dat\nrename\tGlobalData.dat.tmp77\tGlobalData.dat\n";
+    WriteBytes(At("SaveInProgress.txt"), std::vector<unsigned char>(marker.begin(), marker.end()));
+    TakePlayerNotice();
+    FinishInterruptedSave();
+    EXPECT_NE(TakePlayerNotice().find("could not be finished"), std::string::npos);
+    EXPECT_NE(ReadTextFile(Aside(folder.path, "why.txt")).find("GlobalData.dat: a folder stands in its place"),
+              std::string::npos);
+    EXPECT_EQ(ReadBytes(At("World/savedata.dat")), (std::vector<unsigned char>{1})) << "checked before any rename";
+    EXPECT_FALSE(Exists(At("SaveInProgress.txt")));
+    FinishInterruptedSave();
+    EXPECT_EQ(TakePlayerNotice(), "") << "told once, not at every start";
+}
+
+TEST_F(CrashedSave, StartUpRemovesOnlyTheGamesOwnTemporaryFiles) {
+    for (const char* name : {"notes.tmp2024", "World/notes.tmp2024", "World/Forest3.flr.tmpx", "photo.png.tmp12"})
+        WriteBytes(At(name), {1});
+    for (const char* name : {"GlobalData.dat.tmp12", "World/Forest-2.flr.tmp9", "World/savedata.dat.tmp1",
+                             "SaveInProgress.txt.tmp5", "highscores2.dat.tmp44"})
+        WriteBytes(At(name), {2});
+    FinishInterruptedSave();
+    EXPECT_EQ(Snapshot(folder.path), (Folder{{"notes.tmp2024", {1}},
+                                             {"World/notes.tmp2024", {1}},
+                                             {"World/Forest3.flr.tmpx", {1}},
+                                             {"photo.png.tmp12", {1}}}));
+}
+
+TEST_F(CrashedSave, ASaveRewritesOnlyTheFilesWhoseBytesChanged) {
+    MonHp[0] = MonMaxHp[0] = 10;
+    ASSERT_TRUE(SaveRun());
+    const auto inode = [this](const char* name) {
+        struct stat st {};
+        stat(At(name).c_str(), &st);
+        return st.st_ino;
+    };
+    const char* files[] = {"World/Forest0.flr", "World/savedata.dat", "GlobalData.dat", "RecipeBook.dat"};
+    std::map<std::string, ino_t> before;
+    for (const char* f : files) before[f] = inode(f);
+    TurnCount = 7;  // only the save game changes
+    ASSERT_TRUE(SaveRun());
+    for (const char* f : files) {
+        const bool rewritten = inode(f) != before[f];
+        EXPECT_EQ(rewritten, std::string(f) == "World/savedata.dat") << f;
+    }
+    EXPECT_EQ(ReadBytes(At("World/savedata.dat"))[0], 7);
+}
+
+TEST_F(CrashedSave, ARenameThatFailsHalfWayUndoesTheOnesBeforeIt) {
+    MonHp[0] = MonMaxHp[0] = 10;
+    ASSERT_TRUE(SaveRun());
+    const Folder before = Snapshot(folder.path);
+    TurnCount = 9, MapTerrain[2][2] = 7, GlobalData[6] = 5, RecipeBook[1] = 1;  // all four change
+    // Which step renames GlobalData.dat, after the sector and the save game are in place.
+    const std::string log = folder.path + "/../steps.txt";
+    pid_t child = fork();
+    if (child == 0) {
+        const int out = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(out, 2);
+        SetFileStepSeam("announce");
+        _exit(SaveRun() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    const std::string steps = ReadTextFile(log);
+    std::remove(log.c_str());
+    const size_t at = steps.find(" rename " + folder.path + "/GlobalData.dat\n");
+    ASSERT_NE(at, std::string::npos) << steps;
+    const size_t number = steps.rfind("file step ", at) + 10;
+    const int step = std::atoi(steps.c_str() + number);
+    ASSERT_GT(step, 0);
+    Restore(folder.path, before);
+
+    // Stopped just before that rename, GlobalData.dat becomes a folder: the rename fails.
+    child = fork();
+    if (child == 0) {
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, 2);
+        SetFileStepSeam(("stop:" + std::to_string(step)).c_str());
+        _exit(SaveRun() ? 0 : 1);
+    }
+    waitpid(child, &status, WUNTRACED);
+    ASSERT_TRUE(WIFSTOPPED(status));
+    std::remove(At("GlobalData.dat").c_str());
+    ASSERT_EQ(mkdir(At("GlobalData.dat").c_str(), 0755), 0);
+    kill(child, SIGCONT);
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1) << "the failed save claimed success";
+    rmdir(At("GlobalData.dat").c_str());
+    Folder after = Snapshot(folder.path);
+    after["GlobalData.dat"] = before.at("GlobalData.dat");
+    EXPECT_EQ(after, before) << "the sector and the save game renamed before the failure were not undone";
 }

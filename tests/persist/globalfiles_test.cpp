@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <unistd.h>
 
 #include "core/state.h"
@@ -37,8 +39,8 @@ TEST_F(GlobalFiles, DamagedGlobalFilesLeaveTheDefaults) {
     for (int v : RecipeBook) EXPECT_EQ(v, 0);
     // Nothing is lost: the damaged files are kept aside, out of the next save's way.
     EXPECT_FALSE(Exists(At("GlobalData.dat")));
-    EXPECT_EQ(ReadBytes(At("GlobalData.dat.damaged")), IntBytes({1, 2, 3}));
-    EXPECT_EQ(ReadBytes(At("RecipeBook.dat.damaged")).size(), 401u);
+    EXPECT_EQ(ReadBytes(Aside(folder.path, "GlobalData.dat")), IntBytes({1, 2, 3}));
+    EXPECT_EQ(ReadBytes(Aside(folder.path, "RecipeBook.dat")).size(), 401u);
 
     // Impossible values are set back to their defaults; sound ones are kept.
     std::vector<int> data(21, 0);
@@ -62,7 +64,16 @@ TEST_F(GlobalFiles, AHugeFileIsRefusedBeforeItIsRead) {
     ASSERT_EQ(truncate(At("Highscores2.dat").c_str(), 3LL << 30), 0);
     ReadHighScores();
     EXPECT_EQ(HighScoreName[0][1], "");
-    EXPECT_TRUE(Exists(At("Highscores2.dat.damaged")));
+    EXPECT_TRUE(Exists(Aside(folder.path, "Highscores2.dat")));
+}
+
+TEST_F(GlobalFiles, AFolderInAHighScoreFilesPlaceIsMovedAsideSoTheNextScoreIsKept) {
+    ASSERT_EQ(mkdir(At("Highscores.dat").c_str(), 0755), 0);
+    ReadHighScores();
+    EXPECT_TRUE(Exists(Aside(folder.path, "Highscores.dat")));
+    HighScoreValue[0][0] = 120;
+    EXPECT_TRUE(WriteHighScores(0));
+    EXPECT_EQ(ReadBytes(At("Highscores.dat")).size(), 120u);
 }
 
 TEST_F(GlobalFiles, HighScoresRoundTripWithTheirByteLayout) {
@@ -107,8 +118,8 @@ TEST_F(GlobalFiles, DamagedHighScoreFilesAreIgnoredWhole) {
         EXPECT_EQ(HighScoreName[0][2], "QUENBY ARLO fell!") << "a damaged file must not stop the others";
         EXPECT_FALSE(Exists(At("Highscores.dat"))) << "a damaged file is set aside";
     }
-    EXPECT_EQ(ReadBytes(At("Highscores.dat.damaged")), negative);
-    EXPECT_EQ(ReadBytes(At("Highscores.dat.damaged-2")), pastEnd);
+    EXPECT_EQ(ReadBytes(Aside(folder.path, "Highscores.dat")), negative);
+    EXPECT_EQ(ReadBytes(Aside(folder.path, "Highscores.dat-2")), pastEnd);
 }
 
 TEST_F(GlobalFiles, DeletingHighScoresEmptiesFilesAndTables) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 
 #include "core/run_vars.h"
@@ -95,7 +98,7 @@ namespace {
 // Places of single values in the save's 507 ints.
 constexpr int AtTurnCount = 0, AtHeroX = 1, AtHeroY = 2, AtHp = 3, AtMaxHp = 4, AtXp = 7, AtLevel = 8, AtBits = 19,
               AtInvCapacity = 20, AtDepth = 22, AtSkillPoints = 23, AtHeroId = 24, AtFirstItem = 28, AtFirstEquip = 256,
-              AtFirstSkill = 274, AtGameVars = 406;
+              AtFirstSkill = 274, AtGameVars = 406, AtAtk = 11, AtXpNext = 15;
 
 // A level-1 hero at the first sector of the forest quest, as a new game saves him.
 std::vector<int> PlausibleSave() {
@@ -125,8 +128,18 @@ TEST_F(SaveGameFiles, MissingAndShortSaves) {
 
     WriteBytes(At("World/savedata.dat"), std::vector<unsigned char>(2027, 1));  // one byte short
     EXPECT_FALSE(LoadGame(message));
-    EXPECT_NE(message.find("damaged"), std::string::npos) << message;
-    EXPECT_EQ(ReadBytes(At("World/savedata.dat.damaged")).size(), 2027u) << "nothing is deleted";
+    EXPECT_NE(message.find("it has 2027 bytes instead of 2028"), std::string::npos) << message;
+    EXPECT_EQ(ReadBytes(Aside(folder.path, "World/savedata.dat")).size(), 2027u) << "nothing is deleted";
+
+    // A folder or a device in the save's place is not "no saved game", and is not read.
+    std::remove(Aside(folder.path, "World/savedata.dat").c_str());
+    ASSERT_EQ(mkdir(At("World/savedata.dat").c_str(), 0755), 0);
+    EXPECT_FALSE(LoadGame(message));
+    EXPECT_EQ(message.rfind("The saved game could not be loaded (a folder stands in its place).", 0), 0u) << message;
+    EXPECT_EQ(FileKind("World/savedata.dat"), 0) << "moved out of the next game's way";
+    ASSERT_EQ(symlink("/dev/zero", At("World/savedata.dat").c_str()), 0);
+    EXPECT_FALSE(LoadGame(message));
+    EXPECT_EQ(message.rfind("The saved game could not be loaded (it is not a file).", 0), 0u) << message;
 }
 
 TEST_F(SaveGameFiles, ASaveNoRunCouldWriteIsKeptAsideWhole) {
@@ -154,6 +167,7 @@ TEST_F(SaveGameFiles, ASaveNoRunCouldWriteIsKeptAsideWhole) {
         {"a negative count", AtFirstItem + 3, -1},
         {"a count past reach", AtFirstItem + 4 * 56 + 3, 1000001},
         {"no such skill", AtFirstSkill + 2 * 9, 35},
+        {"a mark for the next level below 0", AtXpNext, -2147483647 - 1},
     };
     for (const SaveCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -164,22 +178,25 @@ TEST_F(SaveGameFiles, ASaveNoRunCouldWriteIsKeptAsideWhole) {
         WriteBytes(At("World/Forest0.flr"), {1, 2, 3});
         std::string message;
         EXPECT_FALSE(LoadGame(message));
-        EXPECT_EQ(message,
-                  "The saved game was damaged and could not be loaded. It has been kept aside in the World folder.");
+        EXPECT_EQ(message.rfind("The saved game could not be loaded (", 0), 0u) << message;
+        EXPECT_NE(message.find(". It is kept, with its sectors, in Damaged/"), std::string::npos) << message;
         EXPECT_FALSE(Exists(At("World/savedata.dat")));
-        EXPECT_EQ(ReadBytes(At("World/savedata.dat.damaged")), bytes) << "kept aside as it was";
-        EXPECT_TRUE(Exists(At("World/Forest0.flr"))) << "the run's sectors stay";
+        EXPECT_EQ(ReadBytes(Aside(folder.path, "World/savedata.dat")), bytes) << "kept aside as it was";
+        // The run's sectors go with it, out of reach of a new game's clearing.
+        EXPECT_FALSE(Exists(At("World/Forest0.flr")));
+        EXPECT_EQ(ReadBytes(Aside(folder.path, "World/Forest0.flr")), (std::vector<unsigned char>{1, 2, 3}));
         EXPECT_EQ(MonHp[0], 0) << "nothing of it stays in the tables";
         EXPECT_EQ(Depth, 0);
-        std::remove(At("World/savedata.dat.damaged").c_str());
+        std::remove(Aside(folder.path, "World/savedata.dat").c_str());
+        std::remove(Aside(folder.path, "World/Forest0.flr").c_str());
     }
 
     // 2028 bytes of 0xFF: every value -1.
     WriteBytes(At("World/savedata.dat"), std::vector<unsigned char>(2028, 0xFF));
     std::string message;
     EXPECT_FALSE(LoadGame(message));
-    EXPECT_NE(message.find("kept aside"), std::string::npos) << message;
-    EXPECT_EQ(ReadBytes(At("World/savedata.dat.damaged")).size(), 2028u);
+    EXPECT_NE(message.find("It is kept"), std::string::npos) << message;
+    EXPECT_EQ(ReadBytes(Aside(folder.path, "World/savedata.dat")).size(), 2028u);
 }
 
 TEST_F(SaveGameFiles, TheEdgesOfWhatPlayReachesStillLoad) {
@@ -194,6 +211,7 @@ TEST_F(SaveGameFiles, TheEdgesOfWhatPlayReachesStillLoad) {
         {"the last food", AtFirstItem, 199},
         {"the last skill", AtFirstSkill, 34},
         {"a high level", AtLevel, 999},
+        {"the highest mark for the next level", AtXpNext, 2147483647},
         {"more hit points than most", AtHp, 62},  // a level-up heals past the most
     };
     for (const SaveCase& c : cases) {
@@ -204,7 +222,7 @@ TEST_F(SaveGameFiles, TheEdgesOfWhatPlayReachesStillLoad) {
         std::string message;
         EXPECT_TRUE(LoadGame(message)) << message;
         EXPECT_EQ(message, "");
-        EXPECT_FALSE(Exists(At("World/savedata.dat.damaged")));
+        EXPECT_FALSE(Exists(Aside(folder.path, "World/savedata.dat")));
     }
 }
 
@@ -227,6 +245,38 @@ TEST_F(SaveGameFiles, ValuesOutsideTheirTablesAreMended) {
     EXPECT_EQ(SkillId[0], 12);
     EXPECT_EQ(SkillLevel[0], 0);
     EXPECT_EQ(MonName[0], "DABBLE MOSS");
+}
+
+TEST_F(SaveGameFiles, ValuesPlayWouldOverflowArePutBackWithRoomToGrow) {
+    // Each would overflow in play, or grow past what a load accepts and come back as a
+    // refused save: they are put inside bounds that leave play room.
+    const struct {
+        const char* name;
+        int at, value, expected;
+    } cases[] = {
+        {"a turn count past a billion", AtTurnCount, 2147483647, 1000000000},
+        {"all the experience there is", AtXp, 2147483647, 1000000000},
+        {"hit points past reach", AtHp, 2147483647, 10000000},
+        {"most hit points past reach", AtMaxHp, 2147483647, 10000000},
+        {"a statistic past reach", AtAtk, -2147483647 - 1, -100000},
+        {"a run variable past reach", AtGameVars + VarTurnsOnCell, 2147483647, 1000000000},
+        {"more notes about the Thinwraith than there are", AtGameVars + VarStalkerNotes, 11, 10},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<int> ints = PlausibleSave();
+        ints[c.at] = c.value;
+        WriteBytes(At("World/savedata.dat"), IntBytes(ints));
+        std::string message;
+        ASSERT_TRUE(LoadGame(message)) << message;
+        EXPECT_NE(message.find("they were put right"), std::string::npos) << message;
+        ASSERT_TRUE(SaveGame());
+        EXPECT_EQ(ReadBytes(At("World/savedata.dat")), IntBytes([&] {
+                      std::vector<int> mended = ints;
+                      mended[c.at] = c.expected;
+                      return mended;
+                  }()));
+    }
 }
 
 TEST_F(SaveGameFiles, SeedRecord) {

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
 
 #include "core/frame.h"
 #include "core/loop/startup.h"
@@ -126,12 +131,33 @@ TEST_F(SectorFiles, AMissingFileIsSaidToBeMissingAndAShortOneIsKeptAside) {
     std::string message;
     EXPECT_FALSE(ReadSector(message));
     EXPECT_EQ(message, "This sector's file was missing; the sector was made anew.");
-    EXPECT_FALSE(Exists(At("World/Forest0.flr.damaged")));
+    EXPECT_FALSE(Exists(Aside(folder.path, "World/Forest0.flr")));
 
     WriteBytes(At("World/Forest0.flr"), std::vector<unsigned char>(52139, 0));
     EXPECT_FALSE(ReadSector(message));
-    EXPECT_EQ(message, "This sector's file was damaged; it has been kept aside and the sector made anew.");
-    EXPECT_EQ(ReadBytes(At("World/Forest0.flr.damaged")).size(), 52139u);
+    EXPECT_EQ(message, "This sector's file was damaged; it is kept in " + AsideFolder() + ".");
+    EXPECT_EQ(ReadBytes(Aside(folder.path, "World/Forest0.flr")).size(), 52139u);
+}
+
+TEST_F(SectorFiles, WhatIsNoFileInASectorsPlaceIsKeptAsideNotCalledMissing) {
+    // A folder, a pipe and a device: none is read (a pipe would block, a device never
+    // end), each is moved out of the next save's way and said to be damaged.
+    const std::function<void(const std::string&)> makers[] = {
+        [](const std::string& path) { mkdir(path.c_str(), 0755); },
+        [](const std::string& path) { mkfifo(path.c_str(), 0644); },
+        [](const std::string& path) { ASSERT_EQ(symlink("/dev/zero", path.c_str()), 0); },
+    };
+    for (const auto& make : makers) {
+        make(At("World/Forest0.flr"));
+        std::string message;
+        EXPECT_FALSE(ReadSector(message));
+        EXPECT_EQ(message, "This sector's file was damaged; it is kept in " + AsideFolder() + ".");
+        EXPECT_EQ(FileKind("World/Forest0.flr"), 0) << "left in the way of the next save";
+        const std::string aside = Aside(folder.path, "World/Forest0.flr");
+        struct stat st {};
+        EXPECT_EQ(lstat(aside.c_str(), &st), 0) << "lost, not kept";
+        std::system(("rm -rf '" + aside + "'").c_str());
+    }
 }
 
 TEST_F(SectorFiles, ASectorNoGameCouldLeaveIsKeptAsideWhole) {
@@ -156,17 +182,17 @@ TEST_F(SectorFiles, ASectorNoGameCouldLeaveIsKeptAsideWhole) {
         WriteBytes(At("World/Forest0.flr"), bytes);
         std::string message;
         EXPECT_FALSE(ReadSector(message));
-        EXPECT_EQ(message, "This sector's file was damaged; it has been kept aside and the sector made anew.");
-        EXPECT_EQ(ReadBytes(At("World/Forest0.flr.damaged")), bytes);
+        EXPECT_EQ(message, "This sector's file was damaged; it is kept in " + AsideFolder() + ".");
+        EXPECT_EQ(ReadBytes(Aside(folder.path, "World/Forest0.flr")), bytes);
         EXPECT_FALSE(Exists(At("World/Forest0.flr")));
         EXPECT_EQ(MonKind[3], 0) << "nothing of it lingers";
-        std::remove(At("World/Forest0.flr.damaged").c_str());
+        std::remove(Aside(folder.path, "World/Forest0.flr").c_str());
     }
 
     WriteBytes(At("World/Forest0.flr"), std::vector<unsigned char>(52140, 0xFF));
     std::string message;
     EXPECT_FALSE(ReadSector(message));
-    EXPECT_NE(message.find("kept aside"), std::string::npos) << message;
+    EXPECT_NE(message.find("it is kept in Damaged/"), std::string::npos) << message;
 }
 
 TEST_F(SectorFiles, ValuesOutsideTheirTablesAreMended) {

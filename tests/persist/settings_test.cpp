@@ -68,8 +68,8 @@ TEST_F(SettingsFile, DamagedFilesGiveTheDefaultsAndAreKeptAside) {
         ReadSettings();
         EXPECT_TRUE(AllOff());
         EXPECT_FALSE(Exists(At("Settings.txt")));
-        EXPECT_EQ(ReadTextFile(At("Settings.txt.damaged")), text);
-        std::remove(At("Settings.txt.damaged").c_str());
+        EXPECT_EQ(ReadTextFile(Aside(folder.path, "Settings.txt")), text);
+        std::remove(Aside(folder.path, "Settings.txt").c_str());
     }
 }
 

@@ -54,7 +54,8 @@ TEST_F(Files, RoundTripSizesKindsAndListing) {
     EXPECT_EQ(FileSize("World/Forest3.flr"), 5);
     EXPECT_EQ(FileKind("World/Forest3.flr"), 1);
     std::vector<uint8_t> back;
-    ASSERT_TRUE(ReadWholeFile("World/Forest3.flr", back));
+    std::string why;
+    ASSERT_TRUE(ReadWholeFile("World/Forest3.flr", back, 100, why));
     EXPECT_EQ(back, (std::vector<uint8_t>{1, 2, 3, 4, 5}));
     const auto names = ListFolder("World");
     ASSERT_EQ(names.size(), 3u);

@@ -35,6 +35,9 @@ std::string ReadTextFile(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
 std::vector<unsigned char> ReadBytes(const std::string& path);
 bool Exists(const std::string& path);
+// Where the game kept aside its file `gamePath` of the data root `root`: the same path
+// inside the one dated folder under Damaged/; empty when nothing was kept aside.
+std::string Aside(const std::string& root, const std::string& gamePath);
 // A state dump as Name -> value.
 std::map<std::string, std::string> ReadDump(const std::string& path);
 // Little-endian ints, as the game's files hold them.

@@ -18,6 +18,8 @@ std::string ShotName(int n) {
 }  // namespace
 
 std::string TakeScreenshot() {
+    // A second copy of the game writes nothing into the data root it shares.
+    if (DataRootShared()) return "No screenshot: another copy of the game is using this data folder";
     int n = 1;
     while (n <= MostShots && FileKind(ShotName(n)) != 0) ++n;
     if (n > MostShots) return "No screenshot: Screenshot9999.png is taken, make room first";

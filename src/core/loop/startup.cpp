@@ -133,7 +133,12 @@ void TitleMenu() {
         ResetGame();
         LoadIntroPictures();
         InputDelay = DelayAfterAction;
-        MenuCursor = FileSize("World/savedata.dat") != -1 ? 1 : 0;
+        // Anything in the save's place counts: Load Game then says what is wrong with it.
+        MenuCursor = FileKind("World/savedata.dat") != 0 ? 1 : 0;
+        // What the files told since the title was last shown (a save finished after a
+        // crash, a file kept aside, a second copy of the game) waits there for the player.
+        const std::string told = TakePlayerNotice();
+        if (!told.empty()) SetNotice(told);
         DebugText = GlobalData[GlobalDebugText] == 1 ? 1 : 0;
 
         const int entry = ChooseTitleEntry();
@@ -145,7 +150,7 @@ void TitleMenu() {
         switch (entry) {
             case 0: StartNewGame(); break;
             case 1:  // without a save nothing happens
-                if (FileSize("World/savedata.dat") != -1) ResumeSavedGame();
+                if (FileKind("World/savedata.dat") != 0) ResumeSavedGame();
                 break;
             case 2:
                 MenuCursor = -1;
@@ -155,6 +160,27 @@ void TitleMenu() {
             case 4: OptionsScreen(); break;
             default: RequestQuit();
         }
+    }
+}
+
+// The window is about to close on a run that could not be saved: the player sees why,
+// and that the last save stands, before it goes (a key or ten seconds).
+void ShowQuitSaveFailure() {
+    for (int code : {int(KeySpace), int(KeyEnter), int(KeyEsc)}) KeyPresses(code);
+    CloseRequested();
+    for (int frame = 0; frame < 600; ++frame) {
+        SetColor(20, 20, 40);
+        DrawRect(100, ScreenHeight / 2 - 50, 820, 100);
+        SetColor(255, 220, 120);
+        Say("The game could not be saved as it closed.", 110, ScreenHeight / 2 - 40);
+        Say(LastFileError(), 110, ScreenHeight / 2 - 15);
+        Say("The last save is kept. Press Space to close.", 110, ScreenHeight / 2 + 10);
+        SetColor(255, 255, 255);
+        PresentFrame();
+        ClearScreen();
+        int pressed = CloseRequested();
+        for (int code : {int(KeySpace), int(KeyEnter), int(KeyEsc)}) pressed += KeyPresses(code);
+        if (pressed > 0 && frame >= 30) break;
     }
 }
 
@@ -191,10 +217,11 @@ void DrawTitleFrame() {
 }
 
 void FinishProgram() {
-    if (QuitSavesRun()) {
+    // A run that ended as the window closed was recorded then, and has nothing to save.
+    if (QuitSavesRun() && GameInProgress > 0) {
         // The pot is not saved: whatever lies in it goes back to the hero first.
         EmptyPotIntoSatchel();
-        SaveRunBeforeQuit();
+        if (!SaveRunBeforeQuit()) ShowQuitSaveFailure();
     }
     StopPlatform();
 }

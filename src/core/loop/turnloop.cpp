@@ -2,6 +2,8 @@
 
 #include "persist/screens/ending.h"
 
+#include <climits>
+
 #include "core/convert.h"
 #include "core/frame.h"
 #include "core/loop/screenshot.h"
@@ -14,6 +16,7 @@
 #include "core/ui_mode.h"
 #include "items/catalogue.h"
 #include "items/skill_use.h"
+#include "persist/datafile.h"
 #include "persist/settings.h"
 #include "platform/platform.h"
 #include "rules/commands.h"
@@ -201,17 +204,21 @@ void ResolveDeaths() {
             }
             MonHp[k] = 0;
             MonKind[k] = 0;
-            MonXp[0] += MonXp[k];
+            // Experience saturates: a hero who has all there is gains no more.
+            MonXp[0] = MonXp[k] > 0 && MonXp[0] > INT_MAX - MonXp[k] ? INT_MAX : MonXp[0] + MonXp[k];
             ComputeView();
         }
     }
 }
 
 void LevelUpHero() {
-    if (MonXp[0] < XpNext) return;
+    // Past the last level, or once the next level's mark is more experience than there
+    // can be, the hero levels up no more.
+    if (MonXp[0] < XpNext || XpNext == INT_MAX || MonLevel[0] >= HighestHeroLevel) return;
     // 20, 32, 51, 81, 129...; a damaged threshold of 0 or 1 would never grow by the
     // factor alone and level the hero up every frame, so it always grows by at least 1.
-    const int grown = ToInt(XpNext * 1.6);
+    const double factor = XpNext * 1.6;
+    const int grown = factor >= INT_MAX ? INT_MAX : ToInt(factor);
     XpNext = grown > XpNext ? grown : XpNext + 1;
     MonMaxHp[0] += 2;
     MonHp[0] += 12;
@@ -338,7 +345,21 @@ void RunTurnLoop() {
     do {
         TurnLoopFrame();
     } while (GameOver != 1 && !QuitRequested());
-    if (QuitRequested()) return;
+    if (QuitRequested()) {
+        // A run that ended in the frame the window closed is not saved as it stands: a dead
+        // hero's save would be refused, the run lost and the death never scored. It ends
+        // as any ended run does, only without its screens.
+        if (GameOver != 1 && MonKind[0] == KindHero && MonHp[0] <= 0) {
+            GameOver = 1;
+            GameWon = 0;
+        }
+        if (GameOver == 1) {
+            RecordEnding();
+            InGame = 0;
+            GameInProgress = 0;
+        }
+        return;
+    }
     if (GameWon == 0 && SettingOn(SettingDeathMoment)) ShowDeathMoment();
     RunEnding();
     GameInProgress = 0;

@@ -67,20 +67,27 @@ int EnterHighScore(int table, int score, const std::string& text, int depth) {
     return rank;
 }
 
-void RunEnding() {
-    const bool scored = RunIsScored();
+bool RecordEnding() {
+    if (!RunIsScored()) return false;
     const int table = Scenario();
-    if (scored) {
-        const int score = ScoreRun();
-        MenuCursor = EnterHighScore(table, score, DeathMessage, Depth + 1);
-        // The score and the end of the save are one change: a crash between them would
-        // leave a scored run that loads again, and could be scored twice.
-        BeginFileGroup();
-        WriteHighScores(table);
+    const int score = ScoreRun();
+    MenuCursor = EnterHighScore(table, score, DeathMessage, Depth + 1);
+    // The score and the end of the save are one change: a crash between them would
+    // leave a scored run that loads again, and could be scored twice.
+    BeginFileGroup();
+    WriteHighScores(table);
+    ClearSaveFolder();
+    if (!CommitFileGroup()) {
+        // A score that cannot be written is lost, and the player is told; the run still ends.
+        TellPlayer("Your score could not be saved. " + LastFileError());
         ClearSaveFolder();
-        // A score that cannot be written is lost; the run still ends.
-        if (!CommitFileGroup()) ClearSaveFolder();
     }
+    return true;
+}
+
+void RunEnding() {
+    const int table = Scenario();
+    const bool scored = RecordEnding();
     InGame = 0;
     // An unscored death on easy keeps the save, so the title offers to load it.
     if (GameWon == 1) VictoryScreen();
