@@ -9,8 +9,8 @@
 
 // What play can reach, for telling a damaged save or sector file from a game. The
 // counts are far beyond any real run but finite, so a file of garbage is caught.
-constexpr int LowestDepth = DepthTemple;  // the side sectors lie above the first sector: garden, crypt, temple
-constexpr int DeepestDepth = 29;  // the flower, the chaos lair and the throne hall
+constexpr int LowestDepth = DepthTemple;  // the side sectors take the depths below 0
+constexpr int DeepestDepth = 29;          // the flower, the chaos lair and the throne hall
 constexpr int MostBits = 100000000;
 constexpr int MostOfOneItem = 1000000;  // one satchel slot or one pile on the ground
 constexpr int HighestHeroLevel = 999;   // level-ups stop here; the experience runs out long before
