@@ -2,6 +2,7 @@
 # Installs what building Hoofbound needs on Debian (through sudo when not root),
 # then configures and builds one build folder. Used by play.sh and test.sh.
 #   scripts/setup.sh BUILD_DIR [cmake options...]
+# HOOF_BUILD_TARGETS="a b" builds only those targets.
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config libsdl2-dev libpng-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev)
@@ -24,4 +25,6 @@ build="$1"
 shift
 jobs="$(nproc 2>/dev/null || echo 2)"
 cmake -S "$top" -B "$build" "$@"
-cmake --build "$build" -j "$jobs"
+targets=()
+for t in ${HOOF_BUILD_TARGETS:-}; do targets+=(--target "$t"); done
+cmake --build "$build" -j "$jobs" "${targets[@]}"
