@@ -4,7 +4,8 @@
 // when (a) every frame taken from the canvas equals, pixel for pixel, the native headless
 // frame of the same script, seed and clock, and (b) the state after the reload equals the
 // state before it, as it does in the native game.
-//   node browser_test.js --build NATIVE_BUILD --web WEB_FOLDER
+//   node browser_test.js --build NATIVE_BUILD --web WEB_FOLDER [--measure]
+// --measure prints the timings of tools/bench/hoofmeasure.cpp natively and in the page.
 // Exits 77 (skipped) when Chromium or the built page is missing.
 'use strict';
 const { spawn, spawnSync } = require('child_process');
@@ -266,6 +267,87 @@ function compareDumps(name, web, native) {
     console.log(`${name}: the page's state dump equals the native game's (${native.size} lines)`);
 }
 
+// Serves the page on 127.0.0.1 and starts Chromium on an empty profile in `scratch`;
+// the page's DevTools connection, the page's address and what its console said.
+async function openBrowser(scratch, children) {
+    const server = spawn(process.execPath, [path.join(top, 'scripts', 'web-serve.js'), webFolder, '0']);
+    children.push(server);
+    const address = await new Promise((resolve, reject) => {
+        let text = '';
+        server.stdout.on('data', (d) => { text += d; const m = /http:\/\/127\.0\.0\.1:\d+\//.exec(text); if (m) resolve(m[0]); });
+        server.on('exit', () => reject(new Error('the page server stopped')));
+    });
+
+    const browser = spawn(chromium, ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+        '--disable-background-networking', '--disable-component-update', '--disable-sync',
+        '--user-data-dir=' + path.join(scratch, 'profile'), '--remote-debugging-port=0',
+        '--window-size=1280,1024', 'about:blank'], { stdio: ['ignore', 'ignore', 'pipe'], detached: true });
+    children.push(browser);
+    const devtools = await new Promise((resolve, reject) => {
+        let text = '';
+        browser.stderr.on('data', (d) => { text += d; const m = /DevTools listening on ws:\/\/([^/]+)\//.exec(text); if (m) resolve(m[1]); });
+        browser.on('exit', () => reject(new Error('Chromium stopped: ' + text.slice(-2000))));
+    });
+    const targets = await getJson('http://' + devtools + '/json/list');
+    const page = await connect(targets.find((t) => t.type === 'page').webSocketDebuggerUrl);
+    const consoleLines = [];
+    page.on((m) => {
+        if (m.method === 'Runtime.consoleAPICalled')
+            consoleLines.push(m.params.args.map((a) => a.value).join(' '));
+        if (m.method === 'Runtime.exceptionThrown') consoleLines.push(JSON.stringify(m.params.exceptionDetails).slice(0, 400));
+    });
+    await page.call('Runtime.enable');
+    await page.call('Page.enable');
+
+    return { page, address, consoleLines };
+}
+
+// --measure: hoofmeasure's timings natively and in the page, one after the other on this
+// machine, side by side.
+async function measure(scratch, children) {
+    const native = spawnSync(path.join(nativeBuild, 'hoofmeasure'), [], { encoding: 'utf8' });
+    if (native.status !== 0) throw new Error('hoofmeasure failed: ' + native.stderr);
+    const { page, address } = await openBrowser(scratch, children);
+    await page.call('Page.navigate', { url: address + 'measure.html' });
+    await until(page, "window.hoofMeasured === true", 'the timings in the page', 600);
+    const web = await evaluate(page, "document.getElementById('out').textContent");
+    // The page as a player has it, paced by the real clock: frames a second, frames that
+    // changed the canvas, and the share of a core the page's main thread kept busy, on the
+    // title (which moves) and in a game waiting for a key.
+    const pace = async (what) => {
+        const metric = async () => Object.fromEntries((await page.call('Performance.getMetrics')).metrics.map((m) => [m.name, m.value]));
+        const counts = () => evaluate(page, '[Module.hoofFrames || 0, Module.hoofFramesShown || 0]');
+        const [f0, s0] = await counts(), m0 = await metric(), t0 = Date.now();
+        await new Promise((r) => setTimeout(r, 5000));
+        const [f1, s1] = await counts(), m1 = await metric(), seconds = (Date.now() - t0) / 1000;
+        console.log(`${what}: ${((f1 - f0) / seconds).toFixed(1)} frames a second, ${((s1 - s0) / seconds).toFixed(1)} drawn, ` +
+            `main thread busy ${(100 * (m1.TaskDuration - m0.TaskDuration) / seconds).toFixed(1)} % of a core`);
+    };
+    await page.call('Performance.enable');
+    await page.call('Page.navigate', { url: address + 'index.html?seed=7' });
+    await until(page, "typeof Module !== 'undefined' && (Module.hoofFrames || 0) > 30", 'the page to run');
+    await pace('page on the title');
+    for (let k = 0; k < 5; ++k) {
+        await page.call('Input.dispatchKeyEvent', keyEvent('Space', 'keyDown'));
+        await new Promise((r) => setTimeout(r, 100));
+        await page.call('Input.dispatchKeyEvent', keyEvent('Space', 'keyUp'));
+        await new Promise((r) => setTimeout(r, 400));
+    }
+    await new Promise((r) => setTimeout(r, 1000));
+    const shot = await page.call('Page.captureScreenshot', { format: 'png' });
+    fs.writeFileSync(path.join(os.tmpdir(), 'hoof-page-in-game.png'), Buffer.from(shot.data, 'base64'));
+    await pace('page in a game, waiting for a key');
+    page.close();
+    const timings = (text) => new Map([...text.matchAll(/^(.*): ([0-9.]+) ms$/gm)].map((m) => [m[1], Number(m[2])]));
+    const n = timings(native.stdout), w = timings(web);
+    console.log('timing'.padEnd(26) + 'native ms'.padStart(10) + 'page ms'.padStart(10) + 'page/native'.padStart(13));
+    for (const [name, ms] of n) {
+        const inPage = w.get(name);
+        console.log(name.padEnd(26) + ms.toFixed(3).padStart(10) + (inPage === undefined ? '-' : inPage.toFixed(3)).padStart(10) +
+            (inPage === undefined ? '' : (inPage / ms).toFixed(2)).padStart(13));
+    }
+}
+
 async function main() {
     if (!fs.existsSync(chromium)) skip(chromium + ' is not installed (apt-get install chromium)');
     if (!fs.existsSync(path.join(webFolder, 'index.wasm'))) skip('no page in ' + webFolder + ' (scripts/web.sh build)');
@@ -274,40 +356,14 @@ async function main() {
     const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'hoof-browser-'));
     const children = [];
     try {
+        if (process.argv.includes('--measure')) return await measure(scratch, children);
         // The native game: the short game, then Load Game in the same folder.
         const nativeRoot = path.join(scratch, 'native');
         fs.mkdirSync(nativeRoot);
         runNative(nativeRoot, path.join(here, 'play.script'), scratch);
         runNative(nativeRoot, path.join(here, 'load.script'), scratch);
 
-        const server = spawn(process.execPath, [path.join(top, 'scripts', 'web-serve.js'), webFolder, '0']);
-        children.push(server);
-        const address = await new Promise((resolve, reject) => {
-            let text = '';
-            server.stdout.on('data', (d) => { text += d; const m = /http:\/\/127\.0\.0\.1:\d+\//.exec(text); if (m) resolve(m[0]); });
-            server.on('exit', () => reject(new Error('the page server stopped')));
-        });
-
-        const browser = spawn(chromium, ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-            '--disable-background-networking', '--disable-component-update', '--disable-sync',
-            '--user-data-dir=' + path.join(scratch, 'profile'), '--remote-debugging-port=0',
-            '--window-size=1280,1024', 'about:blank'], { stdio: ['ignore', 'ignore', 'pipe'] });
-        children.push(browser);
-        const devtools = await new Promise((resolve, reject) => {
-            let text = '';
-            browser.stderr.on('data', (d) => { text += d; const m = /DevTools listening on ws:\/\/([^/]+)\//.exec(text); if (m) resolve(m[1]); });
-            browser.on('exit', () => reject(new Error('Chromium stopped: ' + text.slice(-2000))));
-        });
-        const targets = await getJson('http://' + devtools + '/json/list');
-        const page = await connect(targets.find((t) => t.type === 'page').webSocketDebuggerUrl);
-        const consoleLines = [];
-        page.on((m) => {
-            if (m.method === 'Runtime.consoleAPICalled')
-                consoleLines.push(m.params.args.map((a) => a.value).join(' '));
-            if (m.method === 'Runtime.exceptionThrown') consoleLines.push(JSON.stringify(m.params.exceptionDetails).slice(0, 400));
-        });
-        await page.call('Runtime.enable');
-        await page.call('Page.enable');
+        const { page, address, consoleLines } = await openBrowser(scratch, children);
 
         const url = `${address}index.html?seed=${SEED}&clock=${CLOCK}&driven`;
         const open = async () => {
@@ -355,7 +411,9 @@ async function main() {
             child.kill();
             setTimeout(() => { child.kill('SIGKILL'); resolve(); }, 5000);
         })));
-        fs.rmSync(scratch, { recursive: true, force: true, maxRetries: 5 });
+        // Chromium's helpers (its own process group) go with it.
+        for (const child of children) if (child.spawnargs[0] === chromium) try { process.kill(-child.pid, 'SIGKILL'); } catch (e) { /* gone */ }
+        fs.rmSync(scratch, { recursive: true, force: true, maxRetries: 20 });
     }
 }
 

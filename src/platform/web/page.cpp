@@ -19,6 +19,11 @@ EM_JS(int, PageTakeEvent, (int* a, int* b), {
 EM_JS(void, PageShowPixels, (const unsigned char* rgba, int width, int height), {
     Module.hoofShow(rgba, width, height);
 });
+// Counts frames, and frames that changed the canvas, for whoever measures the page.
+EM_JS(void, PageCountFrame, (int shown), {
+    Module.hoofFrames = (Module.hoofFrames || 0) + 1;
+    Module.hoofFramesShown = (Module.hoofFramesShown || 0) + shown;
+});
 EM_JS(int, PageDriven, (), {
     return Module.hoofDriven ? 1 : 0;
 });
@@ -94,6 +99,7 @@ void TakeEvents() {
 void PageBetweenFrames(SDL_Surface* frame, bool changed, std::vector<std::string>& dumps) {
     dumps.clear();
     if (changed) Show(frame);
+    PageCountFrame(changed && frame ? 1 : 0);
     if (PageDriven()) {
         PageAwaitDriver();
         while (char* path = PageTakeDumpRequest()) {
