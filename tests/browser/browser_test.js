@@ -67,10 +67,10 @@ function runNative(root, script, folder) {
     if (r.status !== 0) throw new Error('the native game failed on ' + script + ': ' + r.stderr);
 }
 
-// ---- PNG, as the native game writes it (8-bit RGBA) -------------------------------------------
+// ---- PNG, as the native game and the browser write it (8-bit RGB or RGBA) ---------------------
 function readPng(file) {
     const bytes = fs.readFileSync(file);
-    let at = 8, width = 0, height = 0;
+    let at = 8, width = 0, height = 0, channels = 4;
     const idat = [];
     while (at < bytes.length) {
         const length = bytes.readUInt32BE(at), type = bytes.toString('latin1', at + 4, at + 8);
@@ -78,22 +78,26 @@ function readPng(file) {
         if (type === 'IHDR') {
             width = body.readUInt32BE(0);
             height = body.readUInt32BE(4);
-            if (body[8] !== 8 || body[9] !== 6 || body[12] !== 0) throw new Error(file + ': not 8-bit RGBA');
+            if (body[8] !== 8 || (body[9] !== 6 && body[9] !== 2) || body[12] !== 0) throw new Error(file + ': not 8-bit RGB(A)');
+            channels = body[9] === 6 ? 4 : 3;
         } else if (type === 'IDAT') idat.push(body);
         at += 12 + length;
     }
-    const raw = zlib.inflateSync(Buffer.concat(idat)), stride = width * 4, rgba = Buffer.alloc(stride * height);
+    const raw = zlib.inflateSync(Buffer.concat(idat)), n = channels, stride = width * n, px = Buffer.alloc(stride * height);
     for (let y = 0; y < height; ++y) {
         const filter = raw[y * (stride + 1)], line = raw.subarray(y * (stride + 1) + 1, (y + 1) * (stride + 1));
         for (let x = 0; x < stride; ++x) {
-            const a = x >= 4 ? rgba[y * stride + x - 4] : 0, b = y > 0 ? rgba[(y - 1) * stride + x] : 0;
-            const c = x >= 4 && y > 0 ? rgba[(y - 1) * stride + x - 4] : 0;
+            const a = x >= n ? px[y * stride + x - n] : 0, b = y > 0 ? px[(y - 1) * stride + x] : 0;
+            const c = x >= n && y > 0 ? px[(y - 1) * stride + x - n] : 0;
             const p = a + b - c, pa = Math.abs(p - a), pb = Math.abs(p - b), pc = Math.abs(p - c);
             const paeth = pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
             const add = [0, a, b, (a + b) >> 1, paeth][filter];
-            rgba[y * stride + x] = (line[x] + add) & 255;
+            px[y * stride + x] = (line[x] + add) & 255;
         }
     }
+    if (n === 4) return { width, height, rgba: px };
+    const rgba = Buffer.alloc(width * height * 4, 255);
+    for (let p = 0; p < width * height; ++p) px.copy(rgba, p * 4, p * 3, p * 3 + 3);
     return { width, height, rgba };
 }
 
@@ -234,6 +238,16 @@ async function playInPage(page, script, captures) {
     }
 }
 
+// Every file under `root`, by its path inside it.
+function filesIn(root, name = '', files = new Map()) {
+    for (const entry of fs.readdirSync(path.join(root, name), { withFileTypes: true })) {
+        const rel = name ? name + '/' + entry.name : entry.name;
+        if (entry.isDirectory()) filesIn(root, rel, files);
+        else files.set(rel, fs.readFileSync(path.join(root, rel)));
+    }
+    return files;
+}
+
 function readDump(text) {
     const lines = new Map();
     for (const line of text.split('\n')) {
@@ -248,7 +262,7 @@ function comparePictures(name, web, nativeFile) {
     const native = readPng(nativeFile);
     if (web.width !== native.width || web.height !== native.height)
         return fail(`${name}: the canvas is ${web.width}x${web.height}, the native frame ${native.width}x${native.height}`);
-    const rgba = Buffer.from(web.rgba, 'base64');
+    const rgba = Buffer.isBuffer(web.rgba) ? web.rgba : Buffer.from(web.rgba, 'base64');
     let differing = 0, first = '';
     for (let p = 0; p < native.width * native.height; ++p) {
         const w = rgba.readUIntBE(p * 4, 3), n = native.rgba.readUIntBE(p * 4, 3);
@@ -256,7 +270,7 @@ function comparePictures(name, web, nativeFile) {
             first = ` first at (${p % native.width}, ${Math.floor(p / native.width)}): page #${w.toString(16)}, native #${n.toString(16)}`;
     }
     if (differing) return fail(`${name}: ${differing} pixels differ from the native frame;${first}`);
-    console.log(`${name}: the canvas equals the native frame, ${native.width}x${native.height}, pixel for pixel`);
+    console.log(`${name}: equals the native frame, ${native.width}x${native.height}, pixel for pixel`);
 }
 
 function compareDumps(name, web, native) {
@@ -361,15 +375,22 @@ async function main() {
         const nativeRoot = path.join(scratch, 'native');
         fs.mkdirSync(nativeRoot);
         runNative(nativeRoot, path.join(here, 'play.script'), scratch);
+        const nativeFiles = filesIn(nativeRoot);
         runNative(nativeRoot, path.join(here, 'load.script'), scratch);
 
         const { page, address, consoleLines } = await openBrowser(scratch, children);
 
+        const downloads = path.join(scratch, 'downloads');
+        await page.call('Page.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
         const url = `${address}index.html?seed=${SEED}&clock=${CLOCK}&driven`;
+        // A fresh page each time: the old one is marked, so nothing is read from it.
         const open = async () => {
+            await evaluate(page, 'window.hoofOldPage = true');
             await page.call('Page.navigate', { url });
-            await until(page, "typeof Module !== 'undefined' && !!Module.hoofWaiting && Module.hoofWaiting()",
-                'the game to start in the page');
+            await until(page, "!window.hoofOldPage && typeof Module !== 'undefined' && !!Module.hoofWaiting && " +
+                "Module.hoofWaiting()", 'the game to start in the page');
+            console.log('the page (re)loaded; files kept in the browser: ' +
+                await evaluate(page, "Module.FS.readdir('/data').filter((n) => n[0] !== '.').join(' ')"));
         };
         const web = {};
         try {
@@ -380,12 +401,41 @@ async function main() {
             // Everything saved is in the browser's storage before the page goes away.
             await evaluate(page, 'Module.hoofFilesSettled()');
             await open();
+            // Every file the native game left, byte for byte, and nothing else.
+            web.files = new Map(Object.entries(await evaluate(page, `(() => {
+                const files = {};
+                const walk = (dir, name) => {
+                    for (const entry of Module.FS.readdir(dir)) {
+                        if (entry === '.' || entry === '..') continue;
+                        const full = dir + '/' + entry, rel = name ? name + '/' + entry : entry;
+                        if (Module.FS.isDir(Module.FS.stat(full).mode)) walk(full, rel);
+                        else files[rel] = btoa(Array.from(Module.FS.readFile(full), (c) => String.fromCharCode(c)).join(''));
+                    }
+                };
+                walk('/data', '');
+                return files;
+            })()`)));
             await playInPage(page, path.join(here, 'load.script'), web);
         } catch (e) {
             console.error('the page said:\n  ' + consoleLines.slice(-20).join('\n  '));
             throw e;
         }
         page.close();
+
+        // F12 in the page: the download is the native game's screenshot, pixel for pixel.
+        const shotName = 'Screenshot0001.png', downloaded = path.join(downloads, shotName);
+        for (let k = 0; k < 100 && !fs.existsSync(downloaded); ++k) await new Promise((r) => setTimeout(r, 50));
+        if (!fs.existsSync(downloaded)) fail('F12 in the page offered no ' + shotName + ' as a download');
+        else comparePictures('F12 download', readPng(downloaded), path.join(nativeRoot, shotName));
+
+        const unlike = [];
+        for (const [name, bytes] of nativeFiles) {
+            if (!web.files.has(name)) unlike.push(name + ' is missing');
+            else if (Buffer.compare(Buffer.from(web.files.get(name), 'base64'), bytes) !== 0) unlike.push(name + ' differs');
+        }
+        for (const name of web.files.keys()) if (!nativeFiles.has(name)) unlike.push(name + ' is only in the page');
+        if (unlike.length) fail('the files kept in the browser after the reload are not the native game\'s: ' + unlike.join('; '));
+        else console.log(`the files kept in the browser equal the native game's, byte for byte (${nativeFiles.size} files)`);
 
         for (const shot of ['title', 'wizard', 'map', 'loaded']) comparePictures(shot, web[shot], path.join(scratch, shot + '.png'));
         const nativeBefore = readDump(fs.readFileSync(path.join(scratch, 'before.txt'), 'utf8'));

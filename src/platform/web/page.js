@@ -153,10 +153,12 @@ Module.hoofTakeDumpRequest = function () {
 };
 
 // ---- Files in the browser's storage ------------------------------------------------------------
-// World/, the global files and Settings.txt live in /data, kept in IndexedDB. Every change
-// there (a file closed after writing, a rename, a removal) asks for a copy to storage.
-// The copy starts when the game next gives the browser its turn, at the end of the frame
-// that saved, so a save of several files reaches storage whole, in one transaction.
+// World/, the global files and Settings.txt live in /data, kept in IndexedDB. The game's own
+// flushes carry its saves there in order: a file's flush, or its folder's after a rename,
+// copies the folder's changes to storage before the game goes on (the frame waits for it).
+// What no flush follows (a rename of one file, a removal, the end of a save of several
+// files) asks for a copy too; it starts when the game next gives the browser its turn, at
+// the end of the frame that saved. The copies run one after another, never two at once.
 var hoofDataRoot = '/data';
 var hoofSync = { running: false, again: false, settled: [] };
 
@@ -199,6 +201,24 @@ Module.hoofFilesSettled = function () {
     if (!hoofSync.running && !hoofSyncAsked) return Promise.resolve();
     return new Promise(function (resolve) { hoofSync.settled.push(resolve); });
 };
+
+function hoofOneCopyAtATime() {
+    var syncfs = IDBFS.syncfs, queue = [], busy = false;
+    function next() {
+        if (busy || !queue.length) return;
+        busy = true;
+        var job = queue.shift();
+        syncfs(job.mount, job.populate, function (err) {
+            busy = false;
+            job.callback(err);
+            next();
+        });
+    }
+    IDBFS.syncfs = function (mount, populate, callback) {
+        queue.push({ mount: mount, populate: populate, callback: callback });
+        next();
+    };
+}
 
 function hoofWatchFiles() {
     var close = FS.close, rename = FS.rename, unlink = FS.unlink, rmdir = FS.rmdir, mkdir = FS.mkdir;
@@ -255,6 +275,7 @@ Module.preRun.push(function () {
     window.addEventListener('resize', hoofLayout);
     FS.mkdir(hoofDataRoot);
     FS.mount(IDBFS, {}, hoofDataRoot);
+    hoofOneCopyAtATime();
     hoofWatchFiles();
     // The game starts once the files kept from earlier visits are back in place.
     addRunDependency('hoof-files');
