@@ -98,6 +98,7 @@ Module.hoofShow = function (rgba, width, height) {
 // With ?driven in the address the page plays as a headless script does: each frame
 // waits for the driver's word, and the clock counts frames. The driver sends real key
 // events to the page, runs frames with hoofRunFrames(n) and asks for state dumps.
+// measure.html sets hoofUnpaced as well: then every frame runs at once, unpaced.
 var hoofBudget = 0, hoofWake = null, hoofIdle = [];
 var hoofDumpRequests = [];
 
