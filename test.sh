@@ -7,7 +7,17 @@ top="$(cd "$(dirname "$0")" && pwd)"
 jobs="$(nproc 2>/dev/null || echo 2)"
 
 "$top/scripts/setup.sh" "$top/build" -DCMAKE_BUILD_TYPE=Release
-ctest --test-dir "$top/build" --output-on-failure -j "$jobs"
+ctest --test-dir "$top/build" --output-on-failure -j "$jobs" -LE browser
+
+# The web page, built into build-web/ and played in Debian's headless Chromium, frame for
+# frame against the native game. Only when Chromium is installed (.ci/run installs it).
+if [ -x /usr/bin/chromium ]; then
+    "$top/scripts/web.sh" build
+    cmake -S "$top" -B "$top/build" >/dev/null  # finds the node that emscripten brought
+    ctest --test-dir "$top/build" --output-on-failure -L browser
+else
+    echo "Browser test skipped: Chromium is not installed (apt-get install chromium; .ci/run does)"
+fi
 
 # Two thousand inputs of every fuzz target from a fixed seed, so they keep building,
 # the seeds (among them every input that once found a fault) keep passing, and the run
@@ -21,4 +31,4 @@ fi
 
 "$top/scripts/setup.sh" "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug -DHOOF_SANITIZE=ON -DHOOF_BENCH=OFF
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir "$top/build-asan" --output-on-failure -j "$jobs"
+    ctest --test-dir "$top/build-asan" --output-on-failure -j "$jobs" -LE browser

@@ -4,6 +4,7 @@
 #   scripts/setup.sh [--play] BUILD_DIR [cmake options...]
 # --play installs and builds only the game and its pictures (play.sh); without it every
 # target is built: the tests, the soak, the sweep, the tools and the benchmarks (test.sh).
+# HOOF_BUILD_TARGETS="a b" builds only those targets instead (the web page's pictures).
 # With HOOF_SETUP_DRY_RUN=1 it prints the packages it would install and the commands it
 # would run, and runs none of them.
 set -euo pipefail
@@ -60,6 +61,8 @@ if [ "$play" -eq 1 ]; then
     run cmake -S "$top" -B "$build" -DHOOF_TESTING=OFF "$@"
     run cmake --build "$build" -j "$jobs" --target hoofbound images
 else
+    targets=()
+    for t in ${HOOF_BUILD_TARGETS:-}; do targets+=(--target "$t"); done
     run cmake -S "$top" -B "$build" -DHOOF_TESTING=ON "$@"
-    run cmake --build "$build" -j "$jobs"
+    run cmake --build "$build" -j "$jobs" "${targets[@]}"
 fi

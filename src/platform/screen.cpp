@@ -16,6 +16,9 @@
 #include "platform/platform.h"
 #include "platform/png_io.h"
 #include "platform/script.h"
+#ifdef __EMSCRIPTEN__
+#include "platform/web/page.h"
+#endif
 
 namespace {
 
@@ -334,7 +337,12 @@ bool StartPlatform(const PlatformOptions& options, std::string& error) {
         }
         ClockStart = options.clockStart;
         FramesShown = 0;
+#ifdef __EMSCRIPTEN__
+        // In the web page the page's events take the script's place.
+        PageBetweenFrames(nullptr, false, Runner.dumps);
+#else
         BeginScriptFrame(Runner);  // the first steps act on the first frame
+#endif
     } else {
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
         if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
@@ -356,6 +364,9 @@ void StopPlatform() {
     Window = nullptr;
     if (!Headless) SDL_Quit();
     Started = false;
+#ifdef __EMSCRIPTEN__
+    PageGameEnded();
+#endif
 }
 
 bool IsHeadless() { return Headless; }
@@ -426,12 +437,16 @@ void ResizeWindow(int width, int height) {
 
 void PresentFrame() {
     if (Headless) {
-        FinishFrameDrawing();
+        [[maybe_unused]] const bool changed = FinishFrameDrawing();
         if (Renderer) SDL_RenderFlush(Renderer);
         ShowInPretendWindow();
         TakeCaptures();
         ++FramesShown;
+#ifdef __EMSCRIPTEN__
+        PageBetweenFrames(Target, changed, Runner.dumps);
+#else
         BeginScriptFrame(Runner);
+#endif
         if (Hook) Hook();
         return;
     }
@@ -457,6 +472,9 @@ void PresentFrame() {
 }
 
 int ClockMillis() {
+#ifdef __EMSCRIPTEN__
+    if (!PageKeepsFakeClock()) return PageClockMillis();
+#endif
     if (Headless) {
         // 60 frames are exactly 1000 ms: the fraction is kept, not rounded per frame.
         const long long ms = static_cast<long long>(ClockStart) + FramesShown * 1000 / 60;
