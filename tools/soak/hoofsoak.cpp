@@ -10,7 +10,8 @@ namespace {
 
 const char* const Usage =
     "usage: hoofsoak [--seed N] [--turns N] [--root DIR] [--check-every N] [--frame-bound N]\n"
-    "                [--wait-delay] [--verbose]\n";
+    "                [--wait-delay] [--verbose] [--wander] [--wander-share PCT] [--quest Q]\n"
+    "                [--deep-share PCT] [--deep-depth D] [--easy-deaths N]\n";
 
 bool NumberArg(const std::string& text, long long low, long long& value) {
     char* end = nullptr;
@@ -39,6 +40,23 @@ int main(int argc, char** argv) {
         } else if (arg == "--frame-bound" && hasValue && NumberArg(argv[i + 1], 10, n)) {
             options.frameBound = static_cast<int>(n);
             ++i;
+        } else if (arg == "--wander-share" && hasValue && NumberArg(argv[i + 1], 0, n) && n <= 100) {
+            options.wanderShare = static_cast<int>(n);
+            ++i;
+        } else if (arg == "--deep-share" && hasValue && NumberArg(argv[i + 1], 0, n) && n <= 100) {
+            options.deepShare = static_cast<int>(n);
+            ++i;
+        } else if (arg == "--deep-depth" && hasValue && NumberArg(argv[i + 1], 1, n) && n <= 29) {
+            options.deepDepth = static_cast<int>(n);
+            ++i;
+        } else if (arg == "--quest" && hasValue && NumberArg(argv[i + 1], 0, n) && n <= 2) {
+            options.quest = static_cast<int>(n);
+            ++i;
+        } else if (arg == "--easy-deaths" && hasValue && NumberArg(argv[i + 1], 1, n) && n <= 100000) {
+            options.easyDeathsPerRun = static_cast<int>(n);
+            ++i;
+        } else if (arg == "--wander") {
+            options.wander = true;
         } else if (arg == "--root" && hasValue) {
             root = argv[++i];
         } else if (arg == "--wait-delay") {
