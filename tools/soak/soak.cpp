@@ -227,6 +227,11 @@ void CompareAfterLoad(Bot& b) {
     b.report.checks++;
     if (differing > 0) {
         b.report.checksFailed++;
+        // Both dumps stay in the data root, to read the whole difference.
+        const std::string name = "check-" + std::to_string(b.report.checks);
+        const std::string now = StateDumpText();
+        WriteWholeFile(name + "-before.txt", std::vector<uint8_t>(b.dumpBeforeClose.begin(), b.dumpBeforeClose.end()));
+        WriteWholeFile(name + "-after.txt", std::vector<uint8_t>(now.begin(), now.end()));
         Finding(b, "save/reload difference",
                 std::to_string(differing) + " lines at turn " + std::to_string(TurnCount) + ", depth " +
                     std::to_string(Depth) + ":" + diff);
@@ -641,10 +646,11 @@ void WatchGame(Bot& b) {
 }
 
 // A deep start, made only of the game's own routines on a real new game: level-ups by the
-// turn loop (the experience they need is granted, one level a frame), the sector change
-// to the chosen depth, and a kit for that depth put on the ground as the generator puts
-// equipment and food, for the player to grab and wear by keys. The sector left behind is
-// forgotten so that a step back generates the real one. Nothing in the game leads here.
+// turn loop (the experience they need is granted, one level a frame), then the game's
+// sector change one sector deeper a frame, as the ways on would take the hero, so every
+// sector is made from the ones before it as in play; at the chosen depth a kit for it
+// is put on the ground under the hero as the generator puts equipment and food, for the
+// player to grab and wear by keys. Nothing in the game leads here.
 bool DeepStartStep(Bot& b) {
     const int target = b.deepTarget;
     const int level = 6 + target / 2;
@@ -652,18 +658,19 @@ bool DeepStartStep(Bot& b) {
         if (MonXp[0] < XpNext) MonXp[0] = XpNext;
         return true;
     }
-    const int left = target - 1;
-    Depth = left;
-    b.inSetup = true;
-    ChangeSector(ChangeDeeper);
-    b.inSetup = false;
-    DeleteFile("World/Forest" + std::to_string(left) + ".flr");
+    if (Depth < target) {
+        b.inSetup = true;
+        ChangeSector(ChangeDeeper);
+        b.inSetup = false;
+        b.lastDepth = Depth;
+        Cover(b, std::string("deep-start-walk ") + QuestName(GameVars[VarScenario]) + "-depth-" + std::to_string(Depth));
+        if (Depth < target) return true;
+    }
     const int tier = (Depth + 1) / 5;
     static const int Kit[] = {ItemHeadgear, ItemDress, ItemFootwear, ItemAccessory, ItemAccessory, ItemWeapon};
     for (int kind : Kit) PlaceGroundItem(MonX[0], MonY[0], kind, tier);
     for (int i = 0; i < 6; ++i) PlaceGroundItem(MonX[0], MonY[0], ItemApple, 0);
     b.run.startDepth = b.run.maxDepth = Depth;
-    b.lastDepth = Depth;
     b.report.sectorsVisited++;
     Cover(b, std::string("deep-start ") + QuestName(GameVars[VarScenario]) + "-depth-" + std::to_string(Depth));
     CoverSector(b);
