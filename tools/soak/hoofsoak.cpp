@@ -11,7 +11,8 @@ namespace {
 const char* const Usage =
     "usage: hoofsoak [--seed N] [--turns N] [--root DIR] [--check-every N] [--frame-bound N]\n"
     "                [--wait-delay] [--verbose] [--wander] [--wander-share PCT] [--quest Q]\n"
-    "                [--deep-share PCT] [--deep-depth D] [--easy-deaths N]\n";
+    "                [--deep-share PCT] [--deep-depth D] [--easy-deaths N] [--load-first]\n"
+    "                [--stop-after-deep] [--stop-after-win] [--record SCRIPT]\n";
 
 bool NumberArg(const std::string& text, long long low, long long& value) {
     char* end = nullptr;
@@ -55,6 +56,14 @@ int main(int argc, char** argv) {
         } else if (arg == "--easy-deaths" && hasValue && NumberArg(argv[i + 1], 1, n) && n <= 100000) {
             options.easyDeathsPerRun = static_cast<int>(n);
             ++i;
+        } else if (arg == "--record" && hasValue) {
+            options.recordPath = argv[++i];
+        } else if (arg == "--load-first") {
+            options.loadFirst = true;
+        } else if (arg == "--stop-after-deep") {
+            options.stopAfterDeep = true;
+        } else if (arg == "--stop-after-win") {
+            options.stopAfterWin = true;
         } else if (arg == "--wander") {
             options.wander = true;
         } else if (arg == "--root" && hasValue) {

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <map>
 #include <random>
 #include <set>
@@ -102,7 +103,41 @@ struct Bot {
     // sector change is running from inside the bot's frame.
     int deepTarget = -1;
     bool inSetup = false;
+    // The keys held in every frame, as script steps (see RecordFrame).
+    std::string script;
+    int waiting = 0;  // frames without a key not yet written
+    bool victoryDumped = false;
 };
+
+// The script of what the bot held: each hook call's keys are held through the next frame
+// alone, which is what `tap` does for one key and `hold`, `wait 1`, `release` for several.
+void RecordFrame(Bot& b, const std::string& extra) {
+    static const int Codes[] = {KeyLeft, KeyRight, KeyUp, KeyDown, KeySpace, KeyEnter, KeyLShift, KeyRShift};
+    static const char* const Names[] = {"Left", "Right", "Up", "Down", "Space", "Enter", "LShift", "RShift"};
+    std::vector<std::string> held;
+    for (size_t i = 0; i < std::size(Codes); ++i)
+        if (KeyHeld(Codes[i])) held.push_back(Names[i]);
+    for (char c = 'A'; c <= 'Z'; ++c)
+        if (KeyHeld(KeyA + (c - 'A'))) held.push_back(std::string(1, c));
+    for (char c = '1'; c <= '9'; ++c)
+        if (KeyHeld(KeyDigit1 + (c - '1'))) held.push_back(std::string(1, c));
+    if (held.empty() && extra.empty()) {
+        b.waiting++;
+        return;
+    }
+    if (b.waiting > 0) b.script += "wait " + std::to_string(b.waiting) + "\n";
+    b.waiting = 0;
+    b.script += extra;
+    if (held.empty()) {
+        b.waiting = 1;
+    } else if (held.size() == 1) {
+        b.script += "tap " + held[0] + "\n";
+    } else {
+        std::string keys;
+        for (const std::string& k : held) keys += " " + k;
+        b.script += "hold" + keys + "\nwait 1\nrelease" + keys + "\n";
+    }
+}
 
 Bot* Active = nullptr;
 
@@ -384,7 +419,7 @@ void MapKeys(Bot& b) {
             Press(Letter('R'));
         } else if (r < 67) {
             Press(Letter('H'));
-        } else if (r < 75) {
+        } else if (r < 75 && b.options.recordPath.empty()) {
             InputPointer(Roll(b, ScreenWidth), Roll(b, ScreenHeight));
         } else {
             Press(KeySpace);
@@ -672,14 +707,37 @@ bool DeepStartStep(Bot& b) {
     for (int i = 0; i < 6; ++i) PlaceGroundItem(MonX[0], MonY[0], ItemApple, 0);
     b.run.startDepth = b.run.maxDepth = Depth;
     b.report.sectorsVisited++;
+    if (b.options.stopAfterDeep) b.stop = true;
     Cover(b, std::string("deep-start ") + QuestName(GameVars[VarScenario]) + "-depth-" + std::to_string(Depth));
     CoverSector(b);
     b.deepTarget = -1;
     return true;
 }
 
+void BotKeys(Bot& b);
+
 void BotFrame() {
     Bot& b = *Active;
+    if (b.options.recordPath.empty() || b.inSetup) {
+        BotKeys(b);
+        return;
+    }
+    // On the victory screen the dump is taken before any key acts on it.
+    std::string extra;
+    if (!b.victoryDumped && (Saw(b, "Congratulations!") || Saw(b, "You defeated Skarnix"))) {
+        b.victoryDumped = true;
+        extra = "dump $OUT/state.txt\nshot $OUT/victory.png\n";
+        InputReset();
+        b.texts.clear();
+    } else {
+        const bool stopping = b.stop;
+        BotKeys(b);
+        if (stopping || b.stop) return;  // the script's end presses the close button
+    }
+    RecordFrame(b, extra);
+}
+
+void BotKeys(Bot& b) {
     // The blank frame of a sector change the bot itself began: no keys, nothing counted.
     if (b.inSetup) {
         InputReset();
@@ -701,6 +759,7 @@ void BotFrame() {
     if (screen != b.lastScreen && screen != Screen::Game && screen != Screen::Other) b.menuActions = 0;
     b.lastScreen = screen;
     if (InGame == 1 && !b.inGame) StartOfGame(b);
+    if (b.options.stopAfterWin && screen == Screen::Scores && b.report.wins > 0) b.stop = true;
     if (InGame != 1 && b.inGame) b.inGame = false;
     if (b.inGame) {
         WatchGame(b);
@@ -868,7 +927,7 @@ SoakReport RunSoak(const SoakOptions& options, const std::string& root) {
         SetTextWatcher(HearText);
         SetDumpWriter(WriteStateDump);
         if (run > 0) bot.report.restarts++;
-        bot.loadAfterRestart = bot.closingForCheck;
+        bot.loadAfterRestart = bot.closingForCheck || (run == 0 && options.loadFirst);
         bot.closingForCheck = bot.closingStuck = false;
         bot.inGame = false;
         bot.texts.clear();
@@ -877,6 +936,10 @@ SoakReport RunSoak(const SoakOptions& options, const std::string& root) {
         FinishProgram();
         SetFrameHook(nullptr);
         SetTextWatcher(nullptr);
+    }
+    if (!options.recordPath.empty()) {
+        const std::string text = "# Recorded by hoofsoak: every key its player held, frame by frame.\nwait 1\n" + bot.script;
+        std::ofstream(options.recordPath, std::ios::binary) << text;
     }
     EndRun(bot, false);
     bot.report.coverage["frames"] = bot.report.frames;
