@@ -12,7 +12,7 @@ const char* const Usage =
     "usage: hoofsoak [--seed N] [--turns N] [--root DIR] [--check-every N] [--frame-bound N]\n"
     "                [--wait-delay] [--verbose] [--wander] [--wander-share PCT] [--quest Q]\n"
     "                [--deep-share PCT] [--deep-depth D] [--easy-deaths N] [--load-first]\n"
-    "                [--stop-after-deep] [--stop-after-win] [--record SCRIPT]\n";
+    "                [--stop-after-deep] [--stop-after-win] [--record SCRIPT] [--max-seconds S]\n";
 
 bool NumberArg(const std::string& text, long long low, long long& value) {
     char* end = nullptr;
@@ -58,6 +58,9 @@ int main(int argc, char** argv) {
             ++i;
         } else if (arg == "--record" && hasValue) {
             options.recordPath = argv[++i];
+        } else if (arg == "--max-seconds" && hasValue && NumberArg(argv[i + 1], 1, n)) {
+            options.maxSeconds = static_cast<double>(n);
+            ++i;
         } else if (arg == "--load-first") {
             options.loadFirst = true;
         } else if (arg == "--stop-after-deep") {
@@ -79,6 +82,6 @@ int main(int argc, char** argv) {
     }
     const SoakReport report = RunSoak(options, root);
     std::fputs(SoakReportText(report).c_str(), stdout);
-    const bool failed = report.checksFailed > 0 || report.stuckTurns > 0 || report.turns < options.turns;
+    const bool failed = report.checksFailed > 0 || report.stuckTurns > 0 || (report.turns < options.turns && options.maxSeconds <= 0);
     return failed ? 1 : 0;
 }

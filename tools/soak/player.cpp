@@ -60,6 +60,7 @@ double CostToBeat(int s) {
 double Spare() { return MonHp[0] - 0.2 * MonMaxHp[0]; }
 
 bool Villain(int s) {
+    if (s <= 0 || !Alive(s)) return false;
     return (MonKind[s] == KindSkarnix && GameVars[VarScenario] == 1) ||
            (MonKind[s] == KindVorgath && GameVars[VarScenario] == 2);
 }

@@ -105,6 +105,8 @@ struct Bot {
     bool inSetup = false;
     // The keys held in every frame, as script steps (see RecordFrame).
     std::string script;
+    std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
+    bool outOfTime = false;
     int waiting = 0;  // frames without a key not yet written
     bool victoryDumped = false;
 };
@@ -777,7 +779,10 @@ void BotKeys(Bot& b) {
             return;
         }
     }
-    if (b.report.turns >= b.options.turns) {
+    if (b.options.maxSeconds > 0 && b.report.frames % 256 == 0 &&
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - b.started).count() > b.options.maxSeconds)
+        b.outOfTime = true;
+    if (b.report.turns >= b.options.turns || b.outOfTime) {
         b.stop = true;
         InputClose();
         b.texts.clear();

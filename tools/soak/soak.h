@@ -20,6 +20,7 @@ struct SoakOptions {
     int deepDepth = -1;       // the depth of every deep start; -1: a depth drawn from 1..29
     int easyDeathsPerRun = 30;  // on easy, deaths after which a run is given up
     int quest = -1;           // every new game on this quest; -1: the quests in turn
+    double maxSeconds = 0;    // above 0: the soak ends after this much wall time, whatever the turns
     bool loadFirst = false;   // the first start of the program loads the save already in the root
     bool stopAfterDeep = false;  // close the window (the run is saved) once a deep start is made
     bool stopAfterWin = false;   // close the window once a won game's score table shows
