@@ -13,6 +13,7 @@
 #include <random>
 #include <set>
 #include <sstream>
+#include <tuple>
 
 #include "core/frame.h"
 #include "core/loop/dump.h"
@@ -973,21 +974,24 @@ std::string SoakReportText(const SoakReport& r) {
         << "wall time           " << static_cast<long long>(r.seconds * 1000) / 1000.0 << " s\n";
     for (const std::string& f : r.findings) out << "finding: " << f << "\n";
     // One line per quest and difficulty played; the depth is the one the game shows.
-    std::map<std::pair<int, int>, std::vector<const SoakRun*>> played;
-    for (const SoakRun& run : r.runs) played[{run.quest, run.difficulty}].push_back(&run);
+    // Deep starts are summed apart: they are not games a player can begin.
+    std::map<std::tuple<bool, int, int>, std::vector<const SoakRun*>> played;
+    for (const SoakRun& run : r.runs) played[{run.deep, run.quest, run.difficulty}].push_back(&run);
     for (const auto& [key, runs] : played) {
+        const auto [deepStarts, quest, difficulty] = key;
         std::vector<int> depths;
-        int wins = 0, deaths = 0, deep = 0;
+        int wins = 0, deaths = 0;
         for (const SoakRun* run : runs) {
             depths.push_back(run->maxDepth + 1);
             wins += run->won;
             deaths += run->deaths;
-            deep += run->deep;
         }
         std::sort(depths.begin(), depths.end());
-        out << "quest " << QuestName(key.first) << " difficulty " << DifficultyName(key.second) << ": games "
-            << runs.size() << ", wins " << wins << ", median depth " << depths[depths.size() / 2] << "\n";
-        out << "  deaths " << deaths << ", deep starts " << deep << "\n";
+        out << (deepStarts ? "deep-start " : "") << "quest " << QuestName(quest) << " difficulty "
+            << DifficultyName(difficulty) << ": games " << runs.size() << ", wins " << wins << ", median depth "
+            << depths[depths.size() / 2] << "\n";
+        out << "  deaths " << deaths << (wins > 0 ? ", deaths per win " + std::to_string(deaths / wins) : std::string())
+            << "\n";
     }
     for (const SoakRun& run : r.runs) {
         out << "run quest " << QuestName(run.quest) << " difficulty " << DifficultyName(run.difficulty) << " hero "
