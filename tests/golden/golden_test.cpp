@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
+#include <sys/stat.h>
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -162,14 +163,33 @@ TEST_P(Golden, MatchesTheProgram) {
     std::string script = ReadTextFile(GoldenDir + "/games/" + c.script);
     ASSERT_FALSE(script.empty()) << "missing script " << c.script;
     for (size_t at; (at = script.find("$OUT")) != std::string::npos;) script.replace(at, 4, root.path);
+    // A game that starts from a save finds it in games/NAME.World, copied into World/.
+    const std::string save = GoldenDir + "/games/" + c.name + ".World";
+    for (const std::string& f : FilesIn(save)) {
+        mkdir((root.path + "/World").c_str(), 0755);
+        WriteBytes(root.path + "/World/" + f, ReadBytes(save + "/" + f));
+    }
     std::vector<std::string> args = c.args;
     args.insert(args.end(), {"--clock", "0"});
     const RunResult r = RunHeadless(root.path, script, args);
     ASSERT_EQ(r.status, 0) << r.err;
     ASSERT_TRUE(Exists(root.path + "/state.txt")) << "the script wrote no dump; did the hero die on the way?";
-    Check(c.name + ".dump.txt", ReadTextFile(root.path + "/state.txt"));
+    const std::string dump = ReadTextFile(root.path + "/state.txt");
+    Check(c.name + ".dump.txt", dump);
     const std::vector<std::string> files = FilesIn(root.path + "/World");
-    EXPECT_FALSE(files.empty()) << "the game saved nothing";
+    // A won game is scored: the save folder is emptied and the quest's score table
+    // written, and that table is pinned instead.
+    const bool won = dump.find("\nGameWon 1\n") != std::string::npos;
+    EXPECT_TRUE(!files.empty() || won) << "the game saved nothing";
+    if (won) {
+        int tables = 0;
+        for (const std::string& f : FilesIn(root.path)) {
+            if (f.rfind("Highscores", 0) != 0) continue;
+            ++tables;
+            Check(c.name + "." + f + ".txt", IntListing(ReadBytes(root.path + "/" + f)));
+        }
+        EXPECT_EQ(tables, 1) << "a won game writes its quest's score table";
+    }
     std::vector<std::string> made;
     for (const std::string& f : files) {
         made.push_back(c.name + ".World." + f + ".txt");

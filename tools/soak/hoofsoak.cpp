@@ -10,7 +10,9 @@ namespace {
 
 const char* const Usage =
     "usage: hoofsoak [--seed N] [--turns N] [--root DIR] [--check-every N] [--frame-bound N]\n"
-    "                [--wait-delay] [--verbose]\n";
+    "                [--wait-delay] [--verbose] [--wander] [--wander-share PCT] [--quest Q]\n"
+    "                [--deep-share PCT] [--deep-depth D] [--easy-deaths N] [--load-first]\n"
+    "                [--stop-after-deep] [--stop-after-win] [--record SCRIPT] [--max-seconds S]\n";
 
 bool NumberArg(const std::string& text, long long low, long long& value) {
     char* end = nullptr;
@@ -39,6 +41,34 @@ int main(int argc, char** argv) {
         } else if (arg == "--frame-bound" && hasValue && NumberArg(argv[i + 1], 10, n)) {
             options.frameBound = static_cast<int>(n);
             ++i;
+        } else if (arg == "--wander-share" && hasValue && NumberArg(argv[i + 1], 0, n) && n <= 100) {
+            options.wanderShare = static_cast<int>(n);
+            ++i;
+        } else if (arg == "--deep-share" && hasValue && NumberArg(argv[i + 1], 0, n) && n <= 100) {
+            options.deepShare = static_cast<int>(n);
+            ++i;
+        } else if (arg == "--deep-depth" && hasValue && NumberArg(argv[i + 1], 1, n) && n <= 29) {
+            options.deepDepth = static_cast<int>(n);
+            ++i;
+        } else if (arg == "--quest" && hasValue && NumberArg(argv[i + 1], 0, n) && n <= 2) {
+            options.quest = static_cast<int>(n);
+            ++i;
+        } else if (arg == "--easy-deaths" && hasValue && NumberArg(argv[i + 1], 1, n) && n <= 100000) {
+            options.easyDeathsPerRun = static_cast<int>(n);
+            ++i;
+        } else if (arg == "--record" && hasValue) {
+            options.recordPath = argv[++i];
+        } else if (arg == "--max-seconds" && hasValue && NumberArg(argv[i + 1], 1, n)) {
+            options.maxSeconds = static_cast<double>(n);
+            ++i;
+        } else if (arg == "--load-first") {
+            options.loadFirst = true;
+        } else if (arg == "--stop-after-deep") {
+            options.stopAfterDeep = true;
+        } else if (arg == "--stop-after-win") {
+            options.stopAfterWin = true;
+        } else if (arg == "--wander") {
+            options.wander = true;
         } else if (arg == "--root" && hasValue) {
             root = argv[++i];
         } else if (arg == "--wait-delay") {
@@ -52,6 +82,6 @@ int main(int argc, char** argv) {
     }
     const SoakReport report = RunSoak(options, root);
     std::fputs(SoakReportText(report).c_str(), stdout);
-    const bool failed = report.checksFailed > 0 || report.stuckTurns > 0 || report.turns < options.turns;
+    const bool failed = report.checksFailed > 0 || report.stuckTurns > 0 || (report.turns < options.turns && options.maxSeconds <= 0);
     return failed ? 1 : 0;
 }

@@ -3,14 +3,17 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <map>
 #include <random>
 #include <set>
 #include <sstream>
+#include <tuple>
 
 #include "core/frame.h"
 #include "core/loop/dump.h"
@@ -19,12 +22,17 @@
 #include "core/run_vars.h"
 #include "core/state.h"
 #include "core/ui_mode.h"
+#include "items/catalogue.h"
+#include "items/food.h"
 #include "items/skill_use.h"
 #include "platform/files.h"
 #include "platform/input.h"
 #include "platform/platform.h"
 #include "rules/interactions.h"
 #include "rules/look_cursor.h"
+#include "rules/sector_change.h"
+#include "worldgen/placement.h"
+#include "soak/player.h"
 #include "worldgen/creatures.h"
 #include "worldgen/terrain.h"
 
@@ -83,7 +91,56 @@ struct Bot {
     bool letGo = false;    // a menu choice was made: no key in the next frame
     int titleChoice = -1;  // the title entry chosen this time on the title
     std::map<std::string, int> findingKinds;
+    // The winning player, and the run it plays.
+    PlayerMind mind;
+    bool choseNew = false;      // the title's last choice was a new game
+    bool easyContinue = false;  // an easy run fell: the player loads the save and goes on
+    bool runOpen = false;
+    SoakRun run;
+    int aimedSkill = 0;  // the skill id being aimed
+    int lastMp = 0;
+    int dishesHeld = 0;  // dishes in the satchel while a pot is open
+    // A deep start being made: the depth it goes to (-1 none), and whether the game's own
+    // sector change is running from inside the bot's frame.
+    int deepTarget = -1;
+    bool inSetup = false;
+    // The keys held in every frame, as script steps (see RecordFrame).
+    std::string script;
+    std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
+    bool outOfTime = false;
+    int waiting = 0;  // frames without a key not yet written
+    bool victoryDumped = false;
 };
+
+// The script of what the bot held: each hook call's keys are held through the next frame
+// alone, which is what `tap` does for one key and `hold`, `wait 1`, `release` for several.
+void RecordFrame(Bot& b, const std::string& extra) {
+    static const int Codes[] = {KeyLeft, KeyRight, KeyUp, KeyDown, KeySpace, KeyEnter, KeyLShift, KeyRShift};
+    static const char* const Names[] = {"Left", "Right", "Up", "Down", "Space", "Enter", "LShift", "RShift"};
+    std::vector<std::string> held;
+    for (size_t i = 0; i < std::size(Codes); ++i)
+        if (KeyHeld(Codes[i])) held.push_back(Names[i]);
+    for (char c = 'A'; c <= 'Z'; ++c)
+        if (KeyHeld(KeyA + (c - 'A'))) held.push_back(std::string(1, c));
+    for (char c = '1'; c <= '9'; ++c)
+        if (KeyHeld(KeyDigit1 + (c - '1'))) held.push_back(std::string(1, c));
+    if (held.empty() && extra.empty()) {
+        b.waiting++;
+        return;
+    }
+    if (b.waiting > 0) b.script += "wait " + std::to_string(b.waiting) + "\n";
+    b.waiting = 0;
+    b.script += extra;
+    if (held.empty()) {
+        b.waiting = 1;
+    } else if (held.size() == 1) {
+        b.script += "tap " + held[0] + "\n";
+    } else {
+        std::string keys;
+        for (const std::string& k : held) keys += " " + k;
+        b.script += "hold" + keys + "\nwait 1\nrelease" + keys + "\n";
+    }
+}
 
 Bot* Active = nullptr;
 
@@ -208,6 +265,11 @@ void CompareAfterLoad(Bot& b) {
     b.report.checks++;
     if (differing > 0) {
         b.report.checksFailed++;
+        // Both dumps stay in the data root, to read the whole difference.
+        const std::string name = "check-" + std::to_string(b.report.checks);
+        const std::string now = StateDumpText();
+        WriteWholeFile(name + "-before.txt", std::vector<uint8_t>(b.dumpBeforeClose.begin(), b.dumpBeforeClose.end()));
+        WriteWholeFile(name + "-after.txt", std::vector<uint8_t>(now.begin(), now.end()));
         Finding(b, "save/reload difference",
                 std::to_string(differing) + " lines at turn " + std::to_string(TurnCount) + ", depth " +
                     std::to_string(Depth) + ":" + diff);
@@ -360,7 +422,7 @@ void MapKeys(Bot& b) {
             Press(Letter('R'));
         } else if (r < 67) {
             Press(Letter('H'));
-        } else if (r < 75) {
+        } else if (r < 75 && b.options.recordPath.empty()) {
             InputPointer(Roll(b, ScreenWidth), Roll(b, ScreenHeight));
         } else {
             Press(KeySpace);
@@ -415,6 +477,9 @@ void GameKeys(Bot& b) {
     // Half the frame bound gone without a turn: the player stops browsing and waits a
     // turn, so only a turn the game itself cannot end reaches the bound.
     b.hurry = b.framesSinceTurn > b.options.frameBound / 2;
+    if (!b.options.wander && !b.hurry && Roll(b, 100) >= b.options.wanderShare &&
+        PlayerGameKeys(b.mind, [](int n) { return Roll(*Active, n); }))
+        return;
     if (DialogueState != DialogueNone) {
         b.talked = true;
         PanelKeys(b, TalkKeys, std::size(TalkKeys), TalkClose, std::size(TalkClose));
@@ -444,7 +509,68 @@ void GameKeys(Bot& b) {
 
 // ---- One frame of the bot -----------------------------------------------------------------
 
+const char* const QuestNames[3] = {"forest", "chaos", "castle"};
+const char* const DifficultyNames[3] = {"easy", "normal", "hard"};
+
+const char* QuestName(int q) { return q >= 0 && q < 3 ? QuestNames[q] : "unknown"; }
+const char* DifficultyName(int d) { return d >= 0 && d < 3 ? DifficultyNames[d] : "unknown"; }
+
+// A name for the coverage table: one word, so a line stays `name count`.
+std::string Word(std::string text) {
+    for (char& c : text)
+        if (c == ' ') c = '-';
+    return text.empty() ? "none" : text;
+}
+
+void Cover(Bot& b, const std::string& name) { b.report.coverage[name]++; }
+
+// The sector just entered, by quest and depth, and what kind of place it is.
+void CoverSector(Bot& b) {
+    Cover(b, std::string("visit ") + QuestName(GameVars[VarScenario]) + "-depth-" + std::to_string(Depth));
+    static const char* const Special[3] = {"fairy-garden", "crypt", "temple"};
+    if (Depth < 0 && Depth >= -3) Cover(b, std::string("special ") + Special[-Depth - 1]);
+    if (SectorLayout == 120) Cover(b, "special healers-hut");
+    if (SectorLayout == 123) Cover(b, "special flower-island");
+    if (SectorLayout == 125) Cover(b, "special chaos-lair");
+    if (SectorBiome >= 7 && SectorBiome <= 10) Cover(b, "castle-style " + std::to_string(SectorBiome));
+    for (int s = 1; s < MonSlots; ++s) {
+        if (MonKind[s] == KindVorgath && MonHp[s] > 0) Cover(b, "special throne-hall");
+    }
+    Cover(b, "biome " + std::to_string(SectorBiome));
+    if (b.runOpen) b.run.maxDepth = std::max(b.run.maxDepth, Depth);
+}
+
+void EndRun(Bot& b, bool ended) {
+    if (!b.runOpen) return;
+    b.run.ended = ended;
+    b.report.runs.push_back(b.run);
+    b.runOpen = false;
+}
+
 void StartOfGame(Bot& b) {
+    if (b.choseNew || !b.runOpen) {
+        EndRun(b, false);
+        b.run = SoakRun();
+        b.run.quest = GameVars[VarScenario];
+        b.run.difficulty = GameVars[VarDifficulty];
+        b.run.hero = HeroId;
+        b.run.startDepth = b.run.maxDepth = Depth;
+        b.runOpen = true;
+        if (b.choseNew && Roll(b, 100) < b.options.deepShare) {
+            b.deepTarget = b.options.deepDepth >= 1 ? std::min(b.options.deepDepth, 29) : 1 + Roll(b, 29);
+            b.run.deep = true;
+        }
+    }
+    // A run going on after a fall keeps what its player learnt.
+    const PlayerMind learnt = b.mind;
+    b.mind = PlayerMind();
+    if (!b.choseNew) {
+        b.mind.feared = learnt.feared;
+        b.mind.healerDepth = learnt.healerDepth;
+    }
+    b.choseNew = false;
+    b.easyContinue = false;
+    CoverSector(b);
     b.inGame = true;
     b.endCounted = false;
     b.lastTurn = TurnCount;
@@ -463,6 +589,9 @@ void StartOfGame(Bot& b) {
 void CountDoings(Bot& b) {
     SoakReport& r = b.report;
     if (DialogueState != b.lastDialogue && b.lastDialogue == DialogueNone) {
+        static const char* const Features[] = {"none",      "cooking-pot", "vine-chest", "magical-tree", "stone-table",
+                                               "treasure-chest", "flower", "book",      "note",         "gem-idol",
+                                               "well",      "used-well",   "bell",       "used-bell"};
         if (DialogueState == DialogueCookingPot) {
             r.pots++;
         } else if (DialogueState >= DialogueCharacter) {
@@ -470,7 +599,32 @@ void CountDoings(Bot& b) {
         } else {
             r.features++;
         }
+        if (DialogueState >= DialogueCharacter) {
+            const int s = DialogueCreature;
+            Cover(b, "talk " + Word(s > 0 && s < MonSlots ? MonName[s] : "kind-" + std::to_string(DialogueState - 100)));
+        } else if (DialogueState > 0 && DialogueState < static_cast<int>(std::size(Features))) {
+            Cover(b, std::string("feature ") + Features[DialogueState]);
+        }
     }
+    // Dishes: one more in the satchel while a pot is open is one cooked.
+    int dishes = 0;
+    for (int i = 0; i < InvSlots; ++i)
+        if (InvKind[i] >= DishFirstId) dishes += InvCount[i];
+    if (DialogueState == DialogueCookingPot && b.lastDialogue == DialogueCookingPot && dishes > b.dishesHeld) {
+        for (int i = 0; i < InvSlots; ++i)
+            if (InvKind[i] >= DishFirstId) Cover(b, "dish-in-satchel " + std::to_string(InvKind[i]));
+        Cover(b, "dishes-cooked");
+    }
+    b.dishesHeld = dishes;
+    // Skills: aimed when the target shows, used when the magic is paid.
+    if (UiMode == UiAiming && b.lastUiMode != UiAiming && ActiveSkillSlot >= 0 && ActiveSkillSlot < SkillSlots) {
+        b.aimedSkill = SkillId[ActiveSkillSlot];
+        Cover(b, "skill-aimed " + std::to_string(b.aimedSkill));
+    }
+    if (b.lastUiMode == UiAiming && MonMp[0] < b.lastMp && b.aimedSkill > 0) {
+        Cover(b, "skill-used " + std::to_string(b.aimedSkill));
+    }
+    b.lastMp = MonMp[0];
     if (UiMode != b.lastUiMode && UiMode == UiAiming) r.skillsAimed++;
     if (UiMode != b.lastUiMode && UiMode == UiInventory) r.inventoryOpened++;
     if (DialogueState >= DialogueCharacter && b.lastDialogue == DialogueState && Bits != b.lastBits) {
@@ -496,10 +650,32 @@ void WatchGame(Bot& b) {
     if (Depth != b.lastDepth) {
         b.lastDepth = Depth;
         b.report.sectorsVisited++;
+        CoverSector(b);
     }
     if (GameOver == 1 && !b.endCounted) {
         b.endCounted = true;
         (GameWon == 1 ? b.report.wins : b.report.deaths)++;
+        const std::string quest = QuestName(GameVars[VarScenario]);
+        if (GameWon == 1) {
+            Cover(b, "ending " + quest + "-victory");
+            b.run.won = true;
+            EndRun(b, true);
+        } else {
+            // The cause without the hero's name: " was killed by SNAPPER", " drowned!".
+            std::string cause = DeathMessage;
+            if (cause.rfind(MonName[0], 0) == 0) cause = cause.substr(MonName[0].size());
+            Cover(b, "ending " + quest + "-death");
+            b.run.deaths++;
+            PlayerDied(b.mind);
+            b.run.cause = cause;
+            if (GameVars[VarDifficulty] > 0) {
+                EndRun(b, true);
+            } else if (b.run.deaths >= b.options.easyDeathsPerRun) {
+                EndRun(b, false);
+            } else {
+                b.easyContinue = !b.options.wander;
+            }
+        }
         if (b.options.verbose) {
             std::fprintf(stderr, "soak: game %d %s at turn %d, depth %d\n", b.report.games,
                          GameWon == 1 ? "won" : "lost", TurnCount, Depth);
@@ -507,8 +683,70 @@ void WatchGame(Bot& b) {
     }
 }
 
+// A deep start, made only of the game's own routines on a real new game: level-ups by the
+// turn loop (the experience they need is granted, one level a frame), then the game's
+// sector change one sector deeper a frame, as the ways on would take the hero, so every
+// sector is made from the ones before it as in play; at the chosen depth a kit for it
+// is put on the ground under the hero as the generator puts equipment and food, for the
+// player to grab and wear by keys. Nothing in the game leads here.
+bool DeepStartStep(Bot& b) {
+    const int target = b.deepTarget;
+    const int level = 6 + target / 2;
+    if (MonLevel[0] < level) {
+        if (MonXp[0] < XpNext) MonXp[0] = XpNext;
+        return true;
+    }
+    if (Depth < target) {
+        b.inSetup = true;
+        ChangeSector(ChangeDeeper);
+        b.inSetup = false;
+        b.lastDepth = Depth;
+        Cover(b, std::string("deep-start-walk ") + QuestName(GameVars[VarScenario]) + "-depth-" + std::to_string(Depth));
+        if (Depth < target) return true;
+    }
+    const int tier = (Depth + 1) / 5;
+    static const int Kit[] = {ItemHeadgear, ItemDress, ItemFootwear, ItemAccessory, ItemAccessory, ItemWeapon};
+    for (int kind : Kit) PlaceGroundItem(MonX[0], MonY[0], kind, tier);
+    for (int i = 0; i < 6; ++i) PlaceGroundItem(MonX[0], MonY[0], ItemApple, 0);
+    b.run.startDepth = b.run.maxDepth = Depth;
+    b.report.sectorsVisited++;
+    if (b.options.stopAfterDeep) b.stop = true;
+    Cover(b, std::string("deep-start ") + QuestName(GameVars[VarScenario]) + "-depth-" + std::to_string(Depth));
+    CoverSector(b);
+    b.deepTarget = -1;
+    return true;
+}
+
+void BotKeys(Bot& b);
+
 void BotFrame() {
     Bot& b = *Active;
+    if (b.options.recordPath.empty() || b.inSetup) {
+        BotKeys(b);
+        return;
+    }
+    // On the victory screen the dump is taken before any key acts on it.
+    std::string extra;
+    if (!b.victoryDumped && (Saw(b, "Congratulations!") || Saw(b, "You defeated Skarnix"))) {
+        b.victoryDumped = true;
+        extra = "dump $OUT/state.txt\nshot $OUT/victory.png\n";
+        InputReset();
+        b.texts.clear();
+    } else {
+        const bool stopping = b.stop;
+        BotKeys(b);
+        if (stopping || b.stop) return;  // the script's end presses the close button
+    }
+    RecordFrame(b, extra);
+}
+
+void BotKeys(Bot& b) {
+    // The blank frame of a sector change the bot itself began: no keys, nothing counted.
+    if (b.inSetup) {
+        InputReset();
+        b.texts.clear();
+        return;
+    }
     b.report.frames++;
     // A frame that is never shown again is a hang inside a turn: the watchdog ends it.
     alarm(120);
@@ -524,6 +762,7 @@ void BotFrame() {
     if (screen != b.lastScreen && screen != Screen::Game && screen != Screen::Other) b.menuActions = 0;
     b.lastScreen = screen;
     if (InGame == 1 && !b.inGame) StartOfGame(b);
+    if (b.options.stopAfterWin && screen == Screen::Scores && b.report.wins > 0) b.stop = true;
     if (InGame != 1 && b.inGame) b.inGame = false;
     if (b.inGame) {
         WatchGame(b);
@@ -541,7 +780,10 @@ void BotFrame() {
             return;
         }
     }
-    if (b.report.turns >= b.options.turns) {
+    if (b.options.maxSeconds > 0 && b.report.frames % 256 == 0 &&
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - b.started).count() > b.options.maxSeconds)
+        b.outOfTime = true;
+    if (b.report.turns >= b.options.turns || b.outOfTime) {
         b.stop = true;
         InputClose();
         b.texts.clear();
@@ -570,8 +812,10 @@ void BotFrame() {
                 // Load Game after a check; else a saved run (an easy game's fall) is
                 // resumed now and then, and mostly a new game is started.
                 const bool saved = FileSize("World/savedata.dat") != -1;
-                b.titleChoice = saved && (b.loadAfterRestart || Roll(b, 4) == 0) ? 1 : 0;
+                const bool resume = b.options.wander ? Roll(b, 4) == 0 : b.easyContinue;
+                b.titleChoice = saved && (b.loadAfterRestart || resume) ? 1 : 0;
             }
+            b.choseNew = b.titleChoice == 0;
             MenuTo(MenuCursor, b.titleChoice);
             break;
         }
@@ -581,7 +825,7 @@ void BotFrame() {
                 b.heroCursor = 0;
                 b.planHero = b.nextGame % 6;
                 b.planDifficulty = (b.nextGame / 6) % 3;
-                b.planQuest = (b.nextGame / 18) % 3;
+                b.planQuest = b.options.quest >= 0 ? b.options.quest : (b.nextGame / 18) % 3;
                 b.nextGame++;
             }
             if (b.heroCursor < b.planHero) {
@@ -595,6 +839,10 @@ void BotFrame() {
         case Screen::WizardDifficulty: MenuTo(GameVars[VarDifficulty], b.planDifficulty); break;
         case Screen::WizardScenario: MenuTo(GameVars[VarScenario], b.planQuest); break;
         case Screen::SkillUpgrades:
+            if (!b.options.wander && Roll(b, 100) >= b.options.wanderShare) {
+                PlayerUpgradeKeys(b.mind);
+                break;
+            }
             b.menuActions++;
             if (b.menuActions > 6 + Roll(b, 6)) {
                 Press(Letter('C'));
@@ -632,6 +880,9 @@ void BotFrame() {
                 InputClose();
                 break;
             }
+            if (b.deepTarget >= 0 && GameOver == 0 && DialogueState == DialogueNone && UiMode == UiMap &&
+                DeepStartStep(b))
+                break;
             GameKeys(b);
             break;
         }
@@ -682,7 +933,7 @@ SoakReport RunSoak(const SoakOptions& options, const std::string& root) {
         SetTextWatcher(HearText);
         SetDumpWriter(WriteStateDump);
         if (run > 0) bot.report.restarts++;
-        bot.loadAfterRestart = bot.closingForCheck;
+        bot.loadAfterRestart = bot.closingForCheck || (run == 0 && options.loadFirst);
         bot.closingForCheck = bot.closingStuck = false;
         bot.inGame = false;
         bot.texts.clear();
@@ -692,6 +943,13 @@ SoakReport RunSoak(const SoakOptions& options, const std::string& root) {
         SetFrameHook(nullptr);
         SetTextWatcher(nullptr);
     }
+    if (!options.recordPath.empty()) {
+        const std::string text = "# Recorded by hoofsoak: every key its player held, frame by frame.\nwait 1\n" + bot.script;
+        std::ofstream(options.recordPath, std::ios::binary) << text;
+    }
+    EndRun(bot, false);
+    bot.report.coverage["frames"] = bot.report.frames;
+    bot.report.coverage["turns"] = bot.report.turns;
     alarm(0);
     signal(SIGALRM, SIG_DFL);
     bot.report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -715,5 +973,33 @@ std::string SoakReportText(const SoakReport& r) {
         << "\n"
         << "wall time           " << static_cast<long long>(r.seconds * 1000) / 1000.0 << " s\n";
     for (const std::string& f : r.findings) out << "finding: " << f << "\n";
+    // One line per quest and difficulty played; the depth is the one the game shows.
+    // Deep starts are summed apart: they are not games a player can begin.
+    std::map<std::tuple<bool, int, int>, std::vector<const SoakRun*>> played;
+    for (const SoakRun& run : r.runs) played[{run.deep, run.quest, run.difficulty}].push_back(&run);
+    for (const auto& [key, runs] : played) {
+        const auto [deepStarts, quest, difficulty] = key;
+        std::vector<int> depths;
+        int wins = 0, deaths = 0;
+        for (const SoakRun* run : runs) {
+            depths.push_back(run->maxDepth + 1);
+            wins += run->won;
+            deaths += run->deaths;
+        }
+        std::sort(depths.begin(), depths.end());
+        out << (deepStarts ? "deep-start " : "") << "quest " << QuestName(quest) << " difficulty "
+            << DifficultyName(difficulty) << ": games " << runs.size() << ", wins " << wins << ", median depth "
+            << depths[depths.size() / 2] << "\n";
+        out << "  deaths " << deaths << (wins > 0 ? ", deaths per win " + std::to_string(deaths / wins) : std::string())
+            << "\n";
+    }
+    for (const SoakRun& run : r.runs) {
+        out << "run quest " << QuestName(run.quest) << " difficulty " << DifficultyName(run.difficulty) << " hero "
+            << run.hero << (run.deep ? " deep-start " + std::to_string(run.startDepth + 1) : std::string()) << ": "
+            << (run.won ? "won" : run.ended ? "lost" : "unfinished") << " at depth " << run.maxDepth + 1 << ", deaths "
+            << run.deaths << (run.cause.empty() ? "" : ", last:" + run.cause) << "\n";
+    }
+    out << "coverage\n";
+    for (const auto& [name, count] : r.coverage) out << name << " " << count << "\n";
     return out.str();
 }

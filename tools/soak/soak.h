@@ -3,6 +3,7 @@
 // and reading the game's tables to decide. Every thousand turns it saves the run,
 // reloads it as a fresh start of the program would, and compares the state dumps.
 #pragma once
+#include <map>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,29 @@ struct SoakOptions {
     int frameBound = 2000;    // frames a turn may take before it counts as not ending
     bool waitDelay = false;   // wait the input delay out frame by frame instead of skipping it
     bool verbose = false;     // one line on stderr per game and per check
+    bool wander = false;      // the old wandering player alone, instead of the one that plays to win
+    int wanderShare = 4;      // percent of the winning player's commands left to the wandering keys
+    int deepShare = 0;        // percent of new games begun as deep starts (a soak-only test set-up)
+    int deepDepth = -1;       // the depth of every deep start; -1: a depth drawn from 1..29
+    int easyDeathsPerRun = 30;  // on easy, deaths after which a run is given up
+    int quest = -1;           // every new game on this quest; -1: the quests in turn
+    double maxSeconds = 0;    // above 0: the soak ends after this much wall time, whatever the turns
+    bool loadFirst = false;   // the first start of the program loads the save already in the root
+    bool stopAfterDeep = false;  // close the window (the run is saved) once a deep start is made
+    bool stopAfterWin = false;   // close the window once a won game's score table shows
+    std::string recordPath;   // write every key held, frame by frame, as a headless script
+};
+
+// One run from its new game to its end: a win, a death that ends it, or the soak's end.
+struct SoakRun {
+    int quest = 0, difficulty = 0, hero = 0;
+    bool deep = false;     // begun as a deep start
+    int startDepth = 0;
+    int maxDepth = 0;
+    int deaths = 0;        // deaths on the way (on easy the run goes on through Load Game)
+    bool won = false;
+    bool ended = false;    // false: the soak ended first, or an easy run was given up
+    std::string cause;     // how the last death came
 };
 
 struct SoakReport {
@@ -35,6 +59,10 @@ struct SoakReport {
     int skillsAimed = 0;  // skills chosen (the target shown or the item asked for)
     int inventoryOpened = 0;
     double seconds = 0;
+    std::vector<SoakRun> runs;
+    // What the soak reached, `name count`: sectors by quest and depth, special sectors,
+    // biomes and layouts, endings, talks, features, skills and dishes.
+    std::map<std::string, long long> coverage;
     std::vector<std::string> findings;  // one line each, the first few of a kind
 };
 

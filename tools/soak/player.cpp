@@ -1,0 +1,651 @@
+#include "soak/player.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/random.h"
+#include "core/run_vars.h"
+#include "core/statuses.h"
+#include "core/state.h"
+#include "core/ui_mode.h"
+#include "items/catalogue.h"
+#include "items/category.h"
+#include "items/skill_use.h"
+#include "items/skills.h"
+#include "platform/input.h"
+#include "platform/platform.h"
+#include "rules/interactions.h"
+#include "rules/inventory.h"
+#include "rules/skills/skill_effects.h"
+#include "worldgen/creatures.h"
+#include "worldgen/terrain.h"
+
+namespace {
+
+const int Arrows[4] = {KeyUp, KeyDown, KeyLeft, KeyRight};
+const int StepX[4] = {0, 0, -1, 1};
+const int StepY[4] = {-1, 1, 0, 0};
+
+void Press(int key) { InputPress(key); }
+int Letter(char c) { return KeyA + (c - 'A'); }
+
+bool Alive(int s) { return MonKind[s] >= 1 && MonHp[s] > 0; }
+bool OnMap(int x, int y) { return x >= 0 && y >= 0 && x < MapWidth && y < MapHeight; }
+int Steps(int s, int x, int y) { return std::abs(MonX[s] - x) + std::abs(MonY[s] - y); }
+
+int CreatureOn(int x, int y) {
+    for (int s = 1; s < MonSlots; ++s)
+        if (Alive(s) && MonX[s] == x && MonY[s] == y) return s;
+    return -1;
+}
+
+bool Hostile(int s) { return s > 0 && Alive(s) && MonAttitude[s] == AttitudeHostile; }
+
+// ---- Sizing up a fight ---------------------------------------------------------------
+
+// Hit points the hero loses before `s` falls, fighting it alone and by bumping.
+double CostToBeat(int s) {
+    const double dealt = std::max(0.3, ExpectedDamage(0, s));
+    const double turns = std::ceil(MonHp[s] / dealt);
+    // A scorpion's or a giant spider's poison takes 4 a turn for nine turns after.
+    const bool poisons = MonKind[s] == KindScorpion || MonKind[s] == KindGiantSpider;
+    return turns * ExpectedDamage(s, 0) + (poisons && MonStatus[0][StatusPoisoned] == 0 ? 20 : 0);
+}
+
+// Hit points the hero may lose on the way and still be safe.
+double Spare() { return MonHp[0] - 0.2 * MonMaxHp[0]; }
+
+bool Villain(int s) {
+    if (s <= 0 || !Alive(s)) return false;
+    return (MonKind[s] == KindSkarnix && GameVars[VarScenario] == 1) ||
+           (MonKind[s] == KindVorgath && GameVars[VarScenario] == 2);
+}
+
+// Kinds that felled the hero in this run: a player does not take them on twice lightly.
+const std::map<int, int>* Feared = nullptr;
+
+bool Beatable(int s) {
+    const int scars = Feared && Feared->count(MonKind[s]) ? Feared->at(MonKind[s]) : 0;
+    return CostToBeat(s) * (1 + scars) < Spare();
+}
+
+// Hostiles that could strike the hero next turn, and what they would take from him.
+double ThreatNear(int range) {
+    double threat = 0;
+    for (int s = 1; s < MonSlots; ++s)
+        if (Hostile(s) && Steps(s, MonX[0], MonY[0]) <= range) threat += ExpectedDamage(s, 0);
+    return threat;
+}
+
+// ---- Finding the way -----------------------------------------------------------------
+
+bool Walls(int x, int y) {
+    const int code = MapTerrain[x][y];
+    if (code == Sticks || code == Log || code == Door) return false;
+    return TerrainBlocksMovement(x, y);
+}
+
+bool IsWayOn(int code) { return code == Exit || code == CastlePathOnward || code == StairsUp || code == Portal; }
+bool IsWayBack(int code) { return code == Entrance || code == CastlePathBack || code == StairsDown; }
+bool IsWayOut(int code) {
+    return IsWayOn(code) || IsWayBack(code) || code == StairsOut || code == StairsToForest || code == FairyDoor;
+}
+
+struct Route {
+    int step = -1;  // first step 0..3, -1 none
+    int length = 0;
+};
+
+// What a cell costs to walk through; 0 keeps the walk off it.
+int CellCost(int x, int y, bool careful, const bool (&nearFoe)[MapWidth][MapHeight]) {
+    const int code = MapTerrain[x][y];
+    const bool flying = MonStatus[0][StatusFlying] > 0;
+    if (code == CursedPlant) return careful ? 0 : 30;
+    // A way to another sector is stepped on only when it is where the walk goes.
+    if (IsWayOut(code) || code == CryptEntrance || code == TempleEntrance || code == Portal) return 0;
+    if (!flying && (code == Lava || (code >= LionTile && code <= WolfTile))) return careful ? 0 : 60;
+    // Water and swamp soak the hero a little more each step: short crossings only.
+    int cost = !flying && (code == DeepWater || code == Swamp) ? 12 : 1;
+    if (careful && nearFoe[x][y]) cost += 25;
+    return cost;
+}
+
+// The first step of the cheapest walk to a cell for which `wanted` holds. `careful`
+// keeps off the cells of creatures that are not foes worth fighting and prices the
+// cells next to foes too strong to fight; a careless walk only keeps off walls.
+template <typename Pred>
+Route RouteTo(Pred wanted, bool careful) {
+    constexpr int Cells = MapWidth * MapHeight;
+    constexpr int Unseen = 1 << 30;
+    static int firstStep[MapWidth][MapHeight];
+    static int cost[MapWidth][MapHeight];
+    static bool nearFoe[MapWidth][MapHeight];
+    static bool held[MapWidth][MapHeight];
+    static std::vector<std::pair<int, int>> buckets[128];
+    for (int x = 0; x < MapWidth; ++x)
+        for (int y = 0; y < MapHeight; ++y) {
+            cost[x][y] = Unseen;
+            nearFoe[x][y] = held[x][y] = false;
+        }
+    if (careful) {
+        for (int s = 1; s < MonSlots; ++s) {
+            if (!Alive(s) || !OnMap(MonX[s], MonY[s])) continue;
+            if (!Hostile(s)) {
+                held[MonX[s]][MonY[s]] = true;
+                // A wasp next to the hero enrages every wasp of the sector.
+                if (MonKind[s] == KindWasp) {
+                    for (int d = 0; d < 4; ++d)
+                        if (OnMap(MonX[s] + StepX[d], MonY[s] + StepY[d]))
+                            nearFoe[MonX[s] + StepX[d]][MonY[s] + StepY[d]] = true;
+                }
+            } else if (!Beatable(s) && !Villain(s)) {
+                for (int dx = -1; dx <= 1; ++dx)
+                    for (int dy = -1; dy <= 1; ++dy)
+                        if (OnMap(MonX[s] + dx, MonY[s] + dy)) nearFoe[MonX[s] + dx][MonY[s] + dy] = true;
+            }
+        }
+    }
+    const int hx = MonX[0], hy = MonY[0];
+    Route route;
+    if (!OnMap(hx, hy)) return route;
+    for (auto& bucket : buckets) bucket.clear();
+    cost[hx][hy] = 0;
+    firstStep[hx][hy] = -1;
+    buckets[0].push_back({hx, hy});
+    int pending = 1;
+    for (int c = 0; pending > 0 && c < Cells * 64; ++c) {
+        auto& bucket = buckets[c % 128];
+        while (!bucket.empty()) {
+            const auto [x, y] = bucket.back();
+            bucket.pop_back();
+            --pending;
+            if (cost[x][y] != c) continue;
+            if ((x != hx || y != hy) && wanted(x, y)) {
+                route.step = firstStep[x][y];
+                route.length = c;
+                return route;
+            }
+            if ((x != hx || y != hy) && (Walls(x, y) || held[x][y])) continue;
+            for (int d = 0; d < 4; ++d) {
+                const int nx = x + StepX[d], ny = y + StepY[d];
+                if (!OnMap(nx, ny)) continue;
+                int step = CellCost(nx, ny, careful, nearFoe);
+                if (step == 0) {
+                    if (!wanted(nx, ny)) continue;
+                    step = 1;
+                }
+                if (c + step >= cost[nx][ny]) continue;
+                cost[nx][ny] = c + step;
+                firstStep[nx][ny] = firstStep[x][y] == -1 ? d : firstStep[x][y];
+                buckets[(c + step) % 128].push_back({nx, ny});
+                ++pending;
+            }
+        }
+    }
+    return route;
+}
+
+template <typename Pred>
+Route BestRoute(Pred wanted) {
+    const Route careful = RouteTo(wanted, true);
+    return careful.step >= 0 ? careful : RouteTo(wanted, false);
+}
+
+// ---- The satchel -------------------------------------------------------------------------
+
+bool SatchelHasRoom() {
+    for (int i = 0; i < UsableInvSlots(); ++i)
+        if (InvKind[i] == 0) return true;
+    return false;
+}
+
+bool WorthGrabbing(int kind) {
+    const int c = ItemCategory(kind);
+    if (c == CategoryMoney) return true;
+    if (!SatchelHasRoom()) return false;
+    return c == CategoryFood || (c >= CategoryHeadgear && c <= CategoryWeapon) || c == CategoryLetter ||
+           c == CategorySpecial;
+}
+
+int WorthyItemAt(int x, int y) {
+    for (int g = 0; g < GroundSlots; ++g)
+        if (GroundItemKind[g] > 0 && GroundItemX[g] == x && GroundItemY[g] == y && WorthGrabbing(GroundItemKind[g]))
+            return g;
+    return -1;
+}
+
+// The stat points a piece gives when worn, weighted for fighting, read as the panel
+// reads them: DescribeItem adds them to the hero's bonuses while ApplyItemMods is 1. The
+// description draws from the game's stream and writes the shared texts, so both are put
+// back as they were: looking at an item changes nothing in the game.
+int PieceScore(PlayerMind& mind, int slot) {
+    const auto key = std::make_tuple(InvKind[slot], InvTier[slot], InvSeed[slot]);
+    const auto known = mind.pieceScore.find(key);
+    if (known != mind.pieceScore.end()) return known->second;
+    int* bonus[6] = {&MonAtkBonus[0], &MonDefBonus[0], &MonStrBonus[0],
+                     &MonSpdBonus[0], &MonMagBonus[0], &MonConBonus[0]};
+    int kept[6];
+    for (int i = 0; i < 6; ++i) {
+        kept[i] = *bonus[i];
+        *bonus[i] = 0;
+    }
+    const int state = RandomState();
+    const std::string name = LookupName, text = LookupText, text2 = LookupText2;
+    const int apply = ApplyItemMods;
+    ApplyItemMods = 1;
+    DescribeItem(InvKind[slot], InvTier[slot], InvSeed[slot]);
+    ApplyItemMods = apply;
+    const int score = 3 * *bonus[0] + 3 * *bonus[1] + 3 * *bonus[2] + 2 * *bonus[3] + *bonus[4] + *bonus[5];
+    for (int i = 0; i < 6; ++i) *bonus[i] = kept[i];
+    SeedRandom(state);
+    LookupName = name;
+    LookupText = text;
+    LookupText2 = text2;
+    mind.pieceScore[key] = score;
+    return score;
+}
+
+bool Worn(int slot) {
+    for (int e = 0; e < EquipSlots; ++e)
+        if (Equip[e] == slot) return true;
+    return false;
+}
+
+// A satchel slot to use for a better outfit: a piece better than the one worn in its
+// place (or for a free place), or a worn accessory to take off for a better one.
+int BetterPiece(PlayerMind& mind) {
+    // The best piece not worn, for each category worn.
+    int best[CategoryWeapon + 1];
+    std::fill(std::begin(best), std::end(best), -1);
+    for (int i = 0; i < UsableInvSlots(); ++i) {
+        const int c = ItemCategory(InvKind[i]);
+        if (InvKind[i] == 0 || c < CategoryHeadgear || c > CategoryWeapon || Worn(i)) continue;
+        if (PieceScore(mind, i) <= 0) continue;
+        if (best[c] < 0 || PieceScore(mind, i) > PieceScore(mind, best[c])) best[c] = i;
+    }
+    for (int c = CategoryHeadgear; c <= CategoryWeapon; ++c) {
+        const int i = best[c];
+        if (i < 0) continue;
+        const int score = PieceScore(mind, i);
+        if (c == CategoryAccessory) {
+            if (Equip[3] < 0 || Equip[4] < 0) return i;
+            const int worse = PieceScore(mind, Equip[3]) <= PieceScore(mind, Equip[4]) ? Equip[3] : Equip[4];
+            if (score > PieceScore(mind, worse)) return worse;  // taken off first
+            continue;
+        }
+        const int place = c == CategoryWeapon ? 5 : c - 1;
+        if (Equip[place] < 0 || score > PieceScore(mind, Equip[place])) return i;
+    }
+    return -1;
+}
+
+int FoodSlot() {
+    int best = -1;
+    for (int i = 0; i < UsableInvSlots(); ++i)
+        if (InvKind[i] > 0 && ItemCategory(InvKind[i]) == CategoryFood) best = i;
+    return best;
+}
+
+// ---- Skills ------------------------------------------------------------------------------
+
+bool FightingSkill(int id) {
+    const SkillEffect* effect = FindSkillEffect(id);
+    if (effect == nullptr || effect->item != ItemChoice::None) return false;
+    return effect->attitude == AttitudeHostile || id == SkillShield || id == SkillVaneburst || id == SkillTornado ||
+           id == SkillWildBuck;
+}
+
+// The number key (0-based list entry) of a fighting skill the hero can pay for, or -1.
+int FightingSkillEntry() {
+    if (HeroId == 1 && MonStatus[0][StatusJestbloom] > 0) return -1;
+    for (int entry = 0; entry < 9; ++entry) {
+        const int slot = ListedSkillSlot(entry);
+        if (slot < 0) break;
+        if (FightingSkill(SkillId[slot]) && MonMp[0] >= SkillMpCost(SkillId[slot])) return entry;
+    }
+    return -1;
+}
+
+void AimKeys(PlayerMind& mind) {
+    const SkillEffect* effect =
+        ActiveSkillSlot >= 0 && ActiveSkillSlot < SkillSlots ? FindSkillEffect(SkillId[ActiveSkillSlot]) : nullptr;
+    if (mind.plan != PlayerPlan::Aim || effect == nullptr || ++mind.planFrames > 40 || SkillChoosingItem()) {
+        Press(Letter('C'));
+        return;
+    }
+    if (effect->mode == OwnCell) {
+        Press(KeySpace);
+        return;
+    }
+    // The lit cell with a foe on it (or, for a burst, next to one) nearest the cursor.
+    int bestX = -1, bestY = -1, bestD = 1 << 20;
+    for (int x = 0; x < MapWidth; ++x)
+        for (int y = 0; y < MapHeight; ++y) {
+            if (MapHighlight[x][y] != 1) continue;
+            bool good = Hostile(CreatureOn(x, y));
+            if (!good && effect->firstSlot == NoCreature) {
+                for (int d = 0; d < 4 && !good; ++d)
+                    good = OnMap(x + StepX[d], y + StepY[d]) && Hostile(CreatureOn(x + StepX[d], y + StepY[d]));
+            }
+            const int dist = std::abs(x - TargetX) + std::abs(y - TargetY);
+            if (good && dist < bestD) {
+                bestD = dist;
+                bestX = x;
+                bestY = y;
+            }
+        }
+    if (bestX < 0) {
+        Press(Letter('C'));
+    } else if (bestX != TargetX) {
+        Press(bestX < TargetX ? KeyLeft : KeyRight);
+    } else if (bestY != TargetY) {
+        Press(bestY < TargetY ? KeyUp : KeyDown);
+    } else {
+        Press(KeySpace);
+    }
+}
+
+// ---- The map -------------------------------------------------------------------------------
+
+bool UpgradeAffordable() {
+    for (int k = 0; k < SkillSlots; ++k)
+        if (SkillId[k] > 0 && SkillLevel[k] < SkillMaxLevel && SkillPoints >= SkillUpgradeCost(SkillId[k]))
+            return true;
+    return false;
+}
+
+void StartUsing(PlayerMind& mind, int slot) {
+    mind.plan = PlayerPlan::UseSlot;
+    mind.planSlot = slot;
+    mind.planWasWorn = Worn(slot);
+    mind.planFrames = 0;
+    Press(Letter('I'));
+}
+
+// Moves one step, swapping places with a creature that is not a foe instead of bumping
+// into it (a bump would open a talk or do nothing), unless it is a talk the hero is after.
+void Walk(int step, bool talk = false) {
+    const int s = CreatureOn(MonX[0] + StepX[step], MonY[0] + StepY[step]);
+    if (s > 0 && !Hostile(s) && !talk) Press(KeyLShift);
+    Press(Arrows[step]);
+}
+
+int FoodCount() {
+    int n = 0;
+    for (int i = 0; i < UsableInvSlots(); ++i)
+        if (InvKind[i] > 0 && ItemCategory(InvKind[i]) == CategoryFood) n += InvCount[i];
+    return n;
+}
+
+bool Healer(int s) { return s > 0 && Alive(s) && MonKind[s] == KindOmbasi && MonAttitude[s] != AttitudeHostile; }
+
+bool FoodUnder(int x, int y) {
+    for (int g = 0; g < GroundSlots; ++g)
+        if (GroundItemKind[g] > 0 && GroundItemX[g] == x && GroundItemY[g] == y &&
+            ItemCategory(GroundItemKind[g]) == CategoryFood)
+            return true;
+    return false;
+}
+
+bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
+    const int hx = MonX[0], hy = MonY[0];
+    if (Depth != mind.lastDepth) {
+        mind.lastDepth = Depth;
+        mind.givenUp.clear();
+        mind.visits.clear();
+        mind.onwardOnly = false;
+    }
+    // Back and forth between the same cells: the sector's detours are given up.
+    if (TurnCount != mind.lastTurn && ++mind.visits[{hx, hy}] > 12) mind.onwardOnly = true;
+    if (hx == mind.lastX && hy == mind.lastY && TurnCount == mind.lastTurn) {
+        mind.stillCommands++;
+    } else {
+        mind.stillCommands = 0;
+    }
+    mind.lastX = hx;
+    mind.lastY = hy;
+    mind.lastTurn = TurnCount;
+
+    // Long without getting anywhere: the wandering keys take over for a while.
+    if (mind.stillCommands > 40) {
+        if (mind.stillCommands > 60) mind.stillCommands = 0;
+        mind.givenUp.insert({hx, hy});
+        return false;
+    }
+    const bool hurt = MonHp[0] < MonMaxHp[0] * 55 / 100;
+    const int food = FoodSlot();
+    if (hurt && FullStomachTimer == 0 && ItemUnderHero != -1 && FoodUnder(hx, hy)) {
+        Press(Letter('E'));
+        return true;
+    }
+    const bool poisoned = MonHp[0] <= MonStatus[0][StatusPoisoned] * 4 + 5;
+    if ((hurt || poisoned) && FullStomachTimer == 0 && food >= 0) {
+        StartUsing(mind, food);
+        return true;
+    }
+    // The healer heals for nothing: a hurt hero with nothing to eat walks back to him.
+    for (int s = 1; s < MonSlots; ++s)
+        if (Healer(s)) mind.healerDepth = Depth;
+    const int poison = MonStatus[0][StatusPoisoned] * 4;
+    if ((MonHp[0] < MonMaxHp[0] * 45 / 100 || MonHp[0] <= poison + 5) && (food < 0 || FullStomachTimer > 0) &&
+        mind.healerDepth >= 0 && Depth >= 0 && Depth - mind.healerDepth <= 12)
+        mind.goingHome = true;
+    if (MonHp[0] >= MonMaxHp[0]) mind.goingHome = false;
+    if (WorthyItemAt(hx, hy) >= 0 && ItemUnderHero != -1) {
+        Press(Letter('G'));
+        return true;
+    }
+    if (SkillPoints > 0 && UpgradeAffordable()) {
+        mind.plan = PlayerPlan::Upgrade;
+        mind.upgradeStep = 0;
+        mind.planFrames = 0;
+        Press(Letter('X'));
+        return true;
+    }
+    // The foes next to the hero: the one that falls soonest is hit first.
+    int foe = -1;
+    for (int d = 0; d < 4; ++d) {
+        const int s = CreatureOn(hx + StepX[d], hy + StepY[d]);
+        if (!Hostile(s)) continue;
+        if (foe < 0 || MonHp[s] / std::max(0.3, ExpectedDamage(0, s)) <
+                           MonHp[foe] / std::max(0.3, ExpectedDamage(0, foe)))
+            foe = s;
+    }
+    const bool danger = ThreatNear(2) * 3 > Spare();
+    if (foe < 0) {
+        const int piece = BetterPiece(mind);
+        if (piece >= 0) {
+            StartUsing(mind, piece);
+            return true;
+        }
+    }
+    if (foe >= 0) {
+        // In a hard fight the hero's skills first, while the magic lasts.
+        const int entry = FightingSkillEntry();
+        if (entry >= 0 && (danger || MonHp[foe] > 2 * ExpectedDamage(0, foe)) && roll(3) > 0) {
+            mind.plan = PlayerPlan::Aim;
+            mind.planFrames = 0;
+            mind.skillUsed = SkillId[ListedSkillSlot(entry)];
+            Press(KeyDigit1 + entry);
+            return true;
+        }
+        // Too strong and the hero is hurt: away to any way out, if one is near.
+        if (!Beatable(foe) && !Villain(foe) && hurt) {
+            const Route out = RouteTo([](int x, int y) { return IsWayOut(MapTerrain[x][y]); }, true);
+            if (out.step >= 0 && out.length <= 6) {
+                Walk(out.step);
+                return true;
+            }
+        }
+        for (int d = 0; d < 4; ++d)
+            if (MonX[foe] == hx + StepX[d] && MonY[foe] == hy + StepY[d]) Press(Arrows[d]);
+        return true;
+    }
+    // The quest's goal, when it is in this sector.
+    const int scenario = GameVars[VarScenario];
+    Route route;
+    if (scenario == 0) {
+        route = BestRoute([](int x, int y) { return MapTerrain[x][y] == QuestFlower; });
+    } else {
+        route = BestRoute([](int x, int y) { return Villain(CreatureOn(x, y)); });
+    }
+    // Hurt with nothing to eat: onward, where a new sector's experience may bring a level.
+    const bool weak = hurt && (food < 0 || FullStomachTimer > 0);
+    bool talk = false;
+    if (route.step < 0 && mind.goingHome) {
+        if (Depth == mind.healerDepth) {
+            route = BestRoute([](int x, int y) { return Healer(CreatureOn(x, y)); });
+            talk = true;
+        } else if (Depth > mind.healerDepth) {
+            route = BestRoute([](int x, int y) { return IsWayBack(MapTerrain[x][y]); });
+        } else {
+            route = BestRoute([](int x, int y) { return IsWayOn(MapTerrain[x][y]); });
+        }
+    }
+    // A fruit tree shaken is food on the ground around it.
+    if (route.step < 0 && FoodCount() < 4 && !mind.onwardOnly) {
+        const Route tree = RouteTo(
+            [](int x, int y) { return MapTerrain[x][y] >= AppleTree && MapTerrain[x][y] <= JoltAppleTree; }, true);
+        if (tree.step >= 0 && tree.length <= 25) route = tree;
+    }
+    if (route.step < 0 && !weak && !mind.onwardOnly && !mind.goingHome) {
+        // Foes worth the experience and things worth having, if they are close.
+        const Route fight = RouteTo([](int x, int y) { return Hostile(CreatureOn(x, y)) && Beatable(CreatureOn(x, y)); },
+                                    true);
+        const Route grab = RouteTo(
+            [&mind](int x, int y) { return WorthyItemAt(x, y) >= 0 && !mind.givenUp.count({x, y}); }, true);
+        if (grab.step >= 0 && grab.length <= 12 && (fight.step < 0 || grab.length <= fight.length)) {
+            route = grab;
+        } else if (fight.step >= 0 && MonHp[0] >= MonMaxHp[0] * 70 / 100) {
+            // Every foe it can beat is experience: a level is worth more than the next sector.
+            route = fight;
+        }
+    }
+    if (route.step < 0 && Depth < 0) {
+        // A special sector is left by the way it was entered.
+        route = BestRoute([](int x, int y) {
+            const int code = MapTerrain[x][y];
+            return code == FairyDoor || code == StairsOut || code == StairsToForest;
+        });
+    }
+    if (route.step < 0) route = BestRoute([](int x, int y) { return IsWayOn(MapTerrain[x][y]); });
+    if (route.step < 0) return false;
+    Walk(route.step, talk);
+    return true;
+}
+
+void InventoryKeys(PlayerMind& mind) {
+    const int slot = mind.planSlot;
+    const bool done = mind.plan != PlayerPlan::UseSlot || ++mind.planFrames > 60 || slot < 0 ||
+                      slot >= UsableInvSlots() || InvKind[slot] == 0 ||
+                      (ItemCategory(InvKind[slot]) == CategoryFood && FullStomachTimer > 0) ||
+                      (ItemCategory(InvKind[slot]) != CategoryFood && Worn(slot) != mind.planWasWorn);
+    if (done) {
+        mind.plan = PlayerPlan::None;
+        Press(Letter('C'));
+        return;
+    }
+    const int diff = slot - InvCursor;
+    if (diff >= 2) {
+        Press(KeyDown);
+    } else if (diff <= -2) {
+        Press(KeyUp);
+    } else if (diff == 1) {
+        Press(KeyRight);
+    } else if (diff == -1) {
+        Press(KeyLeft);
+    } else {
+        Press(KeySpace);
+    }
+}
+
+}  // namespace
+
+double ExpectedDamage(int a, int b) {
+    const int atk = MonAtk[a] + MonAtkBonus[a];
+    const double hit = 10 + MonSpd[a] + (std::max(atk, 1) + 1) / 2.0 + MonSpdBonus[a];
+    const double dodge = 2.5 + MonSpd[b] + MonSpdBonus[b];
+    const double chance = std::clamp(0.5 + (hit - dodge) / (10.0 + std::max(atk, 1)), 0.05, 0.98);
+    const double strike = atk + MonStr[a] + MonStrBonus[a] + 5.5 - (MonDef[b] + MonDefBonus[b]);
+    return chance * std::max(1.0, strike);
+}
+
+void PlayerDied(PlayerMind& mind) {
+    for (int s = 1; s < MonSlots; ++s)
+        if (Hostile(s) && Steps(s, MonX[0], MonY[0]) <= 2) mind.feared[MonKind[s]]++;
+}
+
+bool PlayerGameKeys(PlayerMind& mind, int (*roll)(int n)) {
+    Feared = &mind.feared;
+    if (DialogueState == DialogueFlower) {
+        Press(KeySpace);
+        return true;
+    }
+    if (DialogueState == DialogueCharacter + KindOmbasi && ++mind.planFrames < 200) {
+        // "2) Can you heal me?", the answer closed with Space, then "4) Leave".
+        if (DialogueStep == 0) {
+            Press(MonHp[0] < MonMaxHp[0] ? KeyDigit1 + 1 : KeyDigit1 + 3);
+        } else {
+            Press(KeySpace);
+        }
+        return true;
+    }
+    if (DialogueState != DialogueNone) return false;
+    if (mind.plan == PlayerPlan::None) mind.planFrames = 0;
+    switch (UiMode) {
+        // A panel the wandering keys opened stays theirs until they close it.
+        case UiInventory:
+            if (mind.plan != PlayerPlan::UseSlot) return false;
+            InventoryKeys(mind);
+            return true;
+        case UiSkillList: return false;
+        case UiAiming:
+            if (mind.plan != PlayerPlan::Aim) return false;
+            AimKeys(mind);
+            return true;
+        default: break;
+    }
+    if (mind.plan == PlayerPlan::Aim || mind.plan == PlayerPlan::UseSlot) mind.plan = PlayerPlan::None;
+    return MapKeys(mind, roll);
+}
+
+void PlayerUpgradeKeys(PlayerMind& mind) {
+    int slots[SkillSlots];
+    int n = 0;
+    for (int k = 0; k < SkillSlots; ++k)
+        if (SkillId[k] > 0) slots[n++] = k;
+    // A row to buy: the fighting skills first, the cheapest level first.
+    int row = -1;
+    for (int pass = 0; pass < 2 && row < 0; ++pass) {
+        for (int r = 0; r < n; ++r) {
+            const int id = SkillId[slots[r]];
+            if (SkillLevel[slots[r]] >= SkillMaxLevel || SkillPoints < SkillUpgradeCost(id)) continue;
+            if (pass == 0 && !FightingSkill(id)) continue;
+            if (row < 0 || SkillLevel[slots[r]] < SkillLevel[slots[row]]) row = r;
+        }
+    }
+    const int step = mind.upgradeStep++;
+    if (row < 0 || ++mind.planFrames > 80) {
+        // "Done": C puts the bar on it and Space leaves.
+        Press(Letter('C'));
+        Press(KeySpace);
+        mind.plan = PlayerPlan::None;
+        mind.upgradeStep = 0;
+        mind.planFrames = 0;
+        return;
+    }
+    const int phase = step % (n + 2);
+    if (phase == 0) {
+        Press(Letter('C'));  // the bar on "Done", below the last row
+        mind.upgradeRow = row;
+    } else if (phase <= n - mind.upgradeRow) {
+        Press(KeyUp);
+    } else {
+        Press(KeySpace);
+        mind.upgradeStep = 0;
+    }
+}

@@ -1,0 +1,53 @@
+// The soak's winning player: how a strong player of the game chooses the next key.
+//
+// It sees the whole sector and every creature at once, by reading the game's tables
+// (the map, the creature slots, the ground items, the satchel), as a player holding the
+// sector's map and a bestiary would; it never changes them. It acts only through the
+// keys it hands back, which the soak presses in the next frame of the real program.
+#pragma once
+#include <map>
+#include <set>
+#include <tuple>
+#include <utility>
+
+// A plan that takes several frames: a satchel slot to use in the open inventory, a skill
+// being aimed, skill levels being bought.
+enum class PlayerPlan { None, UseSlot, Aim, Upgrade };
+
+struct PlayerMind {
+    PlayerPlan plan = PlayerPlan::None;
+    int planSlot = -1;     // UseSlot: the satchel slot to eat or put on
+    bool planWasWorn = false;  // UseSlot: whether it was worn when the plan began
+    int planFrames = 0;    // frames spent on the plan: a plan that lasts too long is dropped
+    int upgradeStep = 0;   // Upgrade: keys given on the upgrade screen
+    int upgradeRow = 0;    // Upgrade: the row being bought, counted from the top
+    int lastX = -1, lastY = -1;
+    int stillCommands = 0;  // commands given without the hero moving or a turn passing
+    int lastDepth = -999;
+    int lastTurn = -1;
+    std::set<std::pair<int, int>> givenUp;  // cells of this sector not worth walking to again
+    std::map<std::pair<int, int>, int> visits;  // turns begun on each cell of this sector
+    bool onwardOnly = false;                     // this sector's detours are given up
+    std::map<int, int> feared;  // creature kinds that felled the hero in this run, and how often
+    int healerDepth = -999;  // the sector where the healer lives, once seen
+    bool goingHome = false;  // hurt with nothing to eat: back to the healer
+    int skillUsed = -1;                     // the skill id chosen last (for the coverage table)
+    // The stat points of a piece, by (kind, tier, seed): described once.
+    std::map<std::tuple<int, int, int>, int> pieceScore;
+};
+
+// Keys for one frame of the game screen (the map, an open panel, an aimed skill or an
+// interaction). `roll` draws the odd random choice; returns false when the player has
+// nothing of its own to press and leaves the frame to the wandering keys.
+bool PlayerGameKeys(PlayerMind& mind, int (*roll)(int n));
+
+// The hero fell: the foes around him are remembered as too strong.
+void PlayerDied(PlayerMind& mind);
+
+// Keys for one frame of the skill upgrade screen: buy the skill levels that can be
+// afforded, then leave.
+void PlayerUpgradeKeys(PlayerMind& mind);
+
+// Hit points a creature in slot `a` takes from `b` per attack, on the average, as the
+// combat roll gives it (to-hit and dodge, the damage less the defence).
+double ExpectedDamage(int a, int b);
