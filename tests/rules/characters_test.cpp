@@ -56,14 +56,6 @@ protected:
         MeadowTest::TearDown();
     }
 
-    // Lets the input delay run out, then holds `key` for one frame of the turn loop.
-    static void Tap(int key) {
-        InputReset();
-        for (int i = 0; i < 40 && InputDelay > 0; ++i) TurnLoopFrame();
-        InputPress(key);
-        TurnLoopFrame();
-        InputReset();
-    }
     // A friendly character of `kind` in slot `slot`, frozen so that turns do not walk it
     // away from where the test put it.
     static void PutCharacter(int slot, int kind, int x, int y, int mode = 0) {

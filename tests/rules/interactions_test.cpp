@@ -37,14 +37,6 @@ protected:
     }
     static void TearDownTestSuite() { StopPlatform(); }
 
-    // Lets the input delay run out, then holds `key` for one frame of the turn loop.
-    static void Tap(int key) {
-        InputReset();
-        for (int i = 0; i < 40 && InputDelay > 0; ++i) TurnLoopFrame();
-        InputPress(key);
-        TurnLoopFrame();
-        InputReset();
-    }
     // The feature `code` east of the hero, bumped open.
     static void Open(int code) {
         MapTerrain[11][10] = code;

@@ -54,6 +54,14 @@ protected:
         InputReset();
     }
 
+    // Lets the input delay run out, then holds `key` for one frame of the turn loop.
+    static void Tap(int key) {
+        InputReset();
+        for (int i = 0; i < 40 && InputDelay > 0; ++i) TurnLoopFrame();
+        InputPress(key);
+        TurnLoopFrame();
+        InputReset();
+    }
     // Puts the hero on a cell as if he had stood there at the end of the last turn.
     static void PlaceHero(int x, int y) {
         MonX[0] = LastPlayerX = x;

@@ -28,14 +28,6 @@ protected:
         for (int& level : SkillLevel) level = 0;
     }
 
-    // Lets the input delay run out, then holds `key` for one frame of the turn loop.
-    static void Tap(int key) {
-        InputReset();
-        for (int i = 0; i < 40 && InputDelay > 0; ++i) TurnLoopFrame();
-        InputPress(key);
-        TurnLoopFrame();
-        InputReset();
-    }
     static int Letter(char c) { return KeyA + (c - 'A'); }
     // Skill `id` at `level` in slot 0, the first of the list: the number key 1 uses it.
     static void Learn(int id, int level) {
