@@ -33,7 +33,6 @@
 namespace {
 
 constexpr int Digit(int n) { return KeyDigit1 + n - 1; }
-constexpr int KeyC = KeyA + ('C' - 'A');
 constexpr int PrizeItem = ItemLazuliHeart + 5;  // a special object standing for any prize
 
 class CharacterTest : public MeadowTest {
@@ -526,7 +525,7 @@ TEST_F(CharacterTest, TheLetterAndTheHeartAreOnlyTakenWhenCarried) {
 // ---- What the characters do -------------------------------------------------------------
 
 TEST_F(CharacterTest, OmbasiHealsOnClosingHerSecondAnswer) {
-    for (const int close : {int{KeySpace}, int{KeyEnter}, KeyC}) {
+    for (const int close : {int{KeySpace}, int{KeyEnter}, int{KeyC}}) {
         SetUp();
         MonHp[0] = 5;
         MonMp[0] = 1;

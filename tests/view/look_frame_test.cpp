@@ -18,20 +18,10 @@
 #include "platform/platform.h"
 #include "rules/interactions.h"
 #include "rules/meadow_fixture.h"
+#include "view/drawn_line.h"
 #include "worldgen/creatures.h"
 
 namespace {
-
-struct Line {
-    std::string text;
-    int x;
-    int y;
-    bool operator==(const Line& o) const { return text == o.text && x == o.x && y == o.y; }
-};
-
-std::ostream& operator<<(std::ostream& out, const Line& l) {
-    return out << "(" << l.x << ", " << l.y << ") \"" << l.text << "\"";
-}
 
 class LookFrameTest : public MeadowTest {
 protected:

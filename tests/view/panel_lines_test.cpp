@@ -23,22 +23,10 @@
 #include "platform/png_io.h"
 #include "rules/interactions.h"
 #include "rules/meadow_fixture.h"
+#include "view/drawn_line.h"
 #include "worldgen/creatures.h"
 
 namespace {
-
-constexpr int KeyG = KeyA + ('G' - 'A');
-
-struct Line {
-    std::string text;
-    int x;
-    int y;
-    bool operator==(const Line& o) const { return text == o.text && x == o.x && y == o.y; }
-};
-
-std::ostream& operator<<(std::ostream& out, const Line& l) {
-    return out << "(" << l.x << ", " << l.y << ") \"" << l.text << "\"";
-}
 
 class PanelLinesTest : public MeadowTest {
 protected:

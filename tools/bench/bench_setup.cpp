@@ -122,3 +122,12 @@ void PrepareBusySector() {
     ComputeView();
 }
 
+void WearSixPieces() {
+    const int kinds[EquipSlots] = {ItemHeadgear, ItemDress, ItemFootwear, ItemAccessory, ItemAccessory, ItemWeapon};
+    for (int e = 0; e < EquipSlots; ++e) {
+        InvKind[e] = kinds[e];
+        InvTier[e] = 3;
+        InvSeed[e] = 1000 + e;
+        Equip[e] = e;
+    }
+}

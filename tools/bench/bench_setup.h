@@ -7,3 +7,6 @@ void PrepareHeadlessTitle();
 void PrepareWorld(int scenario, int seed);
 // A generated sector with the hero on open ground and every creature slot filled.
 void PrepareBusySector();
+// Six generated pieces of tier 3 in the satchel's first slots, each worn, so a game
+// frame describes them all for their bonuses.
+void WearSixPieces();

@@ -270,13 +270,7 @@ BENCHMARK(BM_EndOfTurn)->Unit(benchmark::kMicrosecond);
 void BM_GameFrame(benchmark::State& state) {
     PrepareHeadlessTitle();
     PrepareBusySector();
-    const int kinds[EquipSlots] = {ItemHeadgear, ItemDress, ItemFootwear, ItemAccessory, ItemAccessory, ItemWeapon};
-    for (int e = 0; e < EquipSlots; ++e) {
-        InvKind[e] = kinds[e];
-        InvTier[e] = 3;
-        InvSeed[e] = 1000 + e;
-        Equip[e] = e;
-    }
+    WearSixPieces();
     InGame = 1;
     for (auto _ : state) {
         InputDelay = 1;  // no command looks at the keys

@@ -39,13 +39,7 @@ int main() {
 
     // A frame of the game: 50 creatures in view, six worn items described, drawn whole.
     PrepareBusySector();
-    const int kinds[EquipSlots] = {ItemHeadgear, ItemDress, ItemFootwear, ItemAccessory, ItemAccessory, ItemWeapon};
-    for (int e = 0; e < EquipSlots; ++e) {
-        InvKind[e] = kinds[e];
-        InvTier[e] = 3;
-        InvSeed[e] = 1000 + e;
-        Equip[e] = e;
-    }
+    WearSixPieces();
     InGame = 1;
     start = Now();
     for (int k = 0; k < Frames; ++k) {
