@@ -53,6 +53,10 @@ enum class Kind {
     Ranked,      // "Name[rank,table] value", table by table and rank by rank, the kind's tables interleaved
     Countdowns,  // "Name[i] value" for the leading entries in use, after the sector's TerrainHash
     Slots,       // only in the line of each occupied slot ("Inv[i] ...", "Ground[g] ...") beside its other columns
+    // "Name value" right after the Value lines, but only while what the table describes
+    // is open, so a dump taken on the map in play reads as it always has:
+    WhileLooking,     // while UiMode is UiLook
+    WhileScreenOpen,  // while ActiveScreen names a screen
 };
 struct Rule {
     Kind kind;
@@ -67,6 +71,8 @@ constexpr Rule HeroSlot{Kind::HeroSlot, 0};
 constexpr Rule Ranked{Kind::Ranked, 0};
 constexpr Rule Countdowns(int entries) { return {Kind::Countdowns, entries}; }
 constexpr Rule Slots{Kind::Slots, 0};
+constexpr Rule WhileLooking{Kind::WhileLooking, 0};
+constexpr Rule WhileScreenOpen{Kind::WhileScreenOpen, 0};
 }  // namespace DumpAs
 
 // Zeroes every table of the list below (texts emptied), as at program start.
@@ -189,7 +195,10 @@ HOOF_TABLE(int, InGame, , Value)                // 1 while the turn loop runs
 HOOF_TABLE(int, QuitArmed, , Value)             // 1 after the first Esc inside a game
 HOOF_TABLE(int, QuitRequest, , Omitted)         // 0 playing on; 1 every loop returns and the program ends; 2 the same, saving the run first
 HOOF_TABLE(int, TurnTaken, , Value)             // 1 when the player's action used up the turn
-HOOF_TABLE(int, UiMode, , Value)                // 0 map, 1 inventory, 2 skill list, 3 aiming; wizard page number
+HOOF_TABLE(int, UiMode, , Value)                // 0 map, 1 inventory, 2 skill list, 3 aiming, 4 look cursor (core/ui_mode.h); wizard page number
+HOOF_TABLE(int, LookCursorX, , WhileLooking)    // the look cursor's cell, kept on the map
+HOOF_TABLE(int, LookCursorY, , WhileLooking)
+HOOF_TABLE(int, ActiveScreen, , WhileScreenOpen)  // the screen running frames of its own (core/open_screen.h), 0 none
 HOOF_TABLE(int, DialogueState, , Value)         // the active interaction and its progress
 HOOF_TABLE(int, DialogueStep, , Value)
 HOOF_TABLE(int, DialogueCreature, , Value)

@@ -7,3 +7,8 @@ constexpr int UiMap = 0;        // the hero's commands on the map (and the skill
 constexpr int UiInventory = 1;  // the inventory panel, its cursor InvCursor
 constexpr int UiSkillList = 2;  // the skill list, its cursor InvCursor too
 constexpr int UiAiming = 3;     // a skill in use, from its choice to its end
+constexpr int UiLook = 4;       // the keyboard look cursor, on cell LookCursorX, LookCursorY
+
+// The map's own modes, the hero's commands and the look cursor: in both the map's look
+// texts show and the panels answer the pointer.
+constexpr bool MapModes(int mode) { return mode == UiMap || mode == UiLook; }

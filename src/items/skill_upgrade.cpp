@@ -2,6 +2,7 @@
 
 #include "core/convert.h"
 #include "core/frame.h"
+#include "core/open_screen.h"
 #include "core/state.h"
 #include "items/skills.h"
 #include "platform/platform.h"
@@ -21,6 +22,7 @@ int ListedSlots(int (&slots)[SkillSlots]) {
 }  // namespace
 
 void ShowSkillUpgrades() {
+    const ScreenOpen open(ScreenSkillUpgrades);
     const int v = -40;
     int slots[SkillSlots] = {};
     int c = ListedSlots(slots);  // the cursor starts on "Done"

@@ -3,36 +3,28 @@
 #include "core/convert.h"
 #include "core/frame.h"
 #include "core/state.h"
+#include "core/ui_mode.h"
 #include "platform/platform.h"
 
-namespace {
-
-bool Open = false;
-int CursorX = 0;
-int CursorY = 0;
-
-
-}  // namespace
-
-bool LookCursorOpen() { return Open; }
-int LookCursorX() { return CursorX; }
-int LookCursorY() { return CursorY; }
+bool LookCursorOpen() { return UiMode == UiLook; }
 
 void OpenLookCursor() {
-    Open = true;
-    CursorX = Clamp(MonX[0], 0, MapMaxX);
-    CursorY = Clamp(MonY[0], 0, MapMaxY);
+    UiMode = UiLook;
+    LookCursorX = Clamp(MonX[0], 0, MapMaxX);
+    LookCursorY = Clamp(MonY[0], 0, MapMaxY);
 }
 
-void CloseLookCursor() { Open = false; }
+void CloseLookCursor() {
+    if (UiMode == UiLook) UiMode = UiMap;
+}
 
 void MoveLookCursor(int dx, int dy) {
-    CursorX = Clamp(CursorX + dx, 0, MapMaxX);
-    CursorY = Clamp(CursorY + dy, 0, MapMaxY);
+    LookCursorX = Clamp(LookCursorX + dx, 0, MapMaxX);
+    LookCursorY = Clamp(LookCursorY + dy, 0, MapMaxY);
 }
 
 void RunLookCursorKeys() {
-    if (!Open) return;
+    if (!LookCursorOpen()) return;
     // Every press of Esc is taken, even inside the delay, so none is left over for the
     // frame's end to read as a wish to quit.
     const bool esc = KeyPresses(KeyEsc) > 0;

@@ -1,6 +1,7 @@
 #include "rules/recipebook.h"
 
 #include "core/frame.h"
+#include "core/open_screen.h"
 #include "core/state.h"
 #include "items/food.h"
 #include "platform/platform.h"
@@ -75,6 +76,7 @@ const FoodEntry* Dish(int r) { return FindFood(DishFirstId + r); }
 const char* RecipeIngredients(int r) { return (r >= 0 && r < DishCount) ? Ingredients[r] : ""; }
 
 void RecipeBookScreen() {
+    const ScreenOpen open(ScreenRecipeBook);
     InputDelay = DelayAfterAction;
     int cursor = 0;
     for (;;) {

@@ -6,6 +6,7 @@
 #include "core/convert.h"
 #include "core/frame.h"
 #include "core/messagelog.h"
+#include "core/open_screen.h"
 #include "core/random.h"
 #include "core/state.h"
 #include "platform/platform.h"
@@ -66,6 +67,7 @@ int DrawMessageHistory(int scroll) {
 }
 
 void RunMessageHistory() {
+    const ScreenOpen open(ScreenMessageHistory);
     const int keptRandom = RandomGeneratorState;
     // Presses made before the box opened are not taken as closing it.
     KeyPresses(KeyEsc);

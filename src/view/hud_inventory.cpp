@@ -69,7 +69,7 @@ void DrawSlot(int y0, int slot, bool onBar) {
     }
     for (int e = 0; e < EquipSlots; ++e)
         if (Equip[e] == slot) Say("e", x + 128, y);
-    if (UiMode == UiMap && PointerIn(x, x + 120, y, y + 12)) {
+    if (MapModes(UiMode) && PointerIn(x, x + 120, y, y + 12)) {
         HoverItemSource = 2;
         HoverItem = slot;
     }

@@ -191,7 +191,7 @@ void DrawLookTextsAndLog() {
         LogGaveWay = ScreenWidth == 800;
         return;
     }
-    if (UiMode == UiMap) {
+    if (MapModes(UiMode)) {
         if (HoverTopic > 0) {
             Say(HoverTopicText(HoverTopic), x, y);
             y += 10;

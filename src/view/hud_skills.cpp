@@ -34,7 +34,7 @@ void DrawSkillsPanel(int x0, int y0) {
         }
         DescribeSkill(SkillId[slot]);
         Say(IntToText(entry + 1) + ")" + LookupName, x, y);
-        if (UiMode == UiMap && PointerIn(x, x + 100, y, y + 15)) {
+        if (MapModes(UiMode) && PointerIn(x, x + 100, y, y + 15)) {
             HelpSkillSlot = slot;
             HoverSkill = 1;
         }

@@ -141,7 +141,7 @@ void DrawEquipmentPanel(int x0, int y0) {
         Say(LookupName, 110, y);
         // As in the inventory, an open list answers to its cursor: a worn item under the
         // pointer would write its lines over the skill help of the open skill list.
-        if (UiMode == UiMap && PointerIn(100, 220, y, y + 10)) {
+        if (MapModes(UiMode) && PointerIn(100, 220, y, y + 10)) {
             HoverItemSource = 2;
             HoverItem = inv;
         }

@@ -33,8 +33,8 @@ int ViewHeight() { return (ScreenWidth == 800 && ScreenHeight == 600 ? ScreenHei
 
 // The cell the look texts describe: the look cursor's while it is open, else the
 // pointer's.
-int LookX() { return LookCursorOpen() ? LookCursorX() : MouseTileX; }
-int LookY() { return LookCursorOpen() ? LookCursorY() : MouseTileY; }
+int LookX() { return LookCursorOpen() ? LookCursorX : MouseTileX; }
+int LookY() { return LookCursorOpen() ? LookCursorY : MouseTileY; }
 
 bool InMap(int x, int y) { return x >= 0 && x <= MapMaxX && y >= 0 && y <= MapMaxY; }
 
@@ -83,8 +83,8 @@ void SetAttitudeColour(int slot) {
 void DrawLookCursor() {
     if (!LookCursorOpen()) return;
     const int cell = MapCell();
-    const int sx = ScreenX(LookCursorX());
-    const int sy = ScreenY(LookCursorY());
+    const int sx = ScreenX(LookCursorX);
+    const int sy = ScreenY(LookCursorY);
     const int t = 2 * Zoom();
     SetAlpha(1);
     SetColor(255, 255, 0);

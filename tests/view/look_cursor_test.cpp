@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "core/loop/dump.h"
 #include "core/random.h"
 #include "core/state.h"
 #include "core/ui_mode.h"
@@ -23,9 +25,6 @@
 #include "worldgen/creatures.h"
 
 namespace {
-
-constexpr int KeyL = KeyA + ('L' - 'A');
-constexpr int KeyC = KeyA + ('C' - 'A');
 
 class LookCursorTest : public MeadowTest {
 protected:
@@ -103,24 +102,24 @@ TEST_F(LookCursorTest, MovesOneCellAPressStopsAtTheEdgeAndNeverTakesATurn) {
     PlaceHero(1, 10);
     Tap(KeyL);
     ASSERT_TRUE(LookCursorOpen());
-    EXPECT_EQ(LookCursorX(), 1);
-    EXPECT_EQ(LookCursorY(), 10);
+    EXPECT_EQ(LookCursorX, 1);
+    EXPECT_EQ(LookCursorY, 10);
     // Left twice: one cell, then the edge. Space, which would wait a turn, and I, which
     // would open the satchel, do nothing while it is open.
-    for (int code : {int(KeyLeft), int(KeyLeft), int(KeyDown), int(KeySpace), KeyA + ('I' - 'A')}) Tap(code);
-    EXPECT_EQ(LookCursorX(), 0);
-    EXPECT_EQ(LookCursorY(), 11);
+    for (int code : {int(KeyLeft), int(KeyLeft), int(KeyDown), int(KeySpace), int(KeyI)}) Tap(code);
+    EXPECT_EQ(LookCursorX, 0);
+    EXPECT_EQ(LookCursorY, 11);
     EXPECT_EQ(MonX[0], 1);
     EXPECT_EQ(MonY[0], 10);
     EXPECT_EQ(TurnCount, 0);
-    EXPECT_EQ(UiMode, UiMap);
+    EXPECT_EQ(UiMode, UiLook);  // the satchel stayed shut
     // Far beyond either corner it stays on the map.
     MoveLookCursor(-100, -100);
-    EXPECT_EQ(LookCursorX(), 0);
-    EXPECT_EQ(LookCursorY(), 0);
+    EXPECT_EQ(LookCursorX, 0);
+    EXPECT_EQ(LookCursorY, 0);
     MoveLookCursor(100, 100);
-    EXPECT_EQ(LookCursorX(), MapMaxX);
-    EXPECT_EQ(LookCursorY(), MapMaxY);
+    EXPECT_EQ(LookCursorX, MapMaxX);
+    EXPECT_EQ(LookCursorY, MapMaxY);
     // Closed, the arrows walk the hero again.
     Tap(KeyL);
     EXPECT_FALSE(LookCursorOpen());
@@ -129,8 +128,27 @@ TEST_F(LookCursorTest, MovesOneCellAPressStopsAtTheEdgeAndNeverTakesATurn) {
     EXPECT_EQ(TurnCount, 1);
 }
 
+// The dump's lines of the look cursor and the mode, in the order it writes them.
+std::string LookLinesOfDump() {
+    std::string lines, line;
+    std::istringstream dump(StateDumpText());
+    while (std::getline(dump, line))
+        if (line.rfind("LookCursor", 0) == 0 || line.rfind("UiMode ", 0) == 0) lines += line + "\n";
+    return lines;
+}
+
+TEST_F(LookCursorTest, TheDumpShowsTheCursorsCellOnlyWhileItIsOpen) {
+    PlaceHero(3, 4);
+    EXPECT_EQ(LookLinesOfDump(), "UiMode 0\n");
+    Tap(KeyL);
+    Tap(KeyRight);
+    EXPECT_EQ(LookLinesOfDump(), "UiMode 4\nLookCursorX 4\nLookCursorY 4\n");
+    Tap(KeyL);
+    EXPECT_EQ(LookLinesOfDump(), "UiMode 0\n");
+}
+
 TEST_F(LookCursorTest, EachClosingKeyClosesItAndEscNeverAsksToQuit) {
-    for (int code : {KeyL, KeyC, int(KeyEsc)}) {
+    for (int code : {int(KeyL), int(KeyC), int(KeyEsc)}) {
         SCOPED_TRACE(code);
         Tap(KeyL);
         ASSERT_TRUE(LookCursorOpen());

@@ -8,7 +8,9 @@
 
 #include "core/loop/startup.h"
 #include "core/random.h"
+#include "core/open_screen.h"
 #include "core/state.h"
+#include "core/ui_mode.h"
 #include "worldgen/terrain.h"
 
 namespace {
@@ -65,10 +67,10 @@ void WriteValueLine(std::ostream& out, const DumpedTable& t, int i, int j) {
     out << '\n';
 }
 
-void WriteValues(std::ostream& out) {
+void WriteValues(std::ostream& out, DumpAs::Kind kind) {
     for (const Element e : {Element::Int, Element::Text, Element::Real}) {
         for (const DumpedTable& t : Tables) {
-            if (t.rule.kind != DumpAs::Kind::Value || t.element != e) continue;
+            if (t.rule.kind != kind || t.element != e) continue;
             out << t.name << ' ';
             WriteValueLine(out, t, 0, 0);
         }
@@ -131,7 +133,9 @@ void WriteRanked(std::ostream& out) {
 std::string StateDumpText() {
     std::ostringstream out;
     out << "MapMaxX " << MapMaxX << '\n' << "MapMaxY " << MapMaxY << '\n';
-    WriteValues(out);
+    WriteValues(out, DumpAs::Kind::Value);
+    if (UiMode == UiLook) WriteValues(out, DumpAs::Kind::WhileLooking);
+    if (ActiveScreen != ScreenNone) WriteValues(out, DumpAs::Kind::WhileScreenOpen);
     out << "TitleScroll " << TitleScroll() << '\n' << "TitleFade " << TitleFade() << '\n';
     WriteLists(out, DumpAs::Kind::Vars);
     WriteLists(out, DumpAs::Kind::List);

@@ -3,6 +3,7 @@
 #include "core/frame.h"
 #include "core/loop/turnloop.h"
 #include "core/messagelog.h"
+#include "core/open_screen.h"
 #include "core/pictures.h"
 #include "core/random.h"
 #include "core/run_vars.h"
@@ -106,6 +107,7 @@ void AdvancePanAndFade() {
 
 // Runs the title menu until an entry is chosen; returns its number.
 int ChooseTitleEntry() {
+    const ScreenOpen open(ScreenTitle);
     for (;;) {
         DrawTitleFrame();
         int chosen = -1;
@@ -166,6 +168,7 @@ void TitleMenu() {
 // The window is about to close on a run that could not be saved: the player sees why,
 // and that the last save stands, before it goes (a key or ten seconds).
 void ShowQuitSaveFailure() {
+    const ScreenOpen open(ScreenQuitSaveFailure);
     for (int code : {int(KeySpace), int(KeyEnter), int(KeyEsc)}) KeyPresses(code);
     CloseRequested();
     for (int frame = 0; frame < 600; ++frame) {

@@ -1,5 +1,6 @@
 #include "core/loop/turnloop.h"
 
+#include "core/open_screen.h"
 #include "persist/screens/ending.h"
 
 #include <climits>
@@ -68,8 +69,8 @@ void DropLoot(int k) {
 // at 800 x 600, so an open list can always be closed); its world keys act on the frame
 // the player has just seen, after the panels.
 
-bool OnTheMap() { return UiMode == UiMap && DialogueState == DialogueNone && !LookCursorOpen(); }
-bool LookingAround() { return UiMode == UiMap && DialogueState == DialogueNone && LookCursorOpen(); }
+bool OnTheMap() { return UiMode == UiMap && DialogueState == DialogueNone; }
+bool LookingAround() { return UiMode == UiLook && DialogueState == DialogueNone; }
 bool InventoryOpen() { return UiMode == UiInventory; }
 bool SkillListOpen() { return UiMode == UiSkillList; }
 bool AimingASkill() { return UiMode == UiAiming; }
@@ -309,6 +310,7 @@ void TurnLoopFrame() {
 }
 
 void ShowDeathMoment() {
+    const ScreenOpen open(ScreenDeathMoment);
     const int keptRandom = RandomGeneratorState;
     if (!DeathMessage.empty()) PushMessage(DeathMessage);
     PushMessage("Press (space) to go on");

@@ -1,6 +1,7 @@
 #include "persist/screens/ending.h"
 
 #include "core/frame.h"
+#include "core/open_screen.h"
 #include "core/pictures.h"
 #include "core/run_vars.h"
 #include "core/state.h"
@@ -98,6 +99,7 @@ void RunEnding() {
 }
 
 void VictoryScreen() {
+    const ScreenOpen open(ScreenVictory);
     for (;;) {
         const int ox = ScreenWidth > 800 ? 100 : 10;
         const int oy = ScreenWidth > 800 ? 80 : 40;

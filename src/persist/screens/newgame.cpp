@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/frame.h"
+#include "core/open_screen.h"
 #include "core/random.h"
 #include "core/run_vars.h"
 #include "core/state.h"
@@ -126,6 +127,7 @@ constexpr int PageScenario = 2;
 }  // namespace
 
 void NewGameWizard() {
+    const ScreenOpen open(ScreenNewGame);
     UiMode = PageHero;
     InputDelay = DelayAfterAction;
     int hero = 0;

@@ -2,6 +2,7 @@
 
 #include "core/convert.h"
 #include "core/frame.h"
+#include "core/open_screen.h"
 #include "core/run_vars.h"
 #include "core/state.h"
 #include "persist/globals.h"
@@ -70,6 +71,7 @@ int OptionStep() { return OptionCount <= 8 || ScreenHeight > 600 ? 30 : 26; }
 }  // namespace
 
 void HelpScreen() {
+    const ScreenOpen open(ScreenHelp);
     InputDelay = DelayAfterAction;
     for (;;) {
         const int x = ScreenWidth > 800 ? 110 : 10;
@@ -94,6 +96,7 @@ void HelpScreen() {
 }
 
 void HighScoreScreen(int table) {
+    const ScreenOpen open(ScreenHighScores);
     InputDelay = DelayAfterAction;
     if (table < 0 || table >= HighScoreTables) table = 0;
     // The new score's bar belongs to the table it entered; the other tables only show
@@ -153,6 +156,7 @@ void ApplyScreenMode() {
 }
 
 void OptionsScreen() {
+    const ScreenOpen open(ScreenOptions);
     InputDelay = DelayAfterAction;
     MenuCursor = 0;
     for (;;) {
