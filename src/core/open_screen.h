@@ -9,8 +9,8 @@
 enum ScreenName : int {
     ScreenNone = 0,
     ScreenTitle = 1,
-    ScreenNewGame = 2,      // the wizard; its page is UiMode
-    ScreenHelp = 3,         // How to Play
+    ScreenNewGame = 2,  // the wizard; its page is UiMode
+    ScreenHelp = 3,     // How to Play
     ScreenHighScores = 4,
     ScreenOptions = 5,
     ScreenVictory = 6,

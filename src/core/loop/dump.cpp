@@ -7,8 +7,8 @@
 #include <type_traits>
 
 #include "core/loop/startup.h"
-#include "core/random.h"
 #include "core/open_screen.h"
+#include "core/random.h"
 #include "core/state.h"
 #include "core/ui_mode.h"
 #include "worldgen/terrain.h"
