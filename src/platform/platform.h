@@ -105,6 +105,8 @@ enum KeyCode {
     KeyRShift = 161,
 };
 constexpr int KeyCodeCount = 256;
+// The key of a capital letter 'A'..'Z', for tables and scripts that name keys by letter.
+constexpr int LetterKey(char letter) { return KeyA + (letter - 'A'); }
 // 1 while the key is held, else 0.
 int KeyHeld(int code);
 // Presses of the key since the previous call for that key; then resets.
