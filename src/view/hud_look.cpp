@@ -9,7 +9,7 @@
 #include "core/statuses.h"
 #include "core/ui_mode.h"
 #include "items/catalogue.h"
-#include "items/skill_use.h"
+#include "items/skill_choice.h"
 #include "items/skills.h"
 #include "platform/platform.h"
 #include "rules/interactions.h"

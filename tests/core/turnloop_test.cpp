@@ -17,7 +17,7 @@
 #include "core/statuses.h"
 #include "core/ui_mode.h"
 #include "items/catalogue.h"
-#include "items/skill_use.h"
+#include "items/skill_choice.h"
 #include "persist/savegame.h"
 #include "persist/sector.h"
 #include "platform/files.h"
