@@ -8,7 +8,6 @@
 #include "core/frame.h"
 #include "core/state.h"
 #include "items/catalogue.h"
-#include "items/category.h"
 #include "platform/platform.h"
 #include "rules/interaction_panel.h"
 #include "rules/inventory.h"
@@ -58,28 +57,6 @@ bool Leave() {
 // One moves at most per frame: the first sets the delay and holds the others.
 void MoveOfferCursor() { MoveGridCursor(MenuCursor, StoreSlots, OfferColumns, 1, GridEnds::Refuse, DelayAfterCursor); }
 
-// The first empty usable slot, or -1.
-int EmptyUsableSlot() {
-    const int usable = UsableInvSlots();
-    for (int s = 0; s < usable; ++s)
-        if (InvKind[s] == 0) return s;
-    return -1;
-}
-
-// Food and arrows join a stack; a piece of equipment, even one identical to a piece
-// already carried, takes a slot of its own. True when the offer went into the satchel.
-bool PlaceBought(int kind, int tier, int seed) {
-    const int category = ItemCategory(kind);
-    if (category == CategoryFood || category == CategoryArrows) return AddToSatchel(kind, tier, seed);
-    const int s = EmptyUsableSlot();
-    if (s < 0) return false;
-    InvKind[s] = kind;
-    InvTier[s] = tier;
-    InvSeed[s] = seed;
-    InvCount[s] = 1;
-    return true;
-}
-
 // Without the bits or without room nothing happens, and the trader says nothing. The
 // offer stays on the counter: a shop sells each of its offers again and again.
 void Buy(int offer) {
@@ -87,7 +64,7 @@ void Buy(int offer) {
     if (kind <= 0) return;
     const int price = ItemPrice(kind, StoreItemTier[offer], 0);
     if (Bits < price) return;
-    if (!PlaceBought(kind, StoreItemTier[offer], StoreItemSeed[offer])) return;
+    if (!AddToSatchel(kind, StoreItemTier[offer], StoreItemSeed[offer])) return;
     Bits -= price;
 }
 
