@@ -113,10 +113,7 @@ void PotKeys() {
 // Names come from the item description like every panel's, so each one moves the game's
 // stream by a draw every frame, and the Apple and the Oranges read as the hero calls them.
 // An empty place is described too and gives the empty name.
-std::string ItemName(int kind, int tier, int seed) {
-    DescribeItem(kind, tier, seed);
-    return LookupName;
-}
+std::string ItemName(int kind, int tier, int seed) { return DescribeItem(kind, tier, seed).name; }
 
 void DrawPot(int dish) {
     const int x = ScreenWidth == 800 ? 10 : 310;

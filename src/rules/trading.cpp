@@ -90,14 +90,14 @@ void DrawOffers() {
     }
     for (int i = 0; i < StoreSlots; ++i) {
         if (StoreItemKind[i] <= 0) continue;
-        DescribeItem(StoreItemKind[i], StoreItemTier[i], StoreItemSeed[i]);
+        const ItemDescription offer = DescribeItem(StoreItemKind[i], StoreItemTier[i], StoreItemSeed[i]);
         if (i == MenuCursor) {
-            PanelLine(5, LookupText);
-            PanelLine(6, LookupText2);
+            PanelLine(5, offer.line1);
+            PanelLine(6, offer.line2);
         }
         SetColor(255, 255, 255);
         SetAlpha(1);
-        Say(LookupName.substr(0, NameGlyphs), offerX(i), offerY(i));
+        Say(offer.name.substr(0, NameGlyphs), offerX(i), offerY(i));
         Say("cost: " + std::to_string(ItemPrice(StoreItemKind[i], StoreItemTier[i], 0)), offerX(i) + CostColumn,
             offerY(i));
     }
@@ -134,12 +134,12 @@ bool RunSellingScreen(const std::string& header, const std::string& keys) {
     const bool onItem = slot < UsableInvSlots() && InvKind[slot] > 0;
     const int kind = onItem ? InvKind[slot] : 0;
     const int tier = onItem ? InvTier[slot] : 0;
-    DescribeItem(kind, tier, onItem ? InvSeed[slot] : 0);
-    if (onItem && !LookupName.empty()) {
-        PanelLine(3, "Item: " + LookupName);
+    const ItemDescription item = DescribeItem(kind, tier, onItem ? InvSeed[slot] : 0);
+    if (onItem && !item.name.empty()) {
+        PanelLine(3, "Item: " + item.name);
         PanelLine(4, "Value: " + std::to_string(ItemPrice(kind, tier, 1) / 2));
-        PanelLine(5, LookupText);
-        PanelLine(6, LookupText2);
+        PanelLine(5, item.line1);
+        PanelLine(6, item.line2);
     }
     // At 800 x 600 the satchel takes the place of the statistics, purse and all.
     if (ScreenWidth == 800) PanelLineAt(SellingBitsX, 4, "Bits: " + std::to_string(Bits));

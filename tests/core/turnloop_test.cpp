@@ -23,6 +23,7 @@
 #include "platform/files.h"
 #include "platform/input.h"
 #include "platform/platform.h"
+#include "rules/end_of_turn.h"
 #include "rules/interactions.h"
 #include "rules/meadow_fixture.h"
 #include "support/test_support.h"
@@ -86,10 +87,8 @@ TEST_F(TurnLoopTest, WornItemsAddTheirPointsToTheHeroOnly) {
     InvTier[8] = 5;
     InvSeed[8] = 31337;
     // The points the description routine gives the two items, added to nothing.
-    ApplyItemMods = 1;
-    DescribeItem(1, 4, 777);
-    DescribeItem(5, 5, 31337);
-    ApplyItemMods = 0;
+    AddWornBonuses(DescribeItem(1, 4, 777));
+    AddWornBonuses(DescribeItem(5, 5, 31337));
     const Bonuses items = BonusesOf(0);
     ASSERT_FALSE((items == Bonuses{0, 0, 0, 0, 0, 0}));
 
