@@ -26,6 +26,7 @@
 #include "rules/end_of_turn.h"
 #include "rules/interactions.h"
 #include "rules/meadow_fixture.h"
+#include "support/held_keys.h"
 #include "support/test_support.h"
 
 namespace {
@@ -224,8 +225,7 @@ TEST_F(TurnLoopTest, TheKeysGoToTheOwnerOfTheModeAndAreHandedOverAtOnce) {
         MapTerrain[10][11] = 9;  // a cooking pot below the hero
         UiMode = c.uiMode;
         DialogueState = c.dialogue;
-        InputReset();
-        for (const int k : c.keys) InputPress(k);
+        HoldKeys(c.keys);
         RunPanelKeys();
         RunWorldKeys();
         InputReset();
