@@ -65,6 +65,27 @@ constexpr FixedItem TansyFoodTexts[] = {
     {ItemOranges, "Oranges", "They aren't apples!", ""},
 };
 
+// The fixed items' and the foods' own texts over whatever the generator gave.
+void TakeFixedTexts(int kind, ItemDescription& item) {
+    if (const FixedItem* fixed = FindFixedItem(kind)) {
+        item.name = fixed->name;
+        item.line1 = fixed->line1;
+        // The relics and unique equipment show their "Mods:" line instead; the Lazuli
+        // Heart's description runs on into its second line over its (unused) points.
+        if (!IsUniqueEquipment(kind)) item.line2 = fixed->line2;
+    } else if (const FoodEntry* food = FindFood(kind)) {
+        item.name = food->name;
+        item.line1 = food->line1;
+        item.line2 = food->line2;
+        if (HeroId != HeroTansyBrook) return;
+        for (const FixedItem& text : TansyFoodTexts) {
+            if (text.id != kind) continue;
+            item.line1 = text.line1;
+            item.line2 = text.line2;
+        }
+    }
+}
+
 // Sales Bonus discount per level. They are single-precision constants used in double
 // arithmetic: 0.1f, 0.2f and 0.3f are a hair above their decimals, so a discount that
 // should land on a whole number lands one bit below it (100 at level 1 costs 89), and
@@ -126,24 +147,7 @@ ItemDescription DescribeItem(int kind, int tier, int seed) {
         item.line2 = ModsLine(item.mods);
     }
 
-    if (const FixedItem* fixed = FindFixedItem(kind)) {
-        item.name = fixed->name;
-        item.line1 = fixed->line1;
-        // The relics and unique equipment show their "Mods:" line instead; the Lazuli
-        // Heart's description runs on into its second line over its (unused) points.
-        if (!IsUniqueEquipment(kind)) item.line2 = fixed->line2;
-    } else if (const FoodEntry* food = FindFood(kind)) {
-        item.name = food->name;
-        item.line1 = food->line1;
-        item.line2 = food->line2;
-        if (HeroId == HeroTansyBrook) {
-            for (const FixedItem& text : TansyFoodTexts) {
-                if (text.id != kind) continue;
-                item.line1 = text.line1;
-                item.line2 = text.line2;
-            }
-        }
-    }
+    TakeFixedTexts(kind, item);
 
     SeedRandom(resume);
     if (kind == 0) item.name = "";
