@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <iterator>
+#include <utility>
 
 #include "core/convert.h"
 #include "core/random.h"
@@ -64,6 +65,27 @@ constexpr FixedItem TansyFoodTexts[] = {
     {ItemOranges, "Oranges", "They aren't apples!", ""},
 };
 
+// The fixed items' and the foods' own texts over whatever the generator gave.
+void TakeFixedTexts(int kind, ItemDescription& item) {
+    if (const FixedItem* fixed = FindFixedItem(kind)) {
+        item.name = fixed->name;
+        item.line1 = fixed->line1;
+        // The relics and unique equipment show their "Mods:" line instead; the Lazuli
+        // Heart's description runs on into its second line over its (unused) points.
+        if (!IsUniqueEquipment(kind)) item.line2 = fixed->line2;
+    } else if (const FoodEntry* food = FindFood(kind)) {
+        item.name = food->name;
+        item.line1 = food->line1;
+        item.line2 = food->line2;
+        if (HeroId != HeroTansyBrook) return;
+        for (const FixedItem& text : TansyFoodTexts) {
+            if (text.id != kind) continue;
+            item.line1 = text.line1;
+            item.line2 = text.line2;
+        }
+    }
+}
+
 // Sales Bonus discount per level. They are single-precision constants used in double
 // arithmetic: 0.1f, 0.2f and 0.3f are a hair above their decimals, so a discount that
 // should land on a whole number lands one bit below it (100 at level 1 costs 89), and
@@ -106,38 +128,31 @@ int ItemPrice(int kind, int tier, int raw) {
     return price;
 }
 
-void DescribeItem(int kind, int tier, int seed) {
-    LookupName.assign(1, '?');  // not `= "?"`: GCC 12 warns falsely (-Wrestrict) on that assignment
-    LookupText.clear();
-    LookupText2.clear();
+ItemDescription DescribeItem(int kind, int tier, int seed) {
+    ItemDescription item;
+    item.name.assign(1, '?');  // not `= "?"`: GCC 12 warns falsely (-Wrestrict) on that assignment
 
     // The item's own draws come from its seed, so a piece never changes; the game's
     // stream moves by this one draw and then carries on from it.
     const int resume = Rand(1, 1000000);
     SeedRandom(seed);
 
-    if (IsGeneratedEquipment(kind)) NameGeneratedEquipment(kind, tier);
-    if (kind < ItemBits && kind != ItemArrows && kind != ItemLetter) DrawItemMods(kind, tier);
-
-    if (const FixedItem* item = FindFixedItem(kind)) {
-        LookupName = item->name;
-        LookupText = item->line1;
-        // The relics and unique equipment show their "Mods:" line instead; the Lazuli
-        // Heart's description runs on into its second line over its (unused) points.
-        if (!IsUniqueEquipment(kind)) LookupText2 = item->line2;
-    } else if (const FoodEntry* food = FindFood(kind)) {
-        LookupName = food->name;
-        LookupText = food->line1;
-        LookupText2 = food->line2;
-        if (HeroId == HeroTansyBrook) {
-            for (const FixedItem& text : TansyFoodTexts) {
-                if (text.id != kind) continue;
-                LookupText = text.line1;
-                LookupText2 = text.line2;
-            }
-        }
+    if (IsGeneratedEquipment(kind)) {
+        EquipmentWords words = NameGeneratedEquipment(kind, tier);
+        item.name = std::move(words.name);
+        item.line1 = std::move(words.line);
+    }
+    if (kind < ItemBits && kind != ItemArrows && kind != ItemLetter) {
+        item.mods = DrawItemMods(kind, tier);
+        item.line2 = ModsLine(item.mods);
     }
 
+    TakeFixedTexts(kind, item);
+
     SeedRandom(resume);
-    if (kind == 0) LookupName = "";
+    if (kind == 0) item.name = "";
+    LookupName = item.name;
+    LookupText = item.line1;
+    LookupText2 = item.line2;
+    return item;
 }

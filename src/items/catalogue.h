@@ -8,7 +8,10 @@
 // and the sector files, so an id never changes its meaning.
 #pragma once
 
+#include <string>
+
 #include "items/category.h"
+#include "items/equipment_names.h"
 #include "items/food.h"
 
 // Every item id but food. Ids 31..99 are special objects without a name.
@@ -54,7 +57,17 @@ constexpr int ItemSpecialLast = 99;
 // raw = 0: what a shop asks of the hero, after every Sales Bonus skill slot.
 int ItemPrice(int kind, int tier, int raw);
 
-// Writes the item's name to LookupName and its description lines to LookupText and
-// LookupText2. Takes exactly one draw from the game's stream and reseeds it; while
-// ApplyItemMods is 1 also adds the item's stat points to the hero's bonuses.
-void DescribeItem(int kind, int tier, int seed);
+// What an item is, as the panels show it: its name, its two description lines and the
+// stat points its "Mods:" line shows (all 0 for an item without that line).
+struct ItemDescription {
+    std::string name;
+    std::string line1;
+    std::string line2;
+    StatPoints mods{};
+};
+
+// Describes an item. Takes exactly one draw from the game's stream and reseeds it, so
+// describing an item moves the stream by one draw whatever the item is. The texts are
+// also left in the shared look-up texts (LookupName, LookupText, LookupText2), where
+// the state dump shows the last description made.
+ItemDescription DescribeItem(int kind, int tier, int seed);

@@ -184,42 +184,32 @@ std::string Framed(const LineFrame& frame, const char* word) { return std::strin
 
 bool IsGeneratedEquipment(int kind) { return (kind >= ItemHeadgear && kind <= ItemWeapon) || kind == ItemBow; }
 
-void NameGeneratedEquipment(int kind, int tier) {
+EquipmentWords NameGeneratedEquipment(int kind, int tier) {
     const int t = WordTier(tier);
     switch (kind) {
         case ItemHeadgear: {
             const char* word = HeadgearWords[Rand(1, 7) - 1];
             const Adjective& a = DrawAdjective(tier);
-            LookupText = Framed(a.headgear, word);
-            LookupName = std::string(a.nameWord) + word;
-            return;
+            return {std::string(a.nameWord) + word, Framed(a.headgear, word)};
         }
         case ItemDress: {
             const int w = Rand(1, DressWordCount);
             if (w == DressCostumeWord) {
                 const Costume& c = Costumes[Rand(1, 4) - 1];
-                LookupName = c.name;
-                LookupText = c.line;
-                return;
+                return {c.name, c.line};
             }
             const char* word = DressWords[w - 1];
             const Adjective& a = DrawAdjective(tier);
-            LookupText = Framed(a.dress, word);
-            LookupName = std::string(a.nameWord) + word;
-            return;
+            return {std::string(a.nameWord) + word, Framed(a.dress, word)};
         }
         case ItemFootwear: {
             const Footwear& f = FootwearWords[Rand(1, 6) - 1];
             const Adjective& a = DrawAdjective(tier);
-            LookupText = Framed(a.footwear, f.fullWord);
-            LookupName = std::string(a.footwearNameWord) + f.shortWord;
-            return;
+            return {std::string(a.footwearNameWord) + f.shortWord, Framed(a.footwear, f.fullWord)};
         }
         case ItemAccessory: {
             const Material& m = AccessoryMaterials[t][Rand(1, 3) - 1];
-            LookupName = std::string(m.word) + " acc.";
-            LookupText = std::string(m.prefix) + AccessoryKinds[Rand(1, 6) - 1];
-            return;
+            return {std::string(m.word) + " acc.", std::string(m.prefix) + AccessoryKinds[Rand(1, 6) - 1]};
         }
         case ItemWeapon: {
             const Material& m = WeaponMaterials[t][Rand(1, 3) - 1];
@@ -231,18 +221,15 @@ void NameGeneratedEquipment(int kind, int tier) {
                 word = "qrtr";
                 prefix = "It's a pretty strong looking ";
             }
-            LookupName = word + WeaponWords[type - 1];
+            const std::string name = word + WeaponWords[type - 1];
             // The prefix already names the material, so it shows twice ("a stone stone sword").
-            LookupText = prefix + LookupName;
-            return;
+            return {name, prefix + name};
         }
         case ItemBow: {
             const Material& b = Bows[t][Rand(1, 3) - 1];
-            LookupName = b.word;
-            LookupText = b.prefix;
-            return;
+            return {b.word, b.prefix};
         }
-        default: return;
+        default: return {};
     }
 }
 
@@ -289,7 +276,7 @@ constexpr const char* ModLabels[7] = {"", "   ATK(", "   DEF(", "   STR(", "   S
 
 }  // namespace
 
-void DrawItemMods(int kind, int tier) {
+StatPoints DrawItemMods(int kind, int tier) {
     const bool unique = kind >= ItemUniqueFirst && kind <= ItemUniqueLast;
     // No game makes a tier anywhere near the cap; a damaged file's huge tier would
     // otherwise cost billions of draws each time the item is described (every frame it
@@ -306,22 +293,19 @@ void DrawItemMods(int kind, int tier) {
     }
     // n + 1 points, each one draw of 1..9 and, for a 7..9 on an item that picks its own
     // stat, that pick right after it.
-    long long count[7] = {0, 0, 0, 0, 0, 0, 0};
+    StatPoints count{};
     for (long long i = 0; i <= n; ++i) {
         const int r = Rand(1, 9);
         const int stat = r <= 6 ? r : OwnStat(kind);
         if (stat > 0) ++count[stat];
     }
-    LookupText2 = "Mods:";
+    return count;
+}
+
+std::string ModsLine(const StatPoints& points) {
+    std::string line = "Mods:";
     for (int s = StatAtk; s <= StatCon; ++s) {
-        if (count[s] > 0) LookupText2 += ModLabels[s] + IntToText(static_cast<int>(count[s])) + ")";
+        if (points[s] > 0) line += ModLabels[s] + IntToText(points[s]) + ")";
     }
-    if (ApplyItemMods == 1) {
-        MonAtkBonus[0] += static_cast<int>(count[StatAtk]);
-        MonDefBonus[0] += static_cast<int>(count[StatDef]);
-        MonStrBonus[0] += static_cast<int>(count[StatStr]);
-        MonSpdBonus[0] += static_cast<int>(count[StatSpd]);
-        MonMagBonus[0] += static_cast<int>(count[StatMag]);
-        MonConBonus[0] += static_cast<int>(count[StatCon]);
-    }
+    return line;
 }

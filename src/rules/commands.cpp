@@ -30,8 +30,6 @@
 
 namespace {
 
-constexpr int StackLimit = 8;  // food and arrows stack up to this many in one slot
-
 bool ShiftHeld() { return KeyHeld(KeyLShift) || KeyHeld(KeyRShift); }
 bool HeroFlying() { return MonStatus[0][StatusFlying] > 0; }
 bool HeroJestbloom() { return MonStatus[0][StatusJestbloom] > 0; }
@@ -264,30 +262,13 @@ void GrabItem() {
         ClearGroundSlot(g);
         return;
     }
-    const int usable = UsableInvSlots();
-    if (category == CategoryFood || category == CategoryArrows) {
-        for (int s = 0; s < usable; ++s) {
-            if (InvKind[s] != GroundItemKind[g] || InvTier[s] != GroundItemTier[g] || InvCount[s] >= StackLimit)
-                continue;
-            while (InvCount[s] < StackLimit && GroundItemCount[g] > 0) {
-                InvCount[s] += 1;
-                GroundItemCount[g] -= 1;
-            }
-            if (GroundItemCount[g] <= 0) {
-                ClearGroundSlot(g);
-                return;
-            }
-        }
-    }
-    for (int s = 0; s < usable; ++s) {
-        if (InvKind[s] != 0) continue;
-        InvKind[s] = GroundItemKind[g];
-        InvTier[s] = GroundItemTier[g];
-        InvSeed[s] = GroundItemSeed[g];
-        InvCount[s] = GroundItemCount[g];
+    // What finds no room stays on the ground, stacks topped up or not.
+    const int left = PutIntoSatchel(GroundItemKind[g], GroundItemTier[g], GroundItemSeed[g], GroundItemCount[g]);
+    if (left == 0) {
         ClearGroundSlot(g);
         return;
     }
+    GroundItemCount[g] = left;
     PushMessage("Your satchel is full");
 }
 

@@ -148,6 +148,13 @@ int MatchRecipe() {
     for (const Recipe& recipe : Recipes) {
         if (Matches(recipe, sorted, filled)) result = recipe.dish;
     }
-    if (result >= DishFirstId && result - DishFirstId < RecipeBookCount) RecipeBook[result - DishFirstId] = 1;
     return result;
+}
+
+bool LearnRecipe(int dish) {
+    if (dish < DishFirstId || dish - DishFirstId >= RecipeBookCount) return false;
+    int& known = RecipeBook[dish - DishFirstId];
+    if (known == 1) return false;
+    known = 1;
+    return true;
 }

@@ -2,7 +2,6 @@
 // back with the digit keys or C, and G cooks what the places make. There is one pot for
 // the whole game, kept in PotKind, PotTier and PotSeed; it is not saved.
 #include <algorithm>
-#include <iterator>
 #include <string>
 
 #include "core/frame.h"
@@ -114,10 +113,7 @@ void PotKeys() {
 // Names come from the item description like every panel's, so each one moves the game's
 // stream by a draw every frame, and the Apple and the Oranges read as the hero calls them.
 // An empty place is described too and gives the empty name.
-std::string ItemName(int kind, int tier, int seed) {
-    DescribeItem(kind, tier, seed);
-    return LookupName;
-}
+std::string ItemName(int kind, int tier, int seed) { return DescribeItem(kind, tier, seed).name; }
 
 void DrawPot(int dish) {
     const int x = ScreenWidth == 800 ? 10 : 310;
@@ -135,13 +131,12 @@ void DrawPot(int dish) {
     Say("(g) grab recipe   (c) Cancel", x, y + 50);
 }
 
-// The dish the pot's places make now. The book is written as soon as the pot teaches it
-// a dish, so a run that ends before the next save still keeps it.
+// The dish the pot's places make now, learnt at once: a recipe is known as soon as its
+// ingredients lie in the pot, cooked or not. The book is written as soon as the pot
+// teaches it a dish, so a run that ends before the next save still keeps it.
 int LearnPotRecipe() {
-    int known[RecipeBookCount];
-    std::copy(std::begin(RecipeBook), std::end(RecipeBook), known);
     const int dish = MatchRecipe();
-    if (!std::equal(std::begin(RecipeBook), std::end(RecipeBook), known)) WriteRecipeBook();
+    if (LearnRecipe(dish)) WriteRecipeBook();
     return dish;
 }
 

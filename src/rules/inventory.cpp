@@ -1,5 +1,7 @@
 #include "rules/inventory.h"
 
+#include <algorithm>
+
 #include "core/convert.h"
 #include "core/frame.h"
 #include "core/messagelog.h"
@@ -131,25 +133,30 @@ void TakeOneFromSatchel(int slot) {
     if (InvCount[slot] <= 0) EmptyInvSlot(slot);
 }
 
-bool AddToSatchel(int kind, int tier, int seed) {
+int PutIntoSatchel(int kind, int tier, int seed, int count) {
     const int usable = UsableInvSlots();
-    for (int s = 0; s < usable; ++s) {
-        if (InvKind[s] == kind && InvTier[s] == tier && InvCount[s] > 0 && InvCount[s] < SatchelStackLimit) {
-            InvCount[s] += 1;
-            return true;
+    const int category = ItemCategory(kind);
+    if (category == CategoryFood || category == CategoryArrows) {
+        for (int s = 0; s < usable; ++s) {
+            if (InvKind[s] != kind || InvTier[s] != tier || InvCount[s] >= SatchelStackLimit) continue;
+            const int moved = count > 0 ? std::min(count, SatchelStackLimit - InvCount[s]) : 0;
+            InvCount[s] += moved;
+            count -= moved;
+            if (count <= 0) return 0;
         }
     }
     for (int s = 0; s < usable; ++s) {
-        if (InvKind[s] == 0) {
-            InvKind[s] = kind;
-            InvTier[s] = tier;
-            InvSeed[s] = seed;
-            InvCount[s] = 1;
-            return true;
-        }
+        if (InvKind[s] != 0) continue;
+        InvKind[s] = kind;
+        InvTier[s] = tier;
+        InvSeed[s] = seed;
+        InvCount[s] = count;
+        return 0;
     }
-    return false;
+    return count;
 }
+
+bool AddToSatchel(int kind, int tier, int seed) { return PutIntoSatchel(kind, tier, seed, 1) == 0; }
 
 int CountInSatchel(int kind) {
     int units = 0;

@@ -26,9 +26,15 @@ void EmptySatchelSlot(int slot);
 
 // Food and arrows stack up to this many units in one satchel slot.
 constexpr int SatchelStackLimit = 8;
-// Puts one unit into the usable satchel: onto the first stack of the same kind and tier
-// with fewer than SatchelStackLimit units, otherwise into the first empty slot with
-// `seed`. False when neither exists, and then the satchel is unchanged.
+// The one way into the satchel, for grabbing, buying, the pot and gifts alike: puts
+// `count` units of an item into the usable satchel and returns how many found no room
+// (0 when all went in). Food and arrows first top up, in slot order, every stack of the
+// same kind and tier with fewer than SatchelStackLimit units; whatever is left (every
+// other item whole, even one identical to a piece already carried) moves as one stack
+// into the first empty slot, with `seed`. Units that found no room are not in the satchel.
+int PutIntoSatchel(int kind, int tier, int seed, int count);
+// One unit into the satchel, as PutIntoSatchel places it. False when there was no room,
+// and then the satchel is unchanged.
 bool AddToSatchel(int kind, int tier, int seed);
 // The units of item `kind` in the usable satchel, all stacks together.
 int CountInSatchel(int kind);

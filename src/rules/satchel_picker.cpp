@@ -2,7 +2,7 @@
 
 #include "core/frame.h"
 #include "core/state.h"
-#include "items/skill_use.h"
+#include "items/skill_choice.h"
 #include "platform/platform.h"
 #include "rules/interactions.h"
 #include "rules/inventory.h"

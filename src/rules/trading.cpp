@@ -8,7 +8,6 @@
 #include "core/frame.h"
 #include "core/state.h"
 #include "items/catalogue.h"
-#include "items/category.h"
 #include "platform/platform.h"
 #include "rules/interaction_panel.h"
 #include "rules/inventory.h"
@@ -58,28 +57,6 @@ bool Leave() {
 // One moves at most per frame: the first sets the delay and holds the others.
 void MoveOfferCursor() { MoveGridCursor(MenuCursor, StoreSlots, OfferColumns, 1, GridEnds::Refuse, DelayAfterCursor); }
 
-// The first empty usable slot, or -1.
-int EmptyUsableSlot() {
-    const int usable = UsableInvSlots();
-    for (int s = 0; s < usable; ++s)
-        if (InvKind[s] == 0) return s;
-    return -1;
-}
-
-// Food and arrows join a stack; a piece of equipment, even one identical to a piece
-// already carried, takes a slot of its own. True when the offer went into the satchel.
-bool PlaceBought(int kind, int tier, int seed) {
-    const int category = ItemCategory(kind);
-    if (category == CategoryFood || category == CategoryArrows) return AddToSatchel(kind, tier, seed);
-    const int s = EmptyUsableSlot();
-    if (s < 0) return false;
-    InvKind[s] = kind;
-    InvTier[s] = tier;
-    InvSeed[s] = seed;
-    InvCount[s] = 1;
-    return true;
-}
-
 // Without the bits or without room nothing happens, and the trader says nothing. The
 // offer stays on the counter: a shop sells each of its offers again and again.
 void Buy(int offer) {
@@ -87,7 +64,7 @@ void Buy(int offer) {
     if (kind <= 0) return;
     const int price = ItemPrice(kind, StoreItemTier[offer], 0);
     if (Bits < price) return;
-    if (!PlaceBought(kind, StoreItemTier[offer], StoreItemSeed[offer])) return;
+    if (!AddToSatchel(kind, StoreItemTier[offer], StoreItemSeed[offer])) return;
     Bits -= price;
 }
 
@@ -113,14 +90,14 @@ void DrawOffers() {
     }
     for (int i = 0; i < StoreSlots; ++i) {
         if (StoreItemKind[i] <= 0) continue;
-        DescribeItem(StoreItemKind[i], StoreItemTier[i], StoreItemSeed[i]);
+        const ItemDescription offer = DescribeItem(StoreItemKind[i], StoreItemTier[i], StoreItemSeed[i]);
         if (i == MenuCursor) {
-            PanelLine(5, LookupText);
-            PanelLine(6, LookupText2);
+            PanelLine(5, offer.line1);
+            PanelLine(6, offer.line2);
         }
         SetColor(255, 255, 255);
         SetAlpha(1);
-        Say(LookupName.substr(0, NameGlyphs), offerX(i), offerY(i));
+        Say(offer.name.substr(0, NameGlyphs), offerX(i), offerY(i));
         Say("cost: " + std::to_string(ItemPrice(StoreItemKind[i], StoreItemTier[i], 0)), offerX(i) + CostColumn,
             offerY(i));
     }
@@ -157,12 +134,12 @@ bool RunSellingScreen(const std::string& header, const std::string& keys) {
     const bool onItem = slot < UsableInvSlots() && InvKind[slot] > 0;
     const int kind = onItem ? InvKind[slot] : 0;
     const int tier = onItem ? InvTier[slot] : 0;
-    DescribeItem(kind, tier, onItem ? InvSeed[slot] : 0);
-    if (onItem && !LookupName.empty()) {
-        PanelLine(3, "Item: " + LookupName);
+    const ItemDescription item = DescribeItem(kind, tier, onItem ? InvSeed[slot] : 0);
+    if (onItem && !item.name.empty()) {
+        PanelLine(3, "Item: " + item.name);
         PanelLine(4, "Value: " + std::to_string(ItemPrice(kind, tier, 1) / 2));
-        PanelLine(5, LookupText);
-        PanelLine(6, LookupText2);
+        PanelLine(5, item.line1);
+        PanelLine(6, item.line2);
     }
     // At 800 x 600 the satchel takes the place of the statistics, purse and all.
     if (ScreenWidth == 800) PanelLineAt(SellingBitsX, 4, "Bits: " + std::to_string(Bits));

@@ -58,14 +58,14 @@ void DrawSlot(int y0, int slot, bool onBar) {
     const int x = SlotX(slot);
     const int y = SlotY(y0, slot);
     const int category = ItemCategory(InvKind[slot]);
-    DescribeItem(InvKind[slot], InvTier[slot], InvSeed[slot]);
+    const std::string name = DescribeItem(InvKind[slot], InvTier[slot], InvSeed[slot]).name;
     SetCategoryColour(category, onBar);
-    Say(LookupName, x, y);
+    Say(name, x, y);
     SetCategoryColour(category, false);  // the count and the marks lie past the bar
     if (Counted(category)) {
         std::string count = "x";
         count += IntToText(InvCount[slot]);
-        Say(count, CountX(x, LookupName), y);
+        Say(count, CountX(x, name), y);
     }
     for (int e = 0; e < EquipSlots; ++e)
         if (Equip[e] == slot) Say("e", x + 128, y);

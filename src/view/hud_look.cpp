@@ -9,7 +9,7 @@
 #include "core/statuses.h"
 #include "core/ui_mode.h"
 #include "items/catalogue.h"
-#include "items/skill_use.h"
+#include "items/skill_choice.h"
 #include "items/skills.h"
 #include "platform/platform.h"
 #include "rules/interactions.h"
@@ -83,14 +83,14 @@ void DrawSkillHelp(int x, int& y) {
 void DrawItemHelp(int x, int& y) {
     const int slot = HoverItem;
     if (slot < 0 || slot >= InvSlots) return;
-    DescribeItem(InvKind[slot], InvTier[slot], InvSeed[slot]);
-    Say("You have a " + LookupName + " in your inventory", x, y);
+    const ItemDescription item = DescribeItem(InvKind[slot], InvTier[slot], InvSeed[slot]);
+    Say("You have a " + item.name + " in your inventory", x, y);
     y += 10;
     Say(CategoryLine(ItemCategory(InvKind[slot]), InvTier[slot]), x, y);
     y += 10;
-    Say(LookupText, x, y);
+    Say(item.line1, x, y);
     y += 10;
-    Say(LookupText2, x, y);
+    Say(item.line2, x, y);
     if (HoverItemSource == 1) {
         y += 10;
         Say("(d) to drop     (space) eat/equip    (i) to cancel", x, y);

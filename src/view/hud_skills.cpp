@@ -3,7 +3,7 @@
 #include "core/frame.h"
 #include "core/state.h"
 #include "core/ui_mode.h"
-#include "items/skill_use.h"
+#include "items/skill_choice.h"
 #include "items/skills.h"
 #include "platform/platform.h"
 #include "view/hud_parts.h"

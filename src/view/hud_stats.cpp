@@ -137,8 +137,7 @@ void DrawEquipmentPanel(int x0, int y0) {
         Say(EquipRows[r].label, x0, y);
         const int inv = Equip[EquipRows[r].slot];
         if (inv < 0 || inv >= InvSlots) continue;  // nothing worn, or a pointer outside the inventory
-        DescribeItem(InvKind[inv], InvTier[inv], InvSeed[inv]);
-        Say(LookupName, 110, y);
+        Say(DescribeItem(InvKind[inv], InvTier[inv], InvSeed[inv]).name, 110, y);
         // As in the inventory, an open list answers to its cursor: a worn item under the
         // pointer would write its lines over the skill help of the open skill list.
         if (MapModes(UiMode) && PointerIn(100, 220, y, y + 10)) {

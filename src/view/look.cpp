@@ -66,12 +66,12 @@ std::string ListItemsOnCell(int x, int y, const char* lead, const char* tail) {
     int listed = 0;
     for (int g = 0; g < GroundSlots && listed < 4; ++g) {
         if (GroundItemKind[g] <= 0 || GroundItemX[g] != x || GroundItemY[g] != y) continue;
-        DescribeItem(GroundItemKind[g], GroundItemTier[g], GroundItemSeed[g]);
+        const std::string name = DescribeItem(GroundItemKind[g], GroundItemTier[g], GroundItemSeed[g]).name;
         ++listed;
         if (listed == 1) {
-            line = lead + LookupName;
+            line = lead + name;
         } else if (listed <= 3) {
-            line += " and a " + LookupName;
+            line += " and a " + name;
         } else {
             line += " and other things";
         }

@@ -17,14 +17,16 @@
 #include "core/statuses.h"
 #include "core/ui_mode.h"
 #include "items/catalogue.h"
-#include "items/skill_use.h"
+#include "items/skill_choice.h"
 #include "persist/savegame.h"
 #include "persist/sector.h"
 #include "platform/files.h"
 #include "platform/input.h"
 #include "platform/platform.h"
+#include "rules/end_of_turn.h"
 #include "rules/interactions.h"
 #include "rules/meadow_fixture.h"
+#include "support/held_keys.h"
 #include "support/test_support.h"
 
 namespace {
@@ -86,10 +88,8 @@ TEST_F(TurnLoopTest, WornItemsAddTheirPointsToTheHeroOnly) {
     InvTier[8] = 5;
     InvSeed[8] = 31337;
     // The points the description routine gives the two items, added to nothing.
-    ApplyItemMods = 1;
-    DescribeItem(1, 4, 777);
-    DescribeItem(5, 5, 31337);
-    ApplyItemMods = 0;
+    AddWornBonuses(DescribeItem(1, 4, 777));
+    AddWornBonuses(DescribeItem(5, 5, 31337));
     const Bonuses items = BonusesOf(0);
     ASSERT_FALSE((items == Bonuses{0, 0, 0, 0, 0, 0}));
 
@@ -225,8 +225,7 @@ TEST_F(TurnLoopTest, TheKeysGoToTheOwnerOfTheModeAndAreHandedOverAtOnce) {
         MapTerrain[10][11] = 9;  // a cooking pot below the hero
         UiMode = c.uiMode;
         DialogueState = c.dialogue;
-        InputReset();
-        for (const int k : c.keys) InputPress(k);
+        HoldKeys(c.keys);
         RunPanelKeys();
         RunWorldKeys();
         InputReset();

@@ -180,6 +180,23 @@ TEST_F(ItemCatalogue, DescribingTakesOneDrawFromTheGameAndReseeds) {
     }
 }
 
+// The description is returned whole and only described: it gives the hero nothing (the
+// turn loop adds a worn piece's points in a step of its own), and the shared texts hold
+// exactly what was returned. An item has points exactly when it has a "Mods:" line.
+TEST_F(ItemCatalogue, DescribingReturnsTheTextsAndPointsAndTouchesNoBonus) {
+    const int items[][3] = {{1, 2, 777}, {4, 5, 99999}, {16, 0, 7}, {101, 2, 0}, {0, 0, 12}, {31, 1, 8}};
+    for (const auto& kind : items) {
+        const ItemDescription item = DescribeItem(kind[0], kind[1], kind[2]);
+        EXPECT_EQ((Texts{item.name, item.line1, item.line2}), (Texts{LookupName, LookupText, LookupText2}));
+        for (const int* bonus : {MonAtkBonus, MonDefBonus, MonStrBonus, MonSpdBonus, MonMagBonus, MonConBonus})
+            EXPECT_EQ(bonus[0], 0) << "kind " << kind[0];
+        int points = 0;
+        for (int s = 1; s < static_cast<int>(item.mods.size()); ++s) points += item.mods[s];
+        const bool hasMods = item.line2.rfind("Mods:", 0) == 0;
+        EXPECT_EQ(points > 0, hasMods) << "kind " << kind[0];
+    }
+}
+
 TEST_F(ItemCatalogue, AHugeTierFromADamagedFileIsDescribedAtOnce) {
     // Before the cap this took about four billion draws: the buying screen and the
     // satchel describe their items every frame, so the game froze.

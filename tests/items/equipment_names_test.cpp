@@ -7,6 +7,7 @@
 #include "core/state.h"
 #include "items/catalogue.h"
 #include "items/skills.h"
+#include "rules/end_of_turn.h"
 
 namespace {
 
@@ -33,9 +34,7 @@ struct Points {
 
 Points DescribeApplied(int kind, int tier, int seed) {
     MonAtkBonus[0] = MonDefBonus[0] = MonStrBonus[0] = MonSpdBonus[0] = MonMagBonus[0] = MonConBonus[0] = 0;
-    ApplyItemMods = 1;
-    DescribeItem(kind, tier, seed);
-    ApplyItemMods = 0;
+    AddWornBonuses(DescribeItem(kind, tier, seed));
     return {{MonAtkBonus[0], MonDefBonus[0], MonStrBonus[0], MonSpdBonus[0], MonMagBonus[0], MonConBonus[0]}};
 }
 

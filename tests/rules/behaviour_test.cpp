@@ -10,6 +10,7 @@
 #include "core/state.h"
 #include "core/statuses.h"
 #include "rules/behaviour.h"
+#include "rules/end_of_turn.h"
 #include "rules/meadow_fixture.h"
 
 namespace {

@@ -18,6 +18,7 @@
 #include "rules/interactions.h"
 #include "rules/meadow_fixture.h"
 #include "rules/sector_change.h"
+#include "support/held_keys.h"
 #include "support/test_support.h"
 
 namespace {
@@ -34,8 +35,7 @@ protected:
 
     // One command with exactly these keys held.
     static void Command(std::initializer_list<int> keys) {
-        InputReset();
-        for (int k : keys) InputPress(k);
+        HoldKeys(keys);
         PlayerCommand();
         InputReset();
     }
@@ -127,8 +127,7 @@ TEST_F(CommandsTest, TheInventoryPanelDropsOrUsesTheItemUnderItsCursor) {
         InvCount[4] = 3;
         UiMode = UiInventory;
         InvCursor = c.cursor;
-        InputReset();
-        for (const int k : c.keys) InputPress(k);
+        HoldKeys(c.keys);
         RunInventoryPanel();
         InputReset();
         EXPECT_EQ(InvCount[4], c.countAfter) << c.what;

@@ -79,15 +79,32 @@ TEST(CookingRecipe, PotsAndTheirDishesInAnyOrder) {
 
 TEST(CookingRecipe, MatchingLearnsTheDishButNotBread) {
     ClearAllTables();
-    Match({123, 124, 125});
+    LearnRecipe(Match({123, 124, 125}));
     EXPECT_EQ(RecipeBook[0], 1);  // the cupcake, learnt without cooking
-    Match({123});
-    Match({101, 9});
+    LearnRecipe(Match({123}));
+    LearnRecipe(Match({101, 9}));
     int known = 0;
     for (int r = 0; r < RecipeBookCount; ++r) known += RecipeBook[r];
     EXPECT_EQ(known, 1);
-    Match({122, 121, 123, 125, 128});
+    LearnRecipe(Match({122, 121, 123, 125, 128}));
     EXPECT_EQ(RecipeBook[153 - 140], 1);
+    ClearAllTables();
+}
+
+// Finding the dish teaches the book nothing; learning it says whether the book changed,
+// which is when the pot writes the file.
+TEST(CookingRecipe, FindingTeachesNothingAndLearningSaysWhenTheBookChanged) {
+    ClearAllTables();
+    EXPECT_EQ(Match({123, 124, 125}), ItemCupcake);
+    EXPECT_EQ(RecipeBook[ItemCupcake - DishFirstId], 0);
+    EXPECT_TRUE(LearnRecipe(ItemCupcake));
+    EXPECT_EQ(RecipeBook[ItemCupcake - DishFirstId], 1);
+    EXPECT_FALSE(LearnRecipe(ItemCupcake)) << "already known: nothing to write";
+    for (const int notADish : {0, int(ItemBread), int(ItemApple), DishFirstId + RecipeBookCount})
+        EXPECT_FALSE(LearnRecipe(notADish));
+    RecipeBook[ItemOmelette - DishFirstId] = 2;  // a damaged entry is made plain "known", and written
+    EXPECT_TRUE(LearnRecipe(ItemOmelette));
+    EXPECT_EQ(RecipeBook[ItemOmelette - DishFirstId], 1);
     ClearAllTables();
 }
 

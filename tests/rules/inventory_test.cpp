@@ -260,3 +260,40 @@ TEST_F(Satchel, FoodOfferedAtTheNightStatue) {
     EXPECT_EQ(onGround(), 1);
     EXPECT_EQ(MessageLog[7], "This text should never appear");
 }
+
+// Every way into the satchel (grabbing, buying, the pot) takes this one route: food and
+// arrows top up the short stacks of their kind and tier in slot order, the rest moves
+// whole into the first empty slot, and what finds no room is handed back.
+TEST_F(Satchel, UnitsTopUpShortStacksInOrderAndTheRestTakesOneEmptySlot) {
+    constexpr int Arrows = 8;
+    constexpr int Sword = 5;
+    Give(0, Apple, 0, 7);
+    Give(1, Apple, 1, 2);  // another tier never joins
+    Give(2, Sword, 0);
+    Give(4, Apple, 0, 6);
+    EXPECT_EQ(PutIntoSatchel(Apple, 0, 77, 5), 0);
+    EXPECT_EQ(InvCount[0], 8);
+    EXPECT_EQ(InvCount[1], 2);
+    EXPECT_EQ(InvCount[4], 8);
+    EXPECT_EQ(InvKind[3], Apple);  // the first empty slot takes the last two, with the seed
+    EXPECT_EQ(InvCount[3], 2);
+    EXPECT_EQ(InvSeed[3], 77);
+
+    // Equipment never stacks, even on an identical piece; arrows do.
+    EXPECT_TRUE(AddToSatchel(Sword, 0, 0));
+    EXPECT_EQ(InvKind[5], Sword);
+    EXPECT_EQ(InvCount[2], 1);
+    Give(6, Arrows, 0, 3);
+    EXPECT_TRUE(AddToSatchel(Arrows, 0, 0));
+    EXPECT_EQ(InvCount[6], 4);
+
+    // A full satchel: the short stacks still fill, the rest is handed back untouched.
+    for (int s = 7; s < 48; ++s) Give(s, Sword, 0);
+    Give(3, Apple, 0, 8);
+    Give(7, Apple, 0, 5);
+    EXPECT_EQ(PutIntoSatchel(Apple, 0, 0, 6), 3);
+    EXPECT_EQ(InvCount[7], 8);
+    EXPECT_FALSE(AddToSatchel(Apple, 0, 0));
+    EXPECT_FALSE(AddToSatchel(Sword, 0, 0));
+    EXPECT_EQ(InvKind[48], 0) << "past the usable slots nothing is placed";
+}

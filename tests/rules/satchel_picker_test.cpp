@@ -8,6 +8,7 @@
 #include "platform/input.h"
 #include "platform/platform.h"
 #include "rules/satchel_picker.h"
+#include "support/held_keys.h"
 
 namespace {
 
@@ -21,10 +22,6 @@ protected:
         InvCapacity = 48;
     }
     void TearDown() override { InputReset(); }
-    static void Hold(std::initializer_list<int> keys) {
-        InputReset();
-        for (const int k : keys) InputPress(k);
-    }
 };
 
 TEST_F(SatchelPickerTest, TheCursorWalksTheUsableSatchelOneMoveAFrame) {
@@ -44,14 +41,14 @@ TEST_F(SatchelPickerTest, TheCursorWalksTheUsableSatchelOneMoveAFrame) {
         InvCapacity = c.capacity;
         int cursor = c.from;
         InputDelay = 0;
-        Hold(c.keys);
+        HoldKeys(c.keys);
         MoveSatchelCursor(cursor);
         EXPECT_EQ(cursor, c.to) << c.capacity << " from " << c.from;
         EXPECT_EQ(InputDelay, c.to == c.from ? 0 : 5) << c.capacity << " from " << c.from;
     }
     int cursor = 10;
     InputDelay = 2;
-    Hold({KeyDown});
+    HoldKeys({KeyDown});
     MoveSatchelCursor(cursor);
     EXPECT_EQ(cursor, 10) << "a pending delay holds the cursor";
 }
@@ -68,7 +65,7 @@ TEST_F(SatchelPickerTest, ConfirmTakesAnItemAndCOrTheUsersOwnKeyLeaves) {
     };
     for (const Case& c : cases) {
         InputDelay = c.delay;
-        Hold({c.key});
+        HoldKeys({c.key});
         EXPECT_EQ(SatchelPicked(c.cursor), c.picked) << "slot " << c.cursor << " key " << c.key;
     }
     // clang-format off
@@ -81,7 +78,7 @@ TEST_F(SatchelPickerTest, ConfirmTakesAnItemAndCOrTheUsersOwnKeyLeaves) {
     };
     for (const Leave& l : leaves) {
         InputDelay = l.delay;
-        Hold({l.key});
+        HoldKeys({l.key});
         EXPECT_EQ(SatchelLeft(l.otherKey), l.left) << "key " << l.key << " other " << l.otherKey;
     }
 }

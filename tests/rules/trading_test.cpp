@@ -13,6 +13,7 @@
 #include "platform/input.h"
 #include "platform/platform.h"
 #include "rules/trading.h"
+#include "support/held_keys.h"
 
 namespace {
 
@@ -29,11 +30,6 @@ protected:
         InputDelay = 0;
     }
     void TearDown() override { InputReset(); }
-
-    static void Hold(std::initializer_list<int> keys) {
-        InputReset();
-        for (const int k : keys) InputPress(k);
-    }
     // One frame of a screen with the keys as they are, then the frame's end counts the
     // delay down. True when the screen was left.
     static bool BuyFrame() {
@@ -68,7 +64,7 @@ TEST_F(TradingTest, FoodJoinsTheFirstOpenStackAndEquipmentTakesAnEmptySlot) {
     Offer(4, ItemApple, 0, 0);
     MenuCursor = 4;
     Bits = 100;
-    Hold({KeyOf('G')});
+    HoldKeys({KeyOf('G')});
     BuyFrame();
     EXPECT_EQ(InvCount[2], 4);
     EXPECT_EQ(InvCount[3], 5);
@@ -82,7 +78,7 @@ TEST_F(TradingTest, FoodJoinsTheFirstOpenStackAndEquipmentTakesAnEmptySlot) {
     MenuCursor = 2;
     Bits = 30;
     InputDelay = 0;
-    Hold({KeySpace});
+    HoldKeys({KeySpace});
     BuyFrame();
     EXPECT_EQ(InvCount[4], 1);
     EXPECT_EQ(InvKind[5], ItemWeapon);
@@ -108,7 +104,7 @@ TEST_F(TradingTest, WithoutTheBitsOrTheRoomNothingChanges) {
         for (int s = 0; s < c.fill; ++s) Carry(s, ItemWeapon, 2, s, 1);
         Bits = c.bits;
         MenuCursor = c.cursor;
-        Hold({KeyOf('G')});
+        HoldKeys({KeyOf('G')});
         BuyFrame();
         EXPECT_EQ(Bits, c.bits) << c.what;
         EXPECT_EQ(InvKind[c.fill], 0) << c.what;
@@ -119,7 +115,7 @@ TEST_F(TradingTest, WithoutTheBitsOrTheRoomNothingChanges) {
 TEST_F(TradingTest, AHeldKeyBuysOrSellsOnceEveryTenFrames) {
     Offer(0, ItemApple, 0, 0);
     Bits = 1000;
-    Hold({KeyOf('G')});
+    HoldKeys({KeyOf('G')});
     for (int frame = 0; frame < 25; ++frame) BuyFrame();
     EXPECT_EQ(InvCount[0], 3) << "frames 0, 10 and 20";
     EXPECT_EQ(Bits, 1000 - 3 * ItemPrice(ItemApple, 0, 0));
@@ -127,7 +123,7 @@ TEST_F(TradingTest, AHeldKeyBuysOrSellsOnceEveryTenFrames) {
     InputReset();
     while (InputDelay > 0) SellFrame();
     MenuCursor = 0;
-    Hold({KeyOf('S')});
+    HoldKeys({KeyOf('S')});
     for (int frame = 0; frame < 11; ++frame) SellFrame();
     EXPECT_EQ(InvCount[0], 1) << "frames 0 and 10";
 }
@@ -143,14 +139,14 @@ TEST_F(TradingTest, TheOfferCursorStaysOnTheNineOffers) {
     for (const Case& c : cases) {
         MenuCursor = c.from;
         InputDelay = 0;
-        Hold({c.key});
+        HoldKeys({c.key});
         BuyFrame();
         EXPECT_EQ(MenuCursor, c.to) << "from " << c.from << " key " << c.key;
         EXPECT_EQ(InputDelay, c.to == c.from ? 0 : 4) << "a move sets 5, the frame's end takes one";
     }
     MenuCursor = 4;
     InputDelay = 0;
-    Hold({KeyDown, KeyRight});
+    HoldKeys({KeyDown, KeyRight});
     BuyFrame();
     EXPECT_EQ(MenuCursor, 7) << "one move a frame";
 }
@@ -169,7 +165,7 @@ TEST_F(TradingTest, TheSellingCursorNeverLeavesTheUsableSatchel) {
         SetUp();
         InvCapacity = c.capacity;
         MenuCursor = c.from;
-        Hold({c.key});
+        HoldKeys({c.key});
         for (int f = 0; f < c.frames; ++f) SellFrame();
         EXPECT_EQ(MenuCursor, c.to) << c.capacity << " from " << c.from;
     }
@@ -182,7 +178,7 @@ TEST_F(TradingTest, SellingTakesOneUnitAndUnwearsTheSlot) {
     Equip[EquipHeadgear] = 7;
     Bits = 10;
     MenuCursor = 3;
-    Hold({KeyOf('S')});
+    HoldKeys({KeyOf('S')});
     SellFrame();
     EXPECT_EQ(InvCount[3], 1);
     EXPECT_EQ(Equip[EquipWeapon], -1) << "unworn though a unit is left";
@@ -191,7 +187,7 @@ TEST_F(TradingTest, SellingTakesOneUnitAndUnwearsTheSlot) {
 
     MenuCursor = 7;
     InputDelay = 0;
-    Hold({KeySpace});
+    HoldKeys({KeySpace});
     SellFrame();
     EXPECT_EQ(InvKind[7], 0) << "the last unit empties the slot";
     EXPECT_EQ(InvCount[7], 0);
@@ -223,7 +219,7 @@ TEST_F(TradingTest, TheSaleValueIsHalfTheShopsOwnPrice) {
         Bits = 0;
         MenuCursor = 0;
         InputDelay = 0;
-        Hold({KeyOf('S')});
+        HoldKeys({KeyOf('S')});
         SellFrame();
         EXPECT_EQ(Bits, c.value) << "kind " << c.kind << " tier " << c.tier;
     }
@@ -243,14 +239,14 @@ TEST_F(TradingTest, AKeyDownAsTheScreenOpensActsOnlyAfterItHasBeenUp) {
         Carry(0, ItemWeapon, 1, 3, 1);
         Equip[EquipWeapon] = 0;
         Bits = 500;
-        Hold({c.key});
+        HoldKeys({c.key});
         EnterTradingScreen();
         for (int frame = 0; frame < 30; ++frame) c.buying ? BuyFrame() : SellFrame();
         EXPECT_EQ(Bits, 500) << c.buying << " key " << c.key << ": held since the screen opened";
         EXPECT_EQ(Equip[EquipWeapon], 0) << c.key;
         InputReset();
         c.buying ? BuyFrame() : SellFrame();
-        Hold({c.key});
+        HoldKeys({c.key});
         c.buying ? BuyFrame() : SellFrame();
         EXPECT_NE(Bits, 500) << c.buying << " key " << c.key << ": pressed again on the screen";
     }
@@ -258,10 +254,10 @@ TEST_F(TradingTest, AKeyDownAsTheScreenOpensActsOnlyAfterItHasBeenUp) {
     SetUp();
     Offer(0, ItemApple, 0, 0);
     Bits = 500;
-    Hold({KeySpace});
+    HoldKeys({KeySpace});
     EnterTradingScreen();
     BuyFrame();
-    Hold({KeySpace, KeyOf('G')});
+    HoldKeys({KeySpace, KeyOf('G')});
     BuyFrame();
     EXPECT_EQ(Bits, 500 - ItemPrice(ItemApple, 0, 0));
 }
@@ -271,7 +267,7 @@ TEST_F(TradingTest, CLeavesEitherScreenWithTheCursorAtTheStart) {
         Carry(4, ItemApple, 0, 0, 1);
         MenuCursor = 4;
         InputDelay = 3;
-        Hold({KeyOf('C')});
+        HoldKeys({KeyOf('C')});
         EXPECT_FALSE(buying ? BuyFrame() : SellFrame()) << "not while the delay runs";
         InputDelay = 0;
         EXPECT_TRUE(buying ? BuyFrame() : SellFrame());

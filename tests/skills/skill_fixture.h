@@ -6,7 +6,7 @@
 #include "core/loop/turnloop.h"
 #include "core/state.h"
 #include "core/ui_mode.h"
-#include "items/skill_use.h"
+#include "items/skill_choice.h"
 #include "items/skills.h"
 #include "platform/input.h"
 #include "platform/platform.h"

@@ -15,7 +15,7 @@
 #include "core/ui_mode.h"
 #include "items/catalogue.h"
 #include "items/food.h"
-#include "items/skill_use.h"
+#include "items/skill_choice.h"
 #include "items/skills.h"
 #include "platform/files.h"
 #include "platform/input.h"

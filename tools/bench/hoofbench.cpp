@@ -24,6 +24,7 @@
 #include "persist/sector.h"
 #include "platform/files.h"
 #include "platform/platform.h"
+#include "rules/end_of_turn.h"
 #include "rules/fieldofview.h"
 #include "sector_options.h"
 #include "view/mapview.h"
@@ -172,11 +173,10 @@ void BM_DescribeItem(benchmark::State& state) {
     size_t characters = 0;
     for (auto _ : state) {
         for (int slot = 0; slot < 56; ++slot) {
-            ApplyItemMods = slot < 6 ? 1 : 0;
-            DescribeItem(InvKind[slot], InvTier[slot], InvSeed[slot]);
-            characters += LookupName.size() + LookupText.size() + LookupText2.size();
+            const ItemDescription item = DescribeItem(InvKind[slot], InvTier[slot], InvSeed[slot]);
+            if (slot < 6) AddWornBonuses(item);
+            characters += item.name.size() + item.line1.size() + item.line2.size();
         }
-        ApplyItemMods = 0;
     }
     benchmark::DoNotOptimize(characters);
 }

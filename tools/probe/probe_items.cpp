@@ -92,13 +92,11 @@ void SetUpShopper(int hero, int fashion, int sales) {
 
 // One item as `item` prints it, from the unseeded generator.
 void PrintItem(int kind, int tier, int seed) {
-    MonAtkBonus[0] = MonDefBonus[0] = MonStrBonus[0] = MonSpdBonus[0] = MonMagBonus[0] = MonConBonus[0] = 0;
     SeedRandom(0);  // a bad seed: the generator's unseeded state, 4660
-    ApplyItemMods = 1;
-    DescribeItem(kind, tier, seed);
-    ApplyItemMods = 0;
-    std::printf("%s\n%s\n%s\nmods %d %d %d %d %d %d\n", LookupName.c_str(), LookupText.c_str(), LookupText2.c_str(),
-                MonAtkBonus[0], MonDefBonus[0], MonStrBonus[0], MonSpdBonus[0], MonMagBonus[0], MonConBonus[0]);
+    const ItemDescription item = DescribeItem(kind, tier, seed);
+    std::printf("%s\n%s\n%s\nmods %d %d %d %d %d %d\n", item.name.c_str(), item.line1.c_str(), item.line2.c_str(),
+                item.mods[StatAtk], item.mods[StatDef], item.mods[StatStr], item.mods[StatSpd], item.mods[StatMag],
+                item.mods[StatCon]);
 }
 
 }  // namespace

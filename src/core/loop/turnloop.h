@@ -2,6 +2,9 @@
 // action uses one up.
 #pragma once
 
+// The rules a frame runs, in the order TurnLoopFrame calls them.
+#include "rules/end_of_turn.h"
+
 // Runs the frames of a game set up by a new game or a load until GameOver is set, then
 // the ending (score, high scores, victory screen), and returns to the title.
 void RunTurnLoop();
@@ -19,14 +22,3 @@ void ShowDeathMoment();
 // handler that opens a later owner's mode hands the keys over in the same frame.
 void RunPanelKeys();
 void RunWorldKeys();
-
-// The six bonus fields of every slot from friendship, statuses and, for the hero, the
-// worn equipment; at the start of every frame.
-void RecomputeBonuses();
-// The world's turn after the hero's: hazards, timers, the creatures, the countdowns.
-void EndOfTurn();
-// Removes fallen creatures with their loot and experience; ends the game on the
-// hero's death or the scenario villain's. Every frame.
-void ResolveDeaths();
-// At most one level per frame once the experience reaches XpNext.
-void LevelUpHero();

@@ -1,4 +1,4 @@
-// What each active skill aims at and what it does. UseSkill (use_skill.cpp) runs the
+// What each active skill aims at and what it does. UseSkill (skill_in_use.cpp) runs the
 // shared protocol: the item choice, the highlighted range, the target cursor, the
 // confirm, the payment and the end; every skill brings its row of the table below.
 #pragma once

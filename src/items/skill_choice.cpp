@@ -1,4 +1,4 @@
-#include "items/skill_use.h"
+#include "items/skill_choice.h"
 
 #include "core/frame.h"
 #include "core/messagelog.h"

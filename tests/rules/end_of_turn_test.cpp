@@ -2,11 +2,11 @@
 // status countdown, on small hand-built meadows.
 #include <gtest/gtest.h>
 
-#include "core/loop/turnloop.h"
 #include "core/random.h"
 #include "core/state.h"
 #include "core/statuses.h"
 #include "rules/combat.h"
+#include "rules/end_of_turn.h"
 #include "rules/meadow_fixture.h"
 #include "support/sector_grid.h"
 

@@ -1,8 +1,9 @@
 // The world's turn after the hero's, in the order the game has always run it: the
 // sector's hazards, the hero's surroundings, hunger and timers, the creatures, and the
 // status countdown. The order matters: it fixes which random draws happen when.
+#include "rules/end_of_turn.h"
+
 #include "core/convert.h"
-#include "core/loop/turnloop.h"
 #include "core/messagelog.h"
 #include "core/random.h"
 #include "core/run_vars.h"

@@ -1,7 +1,7 @@
 // Using the active skill, one frame at a time: its start (the passive skills' refusals,
 // Flight's switch, the Bow's check, the item choice), the aiming over the highlighted
 // range, the resolving frame and the payment, and the end every use comes to.
-#include "rules/skills/use_skill.h"
+#include "rules/skills/skill_in_use.h"
 
 #include "core/convert.h"
 #include "core/frame.h"
@@ -11,7 +11,7 @@
 #include "core/ui_mode.h"
 #include "items/catalogue.h"
 #include "items/category.h"
-#include "items/skill_use.h"
+#include "items/skill_choice.h"
 #include "items/skills.h"
 #include "platform/platform.h"
 #include "rules/behaviour.h"
