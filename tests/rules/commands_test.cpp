@@ -23,8 +23,6 @@
 
 namespace {
 
-int Letter(char c) { return KeyA + (c - 'A'); }
-
 class CommandsTest : public MeadowTest {
 protected:
     static void SetUpTestSuite() {
@@ -71,7 +69,7 @@ TEST_F(CommandsTest, ConfirmOnlyWaitsAndAMenuKeyBlocksTheStep) {
     EXPECT_EQ(InputDelay, 10);
 
     SetUp();
-    Command({KeyRight, Letter('I')});
+    Command({KeyRight, KeyI});
     EXPECT_EQ(UiMode, UiInventory);
     EXPECT_EQ(InputDelay, 20);
     EXPECT_EQ(MonX[0], 10);
@@ -79,13 +77,13 @@ TEST_F(CommandsTest, ConfirmOnlyWaitsAndAMenuKeyBlocksTheStep) {
 
     // A key accepted earlier in the frame also keeps confirm from costing a turn.
     SetUp();
-    Command({KeySpace, Letter('I')});
+    Command({KeySpace, KeyI});
     EXPECT_EQ(UiMode, UiInventory);
     EXPECT_EQ(TurnTaken, 0);
 }
 
 TEST_F(CommandsTest, TheSkillListOpensOnlyWithASkillBoughtAndNotForACursedQuenby) {
-    Command({Letter('S')});
+    Command({KeyS});
     EXPECT_TRUE(Said("No skills purchased, press X to purchase skills"));
     EXPECT_EQ(UiMode, UiMap);
     EXPECT_EQ(InputDelay, 10);
@@ -94,14 +92,14 @@ TEST_F(CommandsTest, TheSkillListOpensOnlyWithASkillBoughtAndNotForACursedQuenby
     SkillLevel[3] = 1;
     MonStatus[0][StatusJestbloom] = 4;
     InputDelay = 0;
-    Command({Letter('S')});
+    Command({KeyS});
     EXPECT_TRUE(Said("You can't cast magic thanks to the Jestbloom"));
     EXPECT_EQ(UiMode, UiMap);
 
     HeroId = 2;
     InputDelay = 0;
     InvCursor = 7;
-    Command({Letter('S')});
+    Command({KeyS});
     EXPECT_EQ(UiMode, UiSkillList);
     EXPECT_EQ(InvCursor, 0);
     EXPECT_EQ(InputDelay, 20);
@@ -116,10 +114,10 @@ TEST_F(CommandsTest, TheInventoryPanelDropsOrUsesTheItemUnderItsCursor) {
         bool onGround;
         int delayAfter;
     } cases[] = {
-        {"D drops the whole stack", {Letter('D')}, 4, 0, true, 10},
+        {"D drops the whole stack", {KeyD}, 4, 0, true, 10},
         {"Space eats one", {KeySpace}, 4, 2, false, 10},
-        {"D comes first, and its delay holds Space", {KeySpace, Letter('D')}, 4, 0, true, 10},
-        {"an empty slot", {KeySpace, Letter('D')}, 5, 3, false, 0},
+        {"D comes first, and its delay holds Space", {KeySpace, KeyD}, 4, 0, true, 10},
+        {"an empty slot", {KeySpace, KeyD}, 5, 3, false, 0},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -538,7 +536,7 @@ TEST_F(CommandsTest, GrabbingMoneyStacksAndWholeItems) {
     drop(9, 100, 0, 25);
     for (int s = 0; s < 48; ++s) InvKind[s] = 5;
     ItemUnderHero = 3;
-    Command({Letter('G')});
+    Command({KeyG});
     EXPECT_EQ(Bits, 25);
     EXPECT_TRUE(Said("Grabbed 25 bits!"));
     EXPECT_EQ(GroundItemKind[9], 0);

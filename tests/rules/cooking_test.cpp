@@ -124,8 +124,6 @@ TEST(CookingRecipe, ProbePrintsTheDish) {
 
 // ---- The pot's screen ----------------------------------------------------------------
 
-constexpr int KeyOf(char letter) { return KeyA + (letter - 'A'); }
-
 // A meadow with the cooking pot east of the hero, the data root in a temporary folder.
 class PotTest : public MeadowTest {
 protected:
@@ -259,9 +257,9 @@ TEST_F(PotTest, EveryFrameDescribesThePotAsItFoundItBeforeTheKeys) {
         int key;
         int names;
     } cases[] = {
-        {"closing with a recipe", ItemEgg, 0, KeyOf('C'), 6},
-        {"closing without one", 0, ItemLemon, KeyOf('C'), 5},
-        {"cooking", ItemEgg, 0, KeyOf('G'), 6},
+        {"closing with a recipe", ItemEgg, 0, KeyC, 6},
+        {"closing without one", 0, ItemLemon, KeyC, 5},
+        {"cooking", ItemEgg, 0, KeyG, 6},
         {"a put that makes the recipe", 0, 0, KeySpace, 5},
         {"a take-back that breaks it", ItemEgg, 0, KeyDigit1, 6},
     };
@@ -316,7 +314,7 @@ TEST_F(PotTest, ADishWithoutRoomLeavesThePotAndAHeldKeyActsOnce) {
     Give(0, ItemApple, 8);
     Give(1, ItemFriedEgg, 8, 1);
     Fill(0, ItemEgg);
-    PotFrame(KeyOf('G'));
+    PotFrame(KeyG);
     EXPECT_TRUE(Said("Your satchel is full"));
     EXPECT_EQ(PotKind[0], ItemEgg);
     EXPECT_EQ(InvKind[2], 0) << "past the satchel";
@@ -325,15 +323,15 @@ TEST_F(PotTest, ADishWithoutRoomLeavesThePotAndAHeldKeyActsOnce) {
     // the delay, so it does not find the pot empty and complain.
     InvCount[1] = 7;
     said.clear();
-    PotFrame(KeyOf('G'));
+    PotFrame(KeyG);
     EXPECT_EQ(InvCount[1], 8);
     EXPECT_EQ(PotKind[0], 0);
     EXPECT_EQ(InputDelay, 10);
-    InputPress(KeyOf('G'));
+    InputPress(KeyG);
     InputDelay -= 1;  // the frame's end
     RunCookingPot();
     EXPECT_FALSE(Said("Not a recipe!"));
-    PotFrame(KeyOf('G'));
+    PotFrame(KeyG);
     EXPECT_EQ(TimesSaid("Not a recipe!"), 1) << "the pot is empty now";
 
     // A digit sets the delay too: the next frame's digit waits for it.

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int KeyOf(char letter) { return KeyA + (letter - 'A'); }
-
 class SatchelPickerTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -61,7 +59,7 @@ TEST_F(SatchelPickerTest, ConfirmTakesAnItemAndCOrTheUsersOwnKeyLeaves) {
     // clang-format on
     const Case cases[] = {
         {3, 0, KeySpace, true},   {3, 0, KeyEnter, true},  {4, 0, KeySpace, false},   {50, 0, KeySpace, false},
-        {-1, 0, KeySpace, false}, {3, 1, KeySpace, false}, {3, 0, KeyOf('C'), false},
+        {-1, 0, KeySpace, false}, {3, 1, KeySpace, false}, {3, 0, KeyC, false},
     };
     for (const Case& c : cases) {
         InputDelay = c.delay;
@@ -73,8 +71,8 @@ TEST_F(SatchelPickerTest, ConfirmTakesAnItemAndCOrTheUsersOwnKeyLeaves) {
     struct Leave { int key; int otherKey; int delay; bool left; };
     // clang-format on
     const Leave leaves[] = {
-        {KeyOf('C'), 0, 0, true},           {KeyOf('I'), KeyOf('I'), 0, true},  {KeyOf('I'), 0, 0, false},
-        {KeyOf('S'), KeyOf('I'), 0, false}, {KeyOf('C'), KeyOf('I'), 3, false},
+        {KeyC, 0, 0, true},           {KeyI, KeyI, 0, true},  {KeyI, 0, 0, false},
+        {KeyS, KeyI, 0, false}, {KeyC, KeyI, 3, false},
     };
     for (const Leave& l : leaves) {
         InputDelay = l.delay;

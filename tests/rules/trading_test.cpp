@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr int KeyOf(char letter) { return KeyA + (letter - 'A'); }
-
 class TradingTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -64,7 +62,7 @@ TEST_F(TradingTest, FoodJoinsTheFirstOpenStackAndEquipmentTakesAnEmptySlot) {
     Offer(4, ItemApple, 0, 0);
     MenuCursor = 4;
     Bits = 100;
-    HoldKeys({KeyOf('G')});
+    HoldKeys({KeyG});
     BuyFrame();
     EXPECT_EQ(InvCount[2], 4);
     EXPECT_EQ(InvCount[3], 5);
@@ -104,7 +102,7 @@ TEST_F(TradingTest, WithoutTheBitsOrTheRoomNothingChanges) {
         for (int s = 0; s < c.fill; ++s) Carry(s, ItemWeapon, 2, s, 1);
         Bits = c.bits;
         MenuCursor = c.cursor;
-        HoldKeys({KeyOf('G')});
+        HoldKeys({KeyG});
         BuyFrame();
         EXPECT_EQ(Bits, c.bits) << c.what;
         EXPECT_EQ(InvKind[c.fill], 0) << c.what;
@@ -115,7 +113,7 @@ TEST_F(TradingTest, WithoutTheBitsOrTheRoomNothingChanges) {
 TEST_F(TradingTest, AHeldKeyBuysOrSellsOnceEveryTenFrames) {
     Offer(0, ItemApple, 0, 0);
     Bits = 1000;
-    HoldKeys({KeyOf('G')});
+    HoldKeys({KeyG});
     for (int frame = 0; frame < 25; ++frame) BuyFrame();
     EXPECT_EQ(InvCount[0], 3) << "frames 0, 10 and 20";
     EXPECT_EQ(Bits, 1000 - 3 * ItemPrice(ItemApple, 0, 0));
@@ -123,7 +121,7 @@ TEST_F(TradingTest, AHeldKeyBuysOrSellsOnceEveryTenFrames) {
     InputReset();
     while (InputDelay > 0) SellFrame();
     MenuCursor = 0;
-    HoldKeys({KeyOf('S')});
+    HoldKeys({KeyS});
     for (int frame = 0; frame < 11; ++frame) SellFrame();
     EXPECT_EQ(InvCount[0], 1) << "frames 0 and 10";
 }
@@ -178,7 +176,7 @@ TEST_F(TradingTest, SellingTakesOneUnitAndUnwearsTheSlot) {
     Equip[EquipHeadgear] = 7;
     Bits = 10;
     MenuCursor = 3;
-    HoldKeys({KeyOf('S')});
+    HoldKeys({KeyS});
     SellFrame();
     EXPECT_EQ(InvCount[3], 1);
     EXPECT_EQ(Equip[EquipWeapon], -1) << "unworn though a unit is left";
@@ -219,7 +217,7 @@ TEST_F(TradingTest, TheSaleValueIsHalfTheShopsOwnPrice) {
         Bits = 0;
         MenuCursor = 0;
         InputDelay = 0;
-        HoldKeys({KeyOf('S')});
+        HoldKeys({KeyS});
         SellFrame();
         EXPECT_EQ(Bits, c.value) << "kind " << c.kind << " tier " << c.tier;
     }
@@ -229,8 +227,8 @@ TEST_F(TradingTest, AKeyDownAsTheScreenOpensActsOnlyAfterItHasBeenUp) {
     // clang-format off
     struct Case { bool buying; int key; };
     const Case cases[] = {
-        {true, KeyOf('G')}, {true, KeySpace}, {true, KeyEnter},
-        {false, KeyOf('S')}, {false, KeySpace}, {false, KeyEnter},
+        {true, KeyG}, {true, KeySpace}, {true, KeyEnter},
+        {false, KeyS}, {false, KeySpace}, {false, KeyEnter},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -257,7 +255,7 @@ TEST_F(TradingTest, AKeyDownAsTheScreenOpensActsOnlyAfterItHasBeenUp) {
     HoldKeys({KeySpace});
     EnterTradingScreen();
     BuyFrame();
-    HoldKeys({KeySpace, KeyOf('G')});
+    HoldKeys({KeySpace, KeyG});
     BuyFrame();
     EXPECT_EQ(Bits, 500 - ItemPrice(ItemApple, 0, 0));
 }
@@ -267,7 +265,7 @@ TEST_F(TradingTest, CLeavesEitherScreenWithTheCursorAtTheStart) {
         Carry(4, ItemApple, 0, 0, 1);
         MenuCursor = 4;
         InputDelay = 3;
-        HoldKeys({KeyOf('C')});
+        HoldKeys({KeyC});
         EXPECT_FALSE(buying ? BuyFrame() : SellFrame()) << "not while the delay runs";
         InputDelay = 0;
         EXPECT_TRUE(buying ? BuyFrame() : SellFrame());

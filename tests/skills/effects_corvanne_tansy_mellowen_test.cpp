@@ -326,7 +326,7 @@ TEST_F(SkillEffectsTest, JumpClearsWaterAndPitsButNotOntoABlockedCell) {
         UseAt(2, 0);
         if (c.result == OutOfReach) {
             EXPECT_EQ(UiMode, UiAiming) << c.what;
-            Tap(Letter('S'));
+            Tap(KeyS);
         }
         Settle();
         EXPECT_EQ(UiMode, UiMap) << c.what;
@@ -407,7 +407,7 @@ TEST_F(SkillEffectsTest, StareTameAndEmpathyEachTakeTheirOwnAttitude) {
         UseAt(2, 0);
         if (c.after < 0) {
             EXPECT_EQ(UiMode, UiAiming) << c.what;
-            Tap(Letter('S'));
+            Tap(KeyS);
             EXPECT_EQ(MonAttitude[1], c.attitude) << c.what;
             EXPECT_EQ(TurnCount, turn) << c.what;
         } else {
@@ -454,7 +454,7 @@ TEST_F(SkillEffectsTest, SummonAnimalNeedsAFreeCellAndAFreeSlot) {
     int turn = TurnCount;
     UseAt(1, 0);
     EXPECT_EQ(UiMode, UiAiming);
-    Tap(Letter('S'));
+    Tap(KeyS);
     EXPECT_EQ(MonKind[2], 0);
     EXPECT_EQ(MonMp[0], 100);
     EXPECT_EQ(TurnCount, turn);

@@ -396,7 +396,7 @@ TEST_F(SkillEffectTest, FourthWallOnAFreeCellAsksForASolidOneAndKeepsAiming) {
     EXPECT_TRUE(Said("Select a solid tile"));
     EXPECT_EQ(UiMode, UiAiming);
     EXPECT_EQ(AimPhase, AimTargeting);
-    Tap(Letter('S'));
+    Tap(KeyS);
     EXPECT_EQ(UiMode, UiMap);
     EXPECT_EQ(MonX[0], 10);
     EXPECT_EQ(MonMp[0], 100);

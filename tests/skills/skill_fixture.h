@@ -27,8 +27,6 @@ protected:
         for (int& id : SkillId) id = 0;
         for (int& level : SkillLevel) level = 0;
     }
-
-    static int Letter(char c) { return KeyA + (c - 'A'); }
     // Skill `id` at `level` in slot 0, the first of the list: the number key 1 uses it.
     static void Learn(int id, int level) {
         SkillId[0] = id;

@@ -330,7 +330,7 @@ TEST_F(UseSkillTest, EachFieldModeMarksItsOwnRange) {
         1, 4, [](int, int) { return true; }, "teleport at level 1");
     EXPECT_EQ(MapHighlight[14][10], 1);
     EXPECT_EQ(MapHighlight[15][10], 0);
-    Tap(Letter('C'));
+    Tap(KeyC);
 
     // A jump clears water and a pit but goes around the trees: a column of trees at x = 9
     // shuts out the west, and at level 1 it reaches 2 steps.
@@ -344,7 +344,7 @@ TEST_F(UseSkillTest, EachFieldModeMarksItsOwnRange) {
         1, 2, [](int x, int) { return x >= 10; }, "jump at level 1");
     EXPECT_EQ(MapHighlight[11][10], 1) << "the water";
     EXPECT_EQ(MapHighlight[12][10], 1) << "the pit beyond it";
-    Tap(Letter('C'));
+    Tap(KeyC);
 
     // Holding walks: a wall at x = 11 stops it, and the wall itself is no target.
     SetUp();
@@ -353,7 +353,7 @@ TEST_F(UseSkillTest, EachFieldModeMarksItsOwnRange) {
     Choose();
     ExpectRange(
         1, 4, [](int x, int) { return x <= 10; }, "holding");
-    Tap(Letter('C'));
+    Tap(KeyC);
 
     // Walking wades through water but not into a pit: a trench of pits at x = 12 ends
     // Holding's range there, a pool at x = 11 does not.
@@ -432,7 +432,7 @@ TEST_F(UseSkillTest, AConfirmOutOfRangeOrWithoutACreatureDoesNothing) {
         EXPECT_EQ(MonMp[0], 100) << c.what;
         EXPECT_EQ(TurnCount, turn) << c.what;
         // The player can still give up at no cost.
-        Tap(Letter('S'));
+        Tap(KeyS);
         EXPECT_EQ(UiMode, UiMap) << c.what;
         ExpectEnded(c.what);
     }
@@ -471,7 +471,7 @@ TEST_F(UseSkillTest, CancellingWhileAimingCostsNothing) {
         const int turn = TurnCount;
         Choose();
         MoveTarget(2, 0);
-        Tap(Letter(key));
+        Tap(LetterKey(key));
         EXPECT_EQ(UiMode, UiMap) << key;
         EXPECT_EQ(MonMp[0], 100) << key;
         EXPECT_EQ(TurnCount, turn) << key;
@@ -494,7 +494,7 @@ TEST_F(UseSkillTest, TheItemChoiceStartsOnTheFirstSlotAndIsLeftAtNoCost) {
             EXPECT_TRUE(SkillChoosingItem()) << id;
             Tap(KeyRight);
             EXPECT_EQ(MenuCursor, 1) << id;
-            Tap(Letter(key));
+            Tap(LetterKey(key));
             EXPECT_EQ(UiMode, UiMap) << id << " " << key;
             EXPECT_EQ(MonMp[0], 100) << id << " " << key;
             EXPECT_EQ(TurnCount, turn) << id << " " << key;

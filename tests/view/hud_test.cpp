@@ -22,7 +22,6 @@ namespace {
 constexpr unsigned Panel = 0x9696CD;      // (150, 150, 205)
 constexpr unsigned Column = 0xC8C8FF;     // (200, 200, 255)
 constexpr unsigned CursorBar = 0x141428;  // (20, 20, 40)
-constexpr int KeyOf(char letter) { return KeyA + (letter - 'A'); }
 
 class HudTest : public ::testing::Test {
 protected:
@@ -118,7 +117,7 @@ TEST_F(HudTest, InventoryClosesWithIOrCAndSwapsThePanelsBack) {
         InputDelay = 0;
         Frame();
         EXPECT_EQ(PanelSwap, 1);
-        FrameWith(KeyOf(key));
+        FrameWith(LetterKey(key));
         EXPECT_EQ(UiMode, UiMap) << key;
         EXPECT_EQ(InputDelay, 20) << key;
         EXPECT_EQ(PanelSwap, 0) << key;
@@ -128,7 +127,7 @@ TEST_F(HudTest, InventoryClosesWithIOrCAndSwapsThePanelsBack) {
 TEST_F(HudTest, PanelKeysNeverReachOutsideTheTables) {
     // Cursors and capacities a damaged state could hold: the keys must stay in bounds.
     InvKind[0] = 101;
-    const int keys[] = {KeyUp, KeyDown, KeyLeft, KeyRight, KeySpace, KeyOf('D')};
+    const int keys[] = {KeyUp, KeyDown, KeyLeft, KeyRight, KeySpace, KeyD};
     for (const int capacity : {-3, 0, 48, 80}) {
         for (const int cursor : {-7, 0, 47, 56, 57, 300}) {
             for (const int key : keys) {
@@ -206,9 +205,9 @@ TEST_F(HudTest, ASkillThatTakesAnItemGivesTheStatisticsBackWhenItsUseEnds) {
         Frame();
         EXPECT_EQ(PanelSwap, 1) << id << ": the satchel picks the item";
         InputDelay = 0;
-        InputPress(KeyOf('C'));
+        InputPress(KeyC);
         RunWorldKeys();  // the skill handler: the choice is left, at no cost
-        InputRelease(KeyOf('C'));
+        InputRelease(KeyC);
         Frame();
         EXPECT_EQ(ActiveSkillSlot, 0) << id;
         EXPECT_EQ(PanelSwap, 0) << id;
@@ -289,7 +288,7 @@ TEST_F(HudTest, SkillListCursorStaysOnListedEntriesAndSOrCCloses) {
     for (const char key : {'S', 'C'}) {
         UiMode = UiSkillList;
         InputDelay = 0;
-        FrameWith(KeyOf(key));
+        FrameWith(LetterKey(key));
         EXPECT_EQ(UiMode, UiMap);
         EXPECT_EQ(InputDelay, 20);
     }
