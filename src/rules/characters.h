@@ -1,9 +1,10 @@
 // Conversations with the friendly characters: who they are, what talking to them is
-// worth, and the pieces every conversation is built from. A conversation is open while
-// DialogueState is DialogueCharacter + the kind of the creature in DialogueCreature;
-// DialogueStep is the option last picked from its first menu (0 on that menu), so
-// step 2 at a merchant of the forest folk and step 3 at the sales griffon are the
-// selling screens, where the satchel picks what is sold.
+// worth, and their tables of screens (run by Converse, conversation.h). A conversation
+// is open while DialogueState is DialogueCharacter + the kind of the creature in
+// DialogueCreature; DialogueStep names the screen shown, mostly the option last picked
+// from its first menu (0 on that menu), so step 2 at a merchant of the forest folk and
+// step 3 at the sales griffon are the selling screens, where the satchel picks what is
+// sold.
 #pragma once
 
 // One frame of the open conversation: the friendship bonus on its first frame, then the

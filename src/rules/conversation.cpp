@@ -1,19 +1,185 @@
-// The pieces every conversation is built from: its menus and answers, the friendship
-// it earns, the gifts it leaves on the ground and the characters who leave.
+// The interpreter of the conversation tables, and the pieces every conversation is built
+// from: its menus and answers, the friendship it earns, the gifts it leaves on the
+// ground and the characters who leave.
 #include "rules/conversation.h"
 
 #include <algorithm>
 
 #include "core/messagelog.h"
+#include "core/run_vars.h"
 #include "core/state.h"
 #include "rules/interaction_panel.h"
 #include "rules/interactions.h"
+#include "rules/trading.h"
 #include "worldgen/creatures.h"
 #include "worldgen/placement.h"
 
 namespace {
+
 constexpr int FriendshipMax = 100;
+
+bool IsTrading(const Screen& s) { return s.kind == ScreenKind::Buying || s.kind == ScreenKind::Selling; }
+
+// The action, then the screen it leads to: entering a trading screen readies its keys.
+void Follow(const Conversation& talk, const Next& next) {
+    if (next.action != nullptr) next.action();
+    if (next.step == Ended) {
+        EndConversation();
+        return;
+    }
+    DialogueStep = next.step;
+    const Screen* to = ScreenAt(talk, next.step);
+    if (to != nullptr && IsTrading(*to)) EnterTradingScreen();
+}
+
+// The table's lines from panel line 1 on; returns the row below the last.
+int DrawLines(const Screen& s) {
+    int row = 1;
+    for (const Line& line : s.lines) PanelLine(row++, line.Text());
+    return row;
+}
+
+void RunMenu(const Conversation& talk, const Screen& s) {
+    const int row = DrawLines(s);
+    std::vector<std::string> texts;
+    std::vector<const Option*> offered;
+    for (const Option& o : s.options) {
+        if (o.offered != nullptr && !o.offered()) continue;
+        texts.push_back(o.text.Text());
+        offered.push_back(&o);
+    }
+    const int pick = PickOption(row + 1, texts);
+    if (pick > 0) Follow(talk, offered[pick - 1]->next);
+}
+
+void RunAnswer(const Conversation& talk, const Screen& s) {
+    int row = DrawLines(s);
+    if (s.drawBelow != nullptr) row = s.drawBelow(row);
+    const Closed closed = PanelContinueKey(row, s.prompt, s.cancelCloses);
+    if (closed == Closed::Confirm) Follow(talk, s.closed);
+    if (closed == Closed::Cancel) Follow(talk, s.cancelled.value_or(s.closed));
+}
+
 }  // namespace
+
+// ---- Lines and screens ----------------------------------------------------------------
+
+std::string Line::Text() const {
+    const int quest = GameVars[VarScenario];
+    const char* text = byQuest_[quest >= ScenarioForest && quest <= ScenarioCastle ? quest : ScenarioForest];
+    return text != nullptr ? std::string(text) : MonName[0] + ":";
+}
+
+Line HeroSpeaks() { return Line(nullptr); }
+
+Screen Screen::When(Condition c) const {
+    Screen s = *this;
+    s.when = c;
+    return s;
+}
+
+Screen Screen::Before(Action a) const {
+    Screen s = *this;
+    s.before = a;
+    return s;
+}
+
+Screen Screen::Prompt(const char* text) const {
+    Screen s = *this;
+    s.prompt = text;
+    return s;
+}
+
+Screen Screen::OnCancel(Next next) const {
+    Screen s = *this;
+    s.cancelled = next;
+    return s;
+}
+
+Screen Screen::DrawBelow(int (*draw)(int row)) const {
+    Screen s = *this;
+    s.drawBelow = draw;
+    return s;
+}
+
+Screen Menu(int step, std::vector<Line> lines, std::vector<Option> options) {
+    Screen s;
+    s.step = step;
+    s.kind = ScreenKind::Menu;
+    s.lines = std::move(lines);
+    s.options = std::move(options);
+    return s;
+}
+
+Screen Say(int step, std::vector<Line> lines, Next closed) {
+    Screen s;
+    s.step = step;
+    s.lines = std::move(lines);
+    s.closed = closed;
+    return s;
+}
+
+Screen Tell(int step, std::vector<Line> lines, Next closed) {
+    Screen s = Say(step, std::move(lines), closed);
+    s.cancelCloses = false;
+    return s;
+}
+
+Screen Buying(int step, const char* header) {
+    Screen s;
+    s.step = step;
+    s.kind = ScreenKind::Buying;
+    s.header = header;
+    return s;
+}
+
+Screen Selling(int step, const char* header, const char* keys) {
+    Screen s = Buying(step, header);
+    s.kind = ScreenKind::Selling;
+    s.keys = keys;
+    return s;
+}
+
+Screen ByCode(int step, Action run) {
+    Screen s;
+    s.step = step;
+    s.kind = ScreenKind::Code;
+    s.run = run;
+    return s;
+}
+
+// ---- The interpreter -------------------------------------------------------------------
+
+const Screen* ScreenAt(const Conversation& talk, int step) {
+    for (const Screen& s : talk) {
+        if (s.step != AnyStep && s.step != step) continue;
+        if (s.when == nullptr || s.when()) return &s;
+    }
+    return nullptr;
+}
+
+void Converse(const Conversation& talk, const std::string& header) {
+    const Screen* s = ScreenAt(talk, DialogueStep);
+    if (s == nullptr || !IsTrading(*s)) PanelLine(0, header);
+    if (s == nullptr) {
+        DialogueStep = 0;
+        return;
+    }
+    if (s->before != nullptr) s->before();
+    switch (s->kind) {
+        case ScreenKind::Menu: RunMenu(talk, *s); break;
+        case ScreenKind::Answer: RunAnswer(talk, *s); break;
+        case ScreenKind::Buying:
+            if (RunBuyingScreen(s->header)) Follow(talk, Back);
+            break;
+        case ScreenKind::Selling:
+            if (RunSellingScreen(s->header, s->keys)) Follow(talk, Back);
+            break;
+        case ScreenKind::Code: s->run(); break;
+    }
+}
+
+// ---- What conversations do ---------------------------------------------------------------
 
 void EndConversation() { DialogueState = DialogueNone; }
 
@@ -22,12 +188,6 @@ int PickOption(int firstRow, const std::vector<std::string>& options) {
     if (picked < 0) return 0;
     MenuCursor = 0;
     return picked + 1;
-}
-
-bool Answer(const std::vector<std::string>& lines) {
-    int row = 1;
-    for (const std::string& line : lines) PanelLine(row++, line);
-    return PanelContinue(row);
 }
 
 void RemoveCreatures(int kind) {

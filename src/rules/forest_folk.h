@@ -1,9 +1,9 @@
 // The forest folk's part of a conversation: the grubbins, seahooflings and deer, each
 // playing the role drawn for it at a new game.
 #pragma once
+#include "rules/conversation.h"
 
-// True when the individual's role is one the forest folk know how to play.
-bool FolkRoleKnown(int individual);
-// The forest folk's part of RunConversation: merchant, quest giver, recipe hint or
-// creature lore, by the individual's role.
-void RunForestFolk(int individual);
+// The conversation of the forest folk individual (VarFolkRoleFirst..VarFolkRoleLast) by
+// its role: merchant, quest giver, recipe hint or creature lore; null for a role the
+// forest folk do not know how to play.
+const Conversation* FolkConversation(int individual);
