@@ -152,6 +152,8 @@ constexpr int WobbinFliesAhead = 21;
 constexpr int WobbinGoesHome = 22;
 constexpr int WobbinGoesToThePrincess = 23;
 
+std::string HeroName() { return MonName[0]; }
+
 bool CarriesALetter() { return CountInSatchel(ItemLetter) > 0; }
 
 // Sent on an errand, she is gone for good: her site never comes again.
@@ -185,7 +187,7 @@ const Conversation Wobbin = {
           {"3) Fly to Aurelmont, update the princess", Do(WobbinsSiteNeverAgain, GoTo(WobbinGoesToThePrincess))},
           {"4) I dunno", Back}}),
     Say(WobbinFliesAhead,
-        {"Ooh, I'll fly ahead and look for any clues!", HeroSpeaks(), "Wait!",
+        {"Ooh, I'll fly ahead and look for any clues!", Line("{}:", HeroName), "Wait!",
          "You don't even know what you're looking... she's gone."},
         Do(WobbinLeaves, EndTalk)),
     Say(WobbinGoesHome, {"Ooh, I'll fly ahead and look for any clues!"}, Do(WobbinLeaves, EndTalk)),

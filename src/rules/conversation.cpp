@@ -4,6 +4,7 @@
 #include "rules/conversation.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/messagelog.h"
 #include "core/run_vars.h"
@@ -17,12 +18,14 @@
 namespace {
 
 constexpr int FriendshipMax = 100;
+constexpr char FillMark[] = "{}";
 
 bool IsTrading(const Screen& s) { return s.kind == ScreenKind::Buying || s.kind == ScreenKind::Selling; }
 
 // The action, then the screen it leads to: entering a trading screen readies its keys.
 void Follow(const Conversation& talk, const Next& next) {
     if (next.action != nullptr) next.action();
+    if (next.step == Stays) return;
     if (next.step == Ended) {
         EndConversation();
         return;
@@ -32,15 +35,14 @@ void Follow(const Conversation& talk, const Next& next) {
     if (to != nullptr && IsTrading(*to)) EnterTradingScreen();
 }
 
-// The table's lines from panel line 1 on; returns the row below the last.
-int DrawLines(const Screen& s) {
-    int row = 1;
+// The table's lines from panel line `row` on; returns the row below the last.
+int DrawLines(const Screen& s, int row) {
     for (const Line& line : s.lines) PanelLine(row++, line.Text());
     return row;
 }
 
-void RunMenu(const Conversation& talk, const Screen& s) {
-    const int row = DrawLines(s);
+void RunMenu(const Conversation& talk, const Screen& s, int firstRow) {
+    const int row = DrawLines(s, firstRow);
     std::vector<std::string> texts;
     std::vector<const Option*> offered;
     for (const Option& o : s.options) {
@@ -48,12 +50,15 @@ void RunMenu(const Conversation& talk, const Screen& s) {
         texts.push_back(o.text.Text());
         offered.push_back(&o);
     }
-    const int pick = PickOption(row + 1, texts);
-    if (pick > 0) Follow(talk, offered[pick - 1]->next);
+    const int pick = PanelMenu(row + 1, texts);
+    if (pick < 0) return;
+    const Next& next = offered[pick]->next;
+    if (next.step != Stays) MenuCursor = 0;
+    Follow(talk, next);
 }
 
-void RunAnswer(const Conversation& talk, const Screen& s) {
-    int row = DrawLines(s);
+void RunAnswer(const Conversation& talk, const Screen& s, int firstRow) {
+    int row = DrawLines(s, firstRow);
     if (s.drawBelow != nullptr) row = s.drawBelow(row);
     const Closed closed = PanelContinueKey(row, s.prompt, s.cancelCloses);
     if (closed == Closed::Confirm) Follow(talk, s.closed);
@@ -66,11 +71,11 @@ void RunAnswer(const Conversation& talk, const Screen& s) {
 
 std::string Line::Text() const {
     const int quest = GameVars[VarScenario];
-    const char* text = byQuest_[quest >= ScenarioForest && quest <= ScenarioCastle ? quest : ScenarioForest];
-    return text != nullptr ? std::string(text) : MonName[0] + ":";
+    std::string text = byQuest_[quest >= ScenarioForest && quest <= ScenarioCastle ? quest : ScenarioForest];
+    const std::size_t at = text.find(FillMark);
+    if (fill_ != nullptr && at != std::string::npos) text.replace(at, std::size(FillMark) - 1, fill_());
+    return text;
 }
-
-Line HeroSpeaks() { return Line(nullptr); }
 
 Screen Screen::When(Condition c) const {
     Screen s = *this;
@@ -158,6 +163,26 @@ const Screen* ScreenAt(const Conversation& talk, int step) {
     return nullptr;
 }
 
+namespace {
+
+// The screen that fits DialogueStep, with its lines from panel line `firstRow` on.
+void RunScreen(const Conversation& talk, const Screen& s, int firstRow) {
+    if (s.before != nullptr) s.before();
+    switch (s.kind) {
+        case ScreenKind::Menu: RunMenu(talk, s, firstRow); break;
+        case ScreenKind::Answer: RunAnswer(talk, s, firstRow); break;
+        case ScreenKind::Buying:
+            if (RunBuyingScreen(s.header)) Follow(talk, Back);
+            break;
+        case ScreenKind::Selling:
+            if (RunSellingScreen(s.header, s.keys)) Follow(talk, Back);
+            break;
+        case ScreenKind::Code: s.run(); break;
+    }
+}
+
+}  // namespace
+
 void Converse(const Conversation& talk, const std::string& header) {
     const Screen* s = ScreenAt(talk, DialogueStep);
     if (s == nullptr || !IsTrading(*s)) PanelLine(0, header);
@@ -165,18 +190,16 @@ void Converse(const Conversation& talk, const std::string& header) {
         DialogueStep = 0;
         return;
     }
-    if (s->before != nullptr) s->before();
-    switch (s->kind) {
-        case ScreenKind::Menu: RunMenu(talk, *s); break;
-        case ScreenKind::Answer: RunAnswer(talk, *s); break;
-        case ScreenKind::Buying:
-            if (RunBuyingScreen(s->header)) Follow(talk, Back);
-            break;
-        case ScreenKind::Selling:
-            if (RunSellingScreen(s->header, s->keys)) Follow(talk, Back);
-            break;
-        case ScreenKind::Code: s->run(); break;
+    RunScreen(talk, *s, 1);
+}
+
+void Converse(const Conversation& panel) {
+    const Screen* s = ScreenAt(panel, DialogueStep);
+    if (s == nullptr) {
+        DialogueStep = 0;
+        return;
     }
+    RunScreen(panel, *s, 0);
 }
 
 // ---- What conversations do ---------------------------------------------------------------

@@ -11,36 +11,43 @@
 
 // ---- Lines ------------------------------------------------------------------------------
 
-// A line as a character says it: the same in every quest, or one for each quest.
+// A line as a character says it: the same in every quest, or one for each quest; or a
+// line with a part filled in as it is drawn (a name), written where "{}" stands.
 class Line {
 public:
     Line(const char* everyQuest) : byQuest_{everyQuest, everyQuest, everyQuest} {}
     // The line as it reads in the forest quest, the chaos quest and the castle quest.
     Line(const char* forest, const char* chaos, const char* castle) : byQuest_{forest, chaos, castle} {}
-    // The line in the quest of this game; a damaged save reads as the forest quest.
+    Line(const char* text, std::string (*fill)()) : byQuest_{text, text, text}, fill_(fill) {}
+    // The line in the quest of this game (a damaged save reads as the forest quest),
+    // filled in.
     std::string Text() const;
 
 private:
     const char* byQuest_[3];
+    std::string (*fill_)() = nullptr;
 };
 
 // One line for each quest, in the order forest, chaos, castle.
 inline Line ByQuest(const char* forest, const char* chaos, const char* castle) { return {forest, chaos, castle}; }
-// The hero's own name and a colon, where the hero answers among a character's lines.
-Line HeroSpeaks();
 
 // ---- Where a choice leads ---------------------------------------------------------------
 
 using Action = void (*)();
 using Condition = bool (*)();
 
-// An action (none when null), then the screen at DialogueStep `step`, or the end.
+// An action (none when null), then the screen at DialogueStep `step`, or the end. A
+// pick that leads to a screen (even the same) or to the end puts the menu's cursor back
+// on its first option; one that stays leaves the menu as it was, for the action to
+// move on or not.
 struct Next {
     int step;
     Action action;
 };
 constexpr int Ended = -1;
+constexpr int Stays = -2;
 constexpr Next EndTalk{Ended, nullptr};
+constexpr Next Stay{Stays, nullptr};
 constexpr Next Back{0, nullptr};  // the first menu again
 constexpr Next GoTo(int step) { return {step, nullptr}; }
 // `action` first, then where `then` leads.
@@ -48,7 +55,8 @@ constexpr Next Do(Action action, Next then) { return {then.step, action}; }
 
 // An option of a menu: its text (numbered as the game shows it), where it leads, and
 // the condition under which it is offered (always when null). The options a condition
-// hides are the last of their menu, so the numbers of the others never move.
+// hides are the last of their menu, or stand in for one another under one number, so
+// the numbers of the others never move.
 struct Option {
     Line text;
     Next next;
@@ -64,7 +72,7 @@ enum class ScreenKind { Menu, Answer, Buying, Selling, Code };
 struct Screen {
     int step = AnyStep;
     ScreenKind kind = ScreenKind::Answer;
-    std::vector<Line> lines;      // from panel line 1, under the character's name
+    std::vector<Line> lines;      // under the character's name (from panel line 1), or from line 0
     std::vector<Option> options;  // Menu: the menu, a blank line below the lines
     Next closed = Back;           // Answer: where confirm leads, and C unless `cancelled`
     std::optional<Next> cancelled;
@@ -97,12 +105,16 @@ Screen Selling(int step, const char* header, const char* keys);
 // A screen drawn and read by its own code.
 Screen ByCode(int step, Action run);
 
+// A conversation, or the panel of a feature: the same screens, with no one's name over
+// them.
 using Conversation = std::vector<Screen>;
 
 // One frame of `talk`: the screen that fits DialogueStep drawn under `header` (a
 // trading screen shows its own header instead), its keys read and their outcome
 // followed. A DialogueStep that fits no screen (a damaged save) goes back to 0.
 void Converse(const Conversation& talk, const std::string& header);
+// The same for a feature's panel, whose lines start at the panel's top.
+void Converse(const Conversation& panel);
 // Where `talk` leads from the screen at DialogueStep `step`: the screen that fits it,
 // or null when none does.
 const Screen* ScreenAt(const Conversation& talk, int step);
