@@ -349,6 +349,11 @@ void FriendshipBonus(int talkFlag, int bonus) {
 
 }  // namespace
 
+const Conversation* CharacterConversation(int kind) {
+    const Character* who = FindCharacter(kind);
+    return who != nullptr ? who->talk : nullptr;
+}
+
 int FolkIndividual(int m) {
     if (m < 1 || m >= MonSlots || MonMode[m] < 1 || MonMode[m] > 3) return -1;
     switch (MonKind[m]) {

@@ -119,6 +119,14 @@ void Converse(const Conversation& panel);
 // or null when none does.
 const Screen* ScreenAt(const Conversation& talk, int step);
 
+// ---- The tables ---------------------------------------------------------------------
+
+// A character's conversation by its creature kind; null for the forest folk (who talk
+// by their role, FolkConversation in forest_folk.h) and for every other kind.
+const Conversation* CharacterConversation(int kind);
+// A feature's panel by its DialogueState; null for the characters' states.
+const Conversation* FeaturePanel(int dialogueState);
+
 // ---- What conversations do ---------------------------------------------------------------
 
 // Ends the conversation.

@@ -388,12 +388,12 @@ const Conversation MagicalTreePanel = {ByCode(AnyStep, RunMagicalTreePanel)};
 const Conversation CookingPotPanel = {ByCode(AnyStep, RunCookingPot)};
 
 // The panel of every feature by its DialogueState; the others are conversations.
-struct FeaturePanel {
+struct Panel {
     int state;
     const Conversation* panel;
 };
 
-constexpr FeaturePanel FeaturePanels[] = {
+constexpr Panel Panels[] = {
     {DialogueCookingPot, &CookingPotPanel},
     {DialogueVineChest, &VineChestPanel},
     {DialogueMagicalTree, &MagicalTreePanel},
@@ -409,12 +409,6 @@ constexpr FeaturePanel FeaturePanels[] = {
     {DialogueUsedBell, &SilentBellPanel},
 };
 
-const Conversation* PanelOf(int state) {
-    for (const FeaturePanel& f : FeaturePanels)
-        if (f.state == state) return f.panel;
-    return nullptr;
-}
-
 }  // namespace
 
 std::string GardenTreeReport(int tree) {
@@ -425,8 +419,14 @@ std::string GardenTreeReport(int tree) {
            IntToText(GlobalData[GlobalGardenGrowthFirst + tree]);
 }
 
+const Conversation* FeaturePanel(int dialogueState) {
+    for (const Panel& p : Panels)
+        if (p.state == dialogueState) return p.panel;
+    return nullptr;
+}
+
 void RunInteraction() {
-    if (const Conversation* panel = PanelOf(DialogueState)) {
+    if (const Conversation* panel = FeaturePanel(DialogueState)) {
         Converse(*panel);
     } else {
         RunConversation();
