@@ -1,11 +1,9 @@
 // The friendly characters' conversations as tables (the forest folk's roles are theirs):
 // Princess Noctessa, Ombasi, the troll, the fairy, Wobbin, the sales griffon, Clockwick,
 // Brava Venn and the villagers rescued from the castle, with the few things they do that
-// are code (the gifts, the toll, the heart and the letter); then who is who, and the
-// friendship a talk earns.
+// are code (the gifts, the toll, the heart and the letter); then who is who.
 #include "rules/characters.h"
 #include "rules/conversation.h"
-#include "rules/forest_folk.h"
 
 #include "core/messagelog.h"
 #include "core/random.h"
@@ -23,7 +21,6 @@
 
 namespace {
 
-constexpr int TalkedRecently = 100;  // a talk flag right after the bonus
 constexpr int TrollToll = 60;
 
 // Each conversation below is its character's screens in the order the game text gives
@@ -296,17 +293,6 @@ const Conversation Burlo = {
 
 // ---- Who is who --------------------------------------------------------------------------
 
-// Who a character is in a conversation: the name over every screen, the talk flag that
-// says whether talking earns the bonus, the bonus, and the conversation. The forest
-// folk's flags and conversations are their individuals' own (FolkTalkFlag, their role).
-struct Character {
-    int kind;
-    const char* header;
-    int talkFlag;
-    int bonus;
-    const Conversation* talk;
-};
-
 // clang-format off
 constexpr Character Characters[] = {
     {KindNoctessa,      "Princess Noctessa:", VarTalkNoctessa,           25, &Noctessa},
@@ -329,64 +315,10 @@ constexpr Character Characters[] = {
 };
 // clang-format on
 
+}  // namespace
+
 const Character* FindCharacter(int kind) {
     for (const Character& c : Characters)
         if (c.kind == kind) return &c;
     return nullptr;
-}
-
-// A talk flag of the forest folk: one per individual, counted down like the others.
-int FolkTalkFlag(int individual) { return individual - VarFolkRoleFirst + VarTalkFolkFirst; }
-
-// The bonus for talking, on the first frame of a conversation: a flag at 0 has not been
-// talked to (lately), and the flag right after keeps every later frame from paying again.
-void FriendshipBonus(int talkFlag, int bonus) {
-    // Below 0 only a damaged save could put it; it counts as not talked to.
-    if (talkFlag <= 0 || GameVars[talkFlag] > 0) return;
-    GameVars[talkFlag] = TalkedRecently;
-    GainFriendship(bonus);
-}
-
-}  // namespace
-
-const Conversation* CharacterConversation(int kind) {
-    const Character* who = FindCharacter(kind);
-    return who != nullptr ? who->talk : nullptr;
-}
-
-int FolkIndividual(int m) {
-    if (m < 1 || m >= MonSlots || MonMode[m] < 1 || MonMode[m] > 3) return -1;
-    switch (MonKind[m]) {
-        case KindGrubbin: return VarFolkRoleFirst + MonMode[m] - 1;
-        case KindSeahoofling: return VarFolkRoleFirst + 3 + MonMode[m] - 1;
-        case KindDoe:
-        case KindBuck: return VarFolkRoleFirst + 6 + MonMode[m] - 1;
-        default: return -1;
-    }
-}
-
-void RunConversation() {
-    const int m = DialogueCreature;
-    const int kind = DialogueState - DialogueCharacter;
-    const Character* who = FindCharacter(kind);
-    // The one talked to must still stand there: a damaged save or a slot freed since
-    // the bump ends the talk rather than speak for a creature that is gone.
-    if (who == nullptr || m < 1 || m >= MonSlots || MonKind[m] != kind) {
-        EndConversation();
-        return;
-    }
-    int talkFlag = who->talkFlag;
-    const Conversation* talk = who->talk;
-    if (talk == nullptr) {  // one of the forest folk, who talks by its role
-        const int individual = FolkIndividual(m);
-        talk = individual < 0 ? nullptr : FolkConversation(individual);
-        // One with no role to play (a damaged save) has nothing to say, nor a bonus.
-        if (talk == nullptr) {
-            EndConversation();
-            return;
-        }
-        talkFlag = FolkTalkFlag(individual);
-    }
-    FriendshipBonus(talkFlag, who->bonus);
-    Converse(*talk, who->header);
 }

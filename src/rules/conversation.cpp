@@ -1,6 +1,7 @@
-// The interpreter of the conversation tables, and the pieces every conversation is built
-// from: its menus and answers, the friendship it earns, the gifts it leaves on the
-// ground and the characters who leave.
+// The interpreter of the conversation tables; the opening of a conversation with a
+// character (who is talked to, and the friendship bonus); and the pieces every
+// conversation is built from: its menus, the friendship it earns, the gifts it leaves on
+// the ground and the characters who leave.
 #include "rules/conversation.h"
 
 #include <algorithm>
@@ -9,6 +10,8 @@
 #include "core/messagelog.h"
 #include "core/run_vars.h"
 #include "core/state.h"
+#include "rules/characters.h"
+#include "rules/forest_folk.h"
 #include "rules/interaction_panel.h"
 #include "rules/interactions.h"
 #include "rules/trading.h"
@@ -18,6 +21,7 @@
 namespace {
 
 constexpr int FriendshipMax = 100;
+constexpr int TalkedRecently = 100;  // a talk flag right after the bonus
 constexpr char FillMark[] = "{}";
 
 bool IsTrading(const Screen& s) { return s.kind == ScreenKind::Buying || s.kind == ScreenKind::Selling; }
@@ -200,6 +204,47 @@ void Converse(const Conversation& panel) {
         return;
     }
     RunScreen(panel, *s, 0);
+}
+
+// ---- The conversation with a character --------------------------------------------------
+
+namespace {
+
+// The bonus for talking, on the first frame of a conversation: a flag at 0 has not been
+// talked to (lately), and the flag right after keeps every later frame from paying again.
+void FriendshipBonus(int talkFlag, int bonus) {
+    // Below 0 only a damaged save could put it; it counts as not talked to.
+    if (talkFlag <= 0 || GameVars[talkFlag] > 0) return;
+    GameVars[talkFlag] = TalkedRecently;
+    GainFriendship(bonus);
+}
+
+}  // namespace
+
+void RunConversation() {
+    const int m = DialogueCreature;
+    const int kind = DialogueState - DialogueCharacter;
+    const Character* who = FindCharacter(kind);
+    // The one talked to must still stand there: a damaged save or a slot freed since
+    // the bump ends the talk rather than speak for a creature that is gone.
+    if (who == nullptr || m < 1 || m >= MonSlots || MonKind[m] != kind) {
+        EndConversation();
+        return;
+    }
+    int talkFlag = who->talkFlag;
+    const Conversation* talk = who->talk;
+    if (talk == nullptr) {  // one of the forest folk, who talks by its role
+        const int individual = FolkIndividual(m);
+        talk = individual < 0 ? nullptr : FolkConversation(individual);
+        // One with no role to play (a damaged save) has nothing to say, nor a bonus.
+        if (talk == nullptr) {
+            EndConversation();
+            return;
+        }
+        talkFlag = FolkTalkFlag(individual);
+    }
+    FriendshipBonus(talkFlag, who->bonus);
+    Converse(*talk, who->header);
 }
 
 // ---- What conversations do ---------------------------------------------------------------

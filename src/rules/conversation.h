@@ -44,8 +44,8 @@ struct Next {
     int step;
     Action action;
 };
-constexpr int Ended = -1;
-constexpr int Stays = -2;
+constexpr int Ended = -2;
+constexpr int Stays = -3;
 constexpr Next EndTalk{Ended, nullptr};
 constexpr Next Stay{Stays, nullptr};
 constexpr Next Back{0, nullptr};  // the first menu again
@@ -72,7 +72,7 @@ enum class ScreenKind { Menu, Answer, Buying, Selling, Code };
 struct Screen {
     int step = AnyStep;
     ScreenKind kind = ScreenKind::Answer;
-    std::vector<Line> lines;      // under the character's name (from panel line 1), or from line 0
+    std::vector<Line> lines;      // from panel line 1, under the name (a feature's: from line 0)
     std::vector<Option> options;  // Menu: the menu, a blank line below the lines
     Next closed = Back;           // Answer: where confirm leads, and C unless `cancelled`
     std::optional<Next> cancelled;
@@ -105,8 +105,8 @@ Screen Selling(int step, const char* header, const char* keys);
 // A screen drawn and read by its own code.
 Screen ByCode(int step, Action run);
 
-// A conversation, or the panel of a feature: the same screens, with no one's name over
-// them.
+// A conversation: its screens, in the order of the game's text. A feature's panel is
+// one too, with no one's name over it.
 using Conversation = std::vector<Screen>;
 
 // One frame of `talk`: the screen that fits DialogueStep drawn under `header` (a
@@ -115,16 +115,16 @@ using Conversation = std::vector<Screen>;
 void Converse(const Conversation& talk, const std::string& header);
 // The same for a feature's panel, whose lines start at the panel's top.
 void Converse(const Conversation& panel);
-// Where `talk` leads from the screen at DialogueStep `step`: the screen that fits it,
-// or null when none does.
+// The screen of `talk` shown at DialogueStep `step`: the first whose step is `step` or
+// AnyStep and whose condition holds; null when none fits.
 const Screen* ScreenAt(const Conversation& talk, int step);
 
-// ---- The tables ---------------------------------------------------------------------
-
-// A character's conversation by its creature kind; null for the forest folk (who talk
-// by their role, FolkConversation in forest_folk.h) and for every other kind.
-const Conversation* CharacterConversation(int kind);
-// A feature's panel by its DialogueState; null for the characters' states.
+// One frame of the open conversation with a character: the friendship bonus on its
+// first frame, then the character's table (FindCharacter, characters.h, or by the role
+// of one of the forest folk) under the character's name.
+void RunConversation();
+// A feature's panel by its DialogueState (interaction_features.cpp); null for the
+// characters' states.
 const Conversation* FeaturePanel(int dialogueState);
 
 // ---- What conversations do ---------------------------------------------------------------

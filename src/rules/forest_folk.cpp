@@ -1,7 +1,9 @@
 // The forest folk: the grubbins of the creature huts, the seahooflings of the pond and
 // the deer of the clearing. Each of the nine is someone different for the whole run,
 // by the role drawn at a new game: a merchant, the quest giver, a cook who teaches a
-// recipe, or one who knows the forest's creatures.
+// recipe, or one who knows the forest's creatures. Each role is a conversation table,
+// run like the characters'; the hints and the lore are written as the game's text
+// lists them, and each becomes a screen of its own.
 #include <iterator>
 #include <string>
 #include <vector>
@@ -11,12 +13,12 @@
 #include "core/state.h"
 #include "items/food.h"
 #include "persist/globals.h"
-#include "rules/characters.h"
 #include "rules/conversation.h"
 #include "rules/forest_folk.h"
 #include "rules/interaction_panel.h"
 #include "rules/interactions.h"
 #include "rules/inventory.h"
+#include "worldgen/creatures.h"
 
 namespace {
 
@@ -198,3 +200,16 @@ const Conversation* FolkConversation(int individual) {
     if (const Hint* lore = FindHint(std::begin(Lore), std::end(Lore), role)) return &LoreTalks[lore - Lore];
     return nullptr;
 }
+
+int FolkIndividual(int m) {
+    if (m < 1 || m >= MonSlots || MonMode[m] < 1 || MonMode[m] > 3) return -1;
+    switch (MonKind[m]) {
+        case KindGrubbin: return VarFolkRoleFirst + MonMode[m] - 1;
+        case KindSeahoofling: return VarFolkRoleFirst + 3 + MonMode[m] - 1;
+        case KindDoe:
+        case KindBuck: return VarFolkRoleFirst + 6 + MonMode[m] - 1;
+        default: return -1;
+    }
+}
+
+int FolkTalkFlag(int individual) { return individual - VarFolkRoleFirst + VarTalkFolkFirst; }

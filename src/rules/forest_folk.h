@@ -7,3 +7,10 @@
 // its role: merchant, quest giver, recipe hint or creature lore; null for a role the
 // forest folk do not know how to play.
 const Conversation* FolkConversation(int individual);
+
+// The forest folk individual (VarFolkRoleFirst..VarFolkRoleLast) of the grubbin,
+// seahoofling, doe or buck in creature slot `m`, told apart by its MonMode 1..3; -1
+// for any other creature or a MonMode out of range.
+int FolkIndividual(int m);
+// The talk flag of an individual: one each, counted down like the characters' own.
+int FolkTalkFlag(int individual);

@@ -12,7 +12,6 @@
 #include "core/statuses.h"
 #include "items/catalogue.h"
 #include "items/food.h"
-#include "rules/characters.h"
 #include "rules/conversation.h"
 #include "rules/cooking.h"
 #include "rules/interaction_panel.h"

@@ -7,6 +7,7 @@
 
 #include "core/run_vars.h"
 #include "core/state.h"
+#include "rules/characters.h"
 #include "rules/conversation.h"
 #include "rules/forest_folk.h"
 #include "rules/interactions.h"
@@ -24,9 +25,10 @@ struct Table {
 std::vector<Table> AllTables() {
     ClearAllTables();
     std::vector<Table> tables;
-    for (int kind = 0; kind <= KindLast; ++kind)
-        if (const Conversation* talk = CharacterConversation(kind))
-            tables.push_back({"kind " + std::to_string(kind), talk});
+    for (int kind = 0; kind <= KindLast; ++kind) {
+        const Character* who = FindCharacter(kind);
+        if (who != nullptr && who->talk != nullptr) tables.push_back({"kind " + std::to_string(kind), who->talk});
+    }
     for (int role = 0; role <= RoleLoreLast + 5; ++role) {
         GameVars[VarFolkRoleFirst] = role;
         if (const Conversation* talk = FolkConversation(VarFolkRoleFirst))
