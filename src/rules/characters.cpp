@@ -41,10 +41,10 @@ void PrincessesGiveTheirGifts() {
 }
 
 const Conversation Noctessa = {
-    Say(AnyStep,
-        {"Thank you for the delicious food", "I have something that will help you in your quest",
-         "As thanks for these delicious treats"},
-        Do(PrincessesGiveTheirGifts, EndTalk)),
+    Answer(AnyStep,
+           {"Thank you for the delicious food", "I have something that will help you in your quest",
+            "As thanks for these delicious treats"},
+           Do(PrincessesGiveTheirGifts, EndTalk)),
 };
 
 // ---- Ombasi --------------------------------------------------------------------------------
@@ -61,12 +61,13 @@ const Conversation Ombasi = {
           {"2) Can you heal me?", GoTo(2)},
           {"3) Can you help?", GoTo(3)},
           {"4) Leave", EndTalk}}),
-    Say(1,
-        {"Deep in the heart of the Thornwild Forst", "There you will find the flower at rest.",
-         "Through swamp, dead woods, castle and mountain", "At the end you will find the flower for certain!"},
-        Back),
-    Say(2, {"My little hoofling I can heal you", "With this delicious soothing brew"}, Do(HealHero, Back)),
-    Say(3,
+    Answer(1,
+           {"Deep in the heart of the Thornwild Forst", "There you will find the flower at rest.",
+            "Through swamp, dead woods, castle and mountain", "At the end you will find the flower for certain!"},
+           Back),
+    Answer(2, {"My little hoofling I can heal you", "With this delicious soothing brew"}, Do(HealHero, Back)),
+    Answer(
+        3,
         {"I must stay here and prepare the potion", "You must go forth alone, in a forward motion.",
          "When you get the flower, I will meet you in Clovermere", "Then we can stop all the hooflings from being ill"},
         Back),
@@ -132,14 +133,14 @@ const Conversation Fairy = {
          {{"1) What is the Harmony Garden?", GoTo(1)},
           {"2) How are the trees doing?", GoTo(2)},
           {"3) Goodbye fairy!", EndTalk}}),
-    Say(1,
-        {"The Harmony Garden is a magical place where trees grow fruit magically fast!",
-         "If you use a fruit on one of these trees, it will become a tree bearing that fruit",
-         "But you will have to wait a little for the fruit to grow.",
-         "Trees in the Harmony Garden are immune to the Thornwild Forest's chaos."},
-        Back)
+    Answer(1,
+           {"The Harmony Garden is a magical place where trees grow fruit magically fast!",
+            "If you use a fruit on one of these trees, it will become a tree bearing that fruit",
+            "But you will have to wait a little for the fruit to grow.",
+            "Trees in the Harmony Garden are immune to the Thornwild Forest's chaos."},
+           Back)
         .Prompt("[press space or enter]"),
-    Say(2, {"The trees are as follows:"}, Back).DrawBelow(DrawGardenTrees),
+    Answer(2, {"The trees are as follows:"}, Back).DrawBelow(DrawGardenTrees),
 };
 
 // ---- Wobbin -------------------------------------------------------------------------------
@@ -173,7 +174,7 @@ const Conversation Wobbin = {
            GoTo(2)},
           {"3) Leave", EndTalk},
           {"4) Could you deliver this letter?", GoTo(4), CarriesALetter}}),
-    Say(1, {"Delivering mail of course!"}, Back),
+    Answer(1, {"Delivering mail of course!"}, Back),
     Menu(2,
          {ByQuest("Clovermere is in trouble? Oh no! What should I do!?", "Huh? I didn't even notuce... should I help?",
                   "Oh no! Can I help?")},
@@ -183,14 +184,14 @@ const Conversation Wobbin = {
           {"2) Go back to Clovermere, they can maybe use some help", Do(WobbinsSiteNeverAgain, GoTo(WobbinGoesHome))},
           {"3) Fly to Aurelmont, update the princess", Do(WobbinsSiteNeverAgain, GoTo(WobbinGoesToThePrincess))},
           {"4) I dunno", Back}}),
-    Say(WobbinFliesAhead,
-        {"Ooh, I'll fly ahead and look for any clues!", Line("{}:", HeroName), "Wait!",
-         "You don't even know what you're looking... she's gone."},
-        Do(WobbinLeaves, EndTalk)),
-    Say(WobbinGoesHome, {"Ooh, I'll fly ahead and look for any clues!"}, Do(WobbinLeaves, EndTalk)),
-    Say(WobbinGoesToThePrincess, {"I'm on it!"}, Do(WobbinLeaves, EndTalk)),
-    Say(4, {"Can do!", "*you write a letter on the paper updaing Princess Auralis on your quest*"},
-        Do(WobbinTakesTheLetter, EndTalk)),
+    Answer(WobbinFliesAhead,
+           {"Ooh, I'll fly ahead and look for any clues!", Filled("{}:", HeroName), "Wait!",
+            "You don't even know what you're looking... she's gone."},
+           Do(WobbinLeaves, EndTalk)),
+    Answer(WobbinGoesHome, {"Ooh, I'll fly ahead and look for any clues!"}, Do(WobbinLeaves, EndTalk)),
+    Answer(WobbinGoesToThePrincess, {"I'm on it!"}, Do(WobbinLeaves, EndTalk)),
+    Answer(4, {"Can do!", "*you write a letter on the paper updaing Princess Auralis on your quest*"},
+           Do(WobbinTakesTheLetter, EndTalk)),
 };
 
 // ---- The sales griffon -----------------------------------------------------------------
@@ -206,10 +207,10 @@ const Conversation SalesGriffon = {
           {"2) Show me your wares", GoTo(GriffonBuyingStep)},
           {"3) Do you want to buy something?", GoTo(GriffonSellingStep)},
           {"4) Leave", EndTalk}}),
-    Say(1,
-        {"Some of these monsters are nice if you're trading with them.",
-         "I do a lot of business roaming this weird scary forest."},
-        Back),
+    Answer(1,
+           {"Some of these monsters are nice if you're trading with them.",
+            "I do a lot of business roaming this weird scary forest."},
+           Back),
     Buying(GriffonBuyingStep, "Select any item you want to purchase.  (g) grab   (c) cancel"),
     Selling(GriffonSellingStep, "Select any item you want to sell", "(s) sell (c) cancel"),
 };
@@ -225,16 +226,16 @@ const Conversation Clockwick = {
           {ByQuest("2) I'm looking for a plant", "2) I'm looking for Skarnix", "2) I'm rescuing my friends"), GoTo(2)},
           {"3) Clockwick?", GoTo(3)},
           {"4) Goodbye", EndTalk}}),
-    Say(1, {"Ah... hm... I can't really tell you, sorry", "It might just put you in danger."}, Back),
-    Say(2,
-        {ByQuest("Ah, well you're in the right place, this forest is full of plants!",
-                 "Ah, is that what he's calling himself? He's certainly around here somewhere...",
-                 "Ah, good luck to you then!")},
-        Back),
-    Say(3,
-        {"That's my name, yep. Really. If you're implying it's a cover name or something",
-         "well, that's... that's just absurd, really."},
-        Back),
+    Answer(1, {"Ah... hm... I can't really tell you, sorry", "It might just put you in danger."}, Back),
+    Answer(2,
+           {ByQuest("Ah, well you're in the right place, this forest is full of plants!",
+                    "Ah, is that what he's calling himself? He's certainly around here somewhere...",
+                    "Ah, good luck to you then!")},
+           Back),
+    Answer(3,
+           {"That's my name, yep. Really. If you're implying it's a cover name or something",
+            "well, that's... that's just absurd, really."},
+           Back),
 };
 
 // ---- Brava Venn ----------------------------------------------------------------------------
@@ -257,13 +258,14 @@ const Conversation BravaVenn = {
           {"2) ... aren't you a fictional character?", GoTo(2)},
           {"3) Leave", EndTalk},
           {"4) Give her the Lazuli Heart", GoTo(4), CarriesTheHeart}}),
-    Say(1,
+    Answer(
+        1,
         {"I'm looking for an ancient temple, it should be around here.",
          "It holds the Lazuli Heart, I've been searching for it for weeks!", "If you see it, let me know would you?"},
         Back),
-    Say(2, {"Yeah? Look who's talking!"}, Back),
-    Say(4, {"Ooooooooooh", "Thanks so much! In return, I'll give you this little trinket I found!"},
-        Do(BravaTakesTheHeart, EndTalk)),
+    Answer(2, {"Yeah? Look who's talking!"}, Back),
+    Answer(4, {"Ooooooooooh", "Thanks so much! In return, I'll give you this little trinket I found!"},
+           Do(BravaTakesTheHeart, EndTalk)),
 };
 
 // ---- The rescued villagers ---------------------------------------------------------------
@@ -282,13 +284,13 @@ void VillagerGivesTheGift() {
 
 // C walks away without the gift; it waits until the hero comes back for it.
 const Conversation Villager = {
-    Say(AnyStep, {"Thanks for rescuing me!"}, EndTalk).When(VillagerWasThanked),
-    Say(AnyStep, {"You rescued me! Take this!"}, Do(VillagerGivesTheGift, EndTalk)).OnCancel(EndTalk),
+    Answer(AnyStep, {"Thanks for rescuing me!"}, EndTalk).When(VillagerWasThanked),
+    Answer(AnyStep, {"You rescued me! Take this!"}, Do(VillagerGivesTheGift, EndTalk)).OnCancel(EndTalk),
 };
 
 const Conversation Burlo = {
-    Say(AnyStep, {"Hrrmhmm"}, EndTalk).When(VillagerWasThanked),
-    Say(AnyStep, {"You rescued me! Take this!"}, Do(VillagerGivesTheGift, EndTalk)).OnCancel(EndTalk),
+    Answer(AnyStep, {"Hrrmhmm"}, EndTalk).When(VillagerWasThanked),
+    Answer(AnyStep, {"You rescued me! Take this!"}, Do(VillagerGivesTheGift, EndTalk)).OnCancel(EndTalk),
 };
 
 // ---- Who is who --------------------------------------------------------------------------

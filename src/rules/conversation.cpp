@@ -24,7 +24,7 @@ constexpr int FriendshipMax = 100;
 constexpr int TalkedRecently = 100;  // a talk flag right after the bonus
 constexpr char FillMark[] = "{}";
 
-bool IsTrading(const Screen& s) { return s.kind == ScreenKind::Buying || s.kind == ScreenKind::Selling; }
+bool IsTrading(const TalkScreen& s) { return s.kind == TalkScreenKind::Buying || s.kind == TalkScreenKind::Selling; }
 
 // The action, then the screen it leads to: entering a trading screen readies its keys.
 void Follow(const Conversation& talk, const Next& next) {
@@ -35,17 +35,17 @@ void Follow(const Conversation& talk, const Next& next) {
         return;
     }
     DialogueStep = next.step;
-    const Screen* to = ScreenAt(talk, next.step);
+    const TalkScreen* to = ScreenAt(talk, next.step);
     if (to != nullptr && IsTrading(*to)) EnterTradingScreen();
 }
 
 // The table's lines from panel line `row` on; returns the row below the last.
-int DrawLines(const Screen& s, int row) {
-    for (const Line& line : s.lines) PanelLine(row++, line.Text());
+int DrawLines(const TalkScreen& s, int row) {
+    for (const TalkLine& line : s.lines) PanelLine(row++, line.Text());
     return row;
 }
 
-void RunMenu(const Conversation& talk, const Screen& s, int firstRow) {
+void RunMenu(const Conversation& talk, const TalkScreen& s, int firstRow) {
     const int row = DrawLines(s, firstRow);
     std::vector<std::string> texts;
     std::vector<const Option*> offered;
@@ -61,7 +61,7 @@ void RunMenu(const Conversation& talk, const Screen& s, int firstRow) {
     Follow(talk, next);
 }
 
-void RunAnswer(const Conversation& talk, const Screen& s, int firstRow) {
+void RunAnswer(const Conversation& talk, const TalkScreen& s, int firstRow) {
     int row = DrawLines(s, firstRow);
     if (s.drawBelow != nullptr) row = s.drawBelow(row);
     const Closed closed = PanelContinueKey(row, s.prompt, s.cancelCloses);
@@ -73,7 +73,7 @@ void RunAnswer(const Conversation& talk, const Screen& s, int firstRow) {
 
 // ---- Lines and screens ----------------------------------------------------------------
 
-std::string Line::Text() const {
+std::string TalkLine::Text() const {
     const int quest = GameVars[VarScenario];
     std::string text = byQuest_[quest >= ScenarioForest && quest <= ScenarioCastle ? quest : ScenarioForest];
     const std::size_t at = text.find(FillMark);
@@ -81,86 +81,86 @@ std::string Line::Text() const {
     return text;
 }
 
-Screen Screen::When(Condition c) const {
-    Screen s = *this;
+TalkScreen TalkScreen::When(Condition c) const {
+    TalkScreen s = *this;
     s.when = c;
     return s;
 }
 
-Screen Screen::Before(Action a) const {
-    Screen s = *this;
+TalkScreen TalkScreen::Before(Action a) const {
+    TalkScreen s = *this;
     s.before = a;
     return s;
 }
 
-Screen Screen::Prompt(const char* text) const {
-    Screen s = *this;
+TalkScreen TalkScreen::Prompt(const char* text) const {
+    TalkScreen s = *this;
     s.prompt = text;
     return s;
 }
 
-Screen Screen::OnCancel(Next next) const {
-    Screen s = *this;
+TalkScreen TalkScreen::OnCancel(Next next) const {
+    TalkScreen s = *this;
     s.cancelled = next;
     return s;
 }
 
-Screen Screen::DrawBelow(int (*draw)(int row)) const {
-    Screen s = *this;
+TalkScreen TalkScreen::DrawBelow(int (*draw)(int row)) const {
+    TalkScreen s = *this;
     s.drawBelow = draw;
     return s;
 }
 
-Screen Menu(int step, std::vector<Line> lines, std::vector<Option> options) {
-    Screen s;
+TalkScreen Menu(int step, std::vector<TalkLine> lines, std::vector<Option> options) {
+    TalkScreen s;
     s.step = step;
-    s.kind = ScreenKind::Menu;
+    s.kind = TalkScreenKind::Menu;
     s.lines = std::move(lines);
     s.options = std::move(options);
     return s;
 }
 
-Screen Say(int step, std::vector<Line> lines, Next closed) {
-    Screen s;
+TalkScreen Answer(int step, std::vector<TalkLine> lines, Next closed) {
+    TalkScreen s;
     s.step = step;
     s.lines = std::move(lines);
     s.closed = closed;
     return s;
 }
 
-Screen Tell(int step, std::vector<Line> lines, Next closed) {
-    Screen s = Say(step, std::move(lines), closed);
+TalkScreen Tell(int step, std::vector<TalkLine> lines, Next closed) {
+    TalkScreen s = Answer(step, std::move(lines), closed);
     s.cancelCloses = false;
     return s;
 }
 
-Screen Buying(int step, const char* header) {
-    Screen s;
+TalkScreen Buying(int step, const char* header) {
+    TalkScreen s;
     s.step = step;
-    s.kind = ScreenKind::Buying;
+    s.kind = TalkScreenKind::Buying;
     s.header = header;
     return s;
 }
 
-Screen Selling(int step, const char* header, const char* keys) {
-    Screen s = Buying(step, header);
-    s.kind = ScreenKind::Selling;
+TalkScreen Selling(int step, const char* header, const char* keys) {
+    TalkScreen s = Buying(step, header);
+    s.kind = TalkScreenKind::Selling;
     s.keys = keys;
     return s;
 }
 
-Screen ByCode(int step, Action run) {
-    Screen s;
+TalkScreen ByCode(int step, Action run) {
+    TalkScreen s;
     s.step = step;
-    s.kind = ScreenKind::Code;
+    s.kind = TalkScreenKind::Code;
     s.run = run;
     return s;
 }
 
 // ---- The interpreter -------------------------------------------------------------------
 
-const Screen* ScreenAt(const Conversation& talk, int step) {
-    for (const Screen& s : talk) {
+const TalkScreen* ScreenAt(const Conversation& talk, int step) {
+    for (const TalkScreen& s : talk) {
         if (s.step != AnyStep && s.step != step) continue;
         if (s.when == nullptr || s.when()) return &s;
     }
@@ -170,25 +170,25 @@ const Screen* ScreenAt(const Conversation& talk, int step) {
 namespace {
 
 // The screen that fits DialogueStep, with its lines from panel line `firstRow` on.
-void RunScreen(const Conversation& talk, const Screen& s, int firstRow) {
+void RunScreen(const Conversation& talk, const TalkScreen& s, int firstRow) {
     if (s.before != nullptr) s.before();
     switch (s.kind) {
-        case ScreenKind::Menu: RunMenu(talk, s, firstRow); break;
-        case ScreenKind::Answer: RunAnswer(talk, s, firstRow); break;
-        case ScreenKind::Buying:
+        case TalkScreenKind::Menu: RunMenu(talk, s, firstRow); break;
+        case TalkScreenKind::Answer: RunAnswer(talk, s, firstRow); break;
+        case TalkScreenKind::Buying:
             if (RunBuyingScreen(s.header)) Follow(talk, Back);
             break;
-        case ScreenKind::Selling:
+        case TalkScreenKind::Selling:
             if (RunSellingScreen(s.header, s.keys)) Follow(talk, Back);
             break;
-        case ScreenKind::Code: s.run(); break;
+        case TalkScreenKind::Code: s.run(); break;
     }
 }
 
 }  // namespace
 
 void Converse(const Conversation& talk, const std::string& header) {
-    const Screen* s = ScreenAt(talk, DialogueStep);
+    const TalkScreen* s = ScreenAt(talk, DialogueStep);
     if (s == nullptr || !IsTrading(*s)) PanelLine(0, header);
     if (s == nullptr) {
         DialogueStep = 0;
@@ -198,7 +198,7 @@ void Converse(const Conversation& talk, const std::string& header) {
 }
 
 void Converse(const Conversation& panel) {
-    const Screen* s = ScreenAt(panel, DialogueStep);
+    const TalkScreen* s = ScreenAt(panel, DialogueStep);
     if (s == nullptr) {
         DialogueStep = 0;
         return;

@@ -13,12 +13,12 @@
 
 // A line as a character says it: the same in every quest, or one for each quest; or a
 // line with a part filled in as it is drawn (a name), written where "{}" stands.
-class Line {
+class TalkLine {
 public:
-    Line(const char* everyQuest) : byQuest_{everyQuest, everyQuest, everyQuest} {}
+    TalkLine(const char* everyQuest) : byQuest_{everyQuest, everyQuest, everyQuest} {}
     // The line as it reads in the forest quest, the chaos quest and the castle quest.
-    Line(const char* forest, const char* chaos, const char* castle) : byQuest_{forest, chaos, castle} {}
-    Line(const char* text, std::string (*fill)()) : byQuest_{text, text, text}, fill_(fill) {}
+    TalkLine(const char* forest, const char* chaos, const char* castle) : byQuest_{forest, chaos, castle} {}
+    TalkLine(const char* text, std::string (*fill)()) : byQuest_{text, text, text}, fill_(fill) {}
     // The line in the quest of this game (a damaged save reads as the forest quest),
     // filled in.
     std::string Text() const;
@@ -29,7 +29,9 @@ private:
 };
 
 // One line for each quest, in the order forest, chaos, castle.
-inline Line ByQuest(const char* forest, const char* chaos, const char* castle) { return {forest, chaos, castle}; }
+inline TalkLine ByQuest(const char* forest, const char* chaos, const char* castle) { return {forest, chaos, castle}; }
+// `text` with its "{}" filled by `fill` each time the line is drawn.
+inline TalkLine Filled(const char* text, std::string (*fill)()) { return {text, fill}; }
 
 // ---- Where a choice leads ---------------------------------------------------------------
 
@@ -58,7 +60,7 @@ constexpr Next Do(Action action, Next then) { return {then.step, action}; }
 // hides are the last of their menu, or stand in for one another under one number, so
 // the numbers of the others never move.
 struct Option {
-    Line text;
+    TalkLine text;
     Next next;
     Condition offered = nullptr;
 };
@@ -67,12 +69,12 @@ struct Option {
 
 constexpr int AnyStep = -1;  // a screen shown whatever DialogueStep holds
 
-enum class ScreenKind { Menu, Answer, Buying, Selling, Code };
+enum class TalkScreenKind { Menu, Answer, Buying, Selling, Code };
 
-struct Screen {
+struct TalkScreen {
     int step = AnyStep;
-    ScreenKind kind = ScreenKind::Answer;
-    std::vector<Line> lines;      // from panel line 1, under the name (a feature's: from line 0)
+    TalkScreenKind kind = TalkScreenKind::Answer;
+    std::vector<TalkLine> lines;  // from panel line 1, under the name (a feature's: from line 0)
     std::vector<Option> options;  // Menu: the menu, a blank line below the lines
     Next closed = Back;           // Answer: where confirm leads, and C unless `cancelled`
     std::optional<Next> cancelled;
@@ -86,28 +88,28 @@ struct Screen {
     const char* keys = nullptr;           // Selling: its second header line
 
     // Modifiers, for tables that read in one breath.
-    Screen When(Condition c) const;
-    Screen Before(Action a) const;
-    Screen Prompt(const char* text) const;
-    Screen OnCancel(Next next) const;
-    Screen DrawBelow(int (*draw)(int row)) const;
+    TalkScreen When(Condition c) const;
+    TalkScreen Before(Action a) const;
+    TalkScreen Prompt(const char* text) const;
+    TalkScreen OnCancel(Next next) const;
+    TalkScreen DrawBelow(int (*draw)(int row)) const;
 };
 
 // A menu: the lines, then the options from the row after a blank one.
-Screen Menu(int step, std::vector<Line> lines, std::vector<Option> options);
+TalkScreen Menu(int step, std::vector<TalkLine> lines, std::vector<Option> options);
 // An answer: the lines and "Press space to continue" right below; confirm or C leads on.
-Screen Say(int step, std::vector<Line> lines, Next closed);
-// As Say, but only confirm closes it.
-Screen Tell(int step, std::vector<Line> lines, Next closed);
+TalkScreen Answer(int step, std::vector<TalkLine> lines, Next closed);
+// As Answer, but only confirm closes it.
+TalkScreen Tell(int step, std::vector<TalkLine> lines, Next closed);
 // The trading screens (see trading.h); leaving them goes back to the first menu.
-Screen Buying(int step, const char* header);
-Screen Selling(int step, const char* header, const char* keys);
+TalkScreen Buying(int step, const char* header);
+TalkScreen Selling(int step, const char* header, const char* keys);
 // A screen drawn and read by its own code.
-Screen ByCode(int step, Action run);
+TalkScreen ByCode(int step, Action run);
 
 // A conversation: its screens, in the order of the game's text. A feature's panel is
 // one too, with no one's name over it.
-using Conversation = std::vector<Screen>;
+using Conversation = std::vector<TalkScreen>;
 
 // One frame of `talk`: the screen that fits DialogueStep drawn under `header` (a
 // trading screen shows its own header instead), its keys read and their outcome
@@ -117,7 +119,7 @@ void Converse(const Conversation& talk, const std::string& header);
 void Converse(const Conversation& panel);
 // The screen of `talk` shown at DialogueStep `step`: the first whose step is `step` or
 // AnyStep and whose condition holds; null when none fits.
-const Screen* ScreenAt(const Conversation& talk, int step);
+const TalkScreen* ScreenAt(const Conversation& talk, int step);
 
 // One frame of the open conversation with a character: the friendship bonus on its
 // first frame, then the character's table (FindCharacter, characters.h, or by the role

@@ -109,7 +109,7 @@ void OfferTheQuest() {
 
 const Conversation QuestGiver = {
     Tell(AnyStep, {"Thanks for your help earlier!"}, EndTalk).When(NoQuestOpen),
-    Say(QuestNotYetStep, {"You haven't completed the goal yet..."}, Back),
+    Answer(QuestNotYetStep, {"You haven't completed the goal yet..."}, Back),
     ByCode(AnyStep, OfferTheQuest),
 };
 
@@ -181,7 +181,7 @@ void TeachTheHintedRecipe() {
 std::vector<Conversation> Told(const Hint* first, const Hint* last, Action before) {
     std::vector<Conversation> told;
     for (const Hint* h = first; h != last; ++h) {
-        std::vector<Line> lines = {h->first};
+        std::vector<TalkLine> lines = {h->first};
         if (h->second[0] != '\0') lines.emplace_back(h->second);
         told.push_back({Tell(AnyStep, lines, EndTalk).Before(before)});
     }

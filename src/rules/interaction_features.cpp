@@ -112,13 +112,13 @@ std::string StoneTablePrize() { return ItemName(GameVars[VarPrizeStoneTable]); }
 const Conversation VineChestPanel = {
     Menu(AnyStep,
          {"There is a sturdy chest here, but there is a warning written on it",
-          Line("'Here lies the Treelephant's treasure, the {}!'", VineChestPrize),
+          Filled("'Here lies the Treelephant's treasure, the {}!'", VineChestPrize),
           "'Only those who share the path of the treelephant may take this treasure.'"},
          {{"1) Leave the treasure", EndTalk}, {"2) Take the treasure", Do(TakeTheVineChestTreasure, EndTalk)}}),
 };
 
 const Conversation StoneTablePanel = {
-    Menu(AnyStep, {Line("There is a {} on this table.", StoneTablePrize), "'Should you take it?"},
+    Menu(AnyStep, {Filled("There is a {} on this table.", StoneTablePrize), "'Should you take it?"},
          {{"1) Leave the treasure", EndTalk}, {"2) Take the treasure", Do(TakeTheStoneTableTreasure, EndTalk)}}),
 };
 
@@ -135,7 +135,7 @@ const Conversation GemIdolPanel = {
 };
 
 const Conversation FlowerPanel = {
-    Say(AnyStep, {"You find the flower at last!"}, Do(WinTheGame, EndTalk)),
+    Answer(AnyStep, {"You find the flower at last!"}, Do(WinTheGame, EndTalk)),
 };
 
 // ---- Books and notes -------------------------------------------------------------------
@@ -287,7 +287,7 @@ const Conversation WellPanel = {
 };
 
 const Conversation UsedWellPanel = {
-    Say(AnyStep, {"You can only use a well once"}, EndTalk),
+    Answer(AnyStep, {"You can only use a well once"}, EndTalk),
 };
 
 // ---- Bells -----------------------------------------------------------------------------
@@ -348,7 +348,7 @@ const Conversation BellPanel = {
 };
 
 const Conversation SilentBellPanel = {
-    Say(AnyStep, {"You can no longer use the bell"}, EndTalk),
+    Answer(AnyStep, {"You can no longer use the bell"}, EndTalk),
 };
 
 // ---- The trees of the fairy garden -------------------------------------------------------

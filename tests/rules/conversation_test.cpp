@@ -41,7 +41,7 @@ std::vector<Table> AllTables() {
 }
 
 bool HasScreenAt(const Conversation& talk, int step) {
-    for (const Screen& s : talk)
+    for (const TalkScreen& s : talk)
         if (s.step == AnyStep || s.step == step) return true;
     return false;
 }
@@ -53,19 +53,19 @@ TEST(ConversationTables, EveryChoiceLeadsToAScreenOfItsOwnTable) {
     // feature panels.
     ASSERT_GE(tables.size(), 13u + 24u + 13u);
     for (const Table& t : tables) {
-        for (const Screen& s : *t.talk) {
+        for (const TalkScreen& s : *t.talk) {
             std::vector<Next> leads;
             for (const Option& o : s.options) leads.push_back(o.next);
-            if (s.kind == ScreenKind::Answer) leads.push_back(s.closed);
+            if (s.kind == TalkScreenKind::Answer) leads.push_back(s.closed);
             if (s.cancelled) leads.push_back(*s.cancelled);
             for (const Next& next : leads) {
                 if (next.step == Ended || next.step == Stays) continue;
                 EXPECT_TRUE(HasScreenAt(*t.talk, next.step)) << t.who << ": step " << next.step << " has no screen";
             }
-            if (s.kind == ScreenKind::Menu) {
+            if (s.kind == TalkScreenKind::Menu) {
                 EXPECT_FALSE(s.options.empty()) << t.who;
             }
-            if (s.kind == ScreenKind::Code) {
+            if (s.kind == TalkScreenKind::Code) {
                 EXPECT_NE(s.run, nullptr) << t.who;
             }
         }
@@ -80,7 +80,7 @@ TEST(ConversationTables, MenusAreNumberedAsTheirKeysPick) {
     for (int quest = ScenarioForest; quest <= ScenarioCastle; ++quest) {
         GameVars[VarScenario] = quest;
         for (const Table& t : tables) {
-            for (const Screen& s : *t.talk) {
+            for (const TalkScreen& s : *t.talk) {
                 EXPECT_LE(s.options.size(), 9u) << t.who << ": only 1..9 have keys";
                 int last = 0;
                 for (const Option& o : s.options) {
