@@ -1,16 +1,23 @@
-// Conversations with the friendly characters: who they are, what talking to them is
-// worth, and the pieces every conversation is built from. A conversation is open while
-// DialogueState is DialogueCharacter + the kind of the creature in DialogueCreature;
-// DialogueStep is the option last picked from its first menu (0 on that menu), so
-// step 2 at a merchant of the forest folk and step 3 at the sales griffon are the
+// The friendly characters: who they are in a conversation and their tables of screens
+// (run by Converse, conversation.h). A conversation is open while DialogueState is
+// DialogueCharacter + the kind of the creature in DialogueCreature; DialogueStep names
+// the screen shown, mostly the option last picked from its first menu (0 on that menu),
+// so step 2 at a merchant of the forest folk and step 3 at the sales griffon are the
 // selling screens, where the satchel picks what is sold.
 #pragma once
+#include "rules/conversation.h"
 
-// One frame of the open conversation: the friendship bonus on its first frame, then the
-// character's own screen and keys.
-void RunConversation();
+// Who a character is in a conversation: the name over every screen, the talk flag that
+// says whether talking earns the bonus, the bonus, and the conversation. The forest
+// folk's flags and conversations are their individuals' own (FolkTalkFlag and
+// FolkConversation, forest_folk.h), so theirs are 0 and null here.
+struct Character {
+    int kind;
+    const char* header;
+    int talkFlag;
+    int bonus;
+    const Conversation* talk;
+};
 
-// The forest folk individual (VarFolkRoleFirst..VarFolkRoleLast) of the grubbin,
-// seahoofling, doe or buck in creature slot `m`, told apart by its MonMode 1..3; -1
-// for any other creature or a MonMode out of range.
-int FolkIndividual(int m);
+// The character of creature kind `kind`; null for a creature that does not talk.
+const Character* FindCharacter(int kind);

@@ -1,7 +1,9 @@
 // The forest folk: the grubbins of the creature huts, the seahooflings of the pond and
 // the deer of the clearing. Each of the nine is someone different for the whole run,
 // by the role drawn at a new game: a merchant, the quest giver, a cook who teaches a
-// recipe, or one who knows the forest's creatures.
+// recipe, or one who knows the forest's creatures. Each role is a conversation table,
+// run like the characters'; the hints and the lore are written as the game's text
+// lists them, and each becomes a screen of its own.
 #include <iterator>
 #include <string>
 #include <vector>
@@ -16,7 +18,7 @@
 #include "rules/interaction_panel.h"
 #include "rules/interactions.h"
 #include "rules/inventory.h"
-#include "rules/trading.h"
+#include "worldgen/creatures.h"
 
 namespace {
 
@@ -27,27 +29,14 @@ constexpr int QuestApples = 8;
 
 // ---- The merchant -----------------------------------------------------------------------
 
-void RunMerchant() {
-    switch (DialogueStep) {
-        case 0: {
-            PanelLine(1, "Looking to buy something?");
-            const int pick = PickOption(3, {"1) Show me your wares", "2) Do you want to buy something?", "3) Leave"});
-            if (pick == 3) EndConversation();
-            if (pick == 1 || pick == 2) {
-                DialogueStep = pick;
-                EnterTradingScreen();
-            }
-            break;
-        }
-        case MerchantBuyingStep:
-            if (RunBuyingScreen("Select any item you want to purchase.  (g/space) grab   (c) cancel")) DialogueStep = 0;
-            break;
-        case ForestFolkSellingStep:
-            if (RunSellingScreen("Select any item you want to sell", "(s/space) sell (c) cancel")) DialogueStep = 0;
-            break;
-        default: DialogueStep = 0; break;
-    }
-}
+const Conversation Merchant = {
+    Menu(0, {"Looking to buy something?"},
+         {{"1) Show me your wares", GoTo(MerchantBuyingStep)},
+          {"2) Do you want to buy something?", GoTo(ForestFolkSellingStep)},
+          {"3) Leave", EndTalk}}),
+    Buying(MerchantBuyingStep, "Select any item you want to purchase.  (g/space) grab   (c) cancel"),
+    Selling(ForestFolkSellingStep, "Select any item you want to sell", "(s/space) sell (c) cancel"),
+};
 
 // ---- The quest giver --------------------------------------------------------------------
 
@@ -91,17 +80,12 @@ bool CompleteQuest(int type) {
     return true;
 }
 
-void RunQuestGiver() {
+bool NoQuestOpen() { return !QuestOpen(GameVars[VarQuestType]); }
+
+// The offer is drawn by code: its lines are the open quest's, drawn below the menu's
+// reading, and on the frame the quest is completed the thanks take their place.
+void OfferTheQuest() {
     const int type = GameVars[VarQuestType];
-    if (!QuestOpen(type)) {
-        PanelLine(1, "Thanks for your help earlier!");
-        if (PanelContinueKey(2, "Press space to continue", false) != Closed::No) EndConversation();
-        return;
-    }
-    if (DialogueStep == QuestNotYetStep) {
-        if (Answer({"You haven't completed the goal yet..."})) DialogueStep = 0;
-        return;
-    }
     // Below 0 only a damaged save could put it; kills count only from 1 on.
     if (GameVars[VarQuestProgress] <= 0) GameVars[VarQuestProgress] = 1;
     const int pick = PickOption(4, {"1) Complete quest", "2) Leave"});
@@ -122,6 +106,12 @@ void RunQuestGiver() {
         PushMessage("Here, take this item!");
     }
 }
+
+const Conversation QuestGiver = {
+    Tell(AnyStep, {"Thanks for your help earlier!"}, EndTalk).When(NoQuestOpen),
+    Answer(QuestNotYetStep, {"You haven't completed the goal yet..."}, Back),
+    ByCode(AnyStep, OfferTheQuest),
+};
 
 // ---- Recipe hints and creature lore ------------------------------------------------------
 
@@ -171,15 +161,6 @@ const Hint* FindHint(const Hint* first, const Hint* last, int role) {
     return nullptr;
 }
 
-// A hint or a piece of lore: its lines, "Press space to continue" right below the last,
-// and only confirm ends the talk.
-void Tell(const Hint& said) {
-    const bool twoLines = said.second[0] != '\0';
-    PanelLine(1, said.first);
-    if (twoLines) PanelLine(2, said.second);
-    if (PanelContinueKey(twoLines ? 3 : 2, "Press space to continue", false) != Closed::No) EndConversation();
-}
-
 void TeachRecipe(int dish) {
     const int entry = dish - DishFirstId;
     if (RecipeBook[entry] == 1) return;
@@ -188,33 +169,47 @@ void TeachRecipe(int dish) {
     WriteRecipeBook();
 }
 
+// The hint of the individual talked to teaches its dish as it is shown.
+void TeachTheHintedRecipe() {
+    const int individual = FolkIndividual(DialogueCreature);
+    if (individual < 0) return;
+    if (const Hint* hint = FindHint(std::begin(Hints), std::end(Hints), GameVars[individual])) TeachRecipe(hint->dish);
+}
+
+// A hint or a piece of lore is one screen: its lines, "Press space to continue" right
+// below the last, and only confirm ends the talk.
+std::vector<Conversation> Told(const Hint* first, const Hint* last, Action before) {
+    std::vector<Conversation> told;
+    for (const Hint* h = first; h != last; ++h) {
+        std::vector<TalkLine> lines = {h->first};
+        if (h->second[0] != '\0') lines.emplace_back(h->second);
+        told.push_back({Tell(AnyStep, lines, EndTalk).Before(before)});
+    }
+    return told;
+}
+
 }  // namespace
 
-bool FolkRoleKnown(int individual) {
+const Conversation* FolkConversation(int individual) {
+    static const std::vector<Conversation> HintTalks = Told(std::begin(Hints), std::end(Hints), TeachTheHintedRecipe);
+    static const std::vector<Conversation> LoreTalks = Told(std::begin(Lore), std::end(Lore), nullptr);
     const int role = GameVars[individual];
-    return role == RoleMerchant || role == RoleQuestGiver || FindHint(std::begin(Hints), std::end(Hints), role) ||
-           FindHint(std::begin(Lore), std::end(Lore), role);
+    if (role == RoleMerchant) return &Merchant;
+    if (role == RoleQuestGiver) return &QuestGiver;
+    if (const Hint* hint = FindHint(std::begin(Hints), std::end(Hints), role)) return &HintTalks[hint - Hints];
+    if (const Hint* lore = FindHint(std::begin(Lore), std::end(Lore), role)) return &LoreTalks[lore - Lore];
+    return nullptr;
 }
 
-void RunForestFolk(int individual) {
-    const int role = GameVars[individual];
-    if (role == RoleMerchant) {
-        RunMerchant();
-        return;
+int FolkIndividual(int m) {
+    if (m < 1 || m >= MonSlots || MonMode[m] < 1 || MonMode[m] > 3) return -1;
+    switch (MonKind[m]) {
+        case KindGrubbin: return VarFolkRoleFirst + MonMode[m] - 1;
+        case KindSeahoofling: return VarFolkRoleFirst + 3 + MonMode[m] - 1;
+        case KindDoe:
+        case KindBuck: return VarFolkRoleFirst + 6 + MonMode[m] - 1;
+        default: return -1;
     }
-    if (role == RoleQuestGiver) {
-        RunQuestGiver();
-        return;
-    }
-    if (const Hint* hint = FindHint(std::begin(Hints), std::end(Hints), role)) {
-        TeachRecipe(hint->dish);
-        Tell(*hint);
-        return;
-    }
-    if (const Hint* lore = FindHint(std::begin(Lore), std::end(Lore), role)) {
-        Tell(*lore);
-        return;
-    }
-    // A role no game draws (a damaged save): nothing to say.
-    EndConversation();
 }
+
+int FolkTalkFlag(int individual) { return individual - VarFolkRoleFirst + VarTalkFolkFirst; }

@@ -1,5 +1,8 @@
 // The interactions with the features of a sector: chests, the stone table, the flower,
-// books and notes, the gem idol, wells, bells and the trees of the fairy garden.
+// books and notes, the gem idol, wells, bells and the trees of the fairy garden. Each
+// panel is a table run by the conversations' interpreter, its first line at the top of
+// the panel; what a choice does to the sector is code beside it. The trees of the
+// garden and the cooking pot choose from the satchel and draw their panels by code.
 #include "core/convert.h"
 #include "core/frame.h"
 #include "core/messagelog.h"
@@ -9,7 +12,7 @@
 #include "core/statuses.h"
 #include "items/catalogue.h"
 #include "items/food.h"
-#include "rules/characters.h"
+#include "rules/conversation.h"
 #include "rules/cooking.h"
 #include "rules/interaction_panel.h"
 #include "rules/interactions.h"
@@ -36,7 +39,6 @@ std::string ItemName(int kind) {
 bool RoomForPrize() {
     if (GroundHasRoom()) return true;
     PushMessage("There is no room on the ground here");
-    Close();
     return false;
 }
 
@@ -60,13 +62,8 @@ void WakeTreelephants() {
     RefreshFrames();
 }
 
-void RunVineChestPanel() {
-    PanelLine(0, "There is a sturdy chest here, but there is a warning written on it");
-    PanelLine(1, "'Here lies the Treelephant's treasure, the " + ItemName(GameVars[VarPrizeVineChest]) + "!'");
-    PanelLine(2, "'Only those who share the path of the treelephant may take this treasure.'");
-    const int pick = PanelMenu(4, {"1) Leave the treasure", "2) Take the treasure"});
-    if (pick == 0) Close();
-    if (pick != 1 || !RoomForPrize()) return;
+void TakeTheVineChestTreasure() {
+    if (!RoomForPrize()) return;
     ReplaceFeature(VineChest, Grass);
     PlacePrize(GameVars[VarPrizeVineChest]);
     if (GameVars[VarAteAnimalFood] == 0) {
@@ -75,15 +72,10 @@ void RunVineChestPanel() {
         PushMessage("You take the treasure, and hear an angry roar...");
         WakeTreelephants();
     }
-    Close();
 }
 
-void RunStoneTablePanel() {
-    PanelLine(0, "There is a " + ItemName(GameVars[VarPrizeStoneTable]) + " on this table.");
-    PanelLine(1, "'Should you take it?");
-    const int pick = PanelMenu(3, {"1) Leave the treasure", "2) Take the treasure"});
-    if (pick == 0) Close();
-    if (pick != 1 || !RoomForPrize()) return;
+void TakeTheStoneTableTreasure() {
+    if (!RoomForPrize()) return;
     for (int x = 0; x <= MapMaxX; ++x) {
         for (int y = 0; y < MapMaxY; ++y) {
             if (MapTerrain[x][y] == Grave) SpawnCreature(x, y + 1, KindDrybones);
@@ -92,50 +84,63 @@ void RunStoneTablePanel() {
     ReplaceFeature(StoneTable, StoneFloor);
     PushMessage("You hear the rattling of bones");
     PlacePrize(GameVars[VarPrizeStoneTable]);
-    Close();
 }
 
-void RunTreasureChestPanel() {
-    PanelLine(0, "There is a chest, should you open it?");
-    const int pick = PanelMenu(2, {"1) Leave the treasure", "2) Take the treasure"});
-    if (pick == 0) Close();
-    if (pick != 1 || !RoomForPrize()) return;
+void OpenTheTreasureChest() {
+    if (!RoomForPrize()) return;
     ReplaceFeature(TreasureChest, StoneFloor);
     PushMessage("There was a " + ItemName(GameVars[VarPrizeTreasureChest]) + " inside.");
     PlacePrize(GameVars[VarPrizeTreasureChest]);
-    Close();
 }
 
-void RunGemIdolPanel() {
-    PanelLine(0, "There is a sapphire figure here... it's situated on a pedestal ominously");
-    PanelLine(1, "Should you take the figure from the pedestal?");
-    const int pick = PanelMenu(3, {"1) Leave the figure", "2) Take the figure"});
-    if (pick == 0) Close();
-    if (pick != 1 || !RoomForPrize()) return;
+void TakeTheGemIdol() {
+    if (!RoomForPrize()) return;
     ReplaceFeature(GemIdol, TempleFloor);
     PushMessage("You take the figure seemingly without incident.");
     PlacePrize(ItemLazuliHeart);
     GameVars[VarTempleTrap] = 10;
-    Close();
 }
 
-void RunFlowerPanel() {
-    PanelLine(0, "You find the flower at last!");
-    if (!PanelContinue(1)) return;
+void WinTheGame() {
     GameOver = 1;
     GameWon = 1;
-    Close();
 }
+
+std::string VineChestPrize() { return ItemName(GameVars[VarPrizeVineChest]); }
+std::string StoneTablePrize() { return ItemName(GameVars[VarPrizeStoneTable]); }
+
+const Conversation VineChestPanel = {
+    Menu(AnyStep,
+         {"There is a sturdy chest here, but there is a warning written on it",
+          Filled("'Here lies the Treelephant's treasure, the {}!'", VineChestPrize),
+          "'Only those who share the path of the treelephant may take this treasure.'"},
+         {{"1) Leave the treasure", EndTalk}, {"2) Take the treasure", Do(TakeTheVineChestTreasure, EndTalk)}}),
+};
+
+const Conversation StoneTablePanel = {
+    Menu(AnyStep, {Filled("There is a {} on this table.", StoneTablePrize), "'Should you take it?"},
+         {{"1) Leave the treasure", EndTalk}, {"2) Take the treasure", Do(TakeTheStoneTableTreasure, EndTalk)}}),
+};
+
+const Conversation TreasureChestPanel = {
+    Menu(AnyStep, {"There is a chest, should you open it?"},
+         {{"1) Leave the treasure", EndTalk}, {"2) Take the treasure", Do(OpenTheTreasureChest, EndTalk)}}),
+};
+
+const Conversation GemIdolPanel = {
+    Menu(AnyStep,
+         {"There is a sapphire figure here... it's situated on a pedestal ominously",
+          "Should you take the figure from the pedestal?"},
+         {{"1) Leave the figure", EndTalk}, {"2) Take the figure", Do(TakeTheGemIdol, EndTalk)}}),
+};
+
+const Conversation FlowerPanel = {
+    Answer(AnyStep, {"You find the flower at last!"}, Do(WinTheGame, EndTalk)),
+};
 
 // ---- Books and notes -------------------------------------------------------------------
 
-void RunBookPanel() {
-    PanelLine(0, "There is a book here! Do you want to read it?");
-    const std::string read = HeroId == HeroQuenbyArlo ? "2) Read a book! Read a book! READ AN APPLE BUCKING BOOK!!!!"
-                                                      : "2) Read a book";
-    const int pick = PanelMenu(2, {"1) Don't read a book", read});
-    if (pick == 0) Close();
-    if (pick != 1) return;
+void ReadTheBook() {
     ReplaceFeature(Book, Grass);
     static const char* const Lines[] = {
         "You read all about Veldora's history.",
@@ -147,8 +152,18 @@ void RunBookPanel() {
     PushMessage(Lines[Rand(0, 4)]);
     PushMessage("You feel smarter (+1 skill point)");
     SkillPoints += 1;
-    Close();
 }
+
+bool HeroIsQuenby() { return HeroId == HeroQuenbyArlo; }
+bool HeroIsNotQuenby() { return HeroId != HeroQuenbyArlo; }
+
+// One of the two "2)" options is offered, by the hero.
+const Conversation BookPanel = {
+    Menu(AnyStep, {"There is a book here! Do you want to read it?"},
+         {{"1) Don't read a book", EndTalk},
+          {"2) Read a book! Read a book! READ AN APPLE BUCKING BOOK!!!!", Do(ReadTheBook, EndTalk), HeroIsQuenby},
+          {"2) Read a book", Do(ReadTheBook, EndTalk), HeroIsNotQuenby}}),
+};
 
 bool ThinwraithOnSector() {
     for (int m = 1; m < MonSlots; ++m) {
@@ -172,11 +187,7 @@ void StalkerComes() {
     }
 }
 
-void RunNotePanel() {
-    PanelLine(0, "There is a note here with a sketch on it");
-    const int pick = PanelMenu(2, {"1) Ignore it", "2) Read the note"});
-    if (pick == 0) Close();
-    if (pick != 1) return;
+void ReadTheNote() {
     ReplaceFeature(Note, Grass);
     int& notes = GameVars[VarStalkerNotes];
     if (notes < 9) notes += 1;
@@ -196,75 +207,88 @@ void RunNotePanel() {
     int s = Rand(0, 100) + 4 * notes;
     if (ThinwraithOnSector() || notes == StalkerDefeated) s = 0;
     if (s > 90) StalkerComes();
-    Close();
 }
+
+const Conversation NotePanel = {
+    Menu(AnyStep, {"There is a note here with a sketch on it"},
+         {{"1) Ignore it", EndTalk}, {"2) Read the note", Do(ReadTheNote, EndTalk)}}),
+};
 
 // ---- Wells -----------------------------------------------------------------------------
 
 // The well offers first (DialogueStep 0); paying 100 bits opens the wish.
 constexpr int WellStepWish = 1;
+constexpr int WishPrice = 100;
+constexpr int InsultPrice = 50;
 
-void UseUpWell() {
-    ReplaceFeature(Well, UsedWell);
-    Close();
-}
+// A wish or a curse uses the well up.
+void UseUpWell() { ReplaceFeature(Well, UsedWell); }
 
-void Wish(int pick) {
-    // The bits go when the wish is made: leaving the wish menu unmade costs nothing.
-    Bits -= 100;
-    if (pick == 0) {
-        MonAtk[0] += 1;
-        MonDef[0] += 1;
-        MonStr[0] += 1;
-        MonSpd[0] += 1;
-        MonMag[0] += 1;
-        MonCon[0] += 1;
-    } else if (pick == 1) {
-        SkillPoints += 1;
-    } else {
-        MonHp[0] = MonMaxHp[0];
-        MonMp[0] = MonMaxMp[0];
-    }
+// The bits go when the wish is made: leaving the wish menu unmade costs nothing.
+void PayForTheWish() {
+    Bits -= WishPrice;
     UseUpWell();
 }
 
-void RunWellOfWishingPanel() {
-    if (DialogueStep == WellStepWish) {
-        PanelLine(0, "A light shines from the water!");
-        PanelLine(1, "What wish will you make?");
-        const int pick = PanelMenu(
-            3, {"1) Boost your stats a little", "2) An extra skill points", "3) Instant healing (HP and MP)"});
-        if (pick >= 0) Wish(pick);
-        return;
-    }
-    PanelLine(0, "Its a well of wishing!");
-    PanelLine(1, "It says for 100 bits, you can get a wish granted");
-    const int pick = PanelMenu(3, {"1) Throw in 100 bits", "2) Throw in 50 bits", "3) Leave"});
-    if (pick == 0) {
-        if (Bits < 100) {
-            PushMessage("You don't have 100 bits!");
-        } else {
-            DialogueStep = WellStepWish;
-            MenuCursor = 0;
-        }
-    } else if (pick == 1) {
-        if (Bits < 50) {
-            PushMessage("You don't even have 50 bits!");
-        } else {
-            Bits -= 50;
-            PushMessage("The water cursed you for insulting it!");
-            MonStatus[0][StatusPoisoned] += 10;
-            UseUpWell();
-        }
-    } else if (pick == 2) {
-        Close();
-    }
+void WishForStrength() {
+    MonAtk[0] += 1;
+    MonDef[0] += 1;
+    MonStr[0] += 1;
+    MonSpd[0] += 1;
+    MonMag[0] += 1;
+    MonCon[0] += 1;
+    PayForTheWish();
 }
 
-void RunUsedWellPanel() {
-    PanelLine(0, "You can only use a well once");
-    if (PanelContinue(1)) Close();
+void WishForASkillPoint() {
+    SkillPoints += 1;
+    PayForTheWish();
 }
+
+void WishForHealing() {
+    MonHp[0] = MonMaxHp[0];
+    MonMp[0] = MonMaxMp[0];
+    PayForTheWish();
+}
+
+// Without the bits the offer stays as it was, its bar where it was; with them the
+// wish is asked for at once.
+void OfferAWish() {
+    if (Bits < WishPrice) {
+        PushMessage("You don't have 100 bits!");
+        return;
+    }
+    DialogueStep = WellStepWish;
+    MenuCursor = 0;
+}
+
+// Without the bits the offer stays as it was; with them the well curses and closes.
+void InsultTheWell() {
+    if (Bits < InsultPrice) {
+        PushMessage("You don't even have 50 bits!");
+        return;
+    }
+    Bits -= InsultPrice;
+    PushMessage("The water cursed you for insulting it!");
+    MonStatus[0][StatusPoisoned] += 10;
+    UseUpWell();
+    Close();
+}
+
+const Conversation WellPanel = {
+    Menu(WellStepWish, {"A light shines from the water!", "What wish will you make?"},
+         {{"1) Boost your stats a little", Do(WishForStrength, EndTalk)},
+          {"2) An extra skill points", Do(WishForASkillPoint, EndTalk)},
+          {"3) Instant healing (HP and MP)", Do(WishForHealing, EndTalk)}}),
+    Menu(AnyStep, {"Its a well of wishing!", "It says for 100 bits, you can get a wish granted"},
+         {{"1) Throw in 100 bits", Do(OfferAWish, Stay)},
+          {"2) Throw in 50 bits", Do(InsultTheWell, Stay)},
+          {"3) Leave", EndTalk}}),
+};
+
+const Conversation UsedWellPanel = {
+    Answer(AnyStep, {"You can only use a well once"}, EndTalk),
+};
 
 // ---- Bells -----------------------------------------------------------------------------
 
@@ -318,20 +342,14 @@ void RingBell() {
     }
 }
 
-void RunBellPanel() {
-    PanelLine(0, "There is a bell hanging on a stick here.");
-    PanelLine(1, "Will you ring the bell?");
-    const int pick = PanelMenu(3, {"1) Leave it alone", "2) Ring the bell!"});
-    if (pick == 0) Close();
-    if (pick != 1) return;
-    RingBell();
-    Close();
-}
+const Conversation BellPanel = {
+    Menu(AnyStep, {"There is a bell hanging on a stick here.", "Will you ring the bell?"},
+         {{"1) Leave it alone", EndTalk}, {"2) Ring the bell!", Do(RingBell, EndTalk)}}),
+};
 
-void RunSilentBellPanel() {
-    PanelLine(0, "You can no longer use the bell");
-    if (PanelContinue(1)) Close();
-}
+const Conversation SilentBellPanel = {
+    Answer(AnyStep, {"You can no longer use the bell"}, EndTalk),
+};
 
 // ---- The trees of the fairy garden -------------------------------------------------------
 
@@ -365,6 +383,31 @@ void RunMagicalTreePanel() {
     Close();
 }
 
+const Conversation MagicalTreePanel = {ByCode(AnyStep, RunMagicalTreePanel)};
+const Conversation CookingPotPanel = {ByCode(AnyStep, RunCookingPot)};
+
+// The panel of every feature by its DialogueState; the others are conversations.
+struct Panel {
+    int state;
+    const Conversation* panel;
+};
+
+constexpr Panel Panels[] = {
+    {DialogueCookingPot, &CookingPotPanel},
+    {DialogueVineChest, &VineChestPanel},
+    {DialogueMagicalTree, &MagicalTreePanel},
+    {DialogueStoneTable, &StoneTablePanel},
+    {DialogueTreasureChest, &TreasureChestPanel},
+    {DialogueFlower, &FlowerPanel},
+    {DialogueBook, &BookPanel},
+    {DialogueNote, &NotePanel},
+    {DialogueGemIdol, &GemIdolPanel},
+    {DialogueWell, &WellPanel},
+    {DialogueUsedWell, &UsedWellPanel},
+    {DialogueBell, &BellPanel},
+    {DialogueUsedBell, &SilentBellPanel},
+};
+
 }  // namespace
 
 std::string GardenTreeReport(int tree) {
@@ -375,22 +418,17 @@ std::string GardenTreeReport(int tree) {
            IntToText(GlobalData[GlobalGardenGrowthFirst + tree]);
 }
 
+const Conversation* FeaturePanel(int dialogueState) {
+    for (const Panel& p : Panels)
+        if (p.state == dialogueState) return p.panel;
+    return nullptr;
+}
+
 void RunInteraction() {
-    switch (DialogueState) {
-        case DialogueCookingPot: RunCookingPot(); break;
-        case DialogueVineChest: RunVineChestPanel(); break;
-        case DialogueMagicalTree: RunMagicalTreePanel(); break;
-        case DialogueStoneTable: RunStoneTablePanel(); break;
-        case DialogueTreasureChest: RunTreasureChestPanel(); break;
-        case DialogueFlower: RunFlowerPanel(); break;
-        case DialogueBook: RunBookPanel(); break;
-        case DialogueNote: RunNotePanel(); break;
-        case DialogueGemIdol: RunGemIdolPanel(); break;
-        case DialogueWell: RunWellOfWishingPanel(); break;
-        case DialogueUsedWell: RunUsedWellPanel(); break;
-        case DialogueBell: RunBellPanel(); break;
-        case DialogueUsedBell: RunSilentBellPanel(); break;
-        default: RunConversation(); break;
+    if (const Conversation* panel = FeaturePanel(DialogueState)) {
+        Converse(*panel);
+    } else {
+        RunConversation();
     }
     if (DialogueState == DialogueNone) {
         DialogueStep = 0;

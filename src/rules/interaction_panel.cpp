@@ -55,8 +55,6 @@ int PanelMenu(int firstRow, const std::vector<std::string>& options) {
     return picked;
 }
 
-bool PanelContinue(int row) { return PanelContinueKey(row, "Press space to continue", true) != Closed::No; }
-
 Closed PanelContinueKey(int row, const std::string& text, bool cancelCloses) {
     PanelLine(row, text);
     if (InputDelay != 0) return Closed::No;

@@ -17,12 +17,10 @@ void PanelLineAt(int dx, int row, const std::string& text);
 // Only while InputDelay is 0: up and down move the cursor within the options, confirm
 // picks the highlighted one, the digits 1..9 pick theirs directly; each sets the delay.
 int PanelMenu(int firstRow, const std::vector<std::string>& options);
-// A "Press space to continue" screen as line `row`: true when confirm or C closes it
-// in this frame (InputDelay 0; sets the delay).
-bool PanelContinue(int row);
 // Which key closed a continue screen in this frame.
 enum class Closed { No, Confirm, Cancel };
-// A continue screen with its own last line: `text` as line `row`. `cancelCloses` false
+// A "Press space to continue" screen's last line: `text` as line `row`; reports which key
+// closed it in this frame (InputDelay 0; a close sets the delay). `cancelCloses` false
 // leaves C without effect, for the screens only confirm closes.
 Closed PanelContinueKey(int row, const std::string& text, bool cancelCloses);
 

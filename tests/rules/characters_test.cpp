@@ -35,38 +35,21 @@ namespace {
 constexpr int Digit(int n) { return KeyDigit1 + n - 1; }
 constexpr int PrizeItem = ItemLazuliHeart + 5;  // a special object standing for any prize
 
-class CharacterTest : public MeadowTest {
+class CharacterTest : public MeadowPanelTest {
 protected:
     static inline std::vector<std::string> drawn;
     static void Watch(const std::string& text, int, int) { drawn.push_back(text); }
 
-    static void SetUpTestSuite() {
-        ASSERT_EQ(StartHeadless("", 5000), "");
-        OpenScreen(1024, 768);
-    }
-    static void TearDownTestSuite() { StopPlatform(); }
     void SetUp() override {
-        MeadowTest::SetUp();
+        MeadowPanelTest::SetUp();
         drawn.clear();
         SetTextWatcher(Watch);
     }
     void TearDown() override {
         SetTextWatcher(nullptr);
-        MeadowTest::TearDown();
+        MeadowPanelTest::TearDown();
     }
 
-    // A friendly character of `kind` in slot `slot`, frozen so that turns do not walk it
-    // away from where the test put it.
-    static void PutCharacter(int slot, int kind, int x, int y, int mode = 0) {
-        PutCreature(slot, kind, x, y, AttitudeFriendly);
-        MonMode[slot] = mode;
-        MonStatus[slot][StatusFrozen] = 10000;
-    }
-    // The character east of the hero, bumped: the conversation opens.
-    static void Talk(int kind, int mode = 0) {
-        PutCharacter(1, kind, 11, 10, mode);
-        Tap(KeyRight);
-    }
     // A forest folk grubbin with `role`, talked to.
     static void TalkToFolk(int role) {
         GameVars[VarFolkRoleFirst] = role;
@@ -87,20 +70,9 @@ protected:
         for (int i = 0; i < turns; ++i) Tap(KeySpace);
         ASSERT_EQ(TurnCount, before + turns) << "each wait is one turn";
     }
-    static int GroundAt(int kind, int x, int y) {
-        for (int g = 0; g < GroundSlots; ++g)
-            if (GroundItemKind[g] == kind && GroundItemX[g] == x && GroundItemY[g] == y) return g;
-        return -1;
-    }
-    static int GroundAtHero(int kind) { return GroundAt(kind, MonX[0], MonY[0]); }
     static int CountGround(int kind) {
         int n = 0;
         for (int g = 0; g < GroundSlots; ++g) n += GroundItemKind[g] == kind ? 1 : 0;
-        return n;
-    }
-    static int CountKind(int kind) {
-        int n = 0;
-        for (int m = 1; m < MonSlots; ++m) n += MonKind[m] == kind ? 1 : 0;
         return n;
     }
     static int Carried(int kind) {
@@ -111,13 +83,6 @@ protected:
     static void Carry(int slot, int kind, int count) {
         InvKind[slot] = kind;
         InvCount[slot] = count;
-    }
-    static void FillGround() {
-        for (int g = 0; g < GroundSlots; ++g) {
-            GroundItemKind[g] = ItemApple;
-            GroundItemX[g] = 40;
-            GroundItemY[g] = 30;
-        }
     }
 };
 

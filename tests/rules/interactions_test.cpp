@@ -29,37 +29,7 @@ namespace {
 constexpr int Digit2 = KeyDigit1 + 1;
 int Letter(char c) { return KeyA + (c - 'A'); }
 
-class FeatureTest : public MeadowTest {
-protected:
-    static void SetUpTestSuite() {
-        ASSERT_EQ(StartHeadless("", 5000), "");
-        OpenScreen(1024, 768);
-    }
-    static void TearDownTestSuite() { StopPlatform(); }
-
-    // The feature `code` east of the hero, bumped open.
-    static void Open(int code) {
-        MapTerrain[11][10] = code;
-        Tap(KeyRight);
-    }
-    static int GroundAtHero(int kind) {
-        for (int g = 0; g < GroundSlots; ++g)
-            if (GroundItemKind[g] == kind && GroundItemX[g] == MonX[0] && GroundItemY[g] == MonY[0]) return g;
-        return -1;
-    }
-    static int CountKind(int kind) {
-        int n = 0;
-        for (int m = 1; m < MonSlots; ++m) n += MonKind[m] == kind ? 1 : 0;
-        return n;
-    }
-    static void FillGround() {
-        for (int g = 0; g < GroundSlots; ++g) {
-            GroundItemKind[g] = ItemApple;
-            GroundItemX[g] = 40;
-            GroundItemY[g] = 30;
-        }
-    }
-};
+using FeatureTest = MeadowPanelTest;
 
 struct PrizeCase {
     const char* what;

@@ -15,10 +15,13 @@
 #include "core/messagelog.h"
 #include "core/pictures.h"
 #include "core/state.h"
+#include "core/statuses.h"
+#include "items/food.h"
 #include "platform/input.h"
 #include "platform/platform.h"
 #include "support/sector_grid.h"
 #include "support/test_support.h"
+#include "worldgen/creatures.h"
 
 class MeadowTest : public ::testing::Test {
 protected:
@@ -93,5 +96,54 @@ protected:
     static bool Said(const std::string& text) { return std::find(said.begin(), said.end(), text) != said.end(); }
     static int TimesSaid(const std::string& text) {
         return static_cast<int>(std::count(said.begin(), said.end(), text));
+    }
+};
+
+// A meadow on the headless screen for the panels: a character or a feature put beside
+// the hero, east of him, and bumped open; and what the outcome left on the ground and
+// among the creatures.
+class MeadowPanelTest : public MeadowTest {
+protected:
+    static void SetUpTestSuite() {
+        ASSERT_EQ(StartHeadless("", 5000), "");
+        OpenScreen(1024, 768);
+    }
+    static void TearDownTestSuite() { StopPlatform(); }
+
+    // A friendly character of `kind` in slot `slot`, frozen so that turns do not walk it
+    // away from where the test put it.
+    static void PutCharacter(int slot, int kind, int x, int y, int mode = 0) {
+        PutCreature(slot, kind, x, y, AttitudeFriendly);
+        MonMode[slot] = mode;
+        MonStatus[slot][StatusFrozen] = 10000;
+    }
+    // The character east of the hero, bumped: the conversation opens.
+    static void Talk(int kind, int mode = 0) {
+        PutCharacter(1, kind, 11, 10, mode);
+        Tap(KeyRight);
+    }
+    // The feature `code` east of the hero, bumped open.
+    static void Open(int code) {
+        MapTerrain[11][10] = code;
+        Tap(KeyRight);
+    }
+    static int GroundAt(int kind, int x, int y) {
+        for (int g = 0; g < GroundSlots; ++g)
+            if (GroundItemKind[g] == kind && GroundItemX[g] == x && GroundItemY[g] == y) return g;
+        return -1;
+    }
+    static int GroundAtHero(int kind) { return GroundAt(kind, MonX[0], MonY[0]); }
+    static int CountKind(int kind) {
+        int n = 0;
+        for (int m = 1; m < MonSlots; ++m) n += MonKind[m] == kind ? 1 : 0;
+        return n;
+    }
+    // Every slot of the ground table taken, far from the hero.
+    static void FillGround() {
+        for (int g = 0; g < GroundSlots; ++g) {
+            GroundItemKind[g] = ItemApple;
+            GroundItemX[g] = 40;
+            GroundItemY[g] = 30;
+        }
     }
 };
