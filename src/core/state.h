@@ -236,7 +236,7 @@ HOOF_TABLE(int, RegenerateSector, , Value)      // 1 while a generated sector mu
 HOOF_TABLE(std::string, LookupName, , Value)    // texts returned by the name and description lookups
 HOOF_TABLE(std::string, LookupText, , Value)
 HOOF_TABLE(std::string, LookupText2, , Value)
-HOOF_TABLE(int, ApplyItemMods, , Value)         // 1 while describing an item also adds its bonuses to the hero
+HOOF_TABLE(int, ApplyItemMods, , Value)         // always 0 now that a description adds nothing to the hero; the dump keeps its line
 HOOF_TABLE(double, DistanceResult, , Value)     // result of the distance routine
 HOOF_TABLE(int, ScreenWidth, , Value)           // 1024 x 768 or 800 x 600
 HOOF_TABLE(int, ScreenHeight, , Value)

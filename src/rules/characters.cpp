@@ -114,8 +114,7 @@ std::string FairyTreeLine(int tree) {
     static const char* const Places[GardenPlots] = {"NE - ", "E  - ", "SE - ", "SW - ", "W  - ", "NW - "};
     const int fruit = GlobalData[GlobalGardenPlotFirst + tree];
     if (fruit == 0) return std::string(Places[tree]) + "No tree. ";
-    DescribeItem(fruit, 0, 0);
-    return Places[tree] + LookupName + " tree. " + GrowthText(GlobalData[GlobalGardenGrowthFirst + tree]);
+    return Places[tree] + DescribeItem(fruit, 0, 0).name + " tree. " + GrowthText(GlobalData[GlobalGardenGrowthFirst + tree]);
 }
 
 // Six trees on lines of their own would push the last line down over the map, so the

@@ -14,6 +14,7 @@
 #include "items/food.h"
 #include "persist/globals.h"
 #include "rules/conversation.h"
+#include "rules/cooking.h"
 #include "rules/forest_folk.h"
 #include "rules/interaction_panel.h"
 #include "rules/interactions.h"
@@ -162,11 +163,8 @@ const Hint* FindHint(const Hint* first, const Hint* last, int role) {
 }
 
 void TeachRecipe(int dish) {
-    const int entry = dish - DishFirstId;
-    if (RecipeBook[entry] == 1) return;
     // Written at once: the book is kept across games, whether or not the dish is cooked.
-    RecipeBook[entry] = 1;
-    WriteRecipeBook();
+    if (LearnRecipe(dish)) WriteRecipeBook();
 }
 
 // The hint of the individual talked to teaches its dish as it is shown.

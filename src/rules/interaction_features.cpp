@@ -30,8 +30,7 @@ void Close() { DialogueState = DialogueNone; }
 
 // The name of an item as the satchel shows it. Draws like every item description.
 std::string ItemName(int kind) {
-    DescribeItem(kind, 0, 0);
-    return LookupName;
+    return DescribeItem(kind, 0, 0).name;
 }
 
 // A prize goes to the hero's cell. Asked before the feature changes, so a full ground
