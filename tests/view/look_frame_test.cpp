@@ -17,37 +17,19 @@
 #include "platform/input.h"
 #include "platform/platform.h"
 #include "rules/interactions.h"
-#include "rules/meadow_fixture.h"
 #include "view/drawn_line.h"
 #include "worldgen/creatures.h"
 
 namespace {
 
-class LookFrameTest : public MeadowTest {
+class LookFrameTest : public DrawnMeadowTest {
 protected:
-    static inline std::vector<Line> drawn;
-    static void Watch(const std::string& text, int x, int y) { drawn.push_back({text, x, y}); }
-
-    static void SetUpTestSuite() { ASSERT_EQ(StartHeadless("", 5000), ""); }
-    static void TearDownTestSuite() { StopPlatform(); }
     void SetUp() override {
-        MeadowTest::SetUp();
-        for (auto& column : MapSeen)
-            for (int& cell : column) cell = 2;
+        DrawnMeadowTest::SetUp();
         PushMessage("LOGLINE");
         MessageSeenCount = MessagePushCount;  // shown before the test: no answer line to come back
-        SetTextWatcher(Watch);
-    }
-    void TearDown() override {
-        SetTextWatcher(nullptr);
-        MeadowTest::TearDown();
     }
 
-    static void UseScreen(int w) {
-        ScreenWidth = w;
-        ScreenHeight = w == 800 ? 600 : 768;
-        OpenScreen(ScreenWidth, ScreenHeight);
-    }
     // Where the look lines start.
     static int TextX() { return ScreenWidth == 800 ? 10 : 310; }
     // The pointer's pixel over a cell of the map (the camera stays at 0 for a hero at
@@ -55,21 +37,14 @@ protected:
     static void PointAtCell(int x, int y) { InputPointer(300 + 16 * x + 8, 90 + 16 * y + 8); }
     // The texts written into the top box in one frame with no key held; a frame is run
     // first, as the pointer's cell is taken at the end of a frame.
-    static std::vector<Line> TopBox() {
+    static std::vector<DrawnLine> TopBox() {
         TurnLoopFrame();
         drawn.clear();
         TurnLoopFrame();
-        std::vector<Line> box;
-        const int left = ScreenWidth == 800 ? 5 : 305;
-        for (const Line& l : drawn)
-            if (l.y < 85 && l.x >= left) box.push_back(l);
-        return box;
+        return InTopBox(drawn);
     }
-    static bool Has(const std::vector<Line>& lines, const std::string& text) {
-        return std::any_of(lines.begin(), lines.end(), [&](const Line& l) { return l.text == text; });
-    }
-    static bool HasStart(const std::vector<Line>& lines, const std::string& start) {
-        return std::any_of(lines.begin(), lines.end(), [&](const Line& l) { return l.text.rfind(start, 0) == 0; });
+    static bool Has(const std::vector<DrawnLine>& lines, const std::string& text) {
+        return std::any_of(lines.begin(), lines.end(), [&](const DrawnLine& l) { return l.text == text; });
     }
     static void PutGround(int g, int kind, int x, int y) {
         GroundItemKind[g] = kind;
@@ -98,13 +73,13 @@ TEST_F(LookFrameTest, CreaturesAtBothSizes) {
             PutCreature(1, KindWasp, 12, 10, c.attitude);
             MonHp[1] = c.hp;
             PointAtCell(12, 10);
-            const std::vector<Line> expected = {
+            const std::vector<DrawnLine> expected = {
                 {"It's grass.", x, 10}, {"You see a BEAST1 here", x, 20}, {c.second, x, 30}};
             EXPECT_EQ(TopBox(), expected) << w << " " << c.second;
         }
         // The hero himself, by his capital name; at 800 x 600 the log gives the box up.
         PointAtCell(10, 10);
-        const std::vector<Line> expected = {{"It's grass.", x, 10}, {"You are HERO", x, 20}};
+        const std::vector<DrawnLine> expected = {{"It's grass.", x, 10}, {"You are HERO", x, 20}};
         EXPECT_EQ(TopBox(), expected) << w;
     }
 }
@@ -119,7 +94,7 @@ TEST_F(LookFrameTest, APileOfFiveItemsIsOneLineAtBothSizes) {
         UseScreen(w);
         const int x = TextX();
         PointAtCell(10, 10);
-        const std::vector<Line> expected = {
+        const std::vector<DrawnLine> expected = {
             {"It's grass.", x, 10},
             {"You are HERO", x, 20},
             {pile + " there", x, 30},
@@ -153,7 +128,7 @@ TEST_F(LookFrameTest, TheOpenInventoryDescribesTheSlotUnderItsCursor) {
         InvCursor = 3;
         InputDelay = 9;  // no key acts
         PointAtCell(13, 12);
-        const std::vector<Line> expected = {
+        const std::vector<DrawnLine> expected = {
             {"You have a Apple in your inventory", x, 10},
             {"You can eat this.  It is found food.", x, 20},
             {help1, x, 30},
@@ -163,7 +138,7 @@ TEST_F(LookFrameTest, TheOpenInventoryDescribesTheSlotUnderItsCursor) {
         EXPECT_EQ(TopBox(), expected) << w;
         // On an empty slot there is nothing to describe, and at 800 x 600 the log comes back.
         InvCursor = 4;
-        const std::vector<Line> box = TopBox();
+        const std::vector<DrawnLine> box = TopBox();
         EXPECT_FALSE(HasStart(box, "You have a")) << w;
         EXPECT_FALSE(HasStart(box, "There is a")) << w;
         EXPECT_EQ(Has(box, "LOGLINE"), w == 800) << w;
@@ -186,7 +161,7 @@ TEST_F(LookFrameTest, SkillHelpShowsLevelMaxAtTheTopLevel) {
             UiMode = UiSkillList;
             InvCursor = 0;
             InputDelay = 9;
-            const std::vector<Line> expected = {
+            const std::vector<DrawnLine> expected = {
                 {"Magic Beam", x, 10},
                 {"This is a basic magical blast to harm enemies", x, 20},
                 {"Higher skill levels allow you to deal more damage", x, 30},
@@ -211,11 +186,11 @@ TEST_F(LookFrameTest, HoveringASkillShowsItsHelpOnlyWhileThePointerRests) {
         InputPointer(30, w == 800 ? 284 : 194);
         EXPECT_TRUE(Has(TopBox(), "Magic Beam")) << w;
         PointAtCell(20, 5);  // away over bare grass
-        const std::vector<Line> expected = {{"It's grass.", TextX(), 10}};
+        const std::vector<DrawnLine> expected = {{"It's grass.", TextX(), 10}};
         EXPECT_EQ(TopBox(), expected) << w << ": no help is left behind";
         // Nor does the hovered skill linger once the pointer rests on a panel or a topic.
         InputPointer(20, w == 800 ? 125 : 41);
-        const std::vector<Line> box = TopBox();
+        const std::vector<DrawnLine> box = TopBox();
         EXPECT_FALSE(Has(box, "Magic Beam")) << w;
         EXPECT_TRUE(Has(box, "Health Points. If your health is at zero, you die.")) << w;
     }
@@ -235,7 +210,7 @@ TEST_F(LookFrameTest, NoLookLineIsWrittenIntoTheTopBoxUnderAnOpenInteraction) {
         UseScreen(w);
         InputPointer(700, 580);  // nowhere in particular
         SeedRandom(77);
-        const std::vector<Line> bare = TopBox();
+        const std::vector<DrawnLine> bare = TopBox();
         const int bareRandom = RandomState();
         EXPECT_FALSE(Has(bare, "LOGLINE")) << w;
         struct Spot {

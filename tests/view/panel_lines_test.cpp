@@ -22,56 +22,27 @@
 #include "platform/platform.h"
 #include "platform/png_io.h"
 #include "rules/interactions.h"
-#include "rules/meadow_fixture.h"
 #include "view/drawn_line.h"
 #include "worldgen/creatures.h"
 
 namespace {
 
-class PanelLinesTest : public MeadowTest {
+class PanelLinesTest : public DrawnMeadowTest {
 protected:
-    static inline std::vector<Line> drawn;
-    static void Watch(const std::string& text, int x, int y) { drawn.push_back({text, x, y}); }
-
-    static void SetUpTestSuite() { ASSERT_EQ(StartHeadless("", 5000), ""); }
-    static void TearDownTestSuite() { StopPlatform(); }
     void SetUp() override {
-        MeadowTest::SetUp();
-        for (auto& column : MapSeen)
-            for (int& cell : column) cell = 2;
-        SetTextWatcher(Watch);
+        DrawnMeadowTest::SetUp();
         InputPointer(150, 560);  // on nothing at either size
     }
-    void TearDown() override {
-        SetTextWatcher(nullptr);
-        MeadowTest::TearDown();
-    }
 
-    static void UseScreen(int w) {
-        ScreenWidth = w;
-        ScreenHeight = w == 800 ? 600 : 768;
-        OpenScreen(ScreenWidth, ScreenHeight);
-    }
     // Every text of one frame of the turn loop, keys as they are.
-    static std::vector<Line> Frame() {
+    static std::vector<DrawnLine> Frame() {
         drawn.clear();
         TurnLoopFrame();
         return drawn;
     }
-    // The texts of a frame inside the top box.
-    static std::vector<Line> TopBox(const std::vector<Line>& lines) {
-        std::vector<Line> box;
-        const int left = ScreenWidth == 800 ? 5 : 305;
-        for (const Line& l : lines)
-            if (l.y < 85 && l.x >= left) box.push_back(l);
-        return box;
-    }
-    static const Line* Find(const std::vector<Line>& lines, const std::string& text) {
-        const auto it = std::find_if(lines.begin(), lines.end(), [&](const Line& l) { return l.text == text; });
+    static const DrawnLine* Find(const std::vector<DrawnLine>& lines, const std::string& text) {
+        const auto it = std::find_if(lines.begin(), lines.end(), [&](const DrawnLine& l) { return l.text == text; });
         return it == lines.end() ? nullptr : &*it;
-    }
-    static bool HasStart(const std::vector<Line>& lines, const std::string& start) {
-        return std::any_of(lines.begin(), lines.end(), [&](const Line& l) { return l.text.rfind(start, 0) == 0; });
     }
     static void Carry(int slot, int kind, int count) {
         InvKind[slot] = kind;
@@ -114,24 +85,24 @@ TEST_F(PanelLinesTest, TheSatchelItemUnderThePointerIsDescribedBesideAnOpenPanel
             InputPointer(150, 560);
             Frame();
             SeedRandom(77);
-            const std::vector<Line> bare = Frame();
+            const std::vector<DrawnLine> bare = Frame();
             const int bareRandom = RandomState();
             PointAtFirstSlot();
             Frame();  // the pointer's hover is read as the panels are drawn
             SeedRandom(77);
-            const std::vector<Line> hovered = Frame();
+            const std::vector<DrawnLine> hovered = Frame();
             EXPECT_NE(RandomState(), bareRandom) << w << " " << c.what << ": the description draws";
-            EXPECT_EQ(TopBox(hovered), TopBox(bare)) << w << " " << c.what;
+            EXPECT_EQ(InTopBox(hovered), InTopBox(bare)) << w << " " << c.what;
             const int x = w == 800 ? 10 : 310;
             const int y = w == 800 ? 543 : 93;
-            const std::vector<Line> expected = {
+            const std::vector<DrawnLine> expected = {
                 {"You have a Apple in your inventory", x, y},
                 {"You can eat this.  It is found food.", x, y + 10},
                 {help1, x, y + 20},
                 {help2, x, y + 30},
             };
-            std::vector<Line> described;
-            for (const Line& l : hovered)
+            std::vector<DrawnLine> described;
+            for (const DrawnLine& l : hovered)
                 if (l.y >= y && l.y <= y + 30 && l.x == x) described.push_back(l);
             EXPECT_EQ(described, expected) << w << " " << c.what;
         }
@@ -199,19 +170,19 @@ TEST_F(PanelLinesTest, At800TheNewestLineSinceAPanelOpenedIsOnAFreeLineOfTheTopB
             Frame();  // the log is shown: what it said is seen
             c.open();
             Frame();
-            const std::vector<Line> quiet = TopBox(Frame());
+            const std::vector<DrawnLine> quiet = InTopBox(Frame());
             EXPECT_EQ(Find(quiet, "Said before"), nullptr) << w << " " << c.what << ": seen before the panel";
             PushMessage("Said now");
             Frame();
-            const std::vector<Line> box = TopBox(Frame());
-            const Line* answer = Find(box, "Said now");
+            const std::vector<DrawnLine> box = InTopBox(Frame());
+            const DrawnLine* answer = Find(box, "Said now");
             if (w == 1024) {
                 EXPECT_EQ(answer, nullptr) << c.what;
                 continue;
             }
             ASSERT_NE(answer, nullptr) << c.what;
-            EXPECT_EQ(*answer, (Line{"Said now", 10, 10 + 10 * c.line})) << c.what;
-            EXPECT_EQ(std::count_if(box.begin(), box.end(), [&](const Line& l) { return l.y == answer->y; }), 1)
+            EXPECT_EQ(*answer, (DrawnLine{"Said now", 10, 10 + 10 * c.line})) << c.what;
+            EXPECT_EQ(std::count_if(box.begin(), box.end(), [&](const DrawnLine& l) { return l.y == answer->y; }), 1)
                 << c.what << ": the line is free of anything else";
         }
     }
@@ -227,8 +198,8 @@ TEST_F(PanelLinesTest, TheKeyThatFindsNoRecipeIsAnsweredInThePotAt800) {
     InputPress(KeyG);
     Frame();
     InputReset();
-    const std::vector<Line> box = TopBox(Frame());
-    const Line* answer = Find(box, "Not a recipe!");
+    const std::vector<DrawnLine> box = InTopBox(Frame());
+    const DrawnLine* answer = Find(box, "Not a recipe!");
     ASSERT_NE(answer, nullptr);
     EXPECT_EQ(answer->y, 70) << "below the pot's six lines";
 }
@@ -254,11 +225,11 @@ TEST_F(PanelLinesTest, AnEmptySatchelSlotShowsNoItemLinesAtEitherTrader) {
         DialogueStep = c.step;
         MenuCursor = 0;  // the empty slot
         InputDelay = 9;
-        const std::vector<Line> empty = TopBox(Frame());
+        const std::vector<DrawnLine> empty = InTopBox(Frame());
         EXPECT_FALSE(HasStart(empty, "Item:")) << c.what;
         EXPECT_FALSE(HasStart(empty, "Value:")) << c.what;
         MenuCursor = 1;
-        const std::vector<Line> apple = TopBox(Frame());
+        const std::vector<DrawnLine> apple = InTopBox(Frame());
         EXPECT_NE(Find(apple, "Item: Apple"), nullptr) << c.what;
         EXPECT_TRUE(HasStart(apple, "Value: ")) << c.what;
     }
@@ -270,8 +241,8 @@ TEST_F(PanelLinesTest, ThePurseIsOnTheSellingScreenAt800Only) {
         UseScreen(w);
         OpenGriffon(GriffonSellingStep);
         InputDelay = 9;
-        const std::vector<Line> box = TopBox(Frame());
-        const Line* purse = Find(box, "Bits: 345");
+        const std::vector<DrawnLine> box = InTopBox(Frame());
+        const DrawnLine* purse = Find(box, "Bits: 345");
         EXPECT_EQ(purse != nullptr, w == 800) << w << ": at 1024 x 768 the statistics show it";
         if (purse) {
             EXPECT_EQ(purse->y, 50) << "beside the item's value";
@@ -313,8 +284,8 @@ TEST_F(PanelLinesTest, PotPlacesHoldFourteenGlyphsOfAName) {
     DialogueState = DialogueCookingPot;
     DialogueStep = 1;
     InputDelay = 9;
-    std::vector<Line> places;
-    for (const Line& l : TopBox(Frame()))
+    std::vector<DrawnLine> places;
+    for (const DrawnLine& l : InTopBox(Frame()))
         if (l.y == 30) places.push_back(l);
     ASSERT_EQ(places.size(), 5u);
     for (int i = 0; i < PotSlots; ++i) {
@@ -347,11 +318,11 @@ TEST_F(PanelLinesTest, AOneLineAnswerOfTheForestFolkHasItsKeyRightBelow) {
         DialogueState = DialogueGrubbin;
         DialogueStep = 0;
         InputDelay = 9;
-        const std::vector<Line> box = TopBox(Frame());
-        const Line* key = Find(box, "Press space to continue");
+        const std::vector<DrawnLine> box = InTopBox(Frame());
+        const DrawnLine* key = Find(box, "Press space to continue");
         ASSERT_NE(key, nullptr) << c.role;
         EXPECT_EQ(key->y, 10 + 10 * c.keyLine) << c.role;
-        EXPECT_FALSE(std::any_of(box.begin(), box.end(), [](const Line& l) { return l.text.empty(); })) << c.role;
+        EXPECT_FALSE(std::any_of(box.begin(), box.end(), [](const DrawnLine& l) { return l.text.empty(); })) << c.role;
     }
 }
 
@@ -381,8 +352,8 @@ TEST_F(PanelLinesTest, TheHelpLineOfASkillInUseSaysWhatItWaitsFor) {
             TargetY = MonY[0];
             InputDelay = 9;
             DescribeSkill(c.skill);
-            const std::vector<Line> box = TopBox(Frame());
-            const Line expected{LookupName + c.keys, w == 800 ? 10 : 310, 10};
+            const std::vector<DrawnLine> box = InTopBox(Frame());
+            const DrawnLine expected{LookupName + c.keys, w == 800 ? 10 : 310, 10};
             ASSERT_FALSE(box.empty()) << c.skill;
             EXPECT_EQ(box.front(), expected) << w << " skill " << c.skill;
         }
