@@ -49,10 +49,7 @@ void Watch(const std::string& text, int, int) { Texts.push_back(text); }
 class ComfortsTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        std::string error;
-        PlatformOptions options;
-        options.headless = true;
-        ASSERT_TRUE(StartPlatform(options, error)) << error;
+        ASSERT_EQ(StartHeadless(""), "");
         OpenScreen(1024, 768);
         SetBlendAlpha();
         LoadSheets();

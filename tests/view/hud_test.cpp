@@ -15,6 +15,7 @@
 #include "platform/input.h"
 #include "platform/platform.h"
 #include "rules/interactions.h"
+#include "support/test_support.h"
 #include "view/hud.h"
 
 namespace {
@@ -26,10 +27,7 @@ constexpr unsigned CursorBar = 0x141428;  // (20, 20, 40)
 class HudTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        std::string error;
-        PlatformOptions options;
-        options.headless = true;
-        ASSERT_TRUE(StartPlatform(options, error)) << error;
+        ASSERT_EQ(StartHeadless(""), "");
         SetBlendAlpha();
     }
     static void TearDownTestSuite() { StopPlatform(); }

@@ -9,6 +9,7 @@
 #include "core/statuses.h"
 #include "platform/platform.h"
 #include "support/sector_grid.h"
+#include "support/test_support.h"
 #include "view/mapview.h"
 
 namespace {
@@ -16,10 +17,7 @@ namespace {
 class MapViewTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        std::string error;
-        PlatformOptions options;
-        options.headless = true;
-        ASSERT_TRUE(StartPlatform(options, error)) << error;
+        ASSERT_EQ(StartHeadless(""), "");
         OpenScreen(1024, 768);
         SetBlendAlpha();
     }
