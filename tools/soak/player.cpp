@@ -574,6 +574,12 @@ double ExpectedDamage(int a, int b) {
     return chance * std::max(1.0, strike);
 }
 
+bool PlayerCalm() {
+    for (int s = 1; s < MonSlots; ++s)
+        if (Hostile(s) && Steps(s, MonX[0], MonY[0]) <= 8) return false;
+    return MonStatus[0][StatusPoisoned] == 0 && MonHp[0] * 2 >= MonMaxHp[0];
+}
+
 void PlayerDied(PlayerMind& mind) {
     for (int s = 1; s < MonSlots; ++s)
         if (Hostile(s) && Steps(s, MonX[0], MonY[0]) <= 2) mind.feared[MonKind[s]]++;

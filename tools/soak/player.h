@@ -41,6 +41,10 @@ struct PlayerMind {
 // nothing of its own to press and leaves the frame to the wandering keys.
 bool PlayerGameKeys(PlayerMind& mind, int (*roll)(int n));
 
+// No foe within reach, the hero not poisoned and at half his hit points or more: a
+// moment a player would quit the game at.
+bool PlayerCalm();
+
 // The hero fell: the foes around him are remembered as too strong.
 void PlayerDied(PlayerMind& mind);
 
