@@ -506,11 +506,18 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
             route = BestRoute([](int x, int y) { return IsWayOn(MapTerrain[x][y]); });
         }
     }
-    // A fruit tree shaken is food on the ground around it.
-    if (route.step < 0 && FoodCount() < 4 && !mind.onwardOnly) {
+    // A well of wishing heals whole for 100 bits.
+    if (route.step < 0 && hurt && Bits >= 100)
+        route = BestRoute([](int x, int y) { return MapTerrain[x][y] == Well; });
+    // A fruit tree shaken is food on the ground around it; hurt with nothing to eat,
+    // any tree or food of the sector is worth the walk.
+    if (route.step < 0 && (FoodCount() < 4 || weak) && !mind.onwardOnly) {
         const Route tree = RouteTo(
             [](int x, int y) { return MapTerrain[x][y] >= AppleTree && MapTerrain[x][y] <= JoltAppleTree; }, true);
-        if (tree.step >= 0 && tree.length <= 25) route = tree;
+        if (tree.step >= 0 && (tree.length <= 25 || weak)) route = tree;
+    }
+    if (route.step < 0 && weak && !mind.onwardOnly && SatchelHasRoom()) {
+        route = RouteTo([&mind](int x, int y) { return FoodUnder(x, y) && !mind.givenUp.count({x, y}); }, true);
     }
     if (route.step < 0 && !weak && !mind.onwardOnly && !mind.goingHome) {
         // Foes worth the experience and things worth having, if they are close.
@@ -523,6 +530,21 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
         } else if (fight.step >= 0 && MonHp[0] >= MonMaxHp[0] * 70 / 100) {
             // Every foe it can beat is experience: a level is worth more than the next sector.
             route = fight;
+        }
+    }
+    // The crypt, the temple and the fairy garden: each seen once a run, when fit for it.
+    if (route.step < 0 && Depth >= 0 && MonHp[0] >= MonMaxHp[0] * 70 / 100 && !mind.onwardOnly) {
+        const Route side = RouteTo(
+            [&mind](int x, int y) {
+                const int code = MapTerrain[x][y];
+                return (code == CryptEntrance || code == TempleEntrance || code == FairyDoor) &&
+                       !mind.sidesSeen.count(code);
+            },
+            true);
+        if (side.step >= 0) {
+            route = side;
+            const int code = MapTerrain[MonX[0] + StepX[side.step]][MonY[0] + StepY[side.step]];
+            if (side.length <= 1) mind.sidesSeen.insert(code);
         }
     }
     if (route.step < 0 && Depth < 0) {
@@ -597,6 +619,15 @@ bool PlayerGameKeys(PlayerMind& mind, int (*roll)(int n)) {
             Press(MonHp[0] < MonMaxHp[0] ? KeyDigit1 + 1 : KeyDigit1 + 3);
         } else {
             Press(KeySpace);
+        }
+        return true;
+    }
+    if (DialogueState == DialogueWell && ++mind.planFrames < 100) {
+        // "1) Throw in 100 bits", then "3) Instant healing (HP and MP)".
+        if (DialogueStep == 0) {
+            Press(Bits >= 100 && MonHp[0] < MonMaxHp[0] ? KeyDigit1 : KeyDigit1 + 2);
+        } else {
+            Press(KeyDigit1 + 2);
         }
         return true;
     }

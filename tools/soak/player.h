@@ -31,6 +31,7 @@ struct PlayerMind {
     std::map<int, int> feared;  // creature kinds that felled the hero in this run, and how often
     int healerDepth = -999;  // the sector where the healer lives, once seen
     bool goingHome = false;  // hurt with nothing to eat: back to the healer
+    std::set<int> sidesSeen;  // the ways into side sectors taken in this run (their terrain codes)
     int skillUsed = -1;                     // the skill id chosen last (for the coverage table)
     // The stat points of a piece, by (kind, tier, seed): described once.
     std::map<std::tuple<int, int, int>, int> pieceScore;

@@ -568,6 +568,7 @@ void StartOfGame(Bot& b) {
     if (!b.choseNew) {
         b.mind.feared = learnt.feared;
         b.mind.healerDepth = learnt.healerDepth;
+        b.mind.sidesSeen = learnt.sidesSeen;
     }
     b.choseNew = false;
     b.easyContinue = false;
