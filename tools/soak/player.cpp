@@ -511,7 +511,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
         route = BestRoute([](int x, int y) { return MapTerrain[x][y] == Well; });
     // A fruit tree shaken is food on the ground around it; hurt with nothing to eat,
     // any tree or food of the sector is worth the walk.
-    if (route.step < 0 && (FoodCount() < 4 || weak) && !mind.onwardOnly) {
+    if (route.step < 0 && (FoodCount() < 12 || weak) && !mind.onwardOnly) {
         const Route tree = RouteTo(
             [](int x, int y) { return MapTerrain[x][y] >= AppleTree && MapTerrain[x][y] <= JoltAppleTree; }, true);
         if (tree.step >= 0 && (tree.length <= 25 || weak)) route = tree;
@@ -525,7 +525,12 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
                                     true);
         const Route grab = RouteTo(
             [&mind](int x, int y) { return WorthyItemAt(x, y) >= 0 && !mind.givenUp.count({x, y}); }, true);
-        if (grab.step >= 0 && grab.length <= 12 && (fight.step < 0 || grab.length <= fight.length)) {
+        // Food is the only healing that keeps: it is worth a longer walk.
+        const Route meal = RouteTo(
+            [&mind](int x, int y) { return FoodUnder(x, y) && SatchelHasRoom() && !mind.givenUp.count({x, y}); }, true);
+        if (meal.step >= 0 && meal.length <= 30 && (grab.step < 0 || grab.length > 12)) {
+            route = meal;
+        } else if (grab.step >= 0 && grab.length <= 12 && (fight.step < 0 || grab.length <= fight.length)) {
             route = grab;
         } else if (fight.step >= 0 && MonHp[0] >= MonMaxHp[0] * 70 / 100) {
             // Every foe it can beat is experience: a level is worth more than the next sector.

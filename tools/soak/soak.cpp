@@ -111,6 +111,9 @@ struct Bot {
     bool outOfTime = false;
     int waiting = 0;  // frames without a key not yet written
     bool victoryDumped = false;
+    // The save an easy run was last loaded from (its turn and depth), and the falls
+    // from it in a row.
+    int loadedTurn = -1, loadedDepth = 0, sameSaveDeaths = 0;
 };
 
 // The script of what the bot held: each hook call's keys are held through the next frame
@@ -570,6 +573,14 @@ void StartOfGame(Bot& b) {
         b.mind.healerDepth = learnt.healerDepth;
         b.mind.sidesSeen = learnt.sidesSeen;
     }
+    if (b.choseNew) {
+        b.sameSaveDeaths = 0;
+        b.loadedTurn = -1;
+    } else if (TurnCount != b.loadedTurn || Depth != b.loadedDepth) {
+        b.sameSaveDeaths = 0;
+        b.loadedTurn = TurnCount;
+        b.loadedDepth = Depth;
+    }
     b.choseNew = false;
     b.easyContinue = false;
     CoverSector(b);
@@ -668,11 +679,13 @@ void WatchGame(Bot& b) {
             if (cause.rfind(MonName[0], 0) == 0) cause = cause.substr(MonName[0].size());
             Cover(b, "ending " + quest + "-death");
             b.run.deaths++;
+            if (b.loadedTurn >= 0) b.sameSaveDeaths++;
             PlayerDied(b.mind);
             b.run.cause = cause;
             if (GameVars[VarDifficulty] > 0) {
                 EndRun(b, true);
-            } else if (b.run.deaths >= b.options.easyDeathsPerRun) {
+            } else if (b.run.deaths >= b.options.easyDeathsPerRun || b.sameSaveDeaths >= 10) {
+                // Ten falls from the same save: the save is lost, and a player begins anew.
                 EndRun(b, false);
             } else {
                 b.easyContinue = !b.options.wander;
