@@ -24,10 +24,14 @@ namespace {
 
 // A generated sector that fails its test is made again from the clock; the game
 // would retry forever, but a player must never be left waiting on a hang.
-constexpr int RegenerationLimit = 200;
+int RegenerationLimit = 200;
 
 // Generates the new sector until it passes its test (from the second try on, seeded
-// from the clock, with one blank frame between tries so the clock moves on).
+// from the clock, with one blank frame between tries so the clock moves on). Past the
+// limit a finished sector is kept even if it fails its test; an attempt whose search
+// ran out is never kept, as it may lack its ways in and out and still hold the
+// generator's keep-out marks, which no sector file may hold. Only if no attempt at all
+// finishes within twice the limit are the marks lifted from the last one.
 void GenerateAcceptedSectorInPlace() {
     RegenerateSector = 0;
     for (int attempt = 1;; ++attempt) {
@@ -35,9 +39,15 @@ void GenerateAcceptedSectorInPlace() {
         RegenerateSector = 0;
         const bool accepted = built && (Depth <= 0 || SectorPassesAcceptance() == 1);
         if (accepted) return;
-        if (attempt >= RegenerationLimit) {
+        if (built && attempt >= RegenerationLimit) {
             std::fprintf(stderr, "hoofbound: sector %d failed its test %d times; keeping the last one\n", Depth,
                          attempt);
+            return;
+        }
+        if (attempt >= 2 * RegenerationLimit) {
+            std::fprintf(stderr, "hoofbound: sector %d could not be finished in %d tries (%s)\n", Depth, attempt,
+                         SectorGenFailure.c_str());
+            LiftReservedMarks();
             return;
         }
         RegenerateSector = 1;
@@ -89,6 +99,8 @@ void ClearMaskAndHighlight() {
 }  // namespace
 
 void GenerateNewSector() { GenerateAcceptedSectorInPlace(); }
+
+void SetRegenerationLimit(int tries) { RegenerationLimit = tries < 1 ? 1 : tries; }
 
 void GrowGardenTrees() {
     int dx = -1, dy = -1;

@@ -16,5 +16,7 @@ void ChangeSector(int kind);
 // Generates the current Depth's sector until it passes its test (sectors above 0) and
 // no search ran out; from the second try on it is seeded from the clock.
 void GenerateNewSector();
+// Tries at a sector before one that fails its test is kept (200); a test may lower it.
+void SetRegenerationLimit(int tries);
 // Grows the fairy garden's trees on the planted plots that have grown long enough.
 void GrowGardenTrees();

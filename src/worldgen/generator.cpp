@@ -346,6 +346,12 @@ void ShowProgress(const char* step) {
     ClearScreen();
 }
 
+void LiftReservedMarks() {
+    for (auto& column : MapTerrain)
+        for (int& code : column)
+            if (code > ReservedOffset) code -= ReservedOffset;
+}
+
 bool GenerateSector() {
     SectorGenFailure.clear();
     SeedRandom(RegenerateSector == 1 ? ClockMillis() : SectorSeed());
@@ -420,9 +426,7 @@ bool GenerateSector() {
         ShowProgress("Placing Treasures");
         if (!PlaceSectorItems()) return false;
     }
-    for (auto& column : MapTerrain)
-        for (int& code : column)
-            if (code > ReservedOffset) code -= ReservedOffset;
+    LiftReservedMarks();
     if (castle) StyleCastle();
     ShowProgress("Done!");
     RefreshFrames();

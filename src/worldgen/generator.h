@@ -7,6 +7,10 @@
 // SectorGenFailure names it and the sector must be generated again.
 bool GenerateSector();
 
+// Turns every cell a generator marked "keep out" back into its own terrain; a finished
+// sector holds no such mark.
+void LiftReservedMarks();
+
 // The ways in and out: exits, entrances and their tunnels, the castle-grounds gates,
 // the chaos portals and the arrival in a special sector; also places the hero.
 bool PlaceWaysInAndOut();

@@ -9,7 +9,9 @@
 
 #include "core/frame.h"
 #include "core/loop/startup.h"
+#include "core/run_vars.h"
 #include "core/state.h"
+#include "persist/reset.h"
 #include "persist/sector.h"
 #include "platform/files.h"
 #include "platform/platform.h"
@@ -17,6 +19,8 @@
 #include "support/data_root_fixture.h"
 #include "support/sector_grid.h"
 #include "support/test_support.h"
+#include "worldgen/generator.h"
+#include "worldgen/terrain.h"
 
 namespace {
 
@@ -240,4 +244,47 @@ TEST_F(SectorFiles, ClosingTheWindowDuringAChangeKeepsTheSectorAhead) {
     ASSERT_EQ(left.size(), 52140u);
     const size_t cell11 = 4 * 5 * (1 * 36 + 1);
     EXPECT_EQ(std::vector<unsigned char>(left.begin() + cell11, left.begin() + cell11 + 4), IntBytes({78}));
+}
+
+TEST_F(SectorFiles, ASectorWhoseMakingRanOutIsNeverKept) {
+    // World 2968's castle grounds at depth 13 of the forest quest, made from the sector
+    // seed, run out of room for the way on. Once the tries are used up, the sector kept
+    // must still be a finished one: its ways placed, no keep-out mark left, and its file
+    // readable again.
+    auto newRun = [] {
+        ClearAllTables();
+        ResetGame();
+        HeroId = 1;
+        GameVars[VarBandBiomeFirst] = 2;
+        GameVars[VarBandBiomeSecond] = 3;
+        GameVars[VarBandBiomeThird] = 4;
+        GameVars[VarPrizeTreasury] = 17;
+        GameVars[VarScenario] = ScenarioForest;
+        WorldSeed = 2968;
+        Depth = 13;
+        RegenerateSector = 0;
+    };
+    newRun();
+    ASSERT_FALSE(GenerateSector()) << "the seeded attempt must run out for this test to mean anything";
+
+    const std::string script = At("wait.txt");
+    WriteBytes(script, {'w', 'a', 'i', 't', ' ', '9', '9', '9', '\n'});
+    ASSERT_EQ(StartHeadless(script), "");
+    OpenScreen(1024, 768);
+    newRun();
+    SetRegenerationLimit(1);
+    GenerateNewSector();
+    SetRegenerationLimit(200);
+    EXPECT_EQ(SectorGenFailure, "");
+    int exits = 0, marks = 0;
+    for (const auto& column : MapTerrain)
+        for (int code : column) {
+            exits += code == Exit;
+            marks += code > ReservedOffset;
+        }
+    EXPECT_GT(exits, 0) << "a sector with no way on strands the hero";
+    EXPECT_EQ(marks, 0);
+    ASSERT_TRUE(WriteSector());
+    std::string message;
+    EXPECT_TRUE(ReadSector(message)) << message;
 }

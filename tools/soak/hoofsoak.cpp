@@ -11,7 +11,7 @@ namespace {
 const char* const Usage =
     "usage: hoofsoak [--seed N] [--turns N] [--root DIR] [--check-every N] [--frame-bound N]\n"
     "                [--wait-delay] [--verbose] [--wander] [--wander-share PCT] [--quest Q]\n"
-    "                [--deep-share PCT] [--deep-depth D] [--easy-deaths N] [--load-first]\n"
+    "                [--difficulty D] [--hero H] [--deep-share PCT] [--deep-depth D] [--easy-deaths N] [--load-first]\n"
     "                [--stop-after-deep] [--stop-after-win] [--record SCRIPT] [--max-seconds S]\n";
 
 bool NumberArg(const std::string& text, long long low, long long& value) {
@@ -52,6 +52,12 @@ int main(int argc, char** argv) {
             ++i;
         } else if (arg == "--quest" && hasValue && NumberArg(argv[i + 1], 0, n) && n <= 2) {
             options.quest = static_cast<int>(n);
+            ++i;
+        } else if (arg == "--difficulty" && hasValue && NumberArg(argv[i + 1], 0, n) && n <= 2) {
+            options.difficulty = static_cast<int>(n);
+            ++i;
+        } else if (arg == "--hero" && hasValue && NumberArg(argv[i + 1], 1, n) && n <= 6) {
+            options.hero = static_cast<int>(n);
             ++i;
         } else if (arg == "--easy-deaths" && hasValue && NumberArg(argv[i + 1], 1, n) && n <= 100000) {
             options.easyDeathsPerRun = static_cast<int>(n);

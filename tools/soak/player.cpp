@@ -506,11 +506,18 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
             route = BestRoute([](int x, int y) { return IsWayOn(MapTerrain[x][y]); });
         }
     }
-    // A fruit tree shaken is food on the ground around it.
-    if (route.step < 0 && FoodCount() < 4 && !mind.onwardOnly) {
+    // A well of wishing heals whole for 100 bits.
+    if (route.step < 0 && hurt && Bits >= 100)
+        route = BestRoute([](int x, int y) { return MapTerrain[x][y] == Well; });
+    // A fruit tree shaken is food on the ground around it; hurt with nothing to eat,
+    // any tree or food of the sector is worth the walk.
+    if (route.step < 0 && (FoodCount() < 12 || weak) && !mind.onwardOnly) {
         const Route tree = RouteTo(
             [](int x, int y) { return MapTerrain[x][y] >= AppleTree && MapTerrain[x][y] <= JoltAppleTree; }, true);
-        if (tree.step >= 0 && tree.length <= 25) route = tree;
+        if (tree.step >= 0 && (tree.length <= 25 || weak)) route = tree;
+    }
+    if (route.step < 0 && weak && !mind.onwardOnly && SatchelHasRoom()) {
+        route = RouteTo([&mind](int x, int y) { return FoodUnder(x, y) && !mind.givenUp.count({x, y}); }, true);
     }
     if (route.step < 0 && !weak && !mind.onwardOnly && !mind.goingHome) {
         // Foes worth the experience and things worth having, if they are close.
@@ -518,11 +525,31 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
                                     true);
         const Route grab = RouteTo(
             [&mind](int x, int y) { return WorthyItemAt(x, y) >= 0 && !mind.givenUp.count({x, y}); }, true);
-        if (grab.step >= 0 && grab.length <= 12 && (fight.step < 0 || grab.length <= fight.length)) {
+        // Food is the only healing that keeps: it is worth a longer walk.
+        const Route meal = RouteTo(
+            [&mind](int x, int y) { return FoodUnder(x, y) && SatchelHasRoom() && !mind.givenUp.count({x, y}); }, true);
+        if (meal.step >= 0 && meal.length <= 30 && (grab.step < 0 || grab.length > 12)) {
+            route = meal;
+        } else if (grab.step >= 0 && grab.length <= 12 && (fight.step < 0 || grab.length <= fight.length)) {
             route = grab;
         } else if (fight.step >= 0 && MonHp[0] >= MonMaxHp[0] * 70 / 100) {
             // Every foe it can beat is experience: a level is worth more than the next sector.
             route = fight;
+        }
+    }
+    // The crypt, the temple and the fairy garden: each seen once a run, when fit for it.
+    if (route.step < 0 && Depth >= 0 && MonHp[0] >= MonMaxHp[0] * 70 / 100 && !mind.onwardOnly) {
+        const Route side = RouteTo(
+            [&mind](int x, int y) {
+                const int code = MapTerrain[x][y];
+                return (code == CryptEntrance || code == TempleEntrance || code == FairyDoor) &&
+                       !mind.sidesSeen.count(code);
+            },
+            true);
+        if (side.step >= 0) {
+            route = side;
+            const int code = MapTerrain[MonX[0] + StepX[side.step]][MonY[0] + StepY[side.step]];
+            if (side.length <= 1) mind.sidesSeen.insert(code);
         }
     }
     if (route.step < 0 && Depth < 0) {
@@ -574,6 +601,12 @@ double ExpectedDamage(int a, int b) {
     return chance * std::max(1.0, strike);
 }
 
+bool PlayerCalm() {
+    for (int s = 1; s < MonSlots; ++s)
+        if (Hostile(s) && Steps(s, MonX[0], MonY[0]) <= 8) return false;
+    return MonStatus[0][StatusPoisoned] == 0 && MonHp[0] * 2 >= MonMaxHp[0];
+}
+
 void PlayerDied(PlayerMind& mind) {
     for (int s = 1; s < MonSlots; ++s)
         if (Hostile(s) && Steps(s, MonX[0], MonY[0]) <= 2) mind.feared[MonKind[s]]++;
@@ -591,6 +624,15 @@ bool PlayerGameKeys(PlayerMind& mind, int (*roll)(int n)) {
             Press(MonHp[0] < MonMaxHp[0] ? KeyDigit1 + 1 : KeyDigit1 + 3);
         } else {
             Press(KeySpace);
+        }
+        return true;
+    }
+    if (DialogueState == DialogueWell && ++mind.planFrames < 100) {
+        // "1) Throw in 100 bits", then "3) Instant healing (HP and MP)".
+        if (DialogueStep == 0) {
+            Press(Bits >= 100 && MonHp[0] < MonMaxHp[0] ? KeyDigit1 : KeyDigit1 + 2);
+        } else {
+            Press(KeyDigit1 + 2);
         }
         return true;
     }

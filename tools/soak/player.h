@@ -31,6 +31,7 @@ struct PlayerMind {
     std::map<int, int> feared;  // creature kinds that felled the hero in this run, and how often
     int healerDepth = -999;  // the sector where the healer lives, once seen
     bool goingHome = false;  // hurt with nothing to eat: back to the healer
+    std::set<int> sidesSeen;  // the ways into side sectors taken in this run (their terrain codes)
     int skillUsed = -1;                     // the skill id chosen last (for the coverage table)
     // The stat points of a piece, by (kind, tier, seed): described once.
     std::map<std::tuple<int, int, int>, int> pieceScore;
@@ -40,6 +41,10 @@ struct PlayerMind {
 // interaction). `roll` draws the odd random choice; returns false when the player has
 // nothing of its own to press and leaves the frame to the wandering keys.
 bool PlayerGameKeys(PlayerMind& mind, int (*roll)(int n));
+
+// No foe within reach, the hero not poisoned and at half his hit points or more: a
+// moment a player would quit the game at.
+bool PlayerCalm();
 
 // The hero fell: the foes around him are remembered as too strong.
 void PlayerDied(PlayerMind& mind);

@@ -23,6 +23,7 @@
 #include "core/state.h"
 #include "core/ui_mode.h"
 #include "items/catalogue.h"
+#include "items/category.h"
 #include "items/food.h"
 #include "items/skill_use.h"
 #include "platform/files.h"
@@ -110,6 +111,9 @@ struct Bot {
     bool outOfTime = false;
     int waiting = 0;  // frames without a key not yet written
     bool victoryDumped = false;
+    // The save an easy run was last loaded from (its turn and depth), and the falls
+    // from it in a row.
+    int loadedTurn = -1, loadedDepth = 0, sameSaveDeaths = 0;
 };
 
 // The script of what the bot held: each hook call's keys are held through the next frame
@@ -567,6 +571,15 @@ void StartOfGame(Bot& b) {
     if (!b.choseNew) {
         b.mind.feared = learnt.feared;
         b.mind.healerDepth = learnt.healerDepth;
+        b.mind.sidesSeen = learnt.sidesSeen;
+    }
+    if (b.choseNew) {
+        b.sameSaveDeaths = 0;
+        b.loadedTurn = -1;
+    } else if (TurnCount != b.loadedTurn || Depth != b.loadedDepth) {
+        b.sameSaveDeaths = 0;
+        b.loadedTurn = TurnCount;
+        b.loadedDepth = Depth;
     }
     b.choseNew = false;
     b.easyContinue = false;
@@ -666,19 +679,25 @@ void WatchGame(Bot& b) {
             if (cause.rfind(MonName[0], 0) == 0) cause = cause.substr(MonName[0].size());
             Cover(b, "ending " + quest + "-death");
             b.run.deaths++;
+            if (b.loadedTurn >= 0) b.sameSaveDeaths++;
             PlayerDied(b.mind);
             b.run.cause = cause;
             if (GameVars[VarDifficulty] > 0) {
                 EndRun(b, true);
-            } else if (b.run.deaths >= b.options.easyDeathsPerRun) {
+            } else if (b.run.deaths >= b.options.easyDeathsPerRun || b.sameSaveDeaths >= 10) {
+                // Ten falls from the same save: the save is lost, and a player begins anew.
                 EndRun(b, false);
             } else {
                 b.easyContinue = !b.options.wander;
             }
         }
         if (b.options.verbose) {
-            std::fprintf(stderr, "soak: game %d %s at turn %d, depth %d\n", b.report.games,
-                         GameWon == 1 ? "won" : "lost", TurnCount, Depth);
+            int food = 0;
+            for (int i = 0; i < InvSlots; ++i)
+                if (InvKind[i] > 0 && ItemCategory(InvKind[i]) == CategoryFood) food += InvCount[i];
+            std::fprintf(stderr, "soak: game %d %s at turn %d, depth %d, level %d, max hp %d, food %d, bits %d:%s\n",
+                         b.report.games, GameWon == 1 ? "won" : "lost", TurnCount, Depth, MonLevel[0], MonMaxHp[0],
+                         food, Bits, DeathMessage.c_str());
         }
     }
 }
@@ -727,7 +746,10 @@ void BotFrame() {
     }
     // On the victory screen the dump is taken before any key acts on it.
     std::string extra;
-    if (!b.victoryDumped && (Saw(b, "Congratulations!") || Saw(b, "You defeated Skarnix"))) {
+    // The castle's last line ends in "Congratulations!" rather than being it, so each
+    // quest's screen is known by a line of its own.
+    if (!b.victoryDumped &&
+        (Saw(b, "Congratulations!") || Saw(b, "You defeated Skarnix") || Saw(b, "You defeated Vorgath"))) {
         b.victoryDumped = true;
         extra = "dump $OUT/state.txt\nshot $OUT/victory.png\n";
         InputReset();
@@ -823,8 +845,8 @@ void BotKeys(Bot& b) {
             if (b.heroCursor < 0) {
                 // Every hero, difficulty and quest in turn, the hero changing fastest.
                 b.heroCursor = 0;
-                b.planHero = b.nextGame % 6;
-                b.planDifficulty = (b.nextGame / 6) % 3;
+                b.planHero = b.options.hero >= 1 ? b.options.hero - 1 : b.nextGame % 6;
+                b.planDifficulty = b.options.difficulty >= 0 ? b.options.difficulty : (b.nextGame / 6) % 3;
                 b.planQuest = b.options.quest >= 0 ? b.options.quest : (b.nextGame / 18) % 3;
                 b.nextGame++;
             }
@@ -866,7 +888,10 @@ void BotKeys(Bot& b) {
                 Press(KeySpace);
             break;
         case Screen::Game: {
-            if (GameOver == 0 && b.turnsSinceCheck >= b.options.checkEvery && DialogueState == DialogueNone &&
+            // The winning player quits at a calm moment, as a player would: a run
+            // saved in the middle of a lost fight is a death on every load after it.
+            const bool calm = b.options.wander || PlayerCalm() || b.turnsSinceCheck >= 2 * b.options.checkEvery;
+            if (GameOver == 0 && b.turnsSinceCheck >= b.options.checkEvery && calm && DialogueState == DialogueNone &&
                 UiMode == UiMap && !LookCursorOpen()) {
                 // Quit as a player would (the close button saves the run); the program
                 // then starts again and the bot loads the game from the title.

@@ -20,6 +20,8 @@ struct SoakOptions {
     int deepDepth = -1;       // the depth of every deep start; -1: a depth drawn from 1..29
     int easyDeathsPerRun = 30;  // on easy, deaths after which a run is given up
     int quest = -1;           // every new game on this quest; -1: the quests in turn
+    int difficulty = -1;      // every new game on this difficulty; -1: the difficulties in turn
+    int hero = -1;            // every new game with this hero (1..6); -1: the heroes in turn
     double maxSeconds = 0;    // above 0: the soak ends after this much wall time, whatever the turns
     bool loadFirst = false;   // the first start of the program loads the save already in the root
     bool stopAfterDeep = false;  // close the window (the run is saved) once a deep start is made
