@@ -21,6 +21,11 @@ enum ScreenName : int {
     ScreenQuitSaveFailure = 11,  // the window closing on a run that could not be saved
 };
 
+// The new-game wizard's pages, in UiMode while it runs.
+constexpr int WizardPageHero = 0;
+constexpr int WizardPageDifficulty = 1;
+constexpr int WizardPageScenario = 2;
+
 // Names the screen for as long as it runs; the screen it was opened from is named
 // again when it closes (the title's help, the ending's high scores).
 class ScreenOpen {

@@ -2,19 +2,20 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
-#include <vector>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "core/random.h"
 #include "core/run_vars.h"
-#include "core/statuses.h"
 #include "core/state.h"
+#include "core/statuses.h"
 #include "core/ui_mode.h"
 #include "items/catalogue.h"
 #include "items/category.h"
-#include "items/skill_use.h"
+#include "items/equipment_names.h"
+#include "items/skill_choice.h"
 #include "items/skills.h"
 #include "platform/input.h"
 #include "platform/platform.h"
@@ -218,29 +219,18 @@ int WorthyItemAt(int x, int y) {
     return -1;
 }
 
-// The stat points a piece gives when worn, weighted for fighting, read as the panel
-// reads them: DescribeItem adds them to the hero's bonuses while ApplyItemMods is 1. The
-// description draws from the game's stream and writes the shared texts, so both are put
-// back as they were: looking at an item changes nothing in the game.
+// The stat points a piece gives when worn, weighted for fighting, read from its
+// description as the panel reads it. The description draws from the game's stream and
+// writes the shared look-up texts, so both are put back as they were: looking at an item
+// changes nothing in the game.
 int PieceScore(PlayerMind& mind, int slot) {
     const auto key = std::make_tuple(InvKind[slot], InvTier[slot], InvSeed[slot]);
     const auto known = mind.pieceScore.find(key);
     if (known != mind.pieceScore.end()) return known->second;
-    int* bonus[6] = {&MonAtkBonus[0], &MonDefBonus[0], &MonStrBonus[0],
-                     &MonSpdBonus[0], &MonMagBonus[0], &MonConBonus[0]};
-    int kept[6];
-    for (int i = 0; i < 6; ++i) {
-        kept[i] = *bonus[i];
-        *bonus[i] = 0;
-    }
     const int state = RandomState();
     const std::string name = LookupName, text = LookupText, text2 = LookupText2;
-    const int apply = ApplyItemMods;
-    ApplyItemMods = 1;
-    DescribeItem(InvKind[slot], InvTier[slot], InvSeed[slot]);
-    ApplyItemMods = apply;
-    const int score = 3 * *bonus[0] + 3 * *bonus[1] + 3 * *bonus[2] + 2 * *bonus[3] + *bonus[4] + *bonus[5];
-    for (int i = 0; i < 6; ++i) *bonus[i] = kept[i];
+    const StatPoints m = DescribeItem(InvKind[slot], InvTier[slot], InvSeed[slot]).mods;
+    const int score = 3 * m[StatAtk] + 3 * m[StatDef] + 3 * m[StatStr] + 2 * m[StatSpd] + m[StatMag] + m[StatCon];
     SeedRandom(state);
     LookupName = name;
     LookupText = text;
@@ -311,8 +301,9 @@ int FightingSkillEntry() {
 }
 
 void AimKeys(PlayerMind& mind) {
-    const SkillEffect* effect =
-        ActiveSkillSlot >= 0 && ActiveSkillSlot < SkillSlots ? FindSkillEffect(SkillId[ActiveSkillSlot]) : nullptr;
+    const SkillEffect* effect = ActiveSkillSlot >= 0 && ActiveSkillSlot < SkillSlots
+                                    ? FindSkillEffect(SkillId[ActiveSkillSlot])
+                                    : nullptr;
     if (mind.plan != PlayerPlan::Aim || effect == nullptr || ++mind.planFrames > 40 || SkillChoosingItem()) {
         Press(Letter('C'));
         return;
@@ -353,8 +344,7 @@ void AimKeys(PlayerMind& mind) {
 
 bool UpgradeAffordable() {
     for (int k = 0; k < SkillSlots; ++k)
-        if (SkillId[k] > 0 && SkillLevel[k] < SkillMaxLevel && SkillPoints >= SkillUpgradeCost(SkillId[k]))
-            return true;
+        if (SkillId[k] > 0 && SkillLevel[k] < SkillMaxLevel && SkillPoints >= SkillUpgradeCost(SkillId[k])) return true;
     return false;
 }
 
@@ -451,8 +441,8 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     for (int d = 0; d < 4; ++d) {
         const int s = CreatureOn(hx + StepX[d], hy + StepY[d]);
         if (!Hostile(s)) continue;
-        if (foe < 0 || MonHp[s] / std::max(0.3, ExpectedDamage(0, s)) <
-                           MonHp[foe] / std::max(0.3, ExpectedDamage(0, foe)))
+        if (foe < 0 ||
+            MonHp[s] / std::max(0.3, ExpectedDamage(0, s)) < MonHp[foe] / std::max(0.3, ExpectedDamage(0, foe)))
             foe = s;
     }
     const bool danger = ThreatNear(2) * 3 > Spare();
@@ -507,8 +497,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
         }
     }
     // A well of wishing heals whole for 100 bits.
-    if (route.step < 0 && hurt && Bits >= 100)
-        route = BestRoute([](int x, int y) { return MapTerrain[x][y] == Well; });
+    if (route.step < 0 && hurt && Bits >= 100) route = BestRoute([](int x, int y) { return MapTerrain[x][y] == Well; });
     // A fruit tree shaken is food on the ground around it; hurt with nothing to eat,
     // any tree or food of the sector is worth the walk.
     if (route.step < 0 && (FoodCount() < 12 || weak) && !mind.onwardOnly) {
@@ -521,13 +510,19 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     }
     if (route.step < 0 && !weak && !mind.onwardOnly && !mind.goingHome) {
         // Foes worth the experience and things worth having, if they are close.
-        const Route fight = RouteTo([](int x, int y) { return Hostile(CreatureOn(x, y)) && Beatable(CreatureOn(x, y)); },
-                                    true);
+        const Route fight = RouteTo(
+            [](int x, int y) { return Hostile(CreatureOn(x, y)) && Beatable(CreatureOn(x, y)); }, true);
         const Route grab = RouteTo(
-            [&mind](int x, int y) { return WorthyItemAt(x, y) >= 0 && !mind.givenUp.count({x, y}); }, true);
+            [&mind](int x, int y) {
+                return WorthyItemAt(x, y) >= 0 && !mind.givenUp.count({x, y});
+            },
+            true);
         // Food is the only healing that keeps: it is worth a longer walk.
         const Route meal = RouteTo(
-            [&mind](int x, int y) { return FoodUnder(x, y) && SatchelHasRoom() && !mind.givenUp.count({x, y}); }, true);
+            [&mind](int x, int y) {
+                return FoodUnder(x, y) && SatchelHasRoom() && !mind.givenUp.count({x, y});
+            },
+            true);
         if (meal.step >= 0 && meal.length <= 30 && (grab.step < 0 || grab.length > 12)) {
             route = meal;
         } else if (grab.step >= 0 && grab.length <= 12 && (fight.step < 0 || grab.length <= fight.length)) {

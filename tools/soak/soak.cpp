@@ -19,22 +19,24 @@
 #include "core/loop/dump.h"
 #include "core/loop/startup.h"
 #include "core/loop/turnloop.h"
+#include "core/open_screen.h"
 #include "core/run_vars.h"
 #include "core/state.h"
 #include "core/ui_mode.h"
 #include "items/catalogue.h"
 #include "items/category.h"
 #include "items/food.h"
-#include "items/skill_use.h"
+#include "items/skill_choice.h"
 #include "platform/files.h"
 #include "platform/input.h"
 #include "platform/platform.h"
+#include "rules/end_of_turn.h"
 #include "rules/interactions.h"
 #include "rules/look_cursor.h"
 #include "rules/sector_change.h"
-#include "worldgen/placement.h"
 #include "soak/player.h"
 #include "worldgen/creatures.h"
+#include "worldgen/placement.h"
 #include "worldgen/terrain.h"
 
 namespace {
@@ -157,25 +159,22 @@ void Finding(Bot& b, const std::string& kind, const std::string& detail) {
 
 int Roll(Bot& b, int n) { return static_cast<int>(b.rng() % static_cast<unsigned>(n)); }
 
-bool Saw(const Bot& b, const char* text) {
-    for (const std::string& t : b.texts) {
-        if (t.rfind(text, 0) == 0) return true;
-    }
-    return false;
-}
-
+// The screen a frame showed, as the game names it; the map's frames name none (the
+// blank frame of a sector change draws no text at all).
 Screen WhichScreen(const Bot& b) {
-    if (Saw(b, "Start New Game")) return Screen::Title;
-    if (Saw(b, "Choose your character:")) return Screen::WizardHero;
-    if (Saw(b, "Choose game difficulty:")) return Screen::WizardDifficulty;
-    if (Saw(b, "Choose game scenario:")) return Screen::WizardScenario;
-    if (Saw(b, "ABILITIES")) return Screen::SkillUpgrades;
-    if (Saw(b, "RECIPES")) return Screen::Recipes;
-    if (Saw(b, "MESSAGE HISTORY")) return Screen::History;
-    if (Saw(b, "High scores:")) return Screen::Scores;
-    // The blank frame of a sector change draws no text at all.
-    if (InGame == 1 && !b.texts.empty()) return Screen::Game;
-    return Screen::Other;
+    switch (ActiveScreen) {
+        case ScreenTitle: return Screen::Title;
+        case ScreenNewGame:
+            return UiMode == WizardPageHero         ? Screen::WizardHero
+                   : UiMode == WizardPageDifficulty ? Screen::WizardDifficulty
+                                                    : Screen::WizardScenario;
+        case ScreenSkillUpgrades: return Screen::SkillUpgrades;
+        case ScreenRecipeBook: return Screen::Recipes;
+        case ScreenMessageHistory: return Screen::History;
+        case ScreenHighScores: return Screen::Scores;
+        case ScreenNone: return InGame == 1 && !b.texts.empty() ? Screen::Game : Screen::Other;
+        default: return Screen::Other;
+    }
 }
 
 // The panel's lines of the frame (what a player would read to see why it is stuck).
@@ -602,9 +601,9 @@ void StartOfGame(Bot& b) {
 void CountDoings(Bot& b) {
     SoakReport& r = b.report;
     if (DialogueState != b.lastDialogue && b.lastDialogue == DialogueNone) {
-        static const char* const Features[] = {"none",      "cooking-pot", "vine-chest", "magical-tree", "stone-table",
-                                               "treasure-chest", "flower", "book",      "note",         "gem-idol",
-                                               "well",      "used-well",   "bell",       "used-bell"};
+        static const char* const Features[] = {
+            "none", "cooking-pot", "vine-chest", "magical-tree", "stone-table", "treasure-chest", "flower",
+            "book", "note",        "gem-idol",   "well",         "used-well",   "bell",           "used-bell"};
         if (DialogueState == DialogueCookingPot) {
             r.pots++;
         } else if (DialogueState >= DialogueCharacter) {
@@ -614,7 +613,8 @@ void CountDoings(Bot& b) {
         }
         if (DialogueState >= DialogueCharacter) {
             const int s = DialogueCreature;
-            Cover(b, "talk " + Word(s > 0 && s < MonSlots ? MonName[s] : "kind-" + std::to_string(DialogueState - 100)));
+            Cover(b,
+                  "talk " + Word(s > 0 && s < MonSlots ? MonName[s] : "kind-" + std::to_string(DialogueState - 100)));
         } else if (DialogueState > 0 && DialogueState < static_cast<int>(std::size(Features))) {
             Cover(b, std::string("feature ") + Features[DialogueState]);
         }
@@ -720,7 +720,8 @@ bool DeepStartStep(Bot& b) {
         ChangeSector(ChangeDeeper);
         b.inSetup = false;
         b.lastDepth = Depth;
-        Cover(b, std::string("deep-start-walk ") + QuestName(GameVars[VarScenario]) + "-depth-" + std::to_string(Depth));
+        Cover(b,
+              std::string("deep-start-walk ") + QuestName(GameVars[VarScenario]) + "-depth-" + std::to_string(Depth));
         if (Depth < target) return true;
     }
     const int tier = (Depth + 1) / 5;
@@ -746,10 +747,7 @@ void BotFrame() {
     }
     // On the victory screen the dump is taken before any key acts on it.
     std::string extra;
-    // The castle's last line ends in "Congratulations!" rather than being it, so each
-    // quest's screen is known by a line of its own.
-    if (!b.victoryDumped &&
-        (Saw(b, "Congratulations!") || Saw(b, "You defeated Skarnix") || Saw(b, "You defeated Vorgath"))) {
+    if (!b.victoryDumped && ActiveScreen == ScreenVictory) {
         b.victoryDumped = true;
         extra = "dump $OUT/state.txt\nshot $OUT/victory.png\n";
         InputReset();
@@ -969,7 +967,8 @@ SoakReport RunSoak(const SoakOptions& options, const std::string& root) {
         SetTextWatcher(nullptr);
     }
     if (!options.recordPath.empty()) {
-        const std::string text = "# Recorded by hoofsoak: every key its player held, frame by frame.\nwait 1\n" + bot.script;
+        const std::string text = "# Recorded by hoofsoak: every key its player held, frame by frame.\nwait 1\n" +
+                                 bot.script;
         std::ofstream(options.recordPath, std::ios::binary) << text;
     }
     EndRun(bot, false);
@@ -1021,8 +1020,11 @@ std::string SoakReportText(const SoakReport& r) {
     for (const SoakRun& run : r.runs) {
         out << "run quest " << QuestName(run.quest) << " difficulty " << DifficultyName(run.difficulty) << " hero "
             << run.hero << (run.deep ? " deep-start " + std::to_string(run.startDepth + 1) : std::string()) << ": "
-            << (run.won ? "won" : run.ended ? "lost" : "unfinished") << " at depth " << run.maxDepth + 1 << ", deaths "
-            << run.deaths << (run.cause.empty() ? "" : ", last:" + run.cause) << "\n";
+            << (run.won     ? "won"
+                : run.ended ? "lost"
+                            : "unfinished")
+            << " at depth " << run.maxDepth + 1 << ", deaths " << run.deaths
+            << (run.cause.empty() ? "" : ", last:" + run.cause) << "\n";
     }
     out << "coverage\n";
     for (const auto& [name, count] : r.coverage) out << name << " " << count << "\n";

@@ -2,9 +2,6 @@
 // action uses one up.
 #pragma once
 
-// The rules a frame runs, in the order TurnLoopFrame calls them.
-#include "rules/end_of_turn.h"
-
 // Runs the frames of a game set up by a new game or a load until GameOver is set, then
 // the ending (score, high scores, victory screen), and returns to the title.
 void RunTurnLoop();

@@ -119,23 +119,18 @@ bool Present(int value, int first, int upTo) {
     return false;
 }
 
-// The wizard's pages, kept in UiMode while it runs.
-constexpr int PageHero = 0;
-constexpr int PageDifficulty = 1;
-constexpr int PageScenario = 2;
-
 }  // namespace
 
 void NewGameWizard() {
     const ScreenOpen open(ScreenNewGame);
-    UiMode = PageHero;
+    UiMode = WizardPageHero;
     InputDelay = DelayAfterAction;
     int hero = 0;
     for (bool chosen = false; !chosen;) {
         DrawTitleScene(TitleScrollEnd, 0.0, hero);
-        if (UiMode == PageHero) {
+        if (UiMode == WizardPageHero) {
             DrawPage("Choose your character:", HeroLines[hero], RaceLines[hero % 3], HeroEntries, 6, hero, true);
-        } else if (UiMode == PageDifficulty) {
+        } else if (UiMode == WizardPageDifficulty) {
             GameVars[VarScenario] = ScenarioForest;
             const int difficulty = GameVars[VarDifficulty];
             DrawPage("Choose game difficulty:", DifficultyLines[difficulty][0], DifficultyLines[difficulty][1],
@@ -146,30 +141,30 @@ void NewGameWizard() {
                      3, scenario, false);
         }
         if (InputDelay == 0) {
-            int& cursor = UiMode == PageHero
+            int& cursor = UiMode == WizardPageHero
                               ? hero
-                              : (UiMode == PageDifficulty ? GameVars[VarDifficulty] : GameVars[VarScenario]);
-            const int last = UiMode == PageHero ? 5 : 2;
+                              : (UiMode == WizardPageDifficulty ? GameVars[VarDifficulty] : GameVars[VarScenario]);
+            const int last = UiMode == WizardPageHero ? 5 : 2;
             if (Held(HeldUp)) {
                 if (cursor > 0) cursor--;
                 InputDelay = DelayAfterAction;
             } else if (Held(HeldDown)) {
                 if (cursor < last) cursor++;
                 InputDelay = DelayAfterAction;
-            } else if (UiMode == PageHero && ScreenWidth == 800 && Held(HeldLeft) && hero >= 3) {
+            } else if (UiMode == WizardPageHero && ScreenWidth == 800 && Held(HeldLeft) && hero >= 3) {
                 hero -= 3;
                 InputDelay = DelayAfterAction;
-            } else if (UiMode == PageHero && ScreenWidth == 800 && Held(HeldRight) && hero <= 2) {
+            } else if (UiMode == WizardPageHero && ScreenWidth == 800 && Held(HeldRight) && hero <= 2) {
                 hero += 3;
                 InputDelay = DelayAfterAction;
             } else if (Held(HeldConfirm)) {  // Space or Enter, as on every other screen
                 InputDelay = DelayAfterAction;
-                if (UiMode == PageHero) {
+                if (UiMode == WizardPageHero) {
                     HeroId = hero + 1;
-                    UiMode = PageDifficulty;
+                    UiMode = WizardPageDifficulty;
                     GameVars[VarDifficulty] = DifficultyNormal;
-                } else if (UiMode == PageDifficulty) {
-                    UiMode = PageScenario;
+                } else if (UiMode == WizardPageDifficulty) {
+                    UiMode = WizardPageScenario;
                 } else {
                     chosen = true;
                 }
