@@ -61,13 +61,6 @@ protected:
         ScreenHeight = w == 800 ? 600 : 768;
         OpenScreen(ScreenWidth, ScreenHeight);
     }
-    // A key down for one frame, then the frames of the delay it starts.
-    static void Tap(int code) {
-        InputPress(code);
-        TurnLoopFrame();
-        InputRelease(code);
-        for (int k = 0; k < 12; ++k) TurnLoopFrame();
-    }
     static std::vector<std::string> TopBox() {
         drawn.clear();
         TurnLoopFrame();
