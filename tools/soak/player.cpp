@@ -15,6 +15,7 @@
 #include "items/catalogue.h"
 #include "items/category.h"
 #include "items/equipment_names.h"
+#include "items/food.h"
 #include "items/skill_choice.h"
 #include "items/skills.h"
 #include "platform/input.h"
@@ -52,9 +53,10 @@ bool Hostile(int s) { return s > 0 && Alive(s) && MonAttitude[s] == AttitudeHost
 double CostToBeat(int s) {
     const double dealt = std::max(0.3, ExpectedDamage(0, s));
     const double turns = std::ceil(MonHp[s] / dealt);
-    // A scorpion's or a giant spider's poison takes 4 a turn for nine turns after.
+    // A scorpion's or a giant spider's poison takes 4 a turn for nine turns after, and
+    // a new sting sets the count back to nine.
     const bool poisons = MonKind[s] == KindScorpion || MonKind[s] == KindGiantSpider;
-    return turns * ExpectedDamage(s, 0) + (poisons && MonStatus[0][StatusPoisoned] == 0 ? 20 : 0);
+    return turns * ExpectedDamage(s, 0) + (poisons ? 4.0 * std::max(0, 9 - MonStatus[0][StatusPoisoned]) : 0);
 }
 
 // Hit points the hero may lose on the way and still be safe.
@@ -204,17 +206,26 @@ bool SatchelHasRoom() {
     return false;
 }
 
-bool WorthGrabbing(int kind) {
+// Hit points a food gives, cooked food more (a lemon, a worm or baked bads give none).
+int FoodHeal(int kind, int tier) {
+    const FoodEntry* food = FindFood(kind);
+    if (food == nullptr) return 0;
+    return tier == 2 ? food->hp * 3 / 2 : tier >= 1 ? food->hp * 5 / 4 : food->hp;
+}
+
+bool Healing(int kind, int tier) { return ItemCategory(kind) == CategoryFood && FoodHeal(kind, tier) > 0; }
+
+bool WorthGrabbing(int kind, int tier) {
     const int c = ItemCategory(kind);
     if (c == CategoryMoney) return true;
     if (!SatchelHasRoom()) return false;
-    return c == CategoryFood || (c >= CategoryHeadgear && c <= CategoryWeapon) || c == CategoryLetter ||
+    return Healing(kind, tier) || (c >= CategoryHeadgear && c <= CategoryWeapon) || c == CategoryLetter ||
            c == CategorySpecial;
 }
 
 int WorthyItemAt(int x, int y) {
     for (int g = 0; g < GroundSlots; ++g)
-        if (GroundItemKind[g] > 0 && GroundItemX[g] == x && GroundItemY[g] == y && WorthGrabbing(GroundItemKind[g]))
+        if (GroundItemKind[g] > 0 && GroundItemX[g] == x && GroundItemY[g] == y && WorthGrabbing(GroundItemKind[g], GroundItemTier[g]))
             return g;
     return -1;
 }
@@ -273,10 +284,13 @@ int BetterPiece(PlayerMind& mind) {
     return -1;
 }
 
+// The food that heals most: the stomach fills by the mouthful, so each one should count.
 int FoodSlot() {
     int best = -1;
     for (int i = 0; i < UsableInvSlots(); ++i)
-        if (InvKind[i] > 0 && ItemCategory(InvKind[i]) == CategoryFood) best = i;
+        if (InvKind[i] > 0 && Healing(InvKind[i], InvTier[i]) &&
+            (best < 0 || FoodHeal(InvKind[i], InvTier[i]) > FoodHeal(InvKind[best], InvTier[best])))
+            best = i;
     return best;
 }
 
@@ -367,7 +381,7 @@ void Walk(int step, bool talk = false) {
 int FoodCount() {
     int n = 0;
     for (int i = 0; i < UsableInvSlots(); ++i)
-        if (InvKind[i] > 0 && ItemCategory(InvKind[i]) == CategoryFood) n += InvCount[i];
+        if (InvKind[i] > 0 && Healing(InvKind[i], InvTier[i])) n += InvCount[i];
     return n;
 }
 
@@ -376,7 +390,7 @@ bool Healer(int s) { return s > 0 && Alive(s) && MonKind[s] == KindOmbasi && Mon
 bool FoodUnder(int x, int y) {
     for (int g = 0; g < GroundSlots; ++g)
         if (GroundItemKind[g] > 0 && GroundItemX[g] == x && GroundItemY[g] == y &&
-            ItemCategory(GroundItemKind[g]) == CategoryFood)
+            Healing(GroundItemKind[g], GroundItemTier[g]))
             return true;
     return false;
 }
@@ -387,7 +401,8 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
         mind.lastDepth = Depth;
         mind.givenUp.clear();
         mind.visits.clear();
-        mind.onwardOnly = false;
+        // A sector the hero already fell in, from the same save: no detours this time.
+        mind.onwardOnly = mind.fallsHere > 0 && mind.lastTurn < 0;
     }
     // Back and forth between the same cells: the sector's detours are given up.
     if (TurnCount != mind.lastTurn && ++mind.visits[{hx, hy}] > 12) mind.onwardOnly = true;
@@ -405,6 +420,19 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
         if (mind.stillCommands > 60) mind.stillCommands = 0;
         mind.givenUp.insert({hx, hy});
         return false;
+    }
+    // A second turn on the same swamp cell may poison, a fourth holds the hero until it
+    // swallows him: no fight, meal or pick-up is worth standing there.
+    if (MapTerrain[hx][hy] == Swamp && MonStatus[0][StatusFlying] == 0 && GameVars[VarTurnsOnCell] >= 1) {
+        const Route dry = BestRoute([](int x, int y) {
+            const int code = MapTerrain[x][y];
+            return code != Swamp && code != DeepWater && code != Lava && code != CursedPlant && !IsWayOut(code) &&
+                   !Walls(x, y) && CreatureOn(x, y) < 0;
+        });
+        if (dry.step >= 0) {
+            Walk(dry.step);
+            return true;
+        }
     }
     const bool hurt = MonHp[0] < MonMaxHp[0] * 55 / 100;
     const int food = FoodSlot();

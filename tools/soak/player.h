@@ -29,6 +29,7 @@ struct PlayerMind {
     std::map<std::pair<int, int>, int> visits;  // turns begun on each cell of this sector
     bool onwardOnly = false;                     // this sector's detours are given up
     std::map<int, int> feared;  // creature kinds that felled the hero in this run, and how often
+    int fallsHere = 0;  // falls since the save this game was loaded from: the sector is a trap
     int healerDepth = -999;  // the sector where the healer lives, once seen
     bool goingHome = false;  // hurt with nothing to eat: back to the healer
     std::set<int> sidesSeen;  // the ways into side sectors taken in this run (their terrain codes)

@@ -580,6 +580,8 @@ void StartOfGame(Bot& b) {
         b.loadedTurn = TurnCount;
         b.loadedDepth = Depth;
     }
+    // Fallen from this very save before: its sector is crossed straight to the way on.
+    b.mind.fallsHere = b.choseNew ? 0 : b.sameSaveDeaths;
     b.choseNew = false;
     b.easyContinue = false;
     CoverSector(b);
