@@ -531,15 +531,21 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     if (route.step < 0 && (FoodCount() < 12 || weak) && !mind.onwardOnly) {
         const Route tree = RouteTo(
             [](int x, int y) { return MapTerrain[x][y] >= AppleTree && MapTerrain[x][y] <= JoltAppleTree; }, true);
-        if (tree.step >= 0 && (tree.length <= 25 || weak)) route = tree;
+        if (tree.step >= 0 && (tree.length <= 40 || weak)) route = tree;
     }
     if (route.step < 0 && weak && !mind.onwardOnly && SatchelHasRoom()) {
         route = RouteTo([&mind](int x, int y) { return FoodUnder(x, y) && !mind.givenUp.count({x, y}); }, true);
     }
     if (route.step < 0 && !weak && !mind.onwardOnly && !mind.goingHome) {
         // Foes worth the experience and things worth having, if they are close.
+        // Hit points never come back by themselves: a foe is sought out only when the
+        // experience comes cheap.
         const Route fight = RouteTo(
-            [](int x, int y) { return Hostile(CreatureOn(x, y)) && Beatable(CreatureOn(x, y)); }, true);
+            [](int x, int y) {
+                const int s = CreatureOn(x, y);
+                return Hostile(s) && Beatable(s) && CostToBeat(s) < 0.15 * MonMaxHp[0];
+            },
+            true);
         const Route grab = RouteTo(
             [&mind](int x, int y) {
                 return WorthyItemAt(x, y) >= 0 && !mind.givenUp.count({x, y});
