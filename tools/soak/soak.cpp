@@ -27,9 +27,11 @@
 #include "items/category.h"
 #include "items/food.h"
 #include "items/skill_choice.h"
+#include "items/skills.h"
 #include "platform/files.h"
 #include "platform/input.h"
 #include "platform/platform.h"
+#include "rules/characters.h"
 #include "rules/end_of_turn.h"
 #include "rules/interactions.h"
 #include "rules/look_cursor.h"
@@ -518,6 +520,11 @@ const char* const DifficultyNames[3] = {"easy", "normal", "hard"};
 const char* QuestName(int q) { return q >= 0 && q < 3 ? QuestNames[q] : "unknown"; }
 const char* DifficultyName(int d) { return d >= 0 && d < 3 ? DifficultyNames[d] : "unknown"; }
 
+// The features by their DialogueState, from 1.
+const char* const Features[] = {"cooking-pot", "vine-chest", "magical-tree", "stone-table", "treasure-chest",
+                                "flower",      "book",       "note",         "gem-idol",    "well",
+                                "used-well",   "bell",       "used-bell"};
+
 // A name for the coverage table: one word, so a line stays `name count`.
 std::string Word(std::string text) {
     for (char& c : text)
@@ -599,13 +606,34 @@ void StartOfGame(Bot& b) {
     }
 }
 
+// Every kind the table counts, at 0 until a run meets it, so the table shows what was
+// never reached: each quest's depths, the special sectors, the castle styles, the
+// endings, the features, the characters by creature kind, the active skills and cooking.
+void ListEveryKind(SoakReport& r) {
+    const auto zero = [&](const std::string& name) { r.coverage.try_emplace(name, 0); };
+    for (const char* quest : QuestNames) {
+        for (int depth = 0; depth <= 29; ++depth)
+            zero(std::string("visit ") + quest + "-depth-" + std::to_string(depth));
+        zero(std::string("ending ") + quest + "-victory");
+        zero(std::string("ending ") + quest + "-death");
+    }
+    for (const char* special :
+         {"fairy-garden", "crypt", "temple", "healers-hut", "flower-island", "chaos-lair", "throne-hall"})
+        zero(std::string("special ") + special);
+    for (int style = 7; style <= 10; ++style) zero("castle-style " + std::to_string(style));
+    for (const char* feature : Features) zero(std::string("feature ") + feature);
+    for (int kind = KindHero + 1; kind <= KindLast; ++kind)
+        if (FindCharacter(kind) != nullptr) zero("talk-kind " + std::to_string(kind));
+    // The skills that cost magic are the ones used on purpose; the others act by themselves.
+    for (int id = 1; id <= SkillIdCount; ++id)
+        if (SkillMpCost(id) > 0) zero("skill-used " + std::to_string(id));
+    zero("dishes-cooked");
+}
+
 // Counts what the last frame opened or paid, from the tables before and after it.
 void CountDoings(Bot& b) {
     SoakReport& r = b.report;
     if (DialogueState != b.lastDialogue && b.lastDialogue == DialogueNone) {
-        static const char* const Features[] = {
-            "none", "cooking-pot", "vine-chest", "magical-tree", "stone-table", "treasure-chest", "flower",
-            "book", "note",        "gem-idol",   "well",         "used-well",   "bell",           "used-bell"};
         if (DialogueState == DialogueCookingPot) {
             r.pots++;
         } else if (DialogueState >= DialogueCharacter) {
@@ -617,8 +645,9 @@ void CountDoings(Bot& b) {
             const int s = DialogueCreature;
             Cover(b,
                   "talk " + Word(s > 0 && s < MonSlots ? MonName[s] : "kind-" + std::to_string(DialogueState - 100)));
-        } else if (DialogueState > 0 && DialogueState < static_cast<int>(std::size(Features))) {
-            Cover(b, std::string("feature ") + Features[DialogueState]);
+            Cover(b, "talk-kind " + std::to_string(DialogueState - DialogueCharacter));
+        } else if (DialogueState > 0 && DialogueState <= static_cast<int>(std::size(Features))) {
+            Cover(b, std::string("feature ") + Features[DialogueState - 1]);
         }
     }
     // Dishes: one more in the satchel while a pot is open is one cooked.
@@ -935,6 +964,7 @@ SoakReport RunSoak(const SoakOptions& options, const std::string& root) {
     bot.rng.seed(options.seed);
     bot.nextGame = static_cast<int>(options.seed % 54);
     Active = &bot;
+    ListEveryKind(bot.report);
     const auto start = std::chrono::steady_clock::now();
     std::string error;
     if (!ChooseDataRoot(root, error)) {
