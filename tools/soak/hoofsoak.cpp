@@ -10,7 +10,7 @@ namespace {
 
 const char* const Usage =
     "usage: hoofsoak [--seed N] [--turns N] [--root DIR] [--check-every N] [--frame-bound N]\n"
-    "                [--wait-delay] [--verbose] [--wander] [--wander-share PCT] [--quest Q]\n"
+    "                [--wait-delay] [--verbose] [--trace] [--wander] [--wander-share PCT] [--quest Q]\n"
     "                [--difficulty D] [--hero H] [--deep-share PCT] [--deep-depth D] [--easy-deaths N] [--load-first]\n"
     "                [--stop-after-deep] [--stop-after-win] [--record SCRIPT] [--max-seconds S]\n";
 
@@ -81,6 +81,8 @@ int main(int argc, char** argv) {
             options.waitDelay = true;
         } else if (arg == "--verbose") {
             options.verbose = true;
+        } else if (arg == "--trace") {
+            options.trace = true;
         } else {
             std::fprintf(stderr, "hoofsoak: bad option %s\n%s", arg.c_str(), Usage);
             return 2;
@@ -88,6 +90,7 @@ int main(int argc, char** argv) {
     }
     const SoakReport report = RunSoak(options, root);
     std::fputs(SoakReportText(report).c_str(), stdout);
-    const bool failed = report.checksFailed > 0 || report.stuckTurns > 0 || (report.turns < options.turns && options.maxSeconds <= 0);
+    const bool failed = report.checksFailed > 0 || report.stuckTurns > 0 ||
+                        (report.turns < options.turns && options.maxSeconds <= 0);
     return failed ? 1 : 0;
 }

@@ -20,6 +20,8 @@
 #include "items/skills.h"
 #include "platform/input.h"
 #include "platform/platform.h"
+#include "rules/characters.h"
+#include "rules/forest_folk.h"
 #include "rules/interactions.h"
 #include "rules/inventory.h"
 #include "rules/skills/skill_effects.h"
@@ -71,10 +73,21 @@ bool Villain(int s) {
 // Kinds that felled the hero in this run: a player does not take them on twice lightly.
 const std::map<int, int>* Feared = nullptr;
 
-bool Beatable(int s) {
-    const int scars = Feared && Feared->count(MonKind[s]) ? Feared->at(MonKind[s]) : 0;
-    return CostToBeat(s) * (1 + scars) < Spare();
+// Hit points the hero loses taking on `s` with the foes that stand by it: a pack comes
+// at him together, and while one is fought the others strike too.
+double GroupCost(int s) {
+    double cost = 0;
+    int foes = 0;
+    for (int t = 1; t < MonSlots; ++t)
+        if (Hostile(t) && std::abs(MonX[t] - MonX[s]) + std::abs(MonY[t] - MonY[s]) <= 3) {
+            const int scars = Feared && Feared->count(MonKind[t]) ? Feared->at(MonKind[t]) : 0;
+            cost += CostToBeat(t) * (1 + scars);
+            ++foes;
+        }
+    return foes > 1 ? cost * 1.5 : cost;
 }
+
+bool Beatable(int s) { return GroupCost(s) < Spare(); }
 
 // Hostiles that could strike the hero next turn, and what they would take from him.
 double ThreatNear(int range) {
@@ -117,6 +130,33 @@ int CellCost(int x, int y, bool careful, const bool (&nearFoe)[MapWidth][MapHeig
     return cost;
 }
 
+// A hostile creature chases the hero from up to this many steps away, and stands still
+// or wanders when he is further.
+constexpr int ChaseSteps = 11;
+
+// Steps from the nearest foe too strong to fight, walking as it walks, for every cell
+// within its chase (further cells hold more than ChaseSteps).
+void FoeReach(int (&reach)[MapWidth][MapHeight]) {
+    std::vector<std::pair<int, int>> frontier;
+    for (int x = 0; x < MapWidth; ++x)
+        for (int y = 0; y < MapHeight; ++y) reach[x][y] = ChaseSteps + 1;
+    for (int s = 1; s < MonSlots; ++s) {
+        if (!Hostile(s) || !OnMap(MonX[s], MonY[s]) || Beatable(s) || Villain(s)) continue;
+        reach[MonX[s]][MonY[s]] = 0;
+        frontier.push_back({MonX[s], MonY[s]});
+    }
+    for (std::size_t i = 0; i < frontier.size(); ++i) {
+        const auto [x, y] = frontier[i];
+        if (reach[x][y] >= ChaseSteps) continue;
+        for (int d = 0; d < 4; ++d) {
+            const int nx = x + StepX[d], ny = y + StepY[d];
+            if (!OnMap(nx, ny) || reach[nx][ny] <= reach[x][y] + 1 || Walls(nx, ny)) continue;
+            reach[nx][ny] = reach[x][y] + 1;
+            frontier.push_back({nx, ny});
+        }
+    }
+}
+
 // The first step of the cheapest walk to a cell for which `wanted` holds. `careful`
 // keeps off the cells of creatures that are not foes worth fighting and prices the
 // cells next to foes too strong to fight; a careless walk only keeps off walls.
@@ -128,6 +168,7 @@ Route RouteTo(Pred wanted, bool careful) {
     static int cost[MapWidth][MapHeight];
     static bool nearFoe[MapWidth][MapHeight];
     static bool held[MapWidth][MapHeight];
+    static int reach[MapWidth][MapHeight];
     static std::vector<std::pair<int, int>> buckets[128];
     for (int x = 0; x < MapWidth; ++x)
         for (int y = 0; y < MapHeight; ++y) {
@@ -151,6 +192,7 @@ Route RouteTo(Pred wanted, bool careful) {
                         if (OnMap(MonX[s] + dx, MonY[s] + dy)) nearFoe[MonX[s] + dx][MonY[s] + dy] = true;
             }
         }
+        FoeReach(reach);
     }
     const int hx = MonX[0], hy = MonY[0];
     Route route;
@@ -177,6 +219,8 @@ Route RouteTo(Pred wanted, bool careful) {
                 const int nx = x + StepX[d], ny = y + StepY[d];
                 if (!OnMap(nx, ny)) continue;
                 int step = CellCost(nx, ny, careful, nearFoe);
+                // A foe too strong to fight chases whatever comes within 11 steps of it.
+                if (careful && step > 0 && reach[nx][ny] <= ChaseSteps) step += 3 * (ChaseSteps + 1 - reach[nx][ny]);
                 if (step == 0) {
                     if (!wanted(nx, ny)) continue;
                     step = 1;
@@ -215,6 +259,15 @@ int FoodHeal(int kind, int tier) {
 
 bool Healing(int kind, int tier) { return ItemCategory(kind) == CategoryFood && FoodHeal(kind, tier) > 0; }
 
+// Food made with egg or milk enrages the calm treelephants of the sector when eaten.
+bool SafeToEat(int kind) {
+    const FoodEntry* food = FindFood(kind);
+    if (food == nullptr || !food->animal) return true;
+    for (int s = 1; s < MonSlots; ++s)
+        if (Alive(s) && MonKind[s] == KindTreelephant && MonAttitude[s] == AttitudeNeutral) return false;
+    return true;
+}
+
 bool WorthGrabbing(int kind, int tier) {
     const int c = ItemCategory(kind);
     if (c == CategoryMoney) return true;
@@ -225,7 +278,8 @@ bool WorthGrabbing(int kind, int tier) {
 
 int WorthyItemAt(int x, int y) {
     for (int g = 0; g < GroundSlots; ++g)
-        if (GroundItemKind[g] > 0 && GroundItemX[g] == x && GroundItemY[g] == y && WorthGrabbing(GroundItemKind[g], GroundItemTier[g]))
+        if (GroundItemKind[g] > 0 && GroundItemX[g] == x && GroundItemY[g] == y &&
+            WorthGrabbing(GroundItemKind[g], GroundItemTier[g]))
             return g;
     return -1;
 }
@@ -288,7 +342,7 @@ int BetterPiece(PlayerMind& mind) {
 int FoodSlot() {
     int best = -1;
     for (int i = 0; i < UsableInvSlots(); ++i)
-        if (InvKind[i] > 0 && Healing(InvKind[i], InvTier[i]) &&
+        if (InvKind[i] > 0 && Healing(InvKind[i], InvTier[i]) && SafeToEat(InvKind[i]) &&
             (best < 0 || FoodHeal(InvKind[i], InvTier[i]) > FoodHeal(InvKind[best], InvTier[best])))
             best = i;
     return best;
@@ -390,9 +444,72 @@ bool Healer(int s) { return s > 0 && Alive(s) && MonKind[s] == KindOmbasi && Mon
 bool FoodUnder(int x, int y) {
     for (int g = 0; g < GroundSlots; ++g)
         if (GroundItemKind[g] > 0 && GroundItemX[g] == x && GroundItemY[g] == y &&
-            Healing(GroundItemKind[g], GroundItemTier[g]))
+            Healing(GroundItemKind[g], GroundItemTier[g]) && SafeToEat(GroundItemKind[g]))
             return true;
     return false;
+}
+
+bool FruitTree(int code) { return code >= AppleTree && code <= JoltAppleTree && code != LemonTree; }
+
+// Healing food of the sector: units on the ground, and three for every fruit tree.
+int SectorFood() {
+    int n = 0;
+    for (int g = 0; g < GroundSlots; ++g)
+        if (GroundItemKind[g] > 0 && Healing(GroundItemKind[g], GroundItemTier[g])) n += GroundItemCount[g];
+    for (int x = 0; x < MapWidth; ++x)
+        for (int y = 0; y < MapHeight; ++y)
+            if (FruitTree(MapTerrain[x][y])) n += 3;
+    return n;
+}
+
+// The way back leads to sectors already walked: in the forest, and in the castle.
+bool CanGoBack() { return Depth > 0 && GameVars[VarScenario] != 1; }
+
+// The nearest sector behind the hero (at most five back) that still holds food, or -1.
+int FoodBehind(const PlayerMind& mind) {
+    if (!CanGoBack()) return -1;
+    for (int d = Depth - 1; d >= std::max(0, Depth - 5); --d) {
+        const auto left = mind.foodLeft.find(d);
+        if (left != mind.foodLeft.end() && left->second > 0) return d;
+    }
+    return -1;
+}
+
+bool HostileWithin(int range) {
+    for (int s = 1; s < MonSlots; ++s)
+        if (Hostile(s) && Steps(s, MonX[0], MonY[0]) <= range) return true;
+    return false;
+}
+
+// A friendly creature whose conversation would now raise the friendship score: its talk
+// flag has run down (or was never set).
+bool TalkEarnsFriendship(int s) {
+    if (s <= 0 || !Alive(s) || MonAttitude[s] != AttitudeFriendly) return false;
+    const int folk = FolkIndividual(s);
+    const Character* character = FindCharacter(MonKind[s]);
+    const int flag = folk >= 0 ? FolkTalkFlag(folk) : character != nullptr ? character->talkFlag : 0;
+    return flag > 0 && GameVars[flag] == 0;
+}
+
+// One line of the trace: the turn, the hero, and each foe within 12 steps with what a
+// fight with it would cost; in a new sector also the hero's statistics and what he wears.
+void Trace(PlayerMind& mind) {
+    const int hx = MonX[0], hy = MonY[0];
+    std::fprintf(stderr, "T%d d%d fs%d hp%d/%d mp%d lv%d food%d (%d,%d):", TurnCount, Depth, Friendship, MonHp[0],
+                 MonMaxHp[0], MonMp[0], MonLevel[0], FoodCount(), hx, hy);
+    for (int s = 1; s < MonSlots; ++s)
+        if (Hostile(s) && Steps(s, hx, hy) <= 12)
+            std::fprintf(stderr, " [%s hp%d lv%d d%d cost%.0f dmg%.1f/%.1f]", MonName[s].c_str(), MonHp[s], MonLevel[s],
+                         Steps(s, hx, hy), GroupCost(s), ExpectedDamage(0, s), ExpectedDamage(s, 0));
+    std::fprintf(stderr, "\n");
+    if (Depth == mind.traceDepth) return;
+    mind.traceDepth = Depth;
+    std::fprintf(stderr, "  atk %d+%d def %d+%d str %d+%d spd %d+%d mag %d+%d con %d+%d, worn", MonAtk[0],
+                 MonAtkBonus[0], MonDef[0], MonDefBonus[0], MonStr[0], MonStrBonus[0], MonSpd[0], MonSpdBonus[0],
+                 MonMag[0], MonMagBonus[0], MonCon[0], MonConBonus[0]);
+    for (int e = 0; e < EquipSlots; ++e)
+        std::fprintf(stderr, " %d/%d", Equip[e] >= 0 ? InvKind[Equip[e]] : 0, Equip[e] >= 0 ? InvTier[Equip[e]] : 0);
+    std::fprintf(stderr, ", skill points %d, bits %d\n", SkillPoints, Bits);
 }
 
 bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
@@ -411,6 +528,8 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     } else {
         mind.stillCommands = 0;
     }
+    if (TurnCount != mind.lastTurn && Depth >= 0) mind.foodLeft[Depth] = SectorFood();
+    if (TurnCount != mind.lastTurn && mind.trace) Trace(mind);
     mind.lastX = hx;
     mind.lastY = hy;
     mind.lastTurn = TurnCount;
@@ -423,7 +542,11 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     }
     // A second turn on the same swamp cell may poison, a fourth holds the hero until it
     // swallows him: no fight, meal or pick-up is worth standing there.
-    if (MapTerrain[hx][hy] == Swamp && MonStatus[0][StatusFlying] == 0 && GameVars[VarTurnsOnCell] >= 1) {
+    // Ten turns swimming drown him: past five, the nearest shore comes before all else.
+    const bool sinking = MonStatus[0][StatusFlying] == 0 &&
+                         ((MapTerrain[hx][hy] == Swamp && GameVars[VarTurnsOnCell] >= 1) ||
+                          (MapTerrain[hx][hy] == DeepWater && GameVars[VarTurnsOnTerrain] >= 5));
+    if (sinking) {
         const Route dry = BestRoute([](int x, int y) {
             const int code = MapTerrain[x][y];
             return code != Swamp && code != DeepWater && code != Lava && code != CursedPlant && !IsWayOut(code) &&
@@ -491,9 +614,15 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
             Press(KeyDigit1 + entry);
             return true;
         }
-        // Too strong and the hero is hurt: away to any way out, if one is near.
+        // Too strong and the hero is hurt: away to a way out, if one is near. The way back
+        // leads to a sector already walked; the way on to fresh foes and a save made hurt.
         if (!Beatable(foe) && !Villain(foe) && hurt) {
-            const Route out = RouteTo([](int x, int y) { return IsWayOut(MapTerrain[x][y]); }, true);
+            Route out = RouteTo([](int x, int y) { return IsWayOut(MapTerrain[x][y]) && !IsWayOn(MapTerrain[x][y]); },
+                                true);
+            if (out.step < 0 || out.length > 6) {
+                out = RouteTo([](int x, int y) { return IsWayOn(MapTerrain[x][y]); }, true);
+                if (MonHp[0] < MonMaxHp[0] * 35 / 100) out.step = -1;
+            }
             if (out.step >= 0 && out.length <= 6) {
                 Walk(out.step);
                 return true;
@@ -511,9 +640,19 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     } else {
         route = BestRoute([](int x, int y) { return Villain(CreatureOn(x, y)); });
     }
+    // Above 95 the friendship score is worth three points on every stat, below 10 it costs
+    // three: a friendly face on the way is worth a word.
+    bool talk = false;
+    mind.talking = false;
+    if (route.step < 0 && Friendship <= 95 && !(MonStatus[0][StatusJestbloom] > 0 && (HeroId == 2 || HeroId == 6))) {
+        const Route chat = RouteTo([](int x, int y) { return TalkEarnsFriendship(CreatureOn(x, y)); }, true);
+        if (chat.step >= 0 && chat.length <= (Friendship < 40 ? 40 : 20)) {
+            route = chat;
+            talk = mind.talking = true;
+        }
+    }
     // Hurt with nothing to eat: onward, where a new sector's experience may bring a level.
     const bool weak = hurt && (food < 0 || FullStomachTimer > 0);
-    bool talk = false;
     if (route.step < 0 && mind.goingHome) {
         if (Depth == mind.healerDepth) {
             route = BestRoute([](int x, int y) { return Healer(CreatureOn(x, y)); });
@@ -543,7 +682,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
         const Route fight = RouteTo(
             [](int x, int y) {
                 const int s = CreatureOn(x, y);
-                return Hostile(s) && Beatable(s) && CostToBeat(s) < 0.15 * MonMaxHp[0];
+                return Hostile(s) && Beatable(s) && GroupCost(s) < 0.15 * MonMaxHp[0];
             },
             true);
         const Route grab = RouteTo(
@@ -588,8 +727,21 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
             return code == FairyDoor || code == StairsOut || code == StairsToForest;
         });
     }
+    // Hurt with nothing to eat here: back to a sector walked before that still has food.
+    if (route.step < 0 && weak && !mind.goingHome && FoodBehind(mind) >= 0)
+        route = BestRoute([](int x, int y) { return IsWayBack(MapTerrain[x][y]); });
     if (route.step < 0) route = BestRoute([](int x, int y) { return IsWayOn(MapTerrain[x][y]); });
     if (route.step < 0) return false;
+    // The game is saved on the other side: a hero crosses fed, not on his last legs.
+    const int nx = hx + StepX[route.step], ny = hy + StepY[route.step];
+    if (IsWayOn(MapTerrain[nx][ny]) && MonHp[0] < MonMaxHp[0] * 85 / 100 && food >= 0 && !HostileWithin(5)) {
+        if (FullStomachTimer == 0) {
+            StartUsing(mind, food);
+        } else {
+            Press(KeySpace);  // a turn's rest while the stomach settles
+        }
+        return true;
+    }
     Walk(route.step, talk);
     return true;
 }

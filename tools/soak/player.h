@@ -25,6 +25,8 @@ struct PlayerMind {
     int stillCommands = 0;  // commands given without the hero moving or a turn passing
     int lastDepth = -999;
     int lastTurn = -1;
+    bool trace = false;  // a line on stderr per turn, and the hero's make-up in each new sector
+    int traceDepth = -999;
     std::set<std::pair<int, int>> givenUp;  // cells of this sector not worth walking to again
     std::map<std::pair<int, int>, int> visits;  // turns begun on each cell of this sector
     bool onwardOnly = false;                     // this sector's detours are given up
@@ -32,6 +34,10 @@ struct PlayerMind {
     int fallsHere = 0;  // falls since the save this game was loaded from: the sector is a trap
     int healerDepth = -999;  // the sector where the healer lives, once seen
     bool goingHome = false;  // hurt with nothing to eat: back to the healer
+    // Healing food still lying in each sector of this run (fruit trees counted by the
+    // fruit they promise), as last seen: where a hungry hero can go back for a meal.
+    std::map<int, int> foodLeft;
+    bool talking = false;  // a conversation opened for its friendship, to be left at once
     std::set<int> sidesSeen;  // the ways into side sectors taken in this run (their terrain codes)
     int skillUsed = -1;                     // the skill id chosen last (for the coverage table)
     // The stat points of a piece, by (kind, tier, seed): described once.

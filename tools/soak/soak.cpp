@@ -487,6 +487,8 @@ void GameKeys(Bot& b) {
         return;
     if (DialogueState != DialogueNone) {
         b.talked = true;
+        // A word said for friendship's sake: the player takes its leave at once.
+        if (b.mind.talking) b.hurry = true;
         PanelKeys(b, TalkKeys, std::size(TalkKeys), TalkClose, std::size(TalkClose));
     } else if (UiMode == UiInventory) {
         PanelKeys(b, InventoryKeys, std::size(InventoryKeys), InventoryClose, std::size(InventoryClose));
@@ -578,7 +580,9 @@ void StartOfGame(Bot& b) {
         b.mind.feared = learnt.feared;
         b.mind.healerDepth = learnt.healerDepth;
         b.mind.sidesSeen = learnt.sidesSeen;
+        b.mind.foodLeft = learnt.foodLeft;
     }
+    b.mind.trace = b.options.trace;
     if (b.choseNew) {
         b.sameSaveDeaths = 0;
         b.loadedTurn = -1;
@@ -601,8 +605,9 @@ void StartOfGame(Bot& b) {
     b.loadAfterRestart = false;
     b.report.sectorsVisited++;
     if (b.options.verbose) {
-        std::fprintf(stderr, "soak: game %d: hero %d, difficulty %d, quest %d, turn %d, depth %d\n", b.report.games,
-                     HeroId, GameVars[VarDifficulty], GameVars[VarScenario], TurnCount, Depth);
+        std::fprintf(stderr, "soak: game %d: hero %d, difficulty %d, quest %d, turn %d, depth %d, hp %d/%d\n",
+                     b.report.games, HeroId, GameVars[VarDifficulty], GameVars[VarScenario], TurnCount, Depth, MonHp[0],
+                     MonMaxHp[0]);
     }
 }
 
@@ -920,8 +925,11 @@ void BotKeys(Bot& b) {
             // The winning player quits at a calm moment, as a player would: a run
             // saved in the middle of a lost fight is a death on every load after it.
             const bool calm = b.options.wander || PlayerCalm() || b.turnsSinceCheck >= 2 * b.options.checkEvery;
+            // A frame shown while a turn is under way (TurnTaken still 1) is not the turn
+            // loop's own: a sector change shows a blank frame before it moves the hero,
+            // and a close seen only after it would save the sector ahead, not this dump.
             if (GameOver == 0 && b.turnsSinceCheck >= b.options.checkEvery && calm && DialogueState == DialogueNone &&
-                UiMode == UiMap && !LookCursorOpen()) {
+                UiMode == UiMap && !LookCursorOpen() && TurnTaken == 0) {
                 // Quit as a player would (the close button saves the run); the program
                 // then starts again and the bot loads the game from the title.
                 b.turnsSinceCheck = 0;

@@ -14,6 +14,7 @@ struct SoakOptions {
     int frameBound = 2000;    // frames a turn may take before it counts as not ending
     bool waitDelay = false;   // wait the input delay out frame by frame instead of skipping it
     bool verbose = false;     // one line on stderr per game and per check
+    bool trace = false;       // and one per turn of the winning player: the hero, the foes near him
     bool wander = false;      // the old wandering player alone, instead of the one that plays to win
     int wanderShare = 4;      // percent of the winning player's commands left to the wandering keys
     int deepShare = 0;        // percent of new games begun as deep starts (a soak-only test set-up)
