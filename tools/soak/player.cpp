@@ -21,6 +21,7 @@
 #include "platform/input.h"
 #include "platform/platform.h"
 #include "rules/characters.h"
+#include "rules/cooking.h"
 #include "rules/forest_folk.h"
 #include "rules/interactions.h"
 #include "rules/inventory.h"
@@ -348,6 +349,121 @@ int FoodSlot() {
     return best;
 }
 
+// ---- Cooking ------------------------------------------------------------------------------
+
+// The food kinds of the satchel with their units (at most five each, as a pot holds five).
+std::vector<std::pair<int, int>> Pantry() {
+    std::map<int, int> units;
+    for (int i = 0; i < UsableInvSlots(); ++i)
+        if (InvKind[i] > 0 && ItemCategory(InvKind[i]) == CategoryFood && SafeToEat(InvKind[i]))
+            units[InvKind[i]] = std::min(5, units[InvKind[i]] + InvCount[i]);
+    return {units.begin(), units.end()};
+}
+
+// The dish the pot would make of `kinds`, asked of the game's own recipe list with the
+// pot's places filled for the question and put back after it.
+int DishOf(const int (&kinds)[PotSlots]) {
+    int kept[PotSlots];
+    for (int i = 0; i < PotSlots; ++i) {
+        kept[i] = PotKind[i];
+        PotKind[i] = kinds[i];
+    }
+    const int dish = MatchRecipe();
+    for (int i = 0; i < PotSlots; ++i) PotKind[i] = kept[i];
+    return dish;
+}
+
+// Tries every choice of up to five units of the pantry, from kind `from` on.
+void TryDishes(const std::vector<std::pair<int, int>>& pantry, std::size_t from, int (&kinds)[PotSlots], int placed,
+               PlayerDish& best) {
+    if (placed > 0) {
+        const int dish = DishOf(kinds);
+        if (dish > 0) {
+            // A cooked dish comes out of the pot at quality 1.
+            int gain = FoodHeal(dish, 1);
+            for (int i = 0; i < placed; ++i) gain -= FoodHeal(kinds[i], 0);
+            if (gain > best.gain) {
+                std::copy(std::begin(kinds), std::end(kinds), best.kinds);
+                best.dish = dish;
+                best.gain = gain;
+            }
+        }
+    }
+    if (placed == PotSlots) return;
+    for (std::size_t k = from; k < pantry.size(); ++k) {
+        int used = 0;
+        for (int i = 0; i < placed; ++i) used += kinds[i] == pantry[k].first;
+        if (used >= pantry[k].second) continue;
+        kinds[placed] = pantry[k].first;
+        TryDishes(pantry, k, kinds, placed + 1, best);
+        kinds[placed] = 0;
+    }
+}
+
+// The dish worth cooking from the satchel's food, worked out only when the food changed.
+const PlayerDish& BestDish(PlayerMind& mind) {
+    std::vector<std::pair<int, int>> pantry = Pantry();
+    if (pantry != mind.pantry) {
+        mind.pantry = std::move(pantry);
+        mind.dish = PlayerDish();
+        int kinds[PotSlots] = {0, 0, 0, 0, 0};
+        TryDishes(mind.pantry, 0, kinds, 0, mind.dish);
+    }
+    return mind.dish;
+}
+
+int DishUnits(int dish) {
+    int n = 0;
+    for (int i = 0; i < UsableInvSlots(); ++i) n += InvKind[i] == dish ? InvCount[i] : 0;
+    return n;
+}
+
+// Keys for one frame of the cooking pot: the dish's ingredients one by one from the
+// satchel (anything else in the pot taken back first), then G to cook and C to leave.
+void CookKeys(PlayerMind& mind) {
+    int wanted[PotSlots];
+    std::copy(std::begin(mind.dish.kinds), std::end(mind.dish.kinds), wanted);
+    for (int place = 0; place < PotSlots; ++place) {
+        if (PotKind[place] == 0) continue;
+        int* match = std::find(std::begin(wanted), std::end(wanted), PotKind[place]);
+        if (match == std::end(wanted)) {
+            Press(KeyDigit1 + place);  // not part of the dish: back into the satchel
+            return;
+        }
+        *match = 0;
+    }
+    const int* missing = std::find_if(std::begin(wanted), std::end(wanted), [](int k) { return k > 0; });
+    // Cooked, or taking too long: C until the pot closes (a key in a frame of the input
+    // delay is not seen).
+    if (++mind.planFrames > 200 || DishUnits(mind.dish.dish) > mind.dishesHeld) {
+        Press(Letter('C'));
+        return;
+    }
+    if (missing == std::end(wanted)) {
+        Press(Letter('G'));
+        return;
+    }
+    int slot = -1;
+    for (int i = 0; i < UsableInvSlots() && slot < 0; ++i)
+        if (InvKind[i] == *missing) slot = i;
+    if (slot < 0) {
+        Press(Letter('C'));
+        return;
+    }
+    const int diff = slot - MenuCursor;
+    if (diff >= 2) {
+        Press(KeyDown);
+    } else if (diff <= -2) {
+        Press(KeyUp);
+    } else if (diff == 1) {
+        Press(KeyRight);
+    } else if (diff == -1) {
+        Press(KeyLeft);
+    } else {
+        Press(KeySpace);
+    }
+}
+
 // ---- Skills ------------------------------------------------------------------------------
 
 bool FightingSkill(int id) {
@@ -449,16 +565,34 @@ bool FoodUnder(int x, int y) {
     return false;
 }
 
+// Turns without a new deepest sector after which a run stops walking back for food.
+constexpr int StallTurns = 2500;
+
 bool FruitTree(int code) { return code >= AppleTree && code <= JoltAppleTree && code != LemonTree; }
 
-// Healing food of the sector: units on the ground, and three for every fruit tree.
+// Healing food of the sector that a walk from the hero reaches: units on the ground, and
+// three for every fruit tree.
 int SectorFood() {
+    static bool reached[MapWidth][MapHeight];
+    for (auto& column : reached) std::fill(std::begin(column), std::end(column), false);
+    std::vector<std::pair<int, int>> frontier = {{MonX[0], MonY[0]}};
+    if (!OnMap(MonX[0], MonY[0])) return 0;
+    reached[MonX[0]][MonY[0]] = true;
     int n = 0;
+    for (std::size_t i = 0; i < frontier.size(); ++i) {
+        const auto [x, y] = frontier[i];
+        for (int d = 0; d < 4; ++d) {
+            const int nx = x + StepX[d], ny = y + StepY[d];
+            if (!OnMap(nx, ny) || reached[nx][ny]) continue;
+            reached[nx][ny] = true;
+            if (FruitTree(MapTerrain[nx][ny])) n += 3;
+            if (!Walls(nx, ny)) frontier.push_back({nx, ny});
+        }
+    }
     for (int g = 0; g < GroundSlots; ++g)
-        if (GroundItemKind[g] > 0 && Healing(GroundItemKind[g], GroundItemTier[g])) n += GroundItemCount[g];
-    for (int x = 0; x < MapWidth; ++x)
-        for (int y = 0; y < MapHeight; ++y)
-            if (FruitTree(MapTerrain[x][y])) n += 3;
+        if (GroundItemKind[g] > 0 && OnMap(GroundItemX[g], GroundItemY[g]) && reached[GroundItemX[g]][GroundItemY[g]] &&
+            Healing(GroundItemKind[g], GroundItemTier[g]))
+            n += GroundItemCount[g];
     return n;
 }
 
@@ -466,8 +600,10 @@ int SectorFood() {
 bool CanGoBack() { return Depth > 0 && GameVars[VarScenario] != 1; }
 
 // The nearest sector behind the hero (at most five back) that still holds food, or -1.
+// A run that has gone no deeper for a long while stops going back: the walks back and
+// forth are getting it nowhere.
 int FoodBehind(const PlayerMind& mind) {
-    if (!CanGoBack()) return -1;
+    if (!CanGoBack() || TurnCount - mind.deepestTurn > StallTurns) return -1;
     for (int d = Depth - 1; d >= std::max(0, Depth - 5); --d) {
         const auto left = mind.foodLeft.find(d);
         if (left != mind.foodLeft.end() && left->second > 0) return d;
@@ -529,6 +665,10 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
         mind.stillCommands = 0;
     }
     if (TurnCount != mind.lastTurn && Depth >= 0) mind.foodLeft[Depth] = SectorFood();
+    if (Depth > mind.deepest || mind.deepestTurn > TurnCount) {
+        mind.deepest = std::max(mind.deepest, Depth);
+        mind.deepestTurn = TurnCount;
+    }
     if (TurnCount != mind.lastTurn && mind.trace) Trace(mind);
     mind.lastX = hx;
     mind.lastY = hy;
@@ -573,7 +713,8 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
         if (Healer(s)) mind.healerDepth = Depth;
     const int poison = MonStatus[0][StatusPoisoned] * 4;
     if ((MonHp[0] < MonMaxHp[0] * 45 / 100 || MonHp[0] <= poison + 5) && (food < 0 || FullStomachTimer > 0) &&
-        mind.healerDepth >= 0 && Depth >= 0 && Depth - mind.healerDepth <= 12)
+        mind.healerDepth >= 0 && Depth >= 0 && Depth - mind.healerDepth <= 12 &&
+        TurnCount - mind.deepestTurn <= StallTurns)
         mind.goingHome = true;
     if (MonHp[0] >= MonMaxHp[0]) mind.goingHome = false;
     if (WorthyItemAt(hx, hy) >= 0 && ItemUnderHero != -1) {
@@ -674,6 +815,18 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     }
     if (route.step < 0 && weak && !mind.onwardOnly && SatchelHasRoom()) {
         route = RouteTo([&mind](int x, int y) { return FoodUnder(x, y) && !mind.givenUp.count({x, y}); }, true);
+    }
+    // A cooking pot makes more of the satchel's food than eating it raw.
+    if (route.step < 0 && !mind.onwardOnly && !mind.goingHome && !HostileWithin(6) && BestDish(mind).gain > 0) {
+        const Route pot = RouteTo([](int x, int y) { return MapTerrain[x][y] == CookingPot; }, true);
+        if (pot.step >= 0 && pot.length <= 40) {
+            route = pot;
+            if (pot.length <= 1) {
+                mind.plan = PlayerPlan::Cook;
+                mind.planFrames = 0;
+                mind.dishesHeld = DishUnits(mind.dish.dish);
+            }
+        }
     }
     if (route.step < 0 && !weak && !mind.onwardOnly && !mind.goingHome) {
         // Foes worth the experience and things worth having, if they are close.
@@ -817,7 +970,12 @@ bool PlayerGameKeys(PlayerMind& mind, int (*roll)(int n)) {
         }
         return true;
     }
+    if (DialogueState == DialogueCookingPot && mind.plan == PlayerPlan::Cook) {
+        CookKeys(mind);
+        return true;
+    }
     if (DialogueState != DialogueNone) return false;
+    if (mind.plan == PlayerPlan::Cook) mind.plan = PlayerPlan::None;
     if (mind.plan == PlayerPlan::None) mind.planFrames = 0;
     switch (UiMode) {
         // A panel the wandering keys opened stays theirs until they close it.

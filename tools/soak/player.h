@@ -9,10 +9,19 @@
 #include <set>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 // A plan that takes several frames: a satchel slot to use in the open inventory, a skill
 // being aimed, skill levels being bought.
-enum class PlayerPlan { None, UseSlot, Aim, Upgrade };
+enum class PlayerPlan { None, UseSlot, Aim, Upgrade, Cook };
+
+// A dish the satchel can make: its ingredients (food kinds, 0 for an empty place), the
+// dish, and the hit points it heals beyond what its ingredients heal raw.
+struct PlayerDish {
+    int kinds[5] = {0, 0, 0, 0, 0};
+    int dish = 0;
+    int gain = 0;
+};
 
 struct PlayerMind {
     PlayerPlan plan = PlayerPlan::None;
@@ -37,6 +46,12 @@ struct PlayerMind {
     // Healing food still lying in each sector of this run (fruit trees counted by the
     // fruit they promise), as last seen: where a hungry hero can go back for a meal.
     std::map<int, int> foodLeft;
+    int deepest = -999;     // the deepest sector of this run, and the turn it was first reached
+    int deepestTurn = 0;
+    // The best dish for the food in the satchel, worked out again when the food changes.
+    std::vector<std::pair<int, int>> pantry;  // (kind, units) of the food the dish was found for
+    PlayerDish dish;
+    int dishesHeld = 0;  // Cook: units of the dish in the satchel before cooking
     bool talking = false;  // a conversation opened for its friendship, to be left at once
     std::set<int> sidesSeen;  // the ways into side sectors taken in this run (their terrain codes)
     int skillUsed = -1;                     // the skill id chosen last (for the coverage table)

@@ -581,6 +581,8 @@ void StartOfGame(Bot& b) {
         b.mind.healerDepth = learnt.healerDepth;
         b.mind.sidesSeen = learnt.sidesSeen;
         b.mind.foodLeft = learnt.foodLeft;
+        b.mind.deepest = learnt.deepest;
+        b.mind.deepestTurn = learnt.deepestTurn;
     }
     b.mind.trace = b.options.trace;
     if (b.choseNew) {
