@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/run_vars.h"
+#include "items/catalogue.h"
 #include "items/food.h"
 #include "rules/interactions.h"
 #include "rules/meadow_fixture.h"
@@ -81,4 +82,24 @@ TEST_F(PlayerTest, WalksToAFriendlyCharacterForTheFriendshipBonus) {
     EXPECT_EQ(DialogueState, DialogueCharacter + KindFairy);
     EXPECT_EQ(Friendship, 85);
     EXPECT_TRUE(mind.talking) << "the soak leaves a talk begun for friendship at once";
+}
+
+// At a trader the player sells the piece it does not wear, buys the food that heals most
+// for its price with the bits (never a lemon, which heals nothing) and takes its leave.
+TEST_F(PlayerTest, SellsASparePieceAndBuysFoodAtATrader) {
+    Give(2, ItemBow, 1);  // the player wears no bow
+    InvTier[2] = 5;
+    const int value = ItemPrice(ItemBow, 5, 1) / 2;
+    const int apples = std::min(16, value / ItemPrice(ItemApple, 0, 0));
+    ASSERT_GT(apples, 0);
+    StoreItemKind[0] = ItemLemon;
+    StoreItemKind[4] = ItemApple;
+    StoreItemKind[7] = ItemWeapon;
+    PutCharacter(1, KindSalesGriffon, 13, 10);
+    Play(800, [&] { return Units(ItemApple) > 0 && DialogueState == DialogueNone; });
+    EXPECT_EQ(InvKind[2], 0) << "the bow was sold";
+    EXPECT_EQ(Units(ItemApple), apples);
+    EXPECT_EQ(Bits, value - apples * ItemPrice(ItemApple, 0, 0));
+    EXPECT_EQ(Units(ItemLemon) + Units(ItemWeapon), 0);
+    EXPECT_EQ(DialogueState, DialogueNone);
 }

@@ -464,6 +464,104 @@ void CookKeys(PlayerMind& mind) {
     }
 }
 
+int FoodCount() {
+    int n = 0;
+    for (int i = 0; i < UsableInvSlots(); ++i)
+        if (InvKind[i] > 0 && Healing(InvKind[i], InvTier[i])) n += InvCount[i];
+    return n;
+}
+
+// ---- Trading --------------------------------------------------------------------------------
+
+// The sales griffon, or the one of the forest folk whose role is the merchant.
+bool Trader(int s) {
+    if (s <= 0 || !Alive(s) || MonAttitude[s] != AttitudeFriendly) return false;
+    if (MonKind[s] == KindSalesGriffon) return true;
+    const int folk = FolkIndividual(s);
+    return folk >= 0 && GameVars[folk] == RoleMerchant;
+}
+
+// A made piece in the satchel that is not worn: what a better one replaced, or never put
+// on (the player wears no bow). The named treasures are kept.
+int SparePiece() {
+    static const int made[] = {ItemHeadgear, ItemDress, ItemFootwear, ItemAccessory, ItemWeapon, ItemBow};
+    for (int i = 0; i < UsableInvSlots(); ++i)
+        if (std::find(std::begin(made), std::end(made), InvKind[i]) != std::end(made) && !Worn(i)) return i;
+    return -1;
+}
+
+// The store offer of food that heals most for its price, when the bits pay for it.
+int FoodOffer() {
+    int best = -1;
+    double bestValue = 0;
+    for (int i = 0; i < StoreSlots; ++i) {
+        const int kind = StoreItemKind[i];
+        if (kind <= 0 || !Healing(kind, StoreItemTier[i]) || !SafeToEat(kind)) continue;
+        const int price = ItemPrice(kind, StoreItemTier[i], 0);
+        if (price > Bits || price <= 0) continue;
+        const double value = static_cast<double>(FoodHeal(kind, StoreItemTier[i])) / price;
+        if (value > bestValue) {
+            bestValue = value;
+            best = i;
+        }
+    }
+    return best;
+}
+
+bool WorthTrading() { return SparePiece() >= 0 || (FoodOffer() >= 0 && FoodCount() < 12 && SatchelHasRoom()); }
+
+// Moves MenuCursor toward `target` on a grid `columns` wide, confirming with `confirm`
+// when it is there.
+void CursorTo(int target, int columns, int confirm) {
+    const int diff = target - MenuCursor;
+    if (diff >= columns) {
+        Press(KeyDown);
+    } else if (diff <= -columns) {
+        Press(KeyUp);
+    } else if (diff > 0) {
+        Press(KeyRight);
+    } else if (diff < 0) {
+        Press(KeyLeft);
+    } else {
+        Press(confirm);
+    }
+}
+
+// Keys for one frame at a trader: spare pieces sold one by one, then the food that heals
+// most for its price bought while the bits last and the satchel wants it, then leave.
+// The griffon's menu has a chat first: its buying and selling are options 2 and 3.
+void TradeKeys(PlayerMind& mind) {
+    const bool griffon = DialogueState == DialogueCharacter + KindSalesGriffon;
+    const int buyStep = griffon ? 2 : 1, sellStep = griffon ? 3 : 2, leave = griffon ? 4 : 3;
+    const bool timeUp = ++mind.planFrames > 400;
+    mind.tradedDepth = Depth;
+    if (DialogueStep == sellStep) {
+        const int piece = SparePiece();
+        if (piece < 0 || timeUp) {
+            Press(Letter('C'));
+        } else {
+            CursorTo(piece, 2, Letter('S'));
+        }
+    } else if (DialogueStep == buyStep) {
+        const int offer = FoodOffer();
+        if (offer < 0 || timeUp || FoodCount() >= 16 || !SatchelHasRoom()) {
+            Press(Letter('C'));
+        } else {
+            CursorTo(offer, 3, Letter('G'));
+        }
+    } else if (DialogueStep == 0) {
+        if (!timeUp && SparePiece() >= 0) {
+            Press(KeyDigit1 + sellStep - 1);
+        } else if (!timeUp && FoodOffer() >= 0 && FoodCount() < 16 && SatchelHasRoom()) {
+            Press(KeyDigit1 + buyStep - 1);
+        } else {
+            Press(KeyDigit1 + leave - 1);
+        }
+    } else {
+        Press(KeySpace);  // the griffon's chat: closed with Space
+    }
+}
+
 // ---- Skills ------------------------------------------------------------------------------
 
 bool FightingSkill(int id) {
@@ -546,13 +644,6 @@ void Walk(int step, bool talk = false) {
     const int s = CreatureOn(MonX[0] + StepX[step], MonY[0] + StepY[step]);
     if (s > 0 && !Hostile(s) && !talk) Press(KeyLShift);
     Press(Arrows[step]);
-}
-
-int FoodCount() {
-    int n = 0;
-    for (int i = 0; i < UsableInvSlots(); ++i)
-        if (InvKind[i] > 0 && Healing(InvKind[i], InvTier[i])) n += InvCount[i];
-    return n;
 }
 
 bool Healer(int s) { return s > 0 && Alive(s) && MonKind[s] == KindOmbasi && MonAttitude[s] != AttitudeHostile; }
@@ -781,10 +872,24 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     } else {
         route = BestRoute([](int x, int y) { return Villain(CreatureOn(x, y)); });
     }
-    // Above 95 the friendship score is worth three points on every stat, below 10 it costs
-    // three: a friendly face on the way is worth a word.
     bool talk = false;
     mind.talking = false;
+    // A trader buys the pieces the hero no longer wears and sells food for the bits; the
+    // talk earns the friendship bonus too.
+    if (route.step < 0 && !mind.onwardOnly && mind.tradedDepth != Depth && !HostileWithin(6) && WorthTrading() &&
+        !(MonStatus[0][StatusJestbloom] > 0 && (HeroId == 2 || HeroId == 6))) {
+        const Route shop = RouteTo([](int x, int y) { return Trader(CreatureOn(x, y)); }, true);
+        if (shop.step >= 0 && shop.length <= 40) {
+            route = shop;
+            talk = true;
+            if (shop.length <= 1) {
+                mind.plan = PlayerPlan::Trade;
+                mind.planFrames = 0;
+            }
+        }
+    }
+    // Above 95 the friendship score is worth three points on every stat, below 10 it costs
+    // three: a friendly face on the way is worth a word.
     if (route.step < 0 && Friendship <= 95 && !(MonStatus[0][StatusJestbloom] > 0 && (HeroId == 2 || HeroId == 6))) {
         const Route chat = RouteTo([](int x, int y) { return TalkEarnsFriendship(CreatureOn(x, y)); }, true);
         if (chat.step >= 0 && chat.length <= (Friendship < 40 ? 40 : 20)) {
@@ -974,8 +1079,12 @@ bool PlayerGameKeys(PlayerMind& mind, int (*roll)(int n)) {
         CookKeys(mind);
         return true;
     }
+    if (DialogueState >= DialogueCharacter && mind.plan == PlayerPlan::Trade) {
+        TradeKeys(mind);
+        return true;
+    }
     if (DialogueState != DialogueNone) return false;
-    if (mind.plan == PlayerPlan::Cook) mind.plan = PlayerPlan::None;
+    if (mind.plan == PlayerPlan::Cook || mind.plan == PlayerPlan::Trade) mind.plan = PlayerPlan::None;
     if (mind.plan == PlayerPlan::None) mind.planFrames = 0;
     switch (UiMode) {
         // A panel the wandering keys opened stays theirs until they close it.

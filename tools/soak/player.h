@@ -13,7 +13,7 @@
 
 // A plan that takes several frames: a satchel slot to use in the open inventory, a skill
 // being aimed, skill levels being bought.
-enum class PlayerPlan { None, UseSlot, Aim, Upgrade, Cook };
+enum class PlayerPlan { None, UseSlot, Aim, Upgrade, Cook, Trade };
 
 // A dish the satchel can make: its ingredients (food kinds, 0 for an empty place), the
 // dish, and the hit points it heals beyond what its ingredients heal raw.
@@ -52,6 +52,7 @@ struct PlayerMind {
     std::vector<std::pair<int, int>> pantry;  // (kind, units) of the food the dish was found for
     PlayerDish dish;
     int dishesHeld = 0;  // Cook: units of the dish in the satchel before cooking
+    int tradedDepth = -999;  // the sector traded in last: one visit to its trader is enough
     bool talking = false;  // a conversation opened for its friendship, to be left at once
     std::set<int> sidesSeen;  // the ways into side sectors taken in this run (their terrain codes)
     int skillUsed = -1;                     // the skill id chosen last (for the coverage table)
