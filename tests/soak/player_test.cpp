@@ -103,3 +103,22 @@ TEST_F(PlayerTest, SellsASparePieceAndBuysFoodAtATrader) {
     EXPECT_EQ(Units(ItemLemon) + Units(ItemWeapon), 0);
     EXPECT_EQ(DialogueState, DialogueNone);
 }
+
+// A foe next to the hero, too tough to fall to a few bumps: the player aims each of its
+// fighting skills at it (or at its own cell) and confirms, and the magic is paid.
+TEST_F(PlayerTest, AimsItsFightingSkillsAtAFoe) {
+    const int skills[] = {1, 3, 6, 7, 9, 12, 13, 15, 18, 21, 22, 23, 26, 29, 30};
+    for (int id : skills) {
+        SCOPED_TRACE("skill " + std::to_string(id));
+        SetUp();
+        for (int& s : SkillId) s = 0;
+        SkillId[0] = id;
+        SkillLevel[0] = 1;
+        MonMp[0] = MonMaxMp[0] = 100;
+        PutCreature(1, KindOgre, 11, 10, AttitudeHostile, 500);
+        MonStatus[1][StatusFrozen] = 10000;
+        mind = PlayerMind();
+        Play(60, [] { return MonMp[0] < 100; });
+        EXPECT_LT(MonMp[0], 100);
+    }
+}

@@ -564,11 +564,13 @@ void TradeKeys(PlayerMind& mind) {
 
 // ---- Skills ------------------------------------------------------------------------------
 
+// The skills that hurt, hold, calm or win over a foe, or strengthen the hero for the
+// fight. Not the Shield: it shields the creature it is aimed at, never the hero.
 bool FightingSkill(int id) {
-    const SkillEffect* effect = FindSkillEffect(id);
-    if (effect == nullptr || effect->item != ItemChoice::None) return false;
-    return effect->attitude == AttitudeHostile || id == SkillShield || id == SkillVaneburst || id == SkillTornado ||
-           id == SkillWildBuck;
+    static const int fighting[] = {SkillHolding,    SkillMagicBeam, SkillPartyCannon, SkillSurprise, SkillParty,
+                                   SkillThunder,    SkillVaneburst, SkillTornado,     SkillWhining,  SkillStrongBuck,
+                                   SkillHooflingUp, SkillWildBuck,  SkillTheStare,    SkillEmpathy,  SkillDeepMassage};
+    return std::find(std::begin(fighting), std::end(fighting), id) != std::end(fighting);
 }
 
 // The number key (0-based list entry) of a fighting skill the hero can pay for, or -1.
@@ -577,7 +579,10 @@ int FightingSkillEntry() {
     for (int entry = 0; entry < 9; ++entry) {
         const int slot = ListedSkillSlot(entry);
         if (slot < 0) break;
-        if (FightingSkill(SkillId[slot]) && MonMp[0] >= SkillMpCost(SkillId[slot])) return entry;
+        const int id = SkillId[slot];
+        // Strengthened already: another Hoofling Up would only add turns.
+        if (id == SkillHooflingUp && MonStatus[0][StatusStrengthened] > 0) continue;
+        if (FightingSkill(id) && MonMp[0] >= SkillMpCost(id)) return entry;
     }
     return -1;
 }
