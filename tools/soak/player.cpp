@@ -131,6 +131,12 @@ int CellCost(int x, int y, bool careful, const bool (&nearFoe)[MapWidth][MapHeig
     return cost;
 }
 
+// Falls since the save this game was loaded from, at most three: how far the walks stray
+// from the ones that failed.
+int FallsHere = 0;
+// The dearest step the walk prices: its queue of costs holds 128 at a time.
+constexpr int MaxStepCost = 127;
+
 // A hostile creature chases the hero from up to this many steps away, and stands still
 // or wanders when he is further.
 constexpr int ChaseSteps = 11;
@@ -220,8 +226,14 @@ Route RouteTo(Pred wanted, bool careful) {
                 const int nx = x + StepX[d], ny = y + StepY[d];
                 if (!OnMap(nx, ny)) continue;
                 int step = CellCost(nx, ny, careful, nearFoe);
-                // A foe too strong to fight chases whatever comes within 11 steps of it.
-                if (careful && step > 0 && reach[nx][ny] <= ChaseSteps) step += 3 * (ChaseSteps + 1 - reach[nx][ny]);
+                // A foe too strong to fight chases whatever comes within 11 steps of it. After
+                // a fall from the same save the berth is wider and the walk a little
+                // different each time: the way that failed is not taken again step for step.
+                if (careful && step > 0) {
+                    if (reach[nx][ny] <= ChaseSteps) step += (3 + 2 * FallsHere) * (ChaseSteps + 1 - reach[nx][ny]);
+                    if (FallsHere > 0) step += static_cast<int>((nx * 73856093u ^ ny * 19349663u ^ FallsHere * 83492791u) % 7);
+                    step = std::min(step, MaxStepCost);
+                }
                 if (step == 0) {
                     if (!wanted(nx, ny)) continue;
                     step = 1;
@@ -1058,6 +1070,7 @@ void PlayerDied(PlayerMind& mind) {
 
 bool PlayerGameKeys(PlayerMind& mind, int (*roll)(int n)) {
     Feared = &mind.feared;
+    FallsHere = std::min(mind.fallsHere, 3);
     if (DialogueState == DialogueFlower) {
         Press(KeySpace);
         return true;
