@@ -889,6 +889,24 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     } else {
         route = BestRoute([](int x, int y) { return Villain(CreatureOn(x, y)); });
     }
+    // The crypt, the temple and the fairy garden: each seen once a run, by a hero fit for
+    // them (their creatures are three levels up), before the sector's other errands.
+    if (route.step < 0 && Depth >= 0 && MonHp[0] >= MonMaxHp[0] * 75 / 100 && MonLevel[0] >= 10 &&
+        !mind.onwardOnly) {
+        const Route side = RouteTo(
+            [&mind](int x, int y) {
+                const int code = MapTerrain[x][y];
+                return (code == CryptEntrance || code == TempleEntrance || code == FairyDoor) &&
+                       !mind.sidesSeen.count(code);
+            },
+            true);
+        // The length is the walk's price, strong foes' reach included.
+        if (side.step >= 0 && side.length <= 250) {
+            route = side;
+            const int code = MapTerrain[MonX[0] + StepX[side.step]][MonY[0] + StepY[side.step]];
+            if (side.length <= 1) mind.sidesSeen.insert(code);
+        }
+    }
     bool talk = false;
     mind.talking = false;
     // A trader buys the pieces the hero no longer wears and sells food for the bits; the
@@ -978,21 +996,6 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
         } else if (fight.step >= 0 && MonHp[0] >= MonMaxHp[0] * 70 / 100) {
             // Every foe it can beat is experience: a level is worth more than the next sector.
             route = fight;
-        }
-    }
-    // The crypt, the temple and the fairy garden: each seen once a run, when fit for it.
-    if (route.step < 0 && Depth >= 0 && MonHp[0] >= MonMaxHp[0] * 70 / 100 && !mind.onwardOnly) {
-        const Route side = RouteTo(
-            [&mind](int x, int y) {
-                const int code = MapTerrain[x][y];
-                return (code == CryptEntrance || code == TempleEntrance || code == FairyDoor) &&
-                       !mind.sidesSeen.count(code);
-            },
-            true);
-        if (side.step >= 0) {
-            route = side;
-            const int code = MapTerrain[MonX[0] + StepX[side.step]][MonY[0] + StepY[side.step]];
-            if (side.length <= 1) mind.sidesSeen.insert(code);
         }
     }
     if (route.step < 0 && Depth < 0) {
