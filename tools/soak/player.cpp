@@ -1020,6 +1020,13 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
         }
         return true;
     }
+    // Poison that will outlast his hit points: a save made now would be a death on every
+    // load. He waits it out here, where the last save is one he can live through.
+    if ((IsWayOn(MapTerrain[nx][ny]) || IsWayBack(MapTerrain[nx][ny])) && !HostileWithin(2) &&
+        MonHp[0] <= MonStatus[0][StatusPoisoned] * 4 + 5) {
+        Press(KeySpace);
+        return true;
+    }
     Walk(route.step, talk);
     return true;
 }

@@ -549,7 +549,10 @@ void CoverSector(Bot& b) {
         if (MonKind[s] == KindVorgath && MonHp[s] > 0) Cover(b, "special throne-hall");
     }
     Cover(b, "biome " + std::to_string(SectorBiome));
-    if (b.runOpen) b.run.maxDepth = std::max(b.run.maxDepth, Depth);
+    if (b.runOpen && Depth > b.run.maxDepth) {
+        b.run.maxDepth = Depth;
+        b.run.deathsAtDeepest = 0;
+    }
 }
 
 void EndRun(Bot& b, bool ended) {
@@ -717,13 +720,16 @@ void WatchGame(Bot& b) {
             if (cause.rfind(MonName[0], 0) == 0) cause = cause.substr(MonName[0].size());
             Cover(b, "ending " + quest + "-death");
             b.run.deaths++;
+            b.run.deathsAtDeepest++;
             if (b.loadedTurn >= 0) b.sameSaveDeaths++;
             PlayerDied(b.mind);
             b.run.cause = cause;
             if (GameVars[VarDifficulty] > 0) {
                 EndRun(b, true);
-            } else if (b.run.deaths >= b.options.easyDeathsPerRun || b.sameSaveDeaths >= 10) {
-                // Ten falls from the same save: the save is lost, and a player begins anew.
+            } else if (b.run.deaths >= b.options.easyDeathsPerRun || b.sameSaveDeaths >= 10 ||
+                       b.run.deathsAtDeepest >= 25) {
+                // Ten falls from the same save, or twenty-five without going deeper than
+                // before (saves made and lost one after another): a player begins anew.
                 EndRun(b, false);
             } else {
                 b.easyContinue = !b.options.wander;

@@ -37,6 +37,7 @@ struct SoakRun {
     int startDepth = 0;
     int maxDepth = 0;
     int deaths = 0;        // deaths on the way (on easy the run goes on through Load Game)
+    int deathsAtDeepest = 0;  // deaths since the run last went deeper than ever before
     bool won = false;
     bool ended = false;    // false: the soak ended first, or an easy run was given up
     std::string cause;     // how the last death came
