@@ -42,6 +42,11 @@ TEST(Soak, PlaysThroughSavesAndReloadsUnchanged) {
                                                    "games [1-9][0-9]*, wins [0-9]+, median depth [1-9][0-9]*\n")))
         << text;
     EXPECT_TRUE(std::regex_search(text, std::regex("\ncoverage\n(.*\n)*turns [0-9]+\n"))) << text;
+    // Every death is told by its cause.
+    int causes = 0;
+    for (const auto& [name, count] : report.coverage)
+        if (name.rfind("death-", 0) == 0) causes += count;
+    EXPECT_EQ(causes, report.deaths) << text;
 }
 
 // Deep starts put a levelled hero with a kit next to each quest's goal: the late game,

@@ -719,6 +719,9 @@ void WatchGame(Bot& b) {
             std::string cause = DeathMessage;
             if (cause.rfind(MonName[0], 0) == 0) cause = cause.substr(MonName[0].size());
             Cover(b, "ending " + quest + "-death");
+            // "death-was-killed-by-SNAPPER", "death-drowned!": what fells the player most.
+            const std::size_t start = cause.find_first_not_of(' ');
+            Cover(b, "death-" + Word(start == std::string::npos ? "" : cause.substr(start)));
             b.run.deaths++;
             b.run.deathsAtDeepest++;
             if (b.loadedTurn >= 0) b.sameSaveDeaths++;
