@@ -231,7 +231,8 @@ Route RouteTo(Pred wanted, bool careful) {
                 // different each time: the way that failed is not taken again step for step.
                 if (careful && step > 0) {
                     if (reach[nx][ny] <= ChaseSteps) step += (3 + 2 * FallsHere) * (ChaseSteps + 1 - reach[nx][ny]);
-                    if (FallsHere > 0) step += static_cast<int>((nx * 73856093u ^ ny * 19349663u ^ FallsHere * 83492791u) % 7);
+                    if (FallsHere > 0)
+                        step += static_cast<int>((nx * 73856093u ^ ny * 19349663u ^ FallsHere * 83492791u) % 7);
                     step = std::min(step, MaxStepCost);
                 }
                 if (step == 0) {
@@ -790,16 +791,19 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     }
     // A second turn on the same swamp cell may poison, a fourth holds the hero until it
     // swallows him: no fight, meal or pick-up is worth standing there.
-    // Ten turns swimming drown him: past five, the nearest shore comes before all else.
+    // Ten turns swimming drown him: from the fourth, the nearest shore comes before all else.
     const bool sinking = MonStatus[0][StatusFlying] == 0 &&
                          ((MapTerrain[hx][hy] == Swamp && GameVars[VarTurnsOnCell] >= 1) ||
-                          (MapTerrain[hx][hy] == DeepWater && GameVars[VarTurnsOnTerrain] >= 5));
+                          (MapTerrain[hx][hy] == DeepWater && GameVars[VarTurnsOnTerrain] >= 4));
     if (sinking) {
-        const Route dry = BestRoute([](int x, int y) {
-            const int code = MapTerrain[x][y];
-            return code != Swamp && code != DeepWater && code != Lava && code != CursedPlant && !IsWayOut(code) &&
-                   !Walls(x, y) && CreatureOn(x, y) < 0;
-        });
+        // The nearest shore by steps: a foe's reach is no reason to swim further.
+        const Route dry = RouteTo(
+            [](int x, int y) {
+                const int code = MapTerrain[x][y];
+                return code != Swamp && code != DeepWater && code != Lava && code != CursedPlant && !IsWayOut(code) &&
+                       !Walls(x, y) && CreatureOn(x, y) < 0;
+            },
+            false);
         if (dry.step >= 0) {
             Walk(dry.step);
             return true;
@@ -891,8 +895,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     }
     // The crypt, the temple and the fairy garden: each seen once a run, by a hero fit for
     // them (their creatures are three levels up), before the sector's other errands.
-    if (route.step < 0 && Depth >= 0 && MonHp[0] >= MonMaxHp[0] * 75 / 100 && MonLevel[0] >= 10 &&
-        !mind.onwardOnly) {
+    if (route.step < 0 && Depth >= 0 && MonHp[0] >= MonMaxHp[0] * 75 / 100 && MonLevel[0] >= 10 && !mind.onwardOnly) {
         const Route side = RouteTo(
             [&mind](int x, int y) {
                 const int code = MapTerrain[x][y];
