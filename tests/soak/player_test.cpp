@@ -5,6 +5,7 @@
 #include "core/run_vars.h"
 #include "items/catalogue.h"
 #include "items/food.h"
+#include "platform/files.h"
 #include "rules/interactions.h"
 #include "rules/meadow_fixture.h"
 #include "soak/player.h"
@@ -17,6 +18,13 @@ int NoRoll(int) { return 1; }
 class PlayerTest : public MeadowPanelTest {
 protected:
     PlayerMind mind;
+    TempFolder folder;  // the recipe book a cooked dish writes goes here
+
+    void SetUp() override {
+        MeadowPanelTest::SetUp();
+        std::string error;
+        ASSERT_TRUE(ChooseDataRoot(folder.path, error)) << error;
+    }
 
     void Give(int slot, int kind, int count) {
         InvKind[slot] = kind;
