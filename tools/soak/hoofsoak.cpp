@@ -11,7 +11,7 @@ namespace {
 const char* const Usage =
     "usage: hoofsoak [--seed N] [--turns N] [--root DIR] [--check-every N] [--frame-bound N]\n"
     "                [--wait-delay] [--verbose] [--trace] [--wander] [--wander-share PCT] [--quest Q]\n"
-    "                [--difficulty D] [--hero H] [--deep-share PCT] [--deep-depth D] [--easy-deaths N] [--load-first]\n"
+    "                [--difficulty D] [--hero H] [--deep-share PCT] [--deep-depth D] [--deep-in-turn] [--easy-deaths N] [--load-first]\n"
     "                [--stop-after-deep] [--stop-after-win] [--record SCRIPT] [--max-seconds S]\n";
 
 bool NumberArg(const std::string& text, long long low, long long& value) {
@@ -50,6 +50,8 @@ int main(int argc, char** argv) {
         } else if (arg == "--deep-depth" && hasValue && NumberArg(argv[i + 1], 1, n) && n <= 29) {
             options.deepDepth = static_cast<int>(n);
             ++i;
+        } else if (arg == "--deep-in-turn") {
+            options.deepInTurn = true;
         } else if (arg == "--quest" && hasValue && NumberArg(argv[i + 1], 0, n) && n <= 2) {
             options.quest = static_cast<int>(n);
             ++i;

@@ -108,6 +108,7 @@ struct Bot {
     // A deep start being made: the depth it goes to (-1 none), and whether the game's own
     // sector change is running from inside the bot's frame.
     int deepTarget = -1;
+    int deepNext[3] = {0, 0, 0};  // --deep-in-turn: each quest's next deep start, less one
     bool inSetup = false;
     // The keys held in every frame, as script steps (see RecordFrame).
     std::string script;
@@ -572,7 +573,16 @@ void StartOfGame(Bot& b) {
         b.run.startDepth = b.run.maxDepth = Depth;
         b.runOpen = true;
         if (b.choseNew && Roll(b, 100) < b.options.deepShare) {
-            b.deepTarget = b.options.deepDepth >= 1 ? std::min(b.options.deepDepth, 29) : 1 + Roll(b, 29);
+            if (b.options.deepDepth >= 1) {
+                b.deepTarget = std::min(b.options.deepDepth, 29);
+            } else if (b.options.deepInTurn) {
+                // Each quest's deep starts walk its depths 1..29 in turn, so a run covers them all.
+                int& next = b.deepNext[std::clamp(b.run.quest, 0, 2)];
+                b.deepTarget = 1 + next;
+                next = (next + 1) % 29;
+            } else {
+                b.deepTarget = 1 + Roll(b, 29);
+            }
             b.run.deep = true;
         }
     }

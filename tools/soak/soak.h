@@ -19,6 +19,7 @@ struct SoakOptions {
     int wanderShare = 4;      // percent of the winning player's commands left to the wandering keys
     int deepShare = 0;        // percent of new games begun as deep starts (a soak-only test set-up)
     int deepDepth = -1;       // the depth of every deep start; -1: a depth drawn from 1..29
+    bool deepInTurn = false;  // without deepDepth: each quest's deep starts take depths 1..29 in turn
     int easyDeathsPerRun = 30;  // on easy, deaths after which a run is given up
     int quest = -1;           // every new game on this quest; -1: the quests in turn
     int difficulty = -1;      // every new game on this difficulty; -1: the difficulties in turn
