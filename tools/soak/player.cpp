@@ -36,7 +36,23 @@ const int StepX[4] = {0, 0, -1, 1};
 const int StepY[4] = {-1, 1, 0, 0};
 
 void Press(int key) { InputPress(key); }
-int Letter(char c) { return KeyA + (c - 'A'); }
+
+// Moves a satchel or offer cursor toward `target` on a grid `columns` wide, one key a
+// frame, and presses `confirm` once it is there.
+void CursorTo(int cursor, int target, int columns, int confirm) {
+    const int diff = target - cursor;
+    if (diff >= columns) {
+        Press(KeyDown);
+    } else if (diff <= -columns) {
+        Press(KeyUp);
+    } else if (diff > 0) {
+        Press(KeyRight);
+    } else if (diff < 0) {
+        Press(KeyLeft);
+    } else {
+        Press(confirm);
+    }
+}
 
 bool Alive(int s) { return MonKind[s] >= 1 && MonHp[s] > 0; }
 bool OnMap(int x, int y) { return x >= 0 && y >= 0 && x < MapWidth && y < MapHeight; }
@@ -449,32 +465,21 @@ void CookKeys(PlayerMind& mind) {
     // Cooked, or taking too long: C until the pot closes (a key in a frame of the input
     // delay is not seen).
     if (++mind.planFrames > 200 || DishUnits(mind.dish.dish) > mind.dishesHeld) {
-        Press(Letter('C'));
+        Press(LetterKey('C'));
         return;
     }
     if (missing == std::end(wanted)) {
-        Press(Letter('G'));
+        Press(LetterKey('G'));
         return;
     }
     int slot = -1;
     for (int i = 0; i < UsableInvSlots() && slot < 0; ++i)
         if (InvKind[i] == *missing) slot = i;
     if (slot < 0) {
-        Press(Letter('C'));
+        Press(LetterKey('C'));
         return;
     }
-    const int diff = slot - MenuCursor;
-    if (diff >= 2) {
-        Press(KeyDown);
-    } else if (diff <= -2) {
-        Press(KeyUp);
-    } else if (diff == 1) {
-        Press(KeyRight);
-    } else if (diff == -1) {
-        Press(KeyLeft);
-    } else {
-        Press(KeySpace);
-    }
+    CursorTo(MenuCursor, slot, 2, KeySpace);
 }
 
 int FoodCount() {
@@ -523,23 +528,6 @@ int FoodOffer() {
 
 bool WorthTrading() { return SparePiece() >= 0 || (FoodOffer() >= 0 && FoodCount() < 12 && SatchelHasRoom()); }
 
-// Moves MenuCursor toward `target` on a grid `columns` wide, confirming with `confirm`
-// when it is there.
-void CursorTo(int target, int columns, int confirm) {
-    const int diff = target - MenuCursor;
-    if (diff >= columns) {
-        Press(KeyDown);
-    } else if (diff <= -columns) {
-        Press(KeyUp);
-    } else if (diff > 0) {
-        Press(KeyRight);
-    } else if (diff < 0) {
-        Press(KeyLeft);
-    } else {
-        Press(confirm);
-    }
-}
-
 // Keys for one frame at a trader: spare pieces sold one by one, then the food that heals
 // most for its price bought while the bits last and the satchel wants it, then leave.
 // The griffon's menu has a chat first: its buying and selling are options 2 and 3.
@@ -551,16 +539,16 @@ void TradeKeys(PlayerMind& mind) {
     if (DialogueStep == sellStep) {
         const int piece = SparePiece();
         if (piece < 0 || timeUp) {
-            Press(Letter('C'));
+            Press(LetterKey('C'));
         } else {
-            CursorTo(piece, 2, Letter('S'));
+            CursorTo(MenuCursor, piece, 2, LetterKey('S'));
         }
     } else if (DialogueStep == buyStep) {
         const int offer = FoodOffer();
         if (offer < 0 || timeUp || FoodCount() >= 16 || !SatchelHasRoom()) {
-            Press(Letter('C'));
+            Press(LetterKey('C'));
         } else {
-            CursorTo(offer, 3, Letter('G'));
+            CursorTo(MenuCursor, offer, 3, LetterKey('G'));
         }
     } else if (DialogueStep == 0) {
         if (!timeUp && SparePiece() >= 0) {
@@ -605,7 +593,7 @@ void AimKeys(PlayerMind& mind) {
                                     ? FindSkillEffect(SkillId[ActiveSkillSlot])
                                     : nullptr;
     if (mind.plan != PlayerPlan::Aim || effect == nullptr || ++mind.planFrames > 40 || SkillChoosingItem()) {
-        Press(Letter('C'));
+        Press(LetterKey('C'));
         return;
     }
     if (effect->mode == OwnCell) {
@@ -630,7 +618,7 @@ void AimKeys(PlayerMind& mind) {
             }
         }
     if (bestX < 0) {
-        Press(Letter('C'));
+        Press(LetterKey('C'));
     } else if (bestX != TargetX) {
         Press(bestX < TargetX ? KeyLeft : KeyRight);
     } else if (bestY != TargetY) {
@@ -653,7 +641,7 @@ void StartUsing(PlayerMind& mind, int slot) {
     mind.planSlot = slot;
     mind.planWasWorn = Worn(slot);
     mind.planFrames = 0;
-    Press(Letter('I'));
+    Press(LetterKey('I'));
 }
 
 // Moves one step, swapping places with a creature that is not a foe instead of bumping
@@ -812,7 +800,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     const bool hurt = MonHp[0] < MonMaxHp[0] * 55 / 100;
     const int food = FoodSlot();
     if (hurt && FullStomachTimer == 0 && ItemUnderHero != -1 && FoodUnder(hx, hy)) {
-        Press(Letter('E'));
+        Press(LetterKey('E'));
         return true;
     }
     const bool poisoned = MonHp[0] <= MonStatus[0][StatusPoisoned] * 4 + 5;
@@ -830,14 +818,14 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
         mind.goingHome = true;
     if (MonHp[0] >= MonMaxHp[0]) mind.goingHome = false;
     if (WorthyItemAt(hx, hy) >= 0 && ItemUnderHero != -1) {
-        Press(Letter('G'));
+        Press(LetterKey('G'));
         return true;
     }
     if (SkillPoints > 0 && UpgradeAffordable()) {
         mind.plan = PlayerPlan::Upgrade;
         mind.upgradeStep = 0;
         mind.planFrames = 0;
-        Press(Letter('X'));
+        Press(LetterKey('X'));
         return true;
     }
     // The foes next to the hero: the one that falls soonest is hit first.
@@ -1042,21 +1030,10 @@ void InventoryKeys(PlayerMind& mind) {
                       (ItemCategory(InvKind[slot]) != CategoryFood && Worn(slot) != mind.planWasWorn);
     if (done) {
         mind.plan = PlayerPlan::None;
-        Press(Letter('C'));
+        Press(LetterKey('C'));
         return;
     }
-    const int diff = slot - InvCursor;
-    if (diff >= 2) {
-        Press(KeyDown);
-    } else if (diff <= -2) {
-        Press(KeyUp);
-    } else if (diff == 1) {
-        Press(KeyRight);
-    } else if (diff == -1) {
-        Press(KeyLeft);
-    } else {
-        Press(KeySpace);
-    }
+    CursorTo(InvCursor, slot, 2, KeySpace);
 }
 
 }  // namespace
@@ -1152,7 +1129,7 @@ void PlayerUpgradeKeys(PlayerMind& mind) {
     const int step = mind.upgradeStep++;
     if (row < 0 || ++mind.planFrames > 80) {
         // "Done": C puts the bar on it and Space leaves.
-        Press(Letter('C'));
+        Press(LetterKey('C'));
         Press(KeySpace);
         mind.plan = PlayerPlan::None;
         mind.upgradeStep = 0;
@@ -1161,7 +1138,7 @@ void PlayerUpgradeKeys(PlayerMind& mind) {
     }
     const int phase = step % (n + 2);
     if (phase == 0) {
-        Press(Letter('C'));  // the bar on "Done", below the last row
+        Press(LetterKey('C'));  // the bar on "Done", below the last row
         mind.upgradeRow = row;
     } else if (phase <= n - mind.upgradeRow) {
         Press(KeyUp);

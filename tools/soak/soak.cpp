@@ -192,7 +192,6 @@ std::string ScreenWords(const Bot& b) {
 }
 
 void Press(int key) { InputPress(key); }
-int Letter(char c) { return KeyA + (c - 'A'); }
 const int Arrows[4] = {KeyUp, KeyDown, KeyLeft, KeyRight};
 const int StepX[4] = {0, 0, -1, 1};
 const int StepY[4] = {-1, 1, 0, 0};
@@ -396,7 +395,7 @@ void PickGoal(Bot& b) {
 // One command on the map: mostly the goal's step, now and then any other key a player has.
 void MapKeys(Bot& b) {
     if (GroundItemAt(MonX[0], MonY[0]) && Roll(b, 3) == 0) {
-        Press(Letter(Roll(b, 2) ? 'G' : 'E'));
+        Press(LetterKey(Roll(b, 2) ? 'G' : 'E'));
         return;
     }
     // With a foe close by, a skill the hero has bought, now and then.
@@ -413,21 +412,21 @@ void MapKeys(Bot& b) {
             Press(KeyLShift);
             Press(Arrows[Roll(b, 4)]);
         } else if (r < 37) {
-            Press(Letter('I'));
+            Press(LetterKey('I'));
         } else if (r < 45) {
             Press(KeyDigit1 + Roll(b, 9));
         } else if (r < 50) {
-            Press(Letter('S'));
+            Press(LetterKey('S'));
         } else if (r < 55) {
-            Press(Letter(Roll(b, 2) ? 'A' : 'Z'));
+            Press(LetterKey(Roll(b, 2) ? 'A' : 'Z'));
         } else if (r < 60) {
-            Press(Letter('L'));
+            Press(LetterKey('L'));
         } else if (r < 63) {
-            Press(Letter('X'));
+            Press(LetterKey('X'));
         } else if (r < 65) {
-            Press(Letter('R'));
+            Press(LetterKey('R'));
         } else if (r < 67) {
-            Press(Letter('H'));
+            Press(LetterKey('H'));
         } else if (r < 75 && b.options.recordPath.empty()) {
             InputPointer(Roll(b, ScreenWidth), Roll(b, ScreenHeight));
         } else {
@@ -922,7 +921,7 @@ void BotKeys(Bot& b) {
             }
             b.menuActions++;
             if (b.menuActions > 6 + Roll(b, 6)) {
-                Press(Letter('C'));
+                Press(LetterKey('C'));
                 Press(KeySpace);
                 b.menuActions = 0;
             } else {
@@ -934,8 +933,8 @@ void BotKeys(Bot& b) {
                 }
             }
             break;
-        case Screen::Recipes: Press(Roll(b, 3) ? Arrows[Roll(b, 4)] : Letter('C')); break;
-        case Screen::History: Press(Roll(b, 3) ? Arrows[Roll(b, 4)] : Letter('C')); break;
+        case Screen::Recipes: Press(Roll(b, 3) ? Arrows[Roll(b, 4)] : LetterKey('C')); break;
+        case Screen::History: Press(Roll(b, 3) ? Arrows[Roll(b, 4)] : LetterKey('C')); break;
         case Screen::Scores:
             if (Roll(b, 3) == 0)
                 Press(Arrows[2 + Roll(b, 2)]);
