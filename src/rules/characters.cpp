@@ -195,8 +195,6 @@ const Conversation Wobbin = {
 
 // ---- The sales griffon -----------------------------------------------------------------
 
-constexpr int GriffonBuyingStep = 2;
-
 const Conversation SalesGriffon = {
     Menu(0,
          {ByQuest("Don't see many hooflings in this forest, looking to do business?",

@@ -23,7 +23,6 @@
 
 namespace {
 
-constexpr int MerchantBuyingStep = 1;
 constexpr int QuestNotYetStep = 1;  // the quest giver's "not yet" screen
 constexpr int QuestKills = 6;
 constexpr int QuestApples = 8;

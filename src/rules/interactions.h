@@ -29,8 +29,12 @@ constexpr int DialogueSeahoofling = DialogueCharacter + KindSeahoofling;
 constexpr int DialogueDoe = DialogueCharacter + KindDoe;
 constexpr int DialogueBuck = DialogueCharacter + KindBuck;
 
-// The DialogueStep of the selling screens, where the satchel picks what is sold.
+// The DialogueStep of the traders' screens, the numbers of the options that open them:
+// buying from the store's offers, and selling, where the satchel picks what is sold.
+// The option after the selling one leaves.
+constexpr int GriffonBuyingStep = 2;
 constexpr int GriffonSellingStep = 3;
+constexpr int MerchantBuyingStep = 1;
 constexpr int ForestFolkSellingStep = 2;
 
 // True while the open interaction waits for an item from the satchel, with MenuCursor

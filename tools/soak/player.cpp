@@ -532,8 +532,10 @@ bool WorthTrading() { return SparePiece() >= 0 || (FoodOffer() >= 0 && FoodCount
 // most for its price bought while the bits last and the satchel wants it, then leave.
 // The griffon's menu has a chat first: its buying and selling are options 2 and 3.
 void TradeKeys(PlayerMind& mind) {
-    const bool griffon = DialogueState == DialogueCharacter + KindSalesGriffon;
-    const int buyStep = griffon ? 2 : 1, sellStep = griffon ? 3 : 2, leave = griffon ? 4 : 3;
+    const bool griffon = DialogueState == DialogueSalesGriffon;
+    const int buyStep = griffon ? GriffonBuyingStep : MerchantBuyingStep;
+    const int sellStep = griffon ? GriffonSellingStep : ForestFolkSellingStep;
+    const int leave = sellStep + 1;
     const bool timeUp = ++mind.planFrames > 400;
     mind.tradedDepth = Depth;
     if (DialogueStep == sellStep) {
