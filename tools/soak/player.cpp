@@ -66,6 +66,11 @@ int CreatureOn(int x, int y) {
 
 bool Hostile(int s) { return s > 0 && Alive(s) && MonAttitude[s] == AttitudeHostile; }
 
+// A creature that may move and strike this turn: not held, turned to stone or partying.
+bool Awake(int s) {
+    return MonStatus[s][StatusFrozen] == 0 && MonStatus[s][StatusStone] == 0 && MonStatus[s][StatusPartying] == 0;
+}
+
 // ---- Sizing up a fight ---------------------------------------------------------------
 
 // Hit points the hero loses before `s` falls, fighting it alone and by bumping.
@@ -105,6 +110,12 @@ double GroupCost(int s) {
 }
 
 bool Beatable(int s) { return GroupCost(s) < Spare(); }
+
+// What a kill is worth in hit points: its share of the next level's twelve, twice over
+// for the statistics the level brings. Each level asks 1.6 times the experience of the
+// one before, so from the middle levels on a foe is worth seeking out only when it costs
+// next to nothing.
+double KillWorth(int s) { return 64.0 * MonXp[s] / std::max(1, XpNext); }
 
 // Hostiles that could strike the hero next turn, and what they would take from him.
 double ThreatNear(int range) {
@@ -664,6 +675,9 @@ bool FoodUnder(int x, int y) {
     return false;
 }
 
+// How far, in walk price, food is worth fetching: further when the satchel holds little.
+int ForageReach() { return FoodCount() < 6 ? 120 : 40; }
+
 // Turns without a new deepest sector after which a run stops walking back for food.
 constexpr int StallTurns = 2500;
 
@@ -730,13 +744,13 @@ bool TalkEarnsFriendship(int s) {
 // fight with it would cost; in a new sector also the hero's statistics and what he wears.
 void Trace(PlayerMind& mind) {
     const int hx = MonX[0], hy = MonY[0];
-    std::fprintf(stderr, "T%d d%d fs%d hp%d/%d mp%d lv%d food%d (%d,%d):", TurnCount, Depth, Friendship, MonHp[0],
-                 MonMaxHp[0], MonMp[0], MonLevel[0], FoodCount(), hx, hy);
+    std::fprintf(stderr, "T%d d%d fs%d hp%d/%d mp%d lv%d food%d poison%d (%d,%d):", TurnCount, Depth, Friendship,
+                 MonHp[0], MonMaxHp[0], MonMp[0], MonLevel[0], FoodCount(), MonStatus[0][StatusPoisoned], hx, hy);
     for (int s = 1; s < MonSlots; ++s)
         if (Hostile(s) && Steps(s, hx, hy) <= 12)
             std::fprintf(stderr, " [%s hp%d lv%d d%d cost%.0f dmg%.1f/%.1f]", MonName[s].c_str(), MonHp[s], MonLevel[s],
                          Steps(s, hx, hy), GroupCost(s), ExpectedDamage(0, s), ExpectedDamage(s, 0));
-    std::fprintf(stderr, "\n");
+    std::fprintf(stderr, " after: %s\n", mind.errand);
     if (Depth == mind.traceDepth) return;
     mind.traceDepth = Depth;
     std::fprintf(stderr, "  atk %d+%d def %d+%d str %d+%d spd %d+%d mag %d+%d con %d+%d, worn", MonAtk[0],
@@ -744,7 +758,7 @@ void Trace(PlayerMind& mind) {
                  MonMag[0], MonMagBonus[0], MonCon[0], MonConBonus[0]);
     for (int e = 0; e < EquipSlots; ++e)
         std::fprintf(stderr, " %d/%d", Equip[e] >= 0 ? InvKind[Equip[e]] : 0, Equip[e] >= 0 ? InvTier[Equip[e]] : 0);
-    std::fprintf(stderr, ", skill points %d, bits %d\n", SkillPoints, Bits);
+    std::fprintf(stderr, ", skill points %d, bits %d, food in reach %d\n", SkillPoints, Bits, SectorFood());
 }
 
 bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
@@ -758,6 +772,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     }
     // Back and forth between the same cells: the sector's detours are given up.
     if (TurnCount != mind.lastTurn && ++mind.visits[{hx, hy}] > 12) mind.onwardOnly = true;
+    if (hx != mind.lastX || hy != mind.lastY) mind.waits = 0;
     if (hx == mind.lastX && hy == mind.lastY && TurnCount == mind.lastTurn) {
         mind.stillCommands++;
     } else {
@@ -878,10 +893,13 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     // The quest's goal, when it is in this sector.
     const int scenario = GameVars[VarScenario];
     Route route;
+    mind.errand = "";
     if (scenario == 0) {
         route = BestRoute([](int x, int y) { return MapTerrain[x][y] == QuestFlower; });
+        mind.errand = "flower";
     } else {
         route = BestRoute([](int x, int y) { return Villain(CreatureOn(x, y)); });
+        mind.errand = "villain";
     }
     // The crypt, the temple and the fairy garden: each seen once a run, by a hero fit for
     // them (their creatures are three levels up), before the sector's other errands.
@@ -896,6 +914,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
         // The length is the walk's price, strong foes' reach included.
         if (side.step >= 0 && side.length <= 250) {
             route = side;
+            mind.errand = "side sector";
             const int code = MapTerrain[MonX[0] + StepX[side.step]][MonY[0] + StepY[side.step]];
             if (side.length <= 1) mind.sidesSeen.insert(code);
         }
@@ -909,6 +928,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
         const Route shop = RouteTo([](int x, int y) { return Trader(CreatureOn(x, y)); }, true);
         if (shop.step >= 0 && shop.length <= 40) {
             route = shop;
+            mind.errand = "trader";
             talk = true;
             if (shop.length <= 1) {
                 mind.plan = PlayerPlan::Trade;
@@ -922,6 +942,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
         const Route chat = RouteTo([](int x, int y) { return TalkEarnsFriendship(CreatureOn(x, y)); }, true);
         if (chat.step >= 0 && chat.length <= (Friendship < 40 ? 40 : 20)) {
             route = chat;
+            mind.errand = "talk";
             talk = mind.talking = true;
         }
     }
@@ -930,30 +951,41 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     if (route.step < 0 && mind.goingHome) {
         if (Depth == mind.healerDepth) {
             route = BestRoute([](int x, int y) { return Healer(CreatureOn(x, y)); });
+            mind.errand = "healer";
             talk = true;
         } else if (Depth > mind.healerDepth) {
             route = BestRoute([](int x, int y) { return IsWayBack(MapTerrain[x][y]); });
+            mind.errand = "home";
         } else {
             route = BestRoute([](int x, int y) { return IsWayOn(MapTerrain[x][y]); });
+            mind.errand = "home";
         }
     }
     // A well of wishing heals whole for 100 bits.
-    if (route.step < 0 && hurt && Bits >= 100) route = BestRoute([](int x, int y) { return MapTerrain[x][y] == Well; });
+    if (route.step < 0 && hurt && Bits >= 100) {
+        route = BestRoute([](int x, int y) { return MapTerrain[x][y] == Well; });
+        mind.errand = "well";
+    }
     // A fruit tree shaken is food on the ground around it; hurt with nothing to eat,
     // any tree or food of the sector is worth the walk.
     if (route.step < 0 && (FoodCount() < 12 || weak) && !mind.onwardOnly) {
         const Route tree = RouteTo(
             [](int x, int y) { return MapTerrain[x][y] >= AppleTree && MapTerrain[x][y] <= JoltAppleTree; }, true);
-        if (tree.step >= 0 && (tree.length <= 40 || weak)) route = tree;
+        if (tree.step >= 0 && (tree.length <= ForageReach() || weak)) {
+            route = tree;
+            mind.errand = "tree";
+        }
     }
     if (route.step < 0 && weak && !mind.onwardOnly && SatchelHasRoom()) {
         route = RouteTo([&mind](int x, int y) { return FoodUnder(x, y) && !mind.givenUp.count({x, y}); }, true);
+        mind.errand = "food";
     }
     // A cooking pot makes more of the satchel's food than eating it raw.
     if (route.step < 0 && !mind.onwardOnly && !mind.goingHome && !HostileWithin(6) && BestDish(mind).gain > 0) {
         const Route pot = RouteTo([](int x, int y) { return MapTerrain[x][y] == CookingPot; }, true);
         if (pot.step >= 0 && pot.length <= 40) {
             route = pot;
+            mind.errand = "pot";
             if (pot.length <= 1) {
                 mind.plan = PlayerPlan::Cook;
                 mind.planFrames = 0;
@@ -968,7 +1000,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
         const Route fight = RouteTo(
             [](int x, int y) {
                 const int s = CreatureOn(x, y);
-                return Hostile(s) && Beatable(s) && GroupCost(s) < 0.15 * MonMaxHp[0];
+                return Hostile(s) && Beatable(s) && GroupCost(s) < std::min(0.15 * MonMaxHp[0], KillWorth(s));
             },
             true);
         const Route grab = RouteTo(
@@ -982,26 +1014,35 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
                 return FoodUnder(x, y) && SatchelHasRoom() && !mind.givenUp.count({x, y});
             },
             true);
-        if (meal.step >= 0 && meal.length <= 30 && (grab.step < 0 || grab.length > 12)) {
+        if (meal.step >= 0 && meal.length <= ForageReach() && (grab.step < 0 || grab.length > 12)) {
             route = meal;
+            mind.errand = "meal";
         } else if (grab.step >= 0 && grab.length <= 12 && (fight.step < 0 || grab.length <= fight.length)) {
             route = grab;
+            mind.errand = "grab";
         } else if (fight.step >= 0 && MonHp[0] >= MonMaxHp[0] * 70 / 100) {
             // Every foe it can beat is experience: a level is worth more than the next sector.
             route = fight;
+            mind.errand = "fight";
         }
     }
     if (route.step < 0 && Depth < 0) {
         // A special sector is left by the way it was entered.
+        mind.errand = "leave";
         route = BestRoute([](int x, int y) {
             const int code = MapTerrain[x][y];
             return code == FairyDoor || code == StairsOut || code == StairsToForest;
         });
     }
     // Hurt with nothing to eat here: back to a sector walked before that still has food.
-    if (route.step < 0 && weak && !mind.goingHome && FoodBehind(mind) >= 0)
+    if (route.step < 0 && weak && !mind.goingHome && FoodBehind(mind) >= 0) {
         route = BestRoute([](int x, int y) { return IsWayBack(MapTerrain[x][y]); });
-    if (route.step < 0) route = BestRoute([](int x, int y) { return IsWayOn(MapTerrain[x][y]); });
+        mind.errand = "food behind";
+    }
+    if (route.step < 0) {
+        route = BestRoute([](int x, int y) { return IsWayOn(MapTerrain[x][y]); });
+        mind.errand = "way on";
+    }
     if (route.step < 0) return false;
     // The game is saved on the other side: a hero crosses fed, not on his last legs.
     const int nx = hx + StepX[route.step], ny = hy + StepY[route.step];
@@ -1016,9 +1057,23 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     // Poison that will outlast his hit points: a save made now would be a death on every
     // load. He waits it out here, where the last save is one he can live through.
     if ((IsWayOn(MapTerrain[nx][ny]) || IsWayBack(MapTerrain[nx][ny])) && !HostileWithin(2) &&
-        MonHp[0] <= MonStatus[0][StatusPoisoned] * 4 + 5) {
+        MonStatus[0][StatusPoisoned] > 0 && MonHp[0] <= MonStatus[0][StatusPoisoned] * 4 + 5) {
         Press(KeySpace);
         return true;
+    }
+    // A foe that steps up to the hero strikes only the turn after; one he steps up to
+    // strikes at once. So a foe on the way is let come, a turn or three, unless it is a
+    // teen dragon, whose fire reaches further than its bite.
+    if (mind.waits < 3 && !IsWayOut(MapTerrain[nx][ny]) && MapTerrain[hx][hy] != Swamp &&
+        MapTerrain[hx][hy] != DeepWater) {
+        for (int d = 0; d < 4; ++d) {
+            const int s = CreatureOn(nx + StepX[d], ny + StepY[d]);
+            if (Hostile(s) && Awake(s) && MonKind[s] != KindTeenDragon) {
+                ++mind.waits;
+                Press(KeySpace);
+                return true;
+            }
+        }
     }
     Walk(route.step, talk);
     return true;

@@ -32,6 +32,8 @@ struct PlayerMind {
     int upgradeRow = 0;    // Upgrade: the row being bought, counted from the top
     int lastX = -1, lastY = -1;
     int stillCommands = 0;  // commands given without the hero moving or a turn passing
+    int waits = 0;          // turns waited on this cell for a foe to come
+    const char* errand = "";  // what the last walk was for (for the trace)
     int lastDepth = -999;
     int lastTurn = -1;
     bool trace = false;  // a line on stderr per turn, and the hero's make-up in each new sector
