@@ -9,6 +9,7 @@
 #include "rules/interactions.h"
 #include "rules/meadow_fixture.h"
 #include "soak/player.h"
+#include "worldgen/placement.h"
 #include "worldgen/terrain.h"
 
 namespace {
@@ -36,12 +37,14 @@ protected:
         for (int i = 0; i < InvCapacity; ++i) n += InvKind[i] == kind ? InvCount[i] : 0;
         return n;
     }
-    // Frames of the player's keys, as the soak gives them; stops when `done` holds.
+    // Frames of the player's keys, as the soak gives them; stops when `done` holds. The
+    // soak chooses at the end of a frame and cuts the input delay short, so the keys act
+    // in the very next frame, before it is drawn.
     template <typename Done>
     void Play(int frames, Done done) {
         for (int i = 0; i < frames && !done(); ++i) {
             InputReset();
-            if (InputDelay > 1) InputDelay = 1;
+            InputDelay = 0;
             PlayerGameKeys(mind, NoRoll);
             TurnLoopFrame();
         }
@@ -129,4 +132,16 @@ TEST_F(PlayerTest, AimsItsFightingSkillsAtAFoe) {
         Play(60, [] { return MonMp[0] < 100; });
         EXPECT_LT(MonMp[0], 100);
     }
+}
+
+// Food on the ground a few steps away is walked to and picked up, one cell after the
+// other. The game notes what lies under the hero only when it draws the next frame, so a
+// player that trusted that note right after a step saw nothing underfoot and walked on.
+TEST_F(PlayerTest, PicksUpTheFoodItStepsOnto) {
+    PlaceGroundItem(12, 10, ItemApple, 0);
+    PlaceGroundItem(10, 13, ItemApple, 0);
+    Play(200, [&] { return Units(ItemApple) == 2; });
+    EXPECT_EQ(Units(ItemApple), 2);
+    EXPECT_LT(GroundAt(ItemApple, 12, 10), 0);
+    EXPECT_LT(GroundAt(ItemApple, 10, 13), 0);
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -78,9 +79,16 @@ double CostToBeat(int s) {
     const double dealt = std::max(0.3, ExpectedDamage(0, s));
     const double turns = std::ceil(MonHp[s] / dealt);
     // A scorpion's or a giant spider's poison takes 4 a turn for nine turns after, and
-    // a new sting sets the count back to nine.
-    const bool poisons = MonKind[s] == KindScorpion || MonKind[s] == KindGiantSpider;
-    return turns * ExpectedDamage(s, 0) + (poisons ? 4.0 * std::max(0, 9 - MonStatus[0][StatusPoisoned]) : 0);
+    // a new sting sets the count back to nine. A blow that lands poisons when a draw of
+    // 0..100, less the hero's constitution, beats 70 (scorpion) or 60 (giant spider).
+    double poison = 0;
+    if (MonKind[s] == KindScorpion || MonKind[s] == KindGiantSpider) {
+        const double threshold = MonKind[s] == KindScorpion ? 70 : 60;
+        const double perBlow =
+            HitChance(s, 0) * std::clamp((100 - threshold - MonCon[0] - MonConBonus[0]) / 100.0, 0.0, 1.0);
+        poison = (1 - std::pow(1 - perBlow, turns)) * 4.0 * std::max(0, 9 - MonStatus[0][StatusPoisoned]);
+    }
+    return turns * ExpectedDamage(s, 0) + poison;
 }
 
 // Hit points the hero may lose on the way and still be safe.
@@ -142,6 +150,7 @@ bool IsWayOut(int code) {
 struct Route {
     int step = -1;  // first step 0..3, -1 none
     int length = 0;
+    int x = -1, y = -1;  // where it ends
 };
 
 // What a cell costs to walk through; 0 keeps the walk off it.
@@ -157,6 +166,9 @@ int CellCost(int x, int y, bool careful, const bool (&nearFoe)[MapWidth][MapHeig
     if (careful && nearFoe[x][y]) cost += 25;
     return cost;
 }
+
+// The cell the hero stood on before this one.
+std::pair<int, int> CameFrom = {-1, -1};
 
 // Falls since the save this game was loaded from, at most three: how far the walks stray
 // from the ones that failed.
@@ -246,6 +258,8 @@ Route RouteTo(Pred wanted, bool careful) {
             if ((x != hx || y != hy) && wanted(x, y)) {
                 route.step = firstStep[x][y];
                 route.length = c;
+                route.x = x;
+                route.y = y;
                 return route;
             }
             if ((x != hx || y != hy) && (Walls(x, y) || held[x][y])) continue;
@@ -256,6 +270,10 @@ Route RouteTo(Pred wanted, bool careful) {
                 // A foe too strong to fight chases whatever comes within 11 steps of it. After
                 // a fall from the same save the berth is wider and the walk a little
                 // different each time: the way that failed is not taken again step for step.
+                // Straight back onto the cell just left: only when the way ahead is
+                // much the dearer, or the walk turns on its heel every time prices shift.
+                if (careful && step > 0 && x == hx && y == hy && nx == CameFrom.first && ny == CameFrom.second)
+                    step += 24;
                 if (careful && step > 0) {
                     if (reach[nx][ny] <= ChaseSteps) step += (3 + 2 * FallsHere) * (ChaseSteps + 1 - reach[nx][ny]);
                     if (FallsHere > 0)
@@ -667,6 +685,12 @@ void Walk(int step, bool talk = false) {
 
 bool Healer(int s) { return s > 0 && Alive(s) && MonKind[s] == KindOmbasi && MonAttitude[s] != AttitudeHostile; }
 
+// G and E act on what lies on the hero's cell only while the cell is in view. The game
+// finds it when it draws the frame, so its own note of it (`ItemUnderHero`) still
+// speaks of the cell the hero stood on before a step taken this frame; the player
+// looks at the cell itself.
+bool UnderfootSeen() { return OnMap(MonX[0], MonY[0]) && MapSeen[MonX[0]][MonY[0]] == 2; }
+
 bool FoodUnder(int x, int y) {
     for (int g = 0; g < GroundSlots; ++g)
         if (GroundItemKind[g] > 0 && GroundItemX[g] == x && GroundItemY[g] == y &&
@@ -677,6 +701,13 @@ bool FoodUnder(int x, int y) {
 
 // How far, in walk price, food is worth fetching: further when the satchel holds little.
 int ForageReach() { return FoodCount() < 6 ? 120 : 40; }
+
+// How far, in walk price, an errand is worth walking: twice as far for the errand the
+// hero is already on. The prices shift every turn as foes move, and a walk that changes
+// its mind with them steps back and forth between two errands and gets nowhere.
+int Reach(const PlayerMind& mind, const char* errand, int reach) {
+    return std::strcmp(mind.lastErrand, errand) == 0 ? 2 * reach : reach;
+}
 
 // Turns without a new deepest sector after which a run stops walking back for food.
 constexpr int StallTurns = 2500;
@@ -744,13 +775,14 @@ bool TalkEarnsFriendship(int s) {
 // fight with it would cost; in a new sector also the hero's statistics and what he wears.
 void Trace(PlayerMind& mind) {
     const int hx = MonX[0], hy = MonY[0];
-    std::fprintf(stderr, "T%d d%d fs%d hp%d/%d mp%d lv%d food%d poison%d (%d,%d):", TurnCount, Depth, Friendship,
-                 MonHp[0], MonMaxHp[0], MonMp[0], MonLevel[0], FoodCount(), MonStatus[0][StatusPoisoned], hx, hy);
+    std::fprintf(stderr, "T%d d%d fs%d hp%d/%d mp%d lv%d food%d/%d poison%d (%d,%d):", TurnCount, Depth, Friendship,
+                 MonHp[0], MonMaxHp[0], MonMp[0], MonLevel[0], FoodCount(), SectorFood(), MonStatus[0][StatusPoisoned],
+                 hx, hy);
     for (int s = 1; s < MonSlots; ++s)
         if (Hostile(s) && Steps(s, hx, hy) <= 12)
             std::fprintf(stderr, " [%s hp%d lv%d d%d cost%.0f dmg%.1f/%.1f]", MonName[s].c_str(), MonHp[s], MonLevel[s],
                          Steps(s, hx, hy), GroupCost(s), ExpectedDamage(0, s), ExpectedDamage(s, 0));
-    std::fprintf(stderr, " after: %s\n", mind.errand);
+    std::fprintf(stderr, " after: %s to (%d,%d)\n", mind.errand, mind.goalX, mind.goalY);
     if (Depth == mind.traceDepth) return;
     mind.traceDepth = Depth;
     std::fprintf(stderr, "  atk %d+%d def %d+%d str %d+%d spd %d+%d mag %d+%d con %d+%d, worn", MonAtk[0],
@@ -758,7 +790,7 @@ void Trace(PlayerMind& mind) {
                  MonMag[0], MonMagBonus[0], MonCon[0], MonConBonus[0]);
     for (int e = 0; e < EquipSlots; ++e)
         std::fprintf(stderr, " %d/%d", Equip[e] >= 0 ? InvKind[Equip[e]] : 0, Equip[e] >= 0 ? InvTier[Equip[e]] : 0);
-    std::fprintf(stderr, ", skill points %d, bits %d, food in reach %d\n", SkillPoints, Bits, SectorFood());
+    std::fprintf(stderr, ", skill points %d, bits %d\n", SkillPoints, Bits);
 }
 
 bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
@@ -767,12 +799,20 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
         mind.lastDepth = Depth;
         mind.givenUp.clear();
         mind.visits.clear();
+        mind.sectorTurn = TurnCount;
         // A sector the hero already fell in, from the same save: no detours this time.
         mind.onwardOnly = mind.fallsHere > 0 && mind.lastTurn < 0;
     }
     // Back and forth between the same cells: the sector's detours are given up.
     if (TurnCount != mind.lastTurn && ++mind.visits[{hx, hy}] > 12) mind.onwardOnly = true;
-    if (hx != mind.lastX || hy != mind.lastY) mind.waits = 0;
+    // Still here long after: the foes' reach shifts as they wander and the careful walk
+    // turns back and forth at its edge. The hero makes for the way on regardless.
+    const bool bold = mind.visits[{hx, hy}] > 30 || TurnCount - mind.sectorTurn > 400;
+    if (hx != mind.lastX || hy != mind.lastY) {
+        mind.waits = 0;
+        mind.cameFrom = {mind.lastX, mind.lastY};
+    }
+    CameFrom = mind.cameFrom;
     if (hx == mind.lastX && hy == mind.lastY && TurnCount == mind.lastTurn) {
         mind.stillCommands++;
     } else {
@@ -816,7 +856,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     }
     const bool hurt = MonHp[0] < MonMaxHp[0] * 55 / 100;
     const int food = FoodSlot();
-    if (hurt && FullStomachTimer == 0 && ItemUnderHero != -1 && FoodUnder(hx, hy)) {
+    if (hurt && FullStomachTimer == 0 && UnderfootSeen() && FoodUnder(hx, hy)) {
         Press(LetterKey('E'));
         return true;
     }
@@ -834,7 +874,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
         TurnCount - mind.deepestTurn <= StallTurns)
         mind.goingHome = true;
     if (MonHp[0] >= MonMaxHp[0]) mind.goingHome = false;
-    if (WorthyItemAt(hx, hy) >= 0 && ItemUnderHero != -1) {
+    if (WorthyItemAt(hx, hy) >= 0 && UnderfootSeen()) {
         Press(LetterKey('G'));
         return true;
     }
@@ -893,6 +933,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     // The quest's goal, when it is in this sector.
     const int scenario = GameVars[VarScenario];
     Route route;
+    mind.lastErrand = mind.errand;
     mind.errand = "";
     if (scenario == 0) {
         route = BestRoute([](int x, int y) { return MapTerrain[x][y] == QuestFlower; });
@@ -912,7 +953,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
             },
             true);
         // The length is the walk's price, strong foes' reach included.
-        if (side.step >= 0 && side.length <= 250) {
+        if (side.step >= 0 && side.length <= Reach(mind, "side sector", 250)) {
             route = side;
             mind.errand = "side sector";
             const int code = MapTerrain[MonX[0] + StepX[side.step]][MonY[0] + StepY[side.step]];
@@ -926,7 +967,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     if (route.step < 0 && !mind.onwardOnly && mind.tradedDepth != Depth && !HostileWithin(6) && WorthTrading() &&
         !(MonStatus[0][StatusJestbloom] > 0 && (HeroId == 2 || HeroId == 6))) {
         const Route shop = RouteTo([](int x, int y) { return Trader(CreatureOn(x, y)); }, true);
-        if (shop.step >= 0 && shop.length <= 40) {
+        if (shop.step >= 0 && shop.length <= Reach(mind, "trader", 40)) {
             route = shop;
             mind.errand = "trader";
             talk = true;
@@ -940,7 +981,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     // three: a friendly face on the way is worth a word.
     if (route.step < 0 && Friendship <= 95 && !(MonStatus[0][StatusJestbloom] > 0 && (HeroId == 2 || HeroId == 6))) {
         const Route chat = RouteTo([](int x, int y) { return TalkEarnsFriendship(CreatureOn(x, y)); }, true);
-        if (chat.step >= 0 && chat.length <= (Friendship < 40 ? 40 : 20)) {
+        if (chat.step >= 0 && chat.length <= Reach(mind, "talk", Friendship < 40 ? 40 : 20)) {
             route = chat;
             mind.errand = "talk";
             talk = mind.talking = true;
@@ -971,7 +1012,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     if (route.step < 0 && (FoodCount() < 12 || weak) && !mind.onwardOnly) {
         const Route tree = RouteTo(
             [](int x, int y) { return MapTerrain[x][y] >= AppleTree && MapTerrain[x][y] <= JoltAppleTree; }, true);
-        if (tree.step >= 0 && (tree.length <= ForageReach() || weak)) {
+        if (tree.step >= 0 && (tree.length <= Reach(mind, "tree", ForageReach()) || weak)) {
             route = tree;
             mind.errand = "tree";
         }
@@ -983,7 +1024,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     // A cooking pot makes more of the satchel's food than eating it raw.
     if (route.step < 0 && !mind.onwardOnly && !mind.goingHome && !HostileWithin(6) && BestDish(mind).gain > 0) {
         const Route pot = RouteTo([](int x, int y) { return MapTerrain[x][y] == CookingPot; }, true);
-        if (pot.step >= 0 && pot.length <= 40) {
+        if (pot.step >= 0 && pot.length <= Reach(mind, "pot", 40)) {
             route = pot;
             mind.errand = "pot";
             if (pot.length <= 1) {
@@ -1014,10 +1055,12 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
                 return FoodUnder(x, y) && SatchelHasRoom() && !mind.givenUp.count({x, y});
             },
             true);
-        if (meal.step >= 0 && meal.length <= ForageReach() && (grab.step < 0 || grab.length > 12)) {
+        if (meal.step >= 0 && meal.length <= Reach(mind, "meal", ForageReach()) &&
+            (grab.step < 0 || grab.length > Reach(mind, "grab", 12))) {
             route = meal;
             mind.errand = "meal";
-        } else if (grab.step >= 0 && grab.length <= 12 && (fight.step < 0 || grab.length <= fight.length)) {
+        } else if (grab.step >= 0 && grab.length <= Reach(mind, "grab", 12) &&
+                   (fight.step < 0 || grab.length <= fight.length)) {
             route = grab;
             mind.errand = "grab";
         } else if (fight.step >= 0 && MonHp[0] >= MonMaxHp[0] * 70 / 100) {
@@ -1040,8 +1083,9 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
         mind.errand = "food behind";
     }
     if (route.step < 0) {
-        route = BestRoute([](int x, int y) { return IsWayOn(MapTerrain[x][y]); });
-        mind.errand = "way on";
+        const auto wayOn = [](int x, int y) { return IsWayOn(MapTerrain[x][y]); };
+        route = bold ? RouteTo(wayOn, false) : BestRoute(wayOn);
+        mind.errand = bold ? "way on, boldly" : "way on";
     }
     if (route.step < 0) return false;
     // The game is saved on the other side: a hero crosses fed, not on his last legs.
@@ -1075,6 +1119,8 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
             }
         }
     }
+    mind.goalX = route.x;
+    mind.goalY = route.y;
     Walk(route.step, talk);
     return true;
 }
@@ -1095,13 +1141,17 @@ void InventoryKeys(PlayerMind& mind) {
 
 }  // namespace
 
-double ExpectedDamage(int a, int b) {
+double HitChance(int a, int b) {
     const int atk = MonAtk[a] + MonAtkBonus[a];
     const double hit = 10 + MonSpd[a] + (std::max(atk, 1) + 1) / 2.0 + MonSpdBonus[a];
     const double dodge = 2.5 + MonSpd[b] + MonSpdBonus[b];
-    const double chance = std::clamp(0.5 + (hit - dodge) / (10.0 + std::max(atk, 1)), 0.05, 0.98);
+    return std::clamp(0.5 + (hit - dodge) / (10.0 + std::max(atk, 1)), 0.05, 0.98);
+}
+
+double ExpectedDamage(int a, int b) {
+    const int atk = MonAtk[a] + MonAtkBonus[a];
     const double strike = atk + MonStr[a] + MonStrBonus[a] + 5.5 - (MonDef[b] + MonDefBonus[b]);
-    return chance * std::max(1.0, strike);
+    return HitChance(a, b) * std::max(1.0, strike);
 }
 
 bool PlayerCalm() {

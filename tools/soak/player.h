@@ -33,13 +33,17 @@ struct PlayerMind {
     int lastX = -1, lastY = -1;
     int stillCommands = 0;  // commands given without the hero moving or a turn passing
     int waits = 0;          // turns waited on this cell for a foe to come
-    const char* errand = "";  // what the last walk was for (for the trace)
+    std::pair<int, int> cameFrom = {-1, -1};  // the cell the hero stood on before this one
+    const char* errand = "";      // what this turn's walk is for
+    const char* lastErrand = "";  // and the last turn's: an errand begun is kept further
+    int goalX = -1, goalY = -1;   // where the last walk led (for the trace)
     int lastDepth = -999;
     int lastTurn = -1;
     bool trace = false;  // a line on stderr per turn, and the hero's make-up in each new sector
     int traceDepth = -999;
     std::set<std::pair<int, int>> givenUp;  // cells of this sector not worth walking to again
     std::map<std::pair<int, int>, int> visits;  // turns begun on each cell of this sector
+    int sectorTurn = 0;                          // the turn the hero came into this sector
     bool onwardOnly = false;                     // this sector's detours are given up
     std::map<int, int> feared;  // creature kinds that felled the hero in this run, and how often
     int fallsHere = 0;  // falls since the save this game was loaded from: the sector is a trap
@@ -81,3 +85,6 @@ void PlayerUpgradeKeys(PlayerMind& mind);
 // Hit points a creature in slot `a` takes from `b` per attack, on the average, as the
 // combat roll gives it (to-hit and dodge, the damage less the defence).
 double ExpectedDamage(int a, int b);
+
+// The chance that an attack of slot `a` lands on `b` (the to-hit roll beats the dodge).
+double HitChance(int a, int b);
