@@ -145,3 +145,16 @@ TEST_F(PlayerTest, PicksUpTheFoodItStepsOnto) {
     EXPECT_LT(GroundAt(ItemApple, 12, 10), 0);
     EXPECT_LT(GroundAt(ItemApple, 10, 13), 0);
 }
+
+// A foe that steps up to the hero strikes only the turn after; one he steps up to strikes
+// at once. With a hard-hitting rat two steps off on the way on, the player waits for it and
+// fells it with the first blow, unhurt.
+TEST_F(PlayerTest, LetsAFoeComeToItAndStrikesFirst) {
+    MapTerrain[16][10] = Exit;
+    PutCreature(1, KindRat, 12, 10, AttitudeHostile, 1);
+    MonAtk[1] = 20;   // any blow of its own lands and takes 20 or more
+    MonAtk[0] = 5;    // the hero's blows land too: nobody dodges at speed 0
+    Play(100, [] { return MonKind[1] == 0 || MonHp[1] <= 0 || MonHp[0] < 50; });
+    EXPECT_TRUE(MonKind[1] == 0 || MonHp[1] <= 0) << "the rat fell";
+    EXPECT_EQ(MonHp[0], 50) << "the rat never struck";
+}
