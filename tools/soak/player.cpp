@@ -84,8 +84,8 @@ double CostToBeat(int s) {
     double poison = 0;
     if (MonKind[s] == KindScorpion || MonKind[s] == KindGiantSpider) {
         const double threshold = MonKind[s] == KindScorpion ? 70 : 60;
-        const double perBlow =
-            HitChance(s, 0) * std::clamp((100 - threshold - MonCon[0] - MonConBonus[0]) / 100.0, 0.0, 1.0);
+        const double perBlow = HitChance(s, 0) *
+                               std::clamp((100 - threshold - MonCon[0] - MonConBonus[0]) / 100.0, 0.0, 1.0);
         poison = (1 - std::pow(1 - perBlow, turns)) * 4.0 * std::max(0, 9 - MonStatus[0][StatusPoisoned]);
     }
     return turns * ExpectedDamage(s, 0) + poison;
@@ -937,10 +937,10 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     mind.errand = "";
     if (scenario == 0) {
         route = BestRoute([](int x, int y) { return MapTerrain[x][y] == QuestFlower; });
-        mind.errand = "flower";
+        if (route.step >= 0) mind.errand = "flower";
     } else {
         route = BestRoute([](int x, int y) { return Villain(CreatureOn(x, y)); });
-        mind.errand = "villain";
+        if (route.step >= 0) mind.errand = "villain";
     }
     // The crypt, the temple and the fairy garden: each seen once a run, by a hero fit for
     // them (their creatures are three levels up), before the sector's other errands.
@@ -992,20 +992,20 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     if (route.step < 0 && mind.goingHome) {
         if (Depth == mind.healerDepth) {
             route = BestRoute([](int x, int y) { return Healer(CreatureOn(x, y)); });
-            mind.errand = "healer";
+            if (route.step >= 0) mind.errand = "healer";
             talk = true;
         } else if (Depth > mind.healerDepth) {
             route = BestRoute([](int x, int y) { return IsWayBack(MapTerrain[x][y]); });
-            mind.errand = "home";
+            if (route.step >= 0) mind.errand = "home";
         } else {
             route = BestRoute([](int x, int y) { return IsWayOn(MapTerrain[x][y]); });
-            mind.errand = "home";
+            if (route.step >= 0) mind.errand = "home";
         }
     }
     // A well of wishing heals whole for 100 bits.
     if (route.step < 0 && hurt && Bits >= 100) {
         route = BestRoute([](int x, int y) { return MapTerrain[x][y] == Well; });
-        mind.errand = "well";
+        if (route.step >= 0) mind.errand = "well";
     }
     // A fruit tree shaken is food on the ground around it; hurt with nothing to eat,
     // any tree or food of the sector is worth the walk.
@@ -1019,7 +1019,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     }
     if (route.step < 0 && weak && !mind.onwardOnly && SatchelHasRoom()) {
         route = RouteTo([&mind](int x, int y) { return FoodUnder(x, y) && !mind.givenUp.count({x, y}); }, true);
-        mind.errand = "food";
+        if (route.step >= 0) mind.errand = "food";
     }
     // A cooking pot makes more of the satchel's food than eating it raw.
     if (route.step < 0 && !mind.onwardOnly && !mind.goingHome && !HostileWithin(6) && BestDish(mind).gain > 0) {
@@ -1071,16 +1071,16 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     }
     if (route.step < 0 && Depth < 0) {
         // A special sector is left by the way it was entered.
-        mind.errand = "leave";
         route = BestRoute([](int x, int y) {
             const int code = MapTerrain[x][y];
             return code == FairyDoor || code == StairsOut || code == StairsToForest;
         });
+        if (route.step >= 0) mind.errand = "leave";
     }
     // Hurt with nothing to eat here: back to a sector walked before that still has food.
     if (route.step < 0 && weak && !mind.goingHome && FoodBehind(mind) >= 0) {
         route = BestRoute([](int x, int y) { return IsWayBack(MapTerrain[x][y]); });
-        mind.errand = "food behind";
+        if (route.step >= 0) mind.errand = "food behind";
     }
     if (route.step < 0) {
         const auto wayOn = [](int x, int y) { return IsWayOn(MapTerrain[x][y]); };
