@@ -158,3 +158,20 @@ TEST_F(PlayerTest, LetsAFoeComeToItAndStrikesFirst) {
     EXPECT_TRUE(MonKind[1] == 0 || MonHp[1] <= 0) << "the rat fell";
     EXPECT_EQ(MonHp[0], 50) << "the rat never struck";
 }
+
+// A treasure chest is opened for its prize, which the player picks up; a stone table's
+// prize, which wakes the drybones below the graves, is left to a hero in good shape.
+TEST_F(PlayerTest, TakesAChestsPrizeAndLeavesTheTableWhenHurt) {
+    MapTerrain[13][10] = TreasureChest;
+    MapTerrain[7][10] = StoneTable;
+    MapTerrain[7][12] = Grave;
+    GameVars[VarPrizeTreasureChest] = ItemMjolna;
+    GameVars[VarPrizeStoneTable] = ItemInfinityBow;
+    MonHp[0] = 30;  // 60 %: too hurt for the drybones
+    Play(200, [&] { return Units(ItemMjolna) > 0 && DialogueState == DialogueNone; });
+    EXPECT_EQ(Units(ItemMjolna), 1);
+    EXPECT_EQ(MapTerrain[13][10], StoneFloor);
+    Play(100, [] { return false; });
+    EXPECT_EQ(MapTerrain[7][10], StoneTable) << "the table is left alone";
+    EXPECT_EQ(Units(ItemInfinityBow), 0);
+}

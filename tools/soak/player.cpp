@@ -771,6 +771,41 @@ bool TalkEarnsFriendship(int s) {
     return flag > 0 && GameVars[flag] == 0;
 }
 
+// Whether the hero takes what a feature's panel offers ("2) Take the treasure", "2) Ring
+// the bell!"). A treasure chest holds its prize for nothing. The stone table wakes the
+// drybones below the graves, the idol springs the temple's lava trap, a vine chest taken
+// after an egg or milk dish wakes the treelephant statues, and a bell may be the noisy
+// one that calls five wolves, ogres or bats: those are for a hero in good shape.
+bool TakesPrize(int dialogue) {
+    const int hp = MonHp[0] * 100 / std::max(1, MonMaxHp[0]);
+    switch (dialogue) {
+        case DialogueTreasureChest: return true;
+        case DialogueStoneTable:
+        case DialogueGemIdol: return hp >= 75;
+        case DialogueVineChest: return GameVars[VarAteAnimalFood] == 0 || hp >= 90;
+        case DialogueBell: return hp >= 80 && MonLevel[0] >= 8;
+        default: return false;
+    }
+}
+
+bool HasPrize(int dialogue) {
+    return dialogue == DialogueTreasureChest || dialogue == DialogueStoneTable || dialogue == DialogueGemIdol ||
+           dialogue == DialogueVineChest || dialogue == DialogueBell;
+}
+
+// The panel a feature opens when the hero bumps into it, for the features with a prize.
+int PrizePanel(int code) {
+    switch (code) {
+        case TreasureChest: return DialogueTreasureChest;
+        case StoneTable: return DialogueStoneTable;
+        case GemIdol: return DialogueGemIdol;
+        case VineChest: return DialogueVineChest;
+        case BellFirst:
+        case BellSecond: return DialogueBell;
+        default: return DialogueNone;
+    }
+}
+
 // One line of the trace: the turn, the hero, and each foe within 12 steps with what a
 // fight with it would cost; in a new sector also the hero's statistics and what he wears.
 void Trace(PlayerMind& mind) {
@@ -987,6 +1022,19 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
             talk = mind.talking = true;
         }
     }
+    // A chest, a table, an idol or a bell with a prize the hero would take.
+    if (route.step < 0 && !mind.onwardOnly && !HostileWithin(6)) {
+        const Route prize = RouteTo(
+            [](int x, int y) {
+                const int panel = PrizePanel(MapTerrain[x][y]);
+                return panel != DialogueNone && TakesPrize(panel);
+            },
+            true);
+        if (prize.step >= 0 && prize.length <= Reach(mind, "prize", 60)) {
+            route = prize;
+            mind.errand = "prize";
+        }
+    }
     // Hurt with nothing to eat: onward, where a new sector's experience may bring a level.
     const bool weak = hurt && (food < 0 || FullStomachTimer > 0);
     if (route.step < 0 && mind.goingHome) {
@@ -1188,6 +1236,10 @@ bool PlayerGameKeys(PlayerMind& mind, int (*roll)(int n)) {
         } else {
             Press(KeyDigit1 + 2);
         }
+        return true;
+    }
+    if (HasPrize(DialogueState) && ++mind.planFrames < 100) {
+        Press(TakesPrize(DialogueState) ? KeyDigit1 + 1 : KeyDigit1);
         return true;
     }
     if (DialogueState == DialogueCookingPot && mind.plan == PlayerPlan::Cook) {
