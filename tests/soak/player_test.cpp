@@ -152,8 +152,8 @@ TEST_F(PlayerTest, PicksUpTheFoodItStepsOnto) {
 TEST_F(PlayerTest, LetsAFoeComeToItAndStrikesFirst) {
     MapTerrain[16][10] = Exit;
     PutCreature(1, KindRat, 12, 10, AttitudeHostile, 1);
-    MonAtk[1] = 20;   // any blow of its own lands and takes 20 or more
-    MonAtk[0] = 5;    // the hero's blows land too: nobody dodges at speed 0
+    MonAtk[1] = 20;  // any blow of its own lands and takes 20 or more
+    MonAtk[0] = 5;   // the hero's blows land too: nobody dodges at speed 0
     Play(100, [] { return MonKind[1] == 0 || MonHp[1] <= 0 || MonHp[0] < 50; });
     EXPECT_TRUE(MonKind[1] == 0 || MonHp[1] <= 0) << "the rat fell";
     EXPECT_EQ(MonHp[0], 50) << "the rat never struck";
@@ -174,4 +174,17 @@ TEST_F(PlayerTest, TakesAChestsPrizeAndLeavesTheTableWhenHurt) {
     Play(100, [] { return false; });
     EXPECT_EQ(MapTerrain[7][10], StoneTable) << "the table is left alone";
     EXPECT_EQ(Units(ItemInfinityBow), 0);
+}
+
+// In the fairy garden a fruit goes onto a bare tree, where it will grow a fruit tree.
+TEST_F(PlayerTest, PlantsAFruitOnABareGardenTree) {
+    for (int plot = 0; plot < GardenPlots; ++plot) GlobalData[GlobalGardenPlotFirst + plot] = 0;  // kept between games
+    Depth = -1;
+    MapTerrain[16][10] = FairyDoor;
+    MapTerrain[20][10] = MagicalTree;  // the garden's second plot: four cells east of the door
+    Give(5, ItemApple, 2);
+    Play(300, [] { return GlobalData[GlobalGardenPlotFirst + 1] != 0 && DialogueState == DialogueNone; });
+    EXPECT_EQ(GlobalData[GlobalGardenPlotFirst + 1], ItemApple);
+    EXPECT_EQ(Units(ItemApple), 1);
+    EXPECT_EQ(DialogueState, DialogueNone);
 }

@@ -28,6 +28,7 @@
 #include "rules/inventory.h"
 #include "rules/skills/skill_effects.h"
 #include "worldgen/creatures.h"
+#include "worldgen/layouts.h"
 #include "worldgen/terrain.h"
 
 namespace {
@@ -806,6 +807,22 @@ int PrizePanel(int code) {
     }
 }
 
+// The satchel slot of the fruit the hero holds most of, or -1: what goes onto a fairy
+// garden tree, which bears that fruit after 600 turns spent outside the garden.
+int FruitToPlant() {
+    int best = -1;
+    for (int i = 0; i < UsableInvSlots(); ++i)
+        if (IsFruit(InvKind[i]) && (best < 0 || InvCount[i] > InvCount[best])) best = i;
+    return best;
+}
+
+// A tree of the fairy garden with nothing planted in it.
+bool BareGardenTree(int x, int y) {
+    if (Depth != -1 || MapTerrain[x][y] != MagicalTree) return false;
+    const int plot = GardenPlotAt(x, y);
+    return plot >= 0 && GlobalData[GlobalGardenPlotFirst + plot] == 0;
+}
+
 // One line of the trace: the turn, the hero, and each foe within 12 steps with what a
 // fight with it would cost; in a new sector also the hero's statistics and what he wears.
 void Trace(PlayerMind& mind) {
@@ -1035,6 +1052,14 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
             mind.errand = "prize";
         }
     }
+    // A fruit planted in the fairy garden is a fruit tree there on a later visit.
+    if (route.step < 0 && Depth == -1 && FruitToPlant() >= 0) {
+        const Route tree = RouteTo(BareGardenTree, true);
+        if (tree.step >= 0) {
+            route = tree;
+            mind.errand = "planting";
+        }
+    }
     // Hurt with nothing to eat: onward, where a new sector's experience may bring a level.
     const bool weak = hurt && (food < 0 || FullStomachTimer > 0);
     if (route.step < 0 && mind.goingHome) {
@@ -1235,6 +1260,16 @@ bool PlayerGameKeys(PlayerMind& mind, int (*roll)(int n)) {
             Press(Bits >= 100 && MonHp[0] < MonMaxHp[0] ? KeyDigit1 : KeyDigit1 + 2);
         } else {
             Press(KeyDigit1 + 2);
+        }
+        return true;
+    }
+    if (DialogueState == DialogueMagicalTree) {
+        // The satchel's cursor to the fruit and Space; C leaves a tree already planted.
+        const int fruit = FruitToPlant();
+        if (fruit < 0 || !BareGardenTree(DialogueCellX, DialogueCellY) || ++mind.planFrames > 100) {
+            Press(LetterKey('C'));
+        } else {
+            CursorTo(MenuCursor, fruit, 2, KeySpace);
         }
         return true;
     }
