@@ -1128,7 +1128,9 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
                 return FoodUnder(x, y) && SatchelHasRoom() && !mind.givenUp.count({x, y});
             },
             true);
-        if (meal.step >= 0 && meal.length <= Reach(mind, "meal", ForageReach()) &&
+        // Twenty units are meals for sectors to come: more is not worth a walk past foes.
+        const bool stocked = FoodCount() >= 20;
+        if (meal.step >= 0 && !stocked && meal.length <= Reach(mind, "meal", ForageReach()) &&
             (grab.step < 0 || grab.length > Reach(mind, "grab", 12))) {
             route = meal;
             mind.errand = "meal";
