@@ -789,22 +789,27 @@ bool TakesPrize(int dialogue) {
     }
 }
 
+// The features with a prize, by their terrain code, and the panel each opens when the
+// hero bumps into it.
+struct PrizeFeature {
+    int code;
+    int panel;
+};
+constexpr PrizeFeature PrizeFeatures[] = {
+    {TreasureChest, DialogueTreasureChest}, {StoneTable, DialogueStoneTable}, {GemIdol, DialogueGemIdol},
+    {VineChest, DialogueVineChest},         {BellFirst, DialogueBell},        {BellSecond, DialogueBell},
+};
+
 bool HasPrize(int dialogue) {
-    return dialogue == DialogueTreasureChest || dialogue == DialogueStoneTable || dialogue == DialogueGemIdol ||
-           dialogue == DialogueVineChest || dialogue == DialogueBell;
+    for (const PrizeFeature& f : PrizeFeatures)
+        if (f.panel == dialogue) return true;
+    return false;
 }
 
-// The panel a feature opens when the hero bumps into it, for the features with a prize.
 int PrizePanel(int code) {
-    switch (code) {
-        case TreasureChest: return DialogueTreasureChest;
-        case StoneTable: return DialogueStoneTable;
-        case GemIdol: return DialogueGemIdol;
-        case VineChest: return DialogueVineChest;
-        case BellFirst:
-        case BellSecond: return DialogueBell;
-        default: return DialogueNone;
-    }
+    for (const PrizeFeature& f : PrizeFeatures)
+        if (f.code == code) return f.panel;
+    return DialogueNone;
 }
 
 // The satchel slot of the fruit the hero holds most of, or -1: what goes onto a fairy
