@@ -776,9 +776,10 @@ bool TalkEarnsFriendship(int s) {
 // the bell!"). A treasure chest holds its prize for nothing. The stone table wakes the
 // drybones below the graves, the idol springs the temple's lava trap, a vine chest taken
 // after an egg or milk dish wakes the treelephant statues, and a bell may be the noisy
-// one that calls five wolves, ogres or bats: those are for a hero in good shape.
+// one that calls five wolves, ogres or bats: those are for a hero in good shape, and only
+// on easy, where a fall keeps the save.
 bool TakesPrize(int dialogue) {
-    const int hp = MonHp[0] * 100 / std::max(1, MonMaxHp[0]);
+    const int hp = GameVars[VarDifficulty] == 0 ? MonHp[0] * 100 / std::max(1, MonMaxHp[0]) : 0;
     switch (dialogue) {
         case DialogueTreasureChest: return true;
         case DialogueStoneTable:
