@@ -101,6 +101,10 @@ void Breathe(int s, bool& done) {
     } else {
         PushMessage(MonName[s] + " burned you for " + IntToText(damage) + " damage!");
         MonHp[0] -= damage;
+        // A fall to the fire names its dragon as a bite would; left unset, the ending
+        // would enter the cause of an earlier game (another hero's, even a victory's)
+        // into the high-score table.
+        if (MonHp[0] <= 0) DeathMessage = MonName[0] + " was killed by " + MonName[s];
     }
     done = true;
 }

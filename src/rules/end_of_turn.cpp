@@ -49,7 +49,10 @@ void Rockfall() {
                     // Thick skin beyond 50 DEF even heals: no floor on the damage.
                     const int damage = 50 - (MonDef[m] + MonDefBonus[m]);
                     MonHp[m] -= damage;
-                    if (m == 0) PushMessage("An avalanche hit your head for " + IntToText(damage) + " damage!");
+                    if (m != 0) continue;
+                    PushMessage("An avalanche hit your head for " + IntToText(damage) + " damage!");
+                    // Named here, or the ending would enter an earlier game's cause.
+                    if (MonHp[0] <= 0) DeathMessage = MonName[0] + " was killed by an avalanche!";
                 }
             }
         }

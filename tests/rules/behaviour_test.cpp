@@ -420,6 +420,18 @@ TEST_F(BehaviourTest, ATeenDragonBreathesFireFromTwoToFourSteps) {
     }
 }
 
+// A hero burned to death is killed by that dragon, in the words of a bite, not by the
+// cause an earlier game left behind.
+TEST_F(BehaviourTest, ATeenDragonsFireThatFellsTheHeroNamesTheDragon) {
+    PutCreature(1, 42, 13, 10, 0);
+    MonMp[1] = 4;
+    MonHp[0] = 1;
+    DeathMessage = "QUENBY ARLO was killed by ZOQUIRAL";
+    OneTurn();
+    EXPECT_LE(MonHp[0], 0);
+    EXPECT_EQ(DeathMessage, "HERO was killed by BEAST1");
+}
+
 TEST_F(BehaviourTest, KindsThatChangeSides) {
     // Zoquiral rallies his neutral neighbours in slot order while his magic lasts.
     PlaceHero(2, 2);

@@ -170,6 +170,18 @@ TEST_F(EndOfTurnTest, RockfallMarksSevenFreeCellsAndHitsTwoTurnsLater) {
     EXPECT_EQ(GameVars[20], 1);
 }
 
+// A hero felled by the rocks has his own cause of death, not one left by an earlier game.
+TEST_F(EndOfTurnTest, AnAvalancheThatFellsTheHeroNamesItself) {
+    SectorLayout = 24;
+    GameVars[20] = 2;
+    MapRockfall[10][10] = 1;
+    MonHp[0] = 30;
+    DeathMessage = "CORVANNE defeated Vorgath!";
+    Turns(1);
+    EXPECT_EQ(MonHp[0], -20);
+    EXPECT_EQ(DeathMessage, "HERO was killed by an avalanche!");
+}
+
 TEST_F(EndOfTurnTest, TheChillWakesTheOddTreesOnceWhenTheHeroNearsTheMiddle) {
     SectorLayout = 34;
     MapTerrain[3][3] = MapTerrain[40][30] = 51;
