@@ -948,8 +948,10 @@ void BotKeys(Bot& b) {
             // A frame shown while a turn is under way (TurnTaken still 1) is not the turn
             // loop's own: a sector change shows a blank frame before it moves the hero,
             // and a close seen only after it would save the sector ahead, not this dump.
-            if (GameOver == 0 && b.turnsSinceCheck >= b.options.checkEvery && calm && DialogueState == DialogueNone &&
-                UiMode == UiMap && !LookCursorOpen() && TurnTaken == 0) {
+            // A recorded game is one run of the program, so the check's close and fresh
+            // start, which no headless script can replay, are left out of it.
+            if (GameOver == 0 && b.options.recordPath.empty() && b.turnsSinceCheck >= b.options.checkEvery && calm &&
+                DialogueState == DialogueNone && UiMode == UiMap && !LookCursorOpen() && TurnTaken == 0) {
                 // Quit as a player would (the close button saves the run); the program
                 // then starts again and the bot loads the game from the title.
                 b.turnsSinceCheck = 0;
