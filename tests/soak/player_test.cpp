@@ -167,8 +167,8 @@ TEST_F(PlayerTest, TakesAChestsPrizeAndLeavesTheTableWhenHurt) {
     MapTerrain[7][12] = Grave;
     GameVars[VarPrizeTreasureChest] = ItemMjolna;
     GameVars[VarPrizeStoneTable] = ItemInfinityBow;
-    GameVars[VarDifficulty] = 0;  // easy: a fall keeps the save, so prizes with a price are for taking
-    MonHp[0] = 30;                // but 60 % is too hurt for the drybones
+    GameVars[VarDifficulty] = DifficultyEasy;  // a fall keeps the save, so prizes with a price are for taking
+    MonHp[0] = 30;                             // but 60 % is too hurt for the drybones
     Play(200, [&] { return Units(ItemMjolna) > 0 && DialogueState == DialogueNone; });
     EXPECT_EQ(Units(ItemMjolna), 1);
     EXPECT_EQ(MapTerrain[13][10], StoneFloor);
@@ -180,7 +180,7 @@ TEST_F(PlayerTest, TakesAChestsPrizeAndLeavesTheTableWhenHurt) {
 // In the fairy garden a fruit goes onto a bare tree, where it will grow a fruit tree.
 TEST_F(PlayerTest, PlantsAFruitOnABareGardenTree) {
     for (int plot = 0; plot < GardenPlots; ++plot) GlobalData[GlobalGardenPlotFirst + plot] = 0;  // kept between games
-    Depth = -1;
+    Depth = DepthFairyGarden;
     MapTerrain[16][10] = FairyDoor;
     MapTerrain[20][10] = MagicalTree;  // the garden's second plot: four cells east of the door
     Give(5, ItemApple, 2);

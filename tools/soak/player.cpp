@@ -97,8 +97,8 @@ double Spare() { return MonHp[0] - 0.2 * MonMaxHp[0]; }
 
 bool Villain(int s) {
     if (s <= 0 || !Alive(s)) return false;
-    return (MonKind[s] == KindSkarnix && GameVars[VarScenario] == 1) ||
-           (MonKind[s] == KindVorgath && GameVars[VarScenario] == 2);
+    return (MonKind[s] == KindSkarnix && GameVars[VarScenario] == ScenarioChaos) ||
+           (MonKind[s] == KindVorgath && GameVars[VarScenario] == ScenarioCastle);
 }
 
 // Kinds that felled the hero in this run: a player does not take them on twice lightly.
@@ -742,7 +742,7 @@ int SectorFood() {
 }
 
 // The way back leads to sectors already walked: in the forest, and in the castle.
-bool CanGoBack() { return Depth > 0 && GameVars[VarScenario] != 1; }
+bool CanGoBack() { return Depth > 0 && GameVars[VarScenario] != ScenarioChaos; }
 
 // The nearest sector behind the hero (at most five back) that still holds food, or -1.
 // A run that has gone no deeper for a long while stops going back: the walks back and
@@ -762,6 +762,9 @@ bool HostileWithin(int range) {
     return false;
 }
 
+// The Jestbloom ties Dabble Moss's tongue and makes Mellowen too shy to talk.
+bool Tongued() { return MonStatus[0][StatusJestbloom] > 0 && (HeroId == HeroDabbleMoss || HeroId == HeroMellowen); }
+
 // A friendly creature whose conversation would now raise the friendship score: its talk
 // flag has run down (or was never set).
 bool TalkEarnsFriendship(int s) {
@@ -779,7 +782,7 @@ bool TalkEarnsFriendship(int s) {
 // one that calls five wolves, ogres or bats: those are for a hero in good shape, and only
 // on easy, where a fall keeps the save.
 bool TakesPrize(int dialogue) {
-    const int hp = GameVars[VarDifficulty] == 0 ? MonHp[0] * 100 / std::max(1, MonMaxHp[0]) : 0;
+    const int hp = GameVars[VarDifficulty] == DifficultyEasy ? MonHp[0] * 100 / std::max(1, MonMaxHp[0]) : 0;
     switch (dialogue) {
         case DialogueTreasureChest: return true;
         case DialogueStoneTable:
@@ -824,7 +827,7 @@ int FruitToPlant() {
 
 // A tree of the fairy garden with nothing planted in it.
 bool BareGardenTree(int x, int y) {
-    if (Depth != -1 || MapTerrain[x][y] != MagicalTree) return false;
+    if (Depth != DepthFairyGarden || MapTerrain[x][y] != MagicalTree) return false;
     const int plot = GardenPlotAt(x, y);
     return plot >= 0 && GlobalData[GlobalGardenPlotFirst + plot] == 0;
 }
@@ -993,7 +996,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     Route route;
     mind.lastErrand = mind.errand;
     mind.errand = "";
-    if (scenario == 0) {
+    if (scenario == ScenarioForest) {
         route = BestRoute([](int x, int y) { return MapTerrain[x][y] == QuestFlower; });
         if (route.step >= 0) mind.errand = "flower";
     } else {
@@ -1023,7 +1026,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     // A trader buys the pieces the hero no longer wears and sells food for the bits; the
     // talk earns the friendship bonus too.
     if (route.step < 0 && !mind.onwardOnly && mind.tradedDepth != Depth && !HostileWithin(6) && WorthTrading() &&
-        !(MonStatus[0][StatusJestbloom] > 0 && (HeroId == 2 || HeroId == 6))) {
+        !Tongued()) {
         const Route shop = RouteTo([](int x, int y) { return Trader(CreatureOn(x, y)); }, true);
         if (shop.step >= 0 && shop.length <= Reach(mind, "trader", 40)) {
             route = shop;
@@ -1037,7 +1040,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
     }
     // Above 95 the friendship score is worth three points on every stat, below 10 it costs
     // three: a friendly face on the way is worth a word.
-    if (route.step < 0 && Friendship <= 95 && !(MonStatus[0][StatusJestbloom] > 0 && (HeroId == 2 || HeroId == 6))) {
+    if (route.step < 0 && Friendship <= 95 && !Tongued()) {
         const Route chat = RouteTo([](int x, int y) { return TalkEarnsFriendship(CreatureOn(x, y)); }, true);
         if (chat.step >= 0 && chat.length <= Reach(mind, "talk", Friendship < 40 ? 40 : 20)) {
             route = chat;
@@ -1059,7 +1062,7 @@ bool MapKeys(PlayerMind& mind, int (*roll)(int)) {
         }
     }
     // A fruit planted in the fairy garden is a fruit tree there on a later visit.
-    if (route.step < 0 && Depth == -1 && FruitToPlant() >= 0) {
+    if (route.step < 0 && Depth == DepthFairyGarden && FruitToPlant() >= 0) {
         const Route tree = RouteTo(BareGardenTree, true);
         if (tree.step >= 0) {
             route = tree;
